@@ -1,0 +1,71 @@
+#pragma once
+
+#include "zunTable.h"
+
+// One grain voice: a one-shot oscillator that reads a wave table cyclically
+// at `frequency` for `length` seconds, shaped by a window read once across
+// the grain and scaled by `amplitude`. The voice owns no tables; each render
+// call borrows them for that call.
+class zunGrain {
+ public:
+  explicit zunGrain(double sampleRate);
+  ~zunGrain() {}
+
+  void setParameters(double amplitude, double frequency, double phase, double length);
+  void setAmplitude(double amplitude);
+  void setMorph(double morph);
+  void setGlisson(double glisson);
+  void setAbsoluteSR(double sampleRate);
+  void setInterpMode(int mode);
+  void setInvert(int invert);
+  void setFrequency(double frequency);
+  void setLength(double length);
+  void setEnvelopeDeformation(double attack, double decay);
+  void trigger();
+  void start();
+  void setStatus(bool status);
+  bool getStatus() const { return status; }
+
+  // Render `count` samples into out[0 .. count-1]. A stride is the distance
+  // in floats between consecutive frames of a table (1 for a mono buffer).
+  // Sample engine: direction, plain window.
+  void Processing(double* out, int count, long long waveLength, long long windowLength,
+                  float* wave, float* window, long long waveStride = 1,
+                  long long windowStride = 1);
+  // Glissando, plain window.
+  void Processing_1(double* out, int count, long long waveLength, long long windowLength,
+                    float* wave, float* window, long long waveStride = 1,
+                    long long windowStride = 1);
+  // Pulsar engine: glissando, deformed window, morph of two wave tables.
+  void Processing_2(double* out, int count, long long wave1Length, long long windowLength,
+                    long long wave2Length, float* wave1, float* window, float* wave2,
+                    long long wave1Stride = 1, long long windowStride = 1,
+                    long long wave2Stride = 1);
+
+  double phase;
+  double phaseIncrement;
+  double absoluteSR;
+  double windowPosition;
+  double grainPosition;
+  double grainIncrement;
+  double glisson;
+  int interpMode;
+  bool status;
+  // Until deformed, the envelope reads the window once across the grain,
+  // exactly as the plain render routines do: half the grain for each half.
+  double attack = 0.5;
+  double decay = 0.5;
+  double sustain = 0.0;
+  double amplitude;
+  double length;
+  double frequency;
+  double morph;
+  double direction;
+
+ private:
+  template <int Variant>
+  void render(double* out, int count, const zunTable& wave1, const zunTable& window,
+              const zunTable& wave2);
+  void updateGrainIncrement();
+  static double wrapPhase(double phase);
+};

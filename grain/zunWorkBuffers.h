@@ -1,0 +1,43 @@
+#pragma once
+
+#include <algorithm>
+
+#include "zunVoicePool.h"
+
+// The three work buffers of an engine (one voice's block, the left and the
+// right mix) and the block cycle that uses them: schedule the block's grain
+// starts, render and mix every sounding voice, copy the mix out.
+class zunWorkBuffers {
+ public:
+  explicit zunWorkBuffers(unsigned int frames);
+  ~zunWorkBuffers();
+  zunWorkBuffers(const zunWorkBuffers&) = delete;
+  zunWorkBuffers& operator=(const zunWorkBuffers&) = delete;
+
+  void setBufferSize(unsigned int frames);
+
+  // Renders a host vector of any length into outs[0] (left) and outs[1]
+  // (right). A vector longer than the buffers is rendered as consecutive
+  // blocks that fit, just as the host would at a smaller vector size.
+  // schedule(n) decides the grain starts of an n-sample block in `pool`.
+  template <class Schedule, class Render>
+  void run(long sampleFrames, double** outs, zunVoicePool& pool, Schedule schedule,
+           Render render) {
+    for (long done = 0; done < sampleFrames;) {
+      const int n = static_cast<int>(std::min<long>(sampleFrames - done, size));
+      std::fill(grainBuffer, grainBuffer + n, 0.0);
+      std::fill(leftBuffer, leftBuffer + n, 0.0);
+      std::fill(rightBuffer, rightBuffer + n, 0.0);
+      schedule(n);
+      pool.renderAndMix(n, grainBuffer, leftBuffer, rightBuffer, render);
+      std::copy(leftBuffer, leftBuffer + n, outs[0] + done);
+      std::copy(rightBuffer, rightBuffer + n, outs[1] + done);
+      done += n;
+    }
+  }
+
+  unsigned int size;
+  double* grainBuffer;
+  double* leftBuffer;
+  double* rightBuffer;
+};

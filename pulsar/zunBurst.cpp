@@ -1,0 +1,167 @@
+#include "zunBurst.h"
+
+#include <cmath>
+
+#include "zunScheduler.h"
+#include "zunRandom.h"
+
+zunBurst::zunBurst(int overlap, double sampleRate)
+    : pool(new zunVoicePool(overlap, sampleRate)),
+      seed(zunClockSeed()),
+      absoluteSR(sampleRate),
+      period(0),
+      sampleCounter(0),
+      lengthDeviation(0.0),
+      toggle(false),
+      buffers(8192) {
+  setDefaults();
+}
+
+zunBurst::~zunBurst() { delete pool; }
+
+void zunBurst::setDefaults() {
+  level = 0.5;
+  width = 0.0;
+  panningMode = false;
+  attack = 0.125;
+  decay = 0.125;
+  length = 0.085;
+  density = 10.0;
+  cps = 440.0;
+  rndLength = 0.0;
+  rndDensity = 0.0;
+  rndCps = 0.0;
+  morph = 0.0;
+  rndMorph = 0.0;
+  glisson = 0.0;
+  rndGlisson = 0.0;
+}
+
+void zunBurst::setBufferSize(unsigned int frames) { buffers.setBufferSize(frames); }
+
+// A NaN names no value: every setter leaves its parameter as it was.
+void zunBurst::setLevel(double x) {
+  if (!std::isnan(x)) level = x;
+}
+
+void zunBurst::setWidth(double x) {
+  if (!std::isnan(x)) width = std::fmin(1.0, std::fabs(x));
+}
+
+void zunBurst::setPanningMode(int m) { panningMode = m > 0; }
+
+namespace {
+// An attack or decay of x is x/2 of the grain, up to half of it.
+double envelopePart(double x) { return std::fabs(x) > 1.0 ? 0.5 : std::fabs(x) * 0.5; }
+}  // namespace
+
+void zunBurst::setAttack(double x) {
+  if (!std::isnan(x)) attack = envelopePart(x);
+}
+
+void zunBurst::setDecay(double x) {
+  if (!std::isnan(x)) decay = envelopePart(x);
+}
+
+void zunBurst::setLength(double x) {
+  if (!std::isnan(x)) length = std::fabs(x) * 0.001;
+}
+
+void zunBurst::setDensity(double x) {
+  if (!std::isnan(x)) density = std::fabs(x);
+}
+
+void zunBurst::setRndLength(double x) {
+  if (!std::isnan(x)) rndLength = x * 0.5;
+}
+
+void zunBurst::setRndDensity(double x) {
+  if (!std::isnan(x)) rndDensity = x * 0.5;
+}
+
+void zunBurst::setCps(double x) {
+  if (!std::isnan(x)) cps = x;
+}
+
+void zunBurst::setRndCps(double x) {
+  if (!std::isnan(x)) rndCps = x / 24.0;
+}
+
+void zunBurst::setGlisson(double x) {
+  if (!std::isnan(x)) glisson = x / 12.0;
+}
+
+void zunBurst::setRndGlisson(double x) {
+  if (!std::isnan(x)) rndGlisson = x / 12.0;
+}
+
+void zunBurst::setMorph(double x) {
+  if (!std::isnan(x)) morph = x > 1.0 ? 1.0 : (x > 0.0 ? x : 0.0);
+}
+
+void zunBurst::setRndMorph(double x) {
+  if (!std::isnan(x)) rndMorph = x;
+}
+
+void zunBurst::setToggle(int t) { toggle = t > 0; }
+
+void zunBurst::setInterp(int mode) { pool->setInterpMode(mode); }
+
+void zunBurst::setAbsoluteSR(double sr) {
+  if (!(sr > 0.0)) return;
+  absoluteSR = sr;
+  pool->setAbsoluteSR(sr);
+}
+
+void zunBurst::setOverlap(int n) {
+  if (n <= 0 || n == pool->overlappingFactor) return;
+  zunVoicePool* old = pool;
+  pool = new zunVoicePool(n, absoluteSR);
+  delete old;
+}
+
+void zunBurst::grain() { pool->trigger(); }
+
+double zunBurst::unipolar(double x) { return zunUnipolar(seed, x); }
+
+double zunBurst::bipolar(double x) { return zunBipolar(seed, x); }
+
+int zunBurst::Processing(double**, long, double** outs, long, long sampleFrames,
+                         long long wave1Frames, long long windowFrames, long long wave2Frames,
+                         float* wave1, float* window, float* wave2, long long wave1Stride,
+                         long long windowStride, long long wave2Stride) {
+  auto schedule = [this](int count) {
+    zunSchedule(count, sampleCounter, period, toggle, [this](int j) { initializeGrain(j); });
+  };
+  auto render = [&](zunGrain& voice, double* out, int count) {
+    voice.Processing_2(out, count, wave1Frames, windowFrames, wave2Frames, wave1, window, wave2,
+                       wave1Stride, windowStride, wave2Stride);
+  };
+  buffers.run(sampleFrames, outs, *pool, schedule, render);
+  return 0;
+}
+
+void zunBurst::initializeGrain(int offset) {
+  const double rw = unipolar(width);
+  lengthDeviation = bipolar(rndLength * length);
+  period = zunPeriod(absoluteSR, density + bipolar(rndDensity * density), density);
+  const double pitch = std::exp2(bipolar(rndCps));
+  double g = glisson + unipolar(rndGlisson);
+  if (g < 0.0) g = g * 0.5;
+  double m = morph + unipolar(rndMorph);
+  if (m > 1.0) m = 1.0 - (m - 1.0);
+
+  const double grainLength = length + lengthDeviation;
+  const double grainCps = cps * pitch;
+
+  const int i = pool->firstIdle();
+  if (i < 0) return;
+  pool->grainOffset[i] = offset;
+  zunGrain& voice = *pool->voices[i];
+  voice.start();
+  voice.setParameters(level, grainCps, 0.0, grainLength);
+  voice.setGlisson(g);
+  voice.setMorph(m);
+  voice.setEnvelopeDeformation(attack, decay);
+  pool->pan(i, panningMode, width, rw);
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "zunVoicePool.h"
+#include "zunWorkBuffers.h"
+
+// The pulsar granulator: schedules grains (pulsaret trains), draws each
+// grain's random deviations, starts idle voices and mixes them in stereo.
+class zunBurst {
+ public:
+  zunBurst(int overlap, double sampleRate);
+  virtual ~zunBurst();
+  zunBurst(const zunBurst&) = delete;
+  zunBurst& operator=(const zunBurst&) = delete;
+
+  void setDefaults();
+  void setBufferSize(unsigned int frames);
+
+  void setLevel(double x);
+  void setWidth(double x);
+  void setPanningMode(int m);
+  void setAttack(double x);
+  void setDecay(double x);
+  void setLength(double x);
+  void setDensity(double x);
+  void setRndLength(double x);
+  void setRndDensity(double x);
+  void setCps(double x);
+  void setRndCps(double x);
+  void setGlisson(double x);
+  void setRndGlisson(double x);
+  void setMorph(double x);
+  void setRndMorph(double x);
+  void setToggle(int t);
+
+  void setInterp(int mode);
+  void setAbsoluteSR(double sr);
+  void setOverlap(int n);
+  void grain();
+  // Sets the random source's state, to reproduce a run.
+  void setSeed(int s) { seed = s; }
+
+  double getAbsoluteSR() const { return absoluteSR; }
+  double getGrainLength() const { return length + lengthDeviation; }
+  int getOverlappingFactor() const { return pool->overlappingFactor; }
+  int getNumOscActive() const { return pool->countActive(); }
+
+  // Renders one vector into outs[0] (left) and outs[1] (right). A stride is
+  // the distance in floats between consecutive frames of a table.
+  int Processing(double** ins, long numIns, double** outs, long numOuts, long sampleFrames,
+                 long long wave1Frames, long long windowFrames, long long wave2Frames,
+                 float* wave1, float* window, float* wave2, long long wave1Stride = 1,
+                 long long windowStride = 1, long long wave2Stride = 1);
+  void initializeGrain(int offset);
+  double unipolar(double x);
+  double bipolar(double x);
+
+  zunVoicePool* pool;
+  int seed;
+  double absoluteSR;
+  unsigned long period;
+  unsigned long sampleCounter;
+  double lengthDeviation;
+  bool toggle;
+  double level;
+  double width;
+  bool panningMode;
+  double attack;
+  double decay;
+  double length;
+  double density;
+  double cps;
+  double rndLength;
+  double rndDensity;
+  double rndCps;
+  double morph;
+  double rndMorph;
+  double glisson;
+  double rndGlisson;
+  zunWorkBuffers buffers;
+};

@@ -1,0 +1,148 @@
+#include "zunCloud.h"
+
+#include <cmath>
+
+#include "zunScheduler.h"
+#include "zunRandom.h"
+
+zunCloud::zunCloud(int overlap, double sampleRate)
+    : pool(new zunVoicePool(overlap, sampleRate)),
+      buffers(8192),
+      sampleLength(0),
+      period(0),
+      sampleCounter(0),
+      seed(zunClockSeed()),
+      absoluteSR(sampleRate),
+      toggle(false),
+      panningMode(false),
+      lengthDeviation(0.0) {
+  setDefaults();
+}
+
+zunCloud::~zunCloud() { delete pool; }
+
+void zunCloud::setDefaults() {
+  level = 0.5;
+  width = 0.0;
+  panningMode = false;
+  length = 0.085;
+  density = 10.0;
+  rndDensity = 0.0;
+  rndLength = 0.0;
+  pitch = 1.0;
+  phase = 0.0;
+  rndPitch = 0.0;
+}
+
+void zunCloud::setBufferSize(unsigned int frames) { buffers.setBufferSize(frames); }
+
+namespace {
+double clampToUnit(double x) {
+  if (x < 0.0) x = 0.0;
+  if (x > 1.0) x = 1.0;
+  return x;
+}
+}  // namespace
+
+// A NaN names no value: every setter leaves its parameter as it was.
+void zunCloud::setLevel(double x) {
+  if (!std::isnan(x)) level = x;
+}
+
+void zunCloud::setWidth(double x) {
+  if (!std::isnan(x)) width = std::fmin(std::fabs(x), 1.0);
+}
+
+void zunCloud::setPanningMode(int m) { panningMode = m > 0; }
+
+void zunCloud::setLength(double x) {
+  if (!std::isnan(x)) length = std::fabs(x) * 0.001;
+}
+
+void zunCloud::setDensity(double x) {
+  if (!std::isnan(x)) density = std::fabs(x);
+}
+
+void zunCloud::setRndLength(double x) {
+  if (!std::isnan(x)) rndLength = x * 0.5;
+}
+
+void zunCloud::setRndDensity(double x) {
+  if (!std::isnan(x)) rndDensity = x * 0.5;
+}
+
+void zunCloud::setPitch(double x) {
+  if (!std::isnan(x)) pitch = std::exp2(x / 12.0);
+}
+
+void zunCloud::setRndPitch(double x) {
+  if (!std::isnan(x)) rndPitch = x / 24.0;
+}
+
+void zunCloud::setPhase(double x) {
+  if (!std::isnan(x)) phase = clampToUnit(x);
+}
+
+// Milliseconds into the sample of the latest block. Before any block the
+// sample has no length: 0 ms is then the sample's start.
+void zunCloud::setSamplePosition(double x) {
+  if (std::isnan(x)) return;
+  const double position = x / 1000.0 * absoluteSR / static_cast<double>(sampleLength);
+  phase = std::isnan(position) ? 0.0 : clampToUnit(position);
+}
+
+void zunCloud::setToggle(int t) { toggle = t > 0; }
+
+void zunCloud::setInterp(int mode) { pool->setInterpMode(mode); }
+
+void zunCloud::setInvert(int invert) { pool->setInvert(invert); }
+
+void zunCloud::setAbsoluteSR(double sr) {
+  if (!(sr > 0.0)) return;
+  absoluteSR = sr;
+  pool->setAbsoluteSR(sr);
+}
+
+void zunCloud::setOverlap(int n) {
+  if (n <= 0 || n == pool->overlappingFactor) return;
+  zunVoicePool* old = pool;
+  pool = new zunVoicePool(n, absoluteSR);
+  delete old;
+}
+
+void zunCloud::grain() { pool->trigger(); }
+
+double zunCloud::unipolar(double x) { return zunUnipolar(seed, x); }
+
+double zunCloud::bipolar(double x) { return zunBipolar(seed, x); }
+
+int zunCloud::Processing(double**, long, double** outs, long, long n, long long sampleFrameCount,
+                         long long windowFrameCount, float* sampleTable, float* windowTable,
+                         long long sampleStride, long long windowStride) {
+  sampleLength = sampleFrameCount > 0 ? static_cast<unsigned long>(sampleFrameCount) : 0;
+  auto schedule = [this](int count) {
+    zunSchedule(count, sampleCounter, period, toggle, [this](int j) { initializeGrain(j); });
+  };
+  auto render = [&](zunGrain& voice, double* out, int count) {
+    voice.Processing(out, count, sampleFrameCount, windowFrameCount, sampleTable, windowTable,
+                     sampleStride, windowStride);
+  };
+  buffers.run(n, outs, *pool, schedule, render);
+  return 0;
+}
+
+void zunCloud::initializeGrain(int offset) {
+  const double u = unipolar(width);
+  lengthDeviation = bipolar(rndLength * length);
+  period = zunPeriod(absoluteSR, density + bipolar(rndDensity * density), density);
+  const double f =
+      std::exp2(bipolar(rndPitch)) * (pitch * (absoluteSR / static_cast<double>(sampleLength)));
+
+  const int i = pool->firstIdle();
+  if (i < 0) return;
+  pool->grainOffset[i] = offset;
+  zunGrain& voice = *pool->voices[i];
+  voice.start();
+  voice.setParameters(level, f, phase, length + lengthDeviation);
+  pool->pan(i, panningMode, width, u);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "zunVoicePool.h"
+#include "zunWorkBuffers.h"
+
+// The sample granulator: schedules grains that read a sample from a start
+// position at a pitch, forwards or backwards, with random deviations of
+// rate, duration, pitch and stereo position.
+class zunCloud {
+ public:
+  zunCloud(int overlap, double sampleRate);
+  virtual ~zunCloud();
+  zunCloud(const zunCloud&) = delete;
+  zunCloud& operator=(const zunCloud&) = delete;
+
+  void setDefaults();
+  void setBufferSize(unsigned int frames);
+
+  void setLevel(double x);
+  void setWidth(double x);
+  void setPanningMode(int m);
+  void setLength(double x);
+  void setDensity(double x);
+  void setRndLength(double x);
+  void setRndDensity(double x);
+  void setPitch(double x);
+  void setRndPitch(double x);
+  void setPhase(double x);
+  void setSamplePosition(double x);
+  void setToggle(int t);
+
+  void setInterp(int mode);
+  void setInvert(int invert);
+  void setAbsoluteSR(double sr);
+  void setOverlap(int n);
+  void grain();
+  // Sets the random source's state, to reproduce a run.
+  void setSeed(int s) { seed = s; }
+
+  double getAbsoluteSR() const { return absoluteSR; }
+  double getGrainLength() const { return length + lengthDeviation; }
+  int getOverlappingFactor() const { return pool->overlappingFactor; }
+  int getNumOscActive() const { return pool->countActive(); }
+
+  // Renders one vector into outs[0] (left) and outs[1] (right). A stride is
+  // the distance in floats between consecutive frames of a table.
+  int Processing(double** ins, long numIns, double** outs, long numOuts, long n,
+                 long long sampleFrameCount, long long windowFrameCount, float* sampleTable,
+                 float* windowTable, long long sampleStride = 1, long long windowStride = 1);
+  void initializeGrain(int offset);
+  double unipolar(double x);
+  double bipolar(double x);
+
+  zunVoicePool* pool;
+  zunWorkBuffers buffers;
+  unsigned long sampleLength;
+  unsigned long period;
+  unsigned long sampleCounter;
+  int seed;
+  double absoluteSR;
+  bool toggle;
+  bool panningMode;
+  double pitch;
+  double level;
+  double width;
+  double length;
+  double density;
+  double rndLength;
+  double rndDensity;
+  double rndPitch;
+  double phase;
+  double lengthDeviation;
+};
