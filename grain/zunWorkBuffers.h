@@ -36,6 +36,12 @@ class zunWorkBuffers {
     }
   }
 
+  static void silence(long sampleFrames, double** outs) {
+    if (sampleFrames <= 0) return;
+    std::fill(outs[0], outs[0] + sampleFrames, 0.0);
+    std::fill(outs[1], outs[1] + sampleFrames, 0.0);
+  }
+
   unsigned int size;
   double* grainBuffer;
   double* leftBuffer;

@@ -105,22 +105,35 @@ void zunBurst::setRndMorph(double x) {
 
 void zunBurst::setToggle(int t) { toggle = t > 0; }
 
-void zunBurst::setInterp(int mode) { pool->setInterpMode(mode); }
+void zunBurst::setInterp(int mode) {
+  zunAudioGate::Exclusive voices(gate);
+  pool->setInterpMode(mode);
+}
 
 void zunBurst::setAbsoluteSR(double sr) {
   if (!(sr > 0.0)) return;
+  zunAudioGate::Exclusive voices(gate);
   absoluteSR = sr;
   pool->setAbsoluteSR(sr);
 }
 
 void zunBurst::setOverlap(int n) {
+  zunAudioGate::Exclusive voices(gate);
   if (n <= 0 || n == pool->overlappingFactor) return;
   zunVoicePool* old = pool;
   pool = new zunVoicePool(n, absoluteSR);
   delete old;
 }
 
-void zunBurst::grain() { pool->trigger(); }
+void zunBurst::grain() {
+  zunAudioGate::Exclusive voices(gate);
+  pool->trigger();
+}
+
+int zunBurst::getNumOscActive() const {
+  zunAudioGate::Exclusive voices(gate);
+  return pool->countActive();
+}
 
 double zunBurst::unipolar(double x) { return zunUnipolar(seed, x); }
 
@@ -137,7 +150,13 @@ int zunBurst::Processing(double**, long, double** outs, long, long sampleFrames,
     voice.Processing_2(out, count, wave1Frames, windowFrames, wave2Frames, wave1, window, wave2,
                        wave1Stride, windowStride, wave2Stride);
   };
+  if (!gate.enter()) {
+    // A message thread is changing the voices: this one block stays silent.
+    zunWorkBuffers::silence(sampleFrames, outs);
+    return 0;
+  }
   buffers.run(sampleFrames, outs, *pool, schedule, render);
+  gate.leave();
   return 0;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "zunAudioGate.h"
 #include "zunVoicePool.h"
 #include "zunWorkBuffers.h"
 
@@ -42,7 +43,7 @@ class zunBurst {
   double getAbsoluteSR() const { return absoluteSR; }
   double getGrainLength() const { return length + lengthDeviation; }
   int getOverlappingFactor() const { return pool->overlappingFactor; }
-  int getNumOscActive() const { return pool->countActive(); }
+  int getNumOscActive() const;
 
   // Renders one vector into outs[0] (left) and outs[1] (right). A stride is
   // the distance in floats between consecutive frames of a table.
@@ -77,4 +78,8 @@ class zunBurst {
   double glisson;
   double rndGlisson;
   zunWorkBuffers buffers;
+ private:
+  // The voices belong to the audio thread while a block renders; operations
+  // that change or count them from a message thread go through the gate.
+  mutable zunAudioGate gate;
 };

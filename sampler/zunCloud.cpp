@@ -93,24 +93,40 @@ void zunCloud::setSamplePosition(double x) {
 
 void zunCloud::setToggle(int t) { toggle = t > 0; }
 
-void zunCloud::setInterp(int mode) { pool->setInterpMode(mode); }
+void zunCloud::setInterp(int mode) {
+  zunAudioGate::Exclusive voices(gate);
+  pool->setInterpMode(mode);
+}
 
-void zunCloud::setInvert(int invert) { pool->setInvert(invert); }
+void zunCloud::setInvert(int invert) {
+  zunAudioGate::Exclusive voices(gate);
+  pool->setInvert(invert);
+}
 
 void zunCloud::setAbsoluteSR(double sr) {
   if (!(sr > 0.0)) return;
+  zunAudioGate::Exclusive voices(gate);
   absoluteSR = sr;
   pool->setAbsoluteSR(sr);
 }
 
 void zunCloud::setOverlap(int n) {
+  zunAudioGate::Exclusive voices(gate);
   if (n <= 0 || n == pool->overlappingFactor) return;
   zunVoicePool* old = pool;
   pool = new zunVoicePool(n, absoluteSR);
   delete old;
 }
 
-void zunCloud::grain() { pool->trigger(); }
+void zunCloud::grain() {
+  zunAudioGate::Exclusive voices(gate);
+  pool->trigger();
+}
+
+int zunCloud::getNumOscActive() const {
+  zunAudioGate::Exclusive voices(gate);
+  return pool->countActive();
+}
 
 double zunCloud::unipolar(double x) { return zunUnipolar(seed, x); }
 
@@ -127,7 +143,13 @@ int zunCloud::Processing(double**, long, double** outs, long, long n, long long 
     voice.Processing(out, count, sampleFrameCount, windowFrameCount, sampleTable, windowTable,
                      sampleStride, windowStride);
   };
+  if (!gate.enter()) {
+    // A message thread is changing the voices: this one block stays silent.
+    zunWorkBuffers::silence(n, outs);
+    return 0;
+  }
   buffers.run(n, outs, *pool, schedule, render);
+  gate.leave();
   return 0;
 }
 
