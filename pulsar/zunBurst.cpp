@@ -135,9 +135,19 @@ int zunBurst::getNumOscActive() const {
   return pool->countActive();
 }
 
-double zunBurst::unipolar(double x) { return zunUnipolar(seed, x); }
+double zunBurst::unipolar(double x) {
+  int state = seed;
+  const double r = zunUnipolar(state, x);
+  seed = state;
+  return r;
+}
 
-double zunBurst::bipolar(double x) { return zunBipolar(seed, x); }
+double zunBurst::bipolar(double x) {
+  int state = seed;
+  const double r = zunBipolar(state, x);
+  seed = state;
+  return r;
+}
 
 int zunBurst::Processing(double**, long, double** outs, long, long sampleFrames,
                          long long wave1Frames, long long windowFrames, long long wave2Frames,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zunAudioGate.h"
+#include "zunRelaxed.h"
 #include "zunVoicePool.h"
 #include "zunWorkBuffers.h"
 
@@ -56,27 +57,27 @@ class zunBurst {
   double bipolar(double x);
 
   zunVoicePool* pool;
-  int seed;
-  double absoluteSR;
+  zunRelaxed<int> seed;
+  zunRelaxed<double> absoluteSR;
   unsigned long period;
   unsigned long sampleCounter;
-  double lengthDeviation;
-  bool toggle;
-  double level;
-  double width;
-  bool panningMode;
-  double attack;
-  double decay;
-  double length;
-  double density;
-  double cps;
-  double rndLength;
-  double rndDensity;
-  double rndCps;
-  double morph;
-  double rndMorph;
-  double glisson;
-  double rndGlisson;
+  zunRelaxed<double> lengthDeviation;
+  zunRelaxed<bool> toggle;
+  zunRelaxed<double> level;
+  zunRelaxed<double> width;
+  zunRelaxed<bool> panningMode;
+  zunRelaxed<double> attack;
+  zunRelaxed<double> decay;
+  zunRelaxed<double> length;
+  zunRelaxed<double> density;
+  zunRelaxed<double> cps;
+  zunRelaxed<double> rndLength;
+  zunRelaxed<double> rndDensity;
+  zunRelaxed<double> rndCps;
+  zunRelaxed<double> morph;
+  zunRelaxed<double> rndMorph;
+  zunRelaxed<double> glisson;
+  zunRelaxed<double> rndGlisson;
   zunWorkBuffers buffers;
  private:
   // The voices belong to the audio thread while a block renders; operations

@@ -128,9 +128,19 @@ int zunCloud::getNumOscActive() const {
   return pool->countActive();
 }
 
-double zunCloud::unipolar(double x) { return zunUnipolar(seed, x); }
+double zunCloud::unipolar(double x) {
+  int state = seed;
+  const double r = zunUnipolar(state, x);
+  seed = state;
+  return r;
+}
 
-double zunCloud::bipolar(double x) { return zunBipolar(seed, x); }
+double zunCloud::bipolar(double x) {
+  int state = seed;
+  const double r = zunBipolar(state, x);
+  seed = state;
+  return r;
+}
 
 int zunCloud::Processing(double**, long, double** outs, long, long n, long long sampleFrameCount,
                          long long windowFrameCount, float* sampleTable, float* windowTable,

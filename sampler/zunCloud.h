@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zunAudioGate.h"
+#include "zunRelaxed.h"
 #include "zunVoicePool.h"
 #include "zunWorkBuffers.h"
 
@@ -54,23 +55,23 @@ class zunCloud {
 
   zunVoicePool* pool;
   zunWorkBuffers buffers;
-  unsigned long sampleLength;
+  zunRelaxed<unsigned long> sampleLength;
   unsigned long period;
   unsigned long sampleCounter;
-  int seed;
-  double absoluteSR;
-  bool toggle;
-  bool panningMode;
-  double pitch;
-  double level;
-  double width;
-  double length;
-  double density;
-  double rndLength;
-  double rndDensity;
-  double rndPitch;
-  double phase;
-  double lengthDeviation;
+  zunRelaxed<int> seed;
+  zunRelaxed<double> absoluteSR;
+  zunRelaxed<bool> toggle;
+  zunRelaxed<bool> panningMode;
+  zunRelaxed<double> pitch;
+  zunRelaxed<double> level;
+  zunRelaxed<double> width;
+  zunRelaxed<double> length;
+  zunRelaxed<double> density;
+  zunRelaxed<double> rndLength;
+  zunRelaxed<double> rndDensity;
+  zunRelaxed<double> rndPitch;
+  zunRelaxed<double> phase;
+  zunRelaxed<double> lengthDeviation;
  private:
   // The voices belong to the audio thread while a block renders; operations
   // that change or count them from a message thread go through the gate.

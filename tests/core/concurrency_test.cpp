@@ -26,8 +26,8 @@ void race(Audio audio, Messages messages) {
 
 }  // namespace
 
-// Pool rebuilds, manual grains and voice-wide changes from a message thread
-// while blocks render: no crash, no use after free, no race.
+// Pool rebuilds, manual grains, voice-wide changes and parameters from a
+// message thread while blocks render: no crash, no use after free, no race.
 TEST(Concurrency, VoiceChangesWhileRendering) {
   std::vector<float> wave(512, 0.25f), window(256, 1.f);
   std::vector<double> left(256), right(256);
@@ -50,6 +50,15 @@ TEST(Concurrency, VoiceChangesWhileRendering) {
         burst.setInterp(i % 2);
         cloud.setInvert(i % 2);
         burst.setAbsoluteSR(i % 3 ? 48000.0 : 44100.0);
+        burst.setDensity(50.0 + i % 500);
+        burst.setRndLength(i % 4);
+        burst.setMorph(i % 10 * 0.1);
+        burst.setToggle(i % 5 != 0);
+        cloud.setPitch(i % 24 - 12.0);
+        cloud.setSamplePosition(i % 100);
+        cloud.setPanningMode(i % 2);
+        cloud.setSeed(i);
+        ASSERT_GE(burst.getGrainLength(), -1.0);
         ASSERT_LE(burst.getNumOscActive(), burst.getOverlappingFactor());
         ASSERT_LE(cloud.getNumOscActive(), cloud.getOverlappingFactor());
       });
