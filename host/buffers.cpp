@@ -1,0 +1,245 @@
+// buffer~ objects and references to them. A buffer~ binds itself to the
+// symbol of its name (s_thing), so a reference finds the buffer~ that has
+// its name at the moment it asks, or none. Locks are counted per buffer~
+// and logged in order; the log has a fixed capacity so that locking on the
+// audio thread never allocates.
+
+#include <algorithm>
+#include <cstring>
+#include <type_traits>
+
+#include "ext_buffer.h"
+#include "ext_obex.h"
+#include "hostInternal.h"
+
+namespace {
+
+struct Buffer {
+  t_object ob;  // first, so that a t_buffer_obj* points at the buffer~
+  t_symbol* name;
+  long frames;
+  long channels;
+  float* samples;  // frames * channels floats, interleaved; never null
+  bool failLocks;
+  zun::LockStats stats;
+};
+static_assert(std::is_standard_layout_v<Buffer>);
+
+}  // namespace
+
+struct _buffer_ref {
+  t_object ob;
+  t_symbol* name;
+};
+static_assert(std::is_standard_layout_v<_buffer_ref>);
+
+namespace {
+
+struct LockRecord {
+  zun::LockEvent::Kind kind;
+  t_symbol* name;
+};
+
+constexpr size_t lockLogCapacity = 1 << 16;
+
+std::vector<LockRecord>& lockRecords() {
+  static std::vector<LockRecord> records = [] {
+    std::vector<LockRecord> r;
+    r.reserve(lockLogCapacity);
+    return r;
+  }();
+  return records;
+}
+
+std::vector<t_symbol*> viewed;
+
+void record(zun::LockEvent::Kind kind, t_symbol* name) {
+  std::vector<LockRecord>& records = lockRecords();
+  if (records.size() < lockLogCapacity) records.push_back({kind, name});
+}
+
+float* newSamples(long frames, long channels) {
+  const size_t n = static_cast<size_t>(frames) * static_cast<size_t>(channels);
+  return new float[std::max<size_t>(n, 1)]();
+}
+
+void releaseBuffer(t_object* x) {
+  Buffer* b = reinterpret_cast<Buffer*>(x);
+  if (b->name->s_thing == x) b->name->s_thing = nullptr;
+  delete[] b->samples;
+  delete b;
+}
+
+void releaseReference(t_object* x) { delete reinterpret_cast<_buffer_ref*>(x); }
+
+t_class* bufferClass() {
+  static t_class* c = zun::detail::internalClass("buffer~", releaseBuffer);
+  return c;
+}
+
+t_class* referenceClass() {
+  static t_class* c = zun::detail::internalClass("buffer_ref", releaseReference);
+  return c;
+}
+
+// The buffer~ an object pointer stands for, or null if it is not one.
+Buffer* asBuffer(t_object* x) {
+  if (!x || x->o_magic != OB_MAGIC || x->o_messlist != &bufferClass()->link) return nullptr;
+  return reinterpret_cast<Buffer*>(x);
+}
+
+Buffer* named(const std::string& name) { return asBuffer(gensym(name.c_str())->s_thing); }
+
+Buffer* require(const std::string& name) {
+  Buffer* b = named(name);
+  if (!b) throw zun::HostError("no buffer~ named " + name);
+  return b;
+}
+
+void checkShape(long frames, long channels) {
+  if (frames < 0 || channels < 1)
+    throw zun::HostError("a buffer~ needs frames >= 0 and channels >= 1");
+}
+
+}  // namespace
+
+extern "C" t_buffer_ref* buffer_ref_new(t_object*, t_symbol* name) {
+  _buffer_ref* ref = new _buffer_ref{};
+  ref->ob.o_messlist = &referenceClass()->link;
+  ref->ob.o_magic = OB_MAGIC;
+  ref->name = name ? name : gensym("");
+  zun::detail::track(&ref->ob);
+  return ref;
+}
+
+extern "C" void buffer_ref_set(t_buffer_ref* x, t_symbol* name) {
+  if (x) x->name = name ? name : gensym("");
+}
+
+extern "C" t_buffer_obj* buffer_ref_getobject(t_buffer_ref* x) {
+  if (!x) return nullptr;
+  Buffer* b = asBuffer(x->name->s_thing);
+  return b ? &b->ob : nullptr;
+}
+
+extern "C" void buffer_view(t_buffer_obj* buffer_object) {
+  Buffer* b = asBuffer(buffer_object);
+  viewed.push_back(b ? b->name : nullptr);
+}
+
+extern "C" float* buffer_locksamples(t_buffer_obj* buffer_object) {
+  Buffer* b = asBuffer(buffer_object);
+  if (!b) return nullptr;
+  if (b->failLocks) {
+    ++b->stats.failedLocks;
+    record(zun::LockEvent::Kind::failedLock, b->name);
+    return nullptr;
+  }
+  ++b->stats.locks;
+  ++b->stats.held;
+  record(zun::LockEvent::Kind::lock, b->name);
+  return b->samples;
+}
+
+extern "C" void buffer_unlocksamples(t_buffer_obj* buffer_object) {
+  Buffer* b = asBuffer(buffer_object);
+  if (!b) return;
+  if (b->stats.held == 0) {
+    ++b->stats.unmatchedUnlocks;
+  } else {
+    --b->stats.held;
+    ++b->stats.unlocks;
+  }
+  record(zun::LockEvent::Kind::unlock, b->name);
+}
+
+extern "C" t_atom_long buffer_getchannelcount(t_buffer_obj* buffer_object) {
+  Buffer* b = asBuffer(buffer_object);
+  return b ? b->channels : 0;
+}
+
+extern "C" t_atom_long buffer_getframecount(t_buffer_obj* buffer_object) {
+  Buffer* b = asBuffer(buffer_object);
+  return b ? b->frames : 0;
+}
+
+namespace zun {
+
+void createBuffer(const std::string& name, long frames, long channels) {
+  checkShape(frames, channels);
+  t_symbol* s = gensym(name.c_str());
+  if (s->s_thing) throw HostError("a buffer~ named " + name + " exists");
+  Buffer* b = new Buffer{};
+  b->ob.o_messlist = &bufferClass()->link;
+  b->ob.o_magic = OB_MAGIC;
+  b->name = s;
+  b->frames = frames;
+  b->channels = channels;
+  b->samples = newSamples(frames, channels);
+  s->s_thing = &b->ob;
+  detail::track(&b->ob);
+}
+
+void setBufferSamples(const std::string& name, const std::vector<float>& interleaved,
+                      long channels) {
+  if (channels < 1 || interleaved.size() % static_cast<size_t>(channels) != 0)
+    throw HostError("samples do not divide into frames of that many channels");
+  const long frames = static_cast<long>(interleaved.size()) / channels;
+  if (!named(name)) createBuffer(name, frames, channels);
+  resizeBuffer(name, frames, channels);
+  std::copy(interleaved.begin(), interleaved.end(), require(name)->samples);
+}
+
+void resizeBuffer(const std::string& name, long frames, long channels) {
+  checkShape(frames, channels);
+  Buffer* b = require(name);
+  float* samples = newSamples(frames, channels);
+  for (long f = 0; f < std::min(frames, b->frames); ++f)
+    for (long c = 0; c < std::min(channels, b->channels); ++c)
+      samples[f * channels + c] = b->samples[f * b->channels + c];
+  delete[] b->samples;
+  b->samples = samples;
+  b->frames = frames;
+  b->channels = channels;
+}
+
+void deleteBuffer(const std::string& name) { object_free(&require(name)->ob); }
+
+bool bufferExists(const std::string& name) { return named(name) != nullptr; }
+
+void setLockFailure(const std::string& name, bool fail) { require(name)->failLocks = fail; }
+
+LockStats lockStats(const std::string& name) { return require(name)->stats; }
+
+std::vector<LockEvent> lockLog() {
+  std::vector<LockEvent> events;
+  for (const LockRecord& r : lockRecords()) events.push_back({r.kind, r.name->s_name});
+  return events;
+}
+
+void clearLockLog() {
+  lockRecords().clear();
+  for (t_object* x : detail::liveObjects())
+    if (Buffer* b = asBuffer(x)) b->stats = LockStats{0, 0, 0, 0, b->stats.held};
+}
+
+std::vector<std::string> viewLog() {
+  std::vector<std::string> names;
+  for (const t_symbol* s : viewed) names.push_back(s ? s->s_name : "");
+  return names;
+}
+
+namespace detail {
+
+void resetBuffers() {
+  std::vector<t_object*> buffers;
+  for (t_object* x : liveObjects())
+    if (asBuffer(x)) buffers.push_back(x);
+  for (t_object* x : buffers) object_free(x);
+  lockRecords().clear();
+  viewed.clear();
+}
+
+}  // namespace detail
+
+}  // namespace zun

@@ -1,0 +1,67 @@
+// The console: the lines objects post, kept for reading and optionally
+// echoed to stderr.
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+#include "ext_obex.h"
+#include "hostInternal.h"
+
+namespace {
+
+std::vector<zun::ConsoleLine> lines;
+bool echo = false;
+
+std::string format(const char* fmt, va_list args) {
+  if (!fmt) return "";
+  va_list copy;
+  va_copy(copy, args);
+  const int n = std::vsnprintf(nullptr, 0, fmt, copy);
+  va_end(copy);
+  if (n <= 0) return "";
+  std::string text(static_cast<size_t>(n) + 1, '\0');
+  std::vsnprintf(text.data(), text.size(), fmt, args);
+  text.resize(static_cast<size_t>(n));
+  return text;
+}
+
+// A line posted for an object starts with its class name, as Max shows it.
+std::string prefixFor(const t_object* x) {
+  const t_class* c = zun::detail::classOf(x);
+  return c ? std::string(c->name->s_name) + ": " : "";
+}
+
+}  // namespace
+
+namespace zun {
+
+namespace detail {
+void print(ConsoleLine::Kind kind, const std::string& text) {
+  lines.push_back({kind, text});
+  if (echo)
+    std::fprintf(stderr, "%s%s\n", kind == ConsoleLine::Kind::error ? "error: " : "", text.c_str());
+}
+}  // namespace detail
+
+std::vector<ConsoleLine> console() { return lines; }
+void clearConsole() { lines.clear(); }
+void setConsoleEcho(bool on) { echo = on; }
+
+}  // namespace zun
+
+extern "C" void object_post(t_object* x, const char* s, ...) {
+  va_list args;
+  va_start(args, s);
+  std::string text = prefixFor(x) + format(s, args);
+  va_end(args);
+  zun::detail::print(zun::ConsoleLine::Kind::post, text);
+}
+
+extern "C" void object_error(t_object* x, const char* s, ...) {
+  va_list args;
+  va_start(args, s);
+  std::string text = prefixFor(x) + format(s, args);
+  va_end(args);
+  zun::detail::print(zun::ConsoleLine::Kind::error, text);
+}

@@ -1,0 +1,201 @@
+// The audio chain. Compiling it sends "dsp64" to every signal object; each
+// answers by adding its perform routine through the chain's "dsp_add64".
+// Every process() then calls the routines in order on one vector, each with
+// its object's own input and output vectors, made when the chain compiles.
+
+#include <algorithm>
+#include <cstdarg>
+#include <limits>
+
+#include "ext_obex.h"
+#include "hostInternal.h"
+#include "typedCall.h"
+#include "z_dsp.h"
+
+namespace {
+
+struct Entry {
+  t_object* object;
+  t_perfroutine64 routine;
+  long flags;
+  void* userParam;
+  std::vector<double> storage;  // the input vectors, then the output vectors
+  std::vector<double*> ins;
+  std::vector<double*> outs;
+};
+
+double rate = 44100.0;
+long frames = 64;
+bool running = false;
+std::vector<t_object*> signalObjects;  // made signal objects, in creation order
+std::vector<Entry> chain;
+
+t_object* chainObject() {
+  static t_object chain = [] {
+    t_object o{};
+    o.o_messlist = &zun::detail::internalClass("dspchain", nullptr)->link;
+    o.o_magic = OB_MAGIC;
+    return o;
+  }();
+  return &chain;
+}
+
+long signalOutlets(t_object* x) {
+  long n = 0;
+  for (int i = 0; zun::detail::Outlet* o = zun::detail::outletAt(x, i); ++i)
+    if (o->type == gensym("signal")) ++n;
+  return n;
+}
+
+void addPerform(t_object* x, t_perfroutine64 routine, long flags, void* userParam) {
+  if (!routine || std::find(signalObjects.begin(), signalObjects.end(), x) == signalObjects.end())
+    return;
+  Entry e{x, routine, flags, userParam, {}, {}, {}};
+  const long numIns = reinterpret_cast<t_pxobject*>(x)->z_count;
+  const long numOuts = signalOutlets(x);
+  e.storage.assign(static_cast<size_t>((numIns + numOuts) * frames), 0.0);
+  for (long i = 0; i < numIns + numOuts; ++i)
+    (i < numIns ? e.ins : e.outs).push_back(e.storage.data() + i * frames);
+  chain.push_back(std::move(e));
+}
+
+const Entry& entryOf(t_object* x) {
+  for (const Entry& e : chain)
+    if (e.object == x) return e;
+  throw zun::HostError("the object has no perform routine in the chain");
+}
+
+void compile() {
+  chain.clear();
+  const std::vector<t_object*> objects = signalObjects;
+  for (t_object* x : objects) {
+    const maxclass::Method* dsp64 = zun::detail::classOf(x)->find(gensym("dsp64"));
+    if (!dsp64) continue;
+    // Nothing is connected to the inlets; every outlet is.
+    std::vector<short> counts(static_cast<size_t>(reinterpret_cast<t_pxobject*>(x)->z_count), 0);
+    counts.resize(counts.size() + static_cast<size_t>(signalOutlets(x)), 1);
+    zun::detail::methodAs<void (*)(void*, t_object*, short*, double, long, long)>(dsp64->fn)(
+        x, chainObject(), counts.data(), rate, frames, 0);
+  }
+}
+
+}  // namespace
+
+extern "C" float sys_getsr(void) { return static_cast<float>(rate); }
+
+extern "C" void z_dsp_setup(t_pxobject* x, long nsignals) {
+  if (!x || !zun::detail::isLive(&x->z_ob)) return;
+  x->z_in = 0;
+  x->z_count = static_cast<short>(nsignals);
+  x->z_disabled = 0;
+  if (std::find(signalObjects.begin(), signalObjects.end(), &x->z_ob) == signalObjects.end())
+    signalObjects.push_back(&x->z_ob);
+}
+
+extern "C" void z_dsp_free(t_pxobject* x) {
+  if (x) zun::detail::dropFromDsp(&x->z_ob);
+}
+
+// The host's objects answer one untyped message: the chain's "dsp_add64"
+// (object, perform routine, flags, user parameter).
+extern "C" void* object_method_imp(void* x, void* sym, void* p1, void* p2, void* p3, void* p4,
+                                   void*, void*, void*, void*) {
+  if (x == chainObject() && sym == gensym("dsp_add64"))
+    addPerform(static_cast<t_object*>(p1), reinterpret_cast<t_perfroutine64>(p2),
+               static_cast<long>(reinterpret_cast<t_ptr_int>(p3)), p4);
+  return nullptr;
+}
+
+// The arguments of "dsp_add64" are read as object, routine, flags (long)
+// and user parameter.
+extern "C" void* object_method(void* x, t_symbol* s, ...) {
+  if (x != chainObject() || s != gensym("dsp_add64")) return nullptr;
+  va_list args;
+  va_start(args, s);
+  void* object = va_arg(args, void*);
+  void* routine = va_arg(args, void*);
+  const long flags = va_arg(args, long);
+  void* userParam = va_arg(args, void*);
+  va_end(args);
+  addPerform(static_cast<t_object*>(object), reinterpret_cast<t_perfroutine64>(routine), flags,
+             userParam);
+  return nullptr;
+}
+
+namespace zun {
+
+namespace detail {
+
+void dropFromDsp(t_object* x) {
+  signalObjects.erase(std::remove(signalObjects.begin(), signalObjects.end(), x),
+                      signalObjects.end());
+  chain.erase(
+      std::remove_if(chain.begin(), chain.end(), [x](const Entry& e) { return e.object == x; }),
+      chain.end());
+}
+
+void resetDsp() {
+  running = false;
+  chain.clear();
+  signalObjects.clear();
+  rate = 44100.0;
+  frames = 64;
+}
+
+}  // namespace detail
+
+// While audio runs, a new rate or vector size recompiles the chain, as Max
+// restarts audio on such a change.
+void setSampleRate(double sr) {
+  if (!(sr > 0.0)) throw HostError("the sample rate must be positive");
+  rate = sr;
+  if (running) compile();
+}
+
+double sampleRate() { return rate; }
+
+void setVectorSize(long n) {
+  if (n < 1) throw HostError("the vector size must be positive");
+  frames = n;
+  if (running) compile();
+}
+
+long vectorSize() { return frames; }
+
+void startDsp() {
+  running = true;
+  compile();
+}
+
+void stopDsp() {
+  running = false;
+  chain.clear();
+}
+
+bool dspRunning() { return running; }
+
+std::vector<PerformEntry> dspChain() {
+  std::vector<PerformEntry> entries;
+  for (const Entry& e : chain) entries.push_back({e.object, e.routine, e.flags, e.userParam});
+  return entries;
+}
+
+void process() {
+  if (!running) throw HostError("audio is off");
+  for (Entry& e : chain) {
+    for (double* in : e.ins) std::fill(in, in + frames, 0.0);
+    for (double* out : e.outs)
+      std::fill(out, out + frames, std::numeric_limits<double>::quiet_NaN());
+    e.routine(e.object, chainObject(), e.ins.data(), static_cast<long>(e.ins.size()), e.outs.data(),
+              static_cast<long>(e.outs.size()), frames, e.flags, e.userParam);
+  }
+}
+
+const double* output(t_object* x, int channel) {
+  const Entry& e = entryOf(x);
+  if (channel < 0 || static_cast<size_t>(channel) >= e.outs.size())
+    throw HostError("no output vector " + std::to_string(channel));
+  return e.outs[static_cast<size_t>(channel)];
+}
+
+}  // namespace zun

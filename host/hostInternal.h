@@ -1,0 +1,72 @@
+#pragma once
+
+// What the parts of the host share: the class record, the link from an
+// object to its class, outlets and the list of live objects.
+
+#include <string>
+#include <vector>
+
+#include "ext.h"
+#include "zunHost.h"
+
+// Every object's o_messlist points here; it leads to the object's class.
+struct messlist {
+  t_class* owner;
+};
+
+struct maxclass {
+  struct Method {
+    t_symbol* selector;
+    method fn;
+    std::vector<short> types;
+  };
+
+  t_symbol* name = nullptr;
+  t_symbol* nameSpace = nullptr;
+  method constructor = nullptr;
+  method destructor = nullptr;
+  long size = 0;
+  std::vector<short> constructorTypes;
+  std::vector<Method> methods;
+  bool signal = false;
+  // Releases an instance's memory once its destructor has run.
+  void (*release)(t_object*) = nullptr;
+  messlist link{this};
+
+  const Method* find(const t_symbol* selector) const {
+    for (const Method& m : methods)
+      if (m.selector == selector) return &m;
+    return nullptr;
+  }
+};
+
+namespace zun::detail {
+
+struct Outlet {
+  t_object* owner;
+  t_symbol* type;
+  Outlet* next;  // the outlet to the right
+  std::function<void(t_atom_long)> receiver;
+};
+
+// Live objects, in creation order.
+void track(t_object* x);
+void untrack(t_object* x);
+bool isLive(const t_object* x);
+const std::vector<t_object*>& liveObjects();
+t_class* classOf(const t_object* x);           // null unless x is live
+t_class* classNamed(const std::string& name);  // in "box", or null
+
+// A class the host keeps for its own objects (buffer~, references, chain).
+t_class* internalClass(const char* name, void (*release)(t_object*));
+
+void print(ConsoleLine::Kind kind, const std::string& text);
+
+Outlet* outletAt(t_object* x, int index);  // null if out of range
+void freeOutlets(t_object* x);
+
+void dropFromDsp(t_object* x);
+void resetBuffers();
+void resetDsp();
+
+}  // namespace zun::detail

@@ -1,0 +1,169 @@
+#pragma once
+
+// Driving the host: load plug-ins, create objects, send them messages, bind
+// buffer~ tables, run the audio chain and read what the objects produced.
+//
+// The host runs everything on the calling thread: a call made here stands
+// for the host's message thread, process() for one turn of its audio thread.
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "z_dsp.h"
+
+namespace zun {
+
+// A failure of the host itself: a plug-in that cannot be loaded, an unknown
+// class, a constructor that returned nothing, a buffer~ name taken twice.
+struct HostError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// One message or creation argument: an integer, a float or a symbol.
+struct Atom {
+  Atom(int v) : value(static_cast<t_atom_long>(v)) {}
+  Atom(long v) : value(static_cast<t_atom_long>(v)) {}
+  Atom(double v) : value(v) {}
+  Atom(const char* s) : value(std::string(s)) {}
+  Atom(std::string s) : value(std::move(s)) {}
+  std::variant<t_atom_long, double, std::string> value;
+};
+
+// ---- plug-ins and classes
+
+struct MethodInfo {
+  std::string selector;
+  std::vector<int> types;  // the type list, without the closing 0
+};
+
+struct ClassInfo {
+  std::string name;
+  std::string nameSpace;  // empty until registered
+  std::vector<int> constructorTypes;
+  std::vector<MethodInfo> methods;  // in registration order
+  bool signal = false;              // class_dspinit was called
+  long size = 0;                    // instance record size in bytes
+};
+
+// Opens a plug-in file, calls its exported `main` and returns the names of
+// the classes it registered. A file is loaded once; loading it again
+// returns the same names without calling `main` again.
+std::vector<std::string> loadPlugin(const std::string& path);
+
+// Every registered class, in registration order.
+std::vector<ClassInfo> classes();
+ClassInfo classInfo(const std::string& name);
+
+// ---- objects
+
+// Instantiates a class of the "box" name space with creation arguments.
+t_object* create(const std::string& className, const std::vector<Atom>& args = {});
+// Calls the class's free function and releases the record.
+void destroy(t_object* x);
+
+// Sends a message as a patch would, with the host's argument checks and
+// conversions. Returns whether a method was called; if not, the console
+// holds the reason.
+bool send(t_object* x, const std::string& selector, const std::vector<Atom>& args = {});
+
+// What the assist method writes for an inlet (ASSIST_INLET) or outlet
+// (ASSIST_OUTLET); `initial` is the text the box holds before the call.
+std::string assist(t_object* x, long kind, long index, const std::string& initial = "");
+// The double-click a user gives the box.
+void doubleClick(t_object* x);
+
+// Outlets, left to right: how many, and the type each was made with
+// ("signal", "int", or "" for an untyped outlet).
+int outletCount(t_object* x);
+std::string outletType(t_object* x, int index);
+// Delivers every integer sent out of the outlet to `receiver`.
+void connect(t_object* x, int outlet, std::function<void(t_atom_long)> receiver);
+
+// ---- console
+
+struct ConsoleLine {
+  enum class Kind { post, error };
+  Kind kind;
+  std::string text;
+};
+std::vector<ConsoleLine> console();
+void clearConsole();
+// Also print every console line to stderr.
+void setConsoleEcho(bool on);
+
+// ---- buffer~ objects
+
+// A buffer~ holds `frames` frames of `channels` interleaved 32-bit floats.
+void createBuffer(const std::string& name, long frames, long channels = 1);
+// Replaces the contents; the frame count becomes samples.size() / channels.
+void setBufferSamples(const std::string& name, const std::vector<float>& interleaved,
+                      long channels = 1);
+// Changes the size, keeping what fits and zeroing the rest.
+void resizeBuffer(const std::string& name, long frames, long channels);
+void deleteBuffer(const std::string& name);
+bool bufferExists(const std::string& name);
+// While set, every buffer_locksamples on this buffer~ fails.
+void setLockFailure(const std::string& name, bool fail);
+
+struct LockStats {
+  long locks = 0;  // successful locks
+  long unlocks = 0;
+  long failedLocks = 0;       // locks that returned null
+  long unmatchedUnlocks = 0;  // unlocks without a lock held
+  long held = 0;              // locks not yet released
+};
+// Counted since the buffer~ was created or clearLockLog() ran.
+LockStats lockStats(const std::string& name);
+
+struct LockEvent {
+  enum class Kind { lock, failedLock, unlock };
+  Kind kind;
+  std::string buffer;
+};
+std::vector<LockEvent> lockLog();
+void clearLockLog();
+
+// The buffer~ names buffer_view was called with, in order ("" for null).
+std::vector<std::string> viewLog();
+
+// ---- audio
+
+void setSampleRate(double sr);
+double sampleRate();
+void setVectorSize(long frames);
+long vectorSize();
+
+// Compiles the audio chain: sends "dsp64" to every signal object alive,
+// in creation order, which register their perform routines.
+void startDsp();
+void stopDsp();
+bool dspRunning();
+
+// One registration of the chain.
+struct PerformEntry {
+  t_object* object;
+  t_perfroutine64 routine;
+  long flags;
+  void* userParam;
+};
+std::vector<PerformEntry> dspChain();
+
+// Runs every registered perform routine once on one vector. Before each
+// call the host fills the object's output vectors with NaN, as stale
+// memory that a routine must overwrite. Allocates nothing.
+void process();
+
+// An object's output vector `channel` of the latest process(): vectorSize()
+// samples, valid until the chain is compiled again or the object is freed.
+const double* output(t_object* x, int channel);
+
+// ---- all of it
+
+// Frees every object and buffer~, empties the console and the logs, stops
+// audio and restores 44100 Hz and 64 samples. Loaded classes stay.
+void reset();
+
+}  // namespace zun
