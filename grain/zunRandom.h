@@ -23,3 +23,20 @@ inline double zunBipolar(int& seed, double x) { return ((zunDraw(seed) + 1.0) - 
 inline int zunClockSeed() {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(std::time(nullptr)));
 }
+
+// The same draws on an engine's published state: loaded, advanced, stored.
+template <class State>
+double zunUnipolar(State& state, double x) {
+  int seed = state;
+  const double r = zunUnipolar(seed, x);
+  state = seed;
+  return r;
+}
+
+template <class State>
+double zunBipolar(State& state, double x) {
+  int seed = state;
+  const double r = zunBipolar(seed, x);
+  state = seed;
+  return r;
+}

@@ -6,7 +6,7 @@
 #include "zunRandom.h"
 
 zunBurst::zunBurst(int overlap, double sampleRate)
-    : pool(new zunVoicePool(overlap, sampleRate)),
+    : pool(overlap, sampleRate),
       seed(zunClockSeed()),
       absoluteSR(sampleRate),
       period(0),
@@ -17,7 +17,7 @@ zunBurst::zunBurst(int overlap, double sampleRate)
   setDefaults();
 }
 
-zunBurst::~zunBurst() { delete pool; }
+zunBurst::~zunBurst() {}
 
 void zunBurst::setDefaults() {
   level = 0.5;
@@ -105,49 +105,19 @@ void zunBurst::setRndMorph(double x) {
 
 void zunBurst::setToggle(int t) { toggle = t > 0; }
 
-void zunBurst::setInterp(int mode) {
-  zunAudioGate::Exclusive voices(gate);
-  pool->setInterpMode(mode);
-}
+void zunBurst::setInterp(int mode) { pool.setInterpMode(mode); }
 
 void zunBurst::setAbsoluteSR(double sr) {
-  if (!(sr > 0.0)) return;
-  zunAudioGate::Exclusive voices(gate);
-  absoluteSR = sr;
-  pool->setAbsoluteSR(sr);
+  if (sr > 0.0) pool.setAbsoluteSR(sr, absoluteSR);
 }
 
-void zunBurst::setOverlap(int n) {
-  zunAudioGate::Exclusive voices(gate);
-  if (n <= 0 || n == pool->overlappingFactor) return;
-  zunVoicePool* old = pool;
-  pool = new zunVoicePool(n, absoluteSR);
-  delete old;
-}
+void zunBurst::setOverlap(int n) { pool.setOverlap(n, absoluteSR); }
 
-void zunBurst::grain() {
-  zunAudioGate::Exclusive voices(gate);
-  pool->trigger();
-}
+void zunBurst::grain() { pool.trigger(); }
 
-int zunBurst::getNumOscActive() const {
-  zunAudioGate::Exclusive voices(gate);
-  return pool->countActive();
-}
+double zunBurst::unipolar(double x) { return zunUnipolar(seed, x); }
 
-double zunBurst::unipolar(double x) {
-  int state = seed;
-  const double r = zunUnipolar(state, x);
-  seed = state;
-  return r;
-}
-
-double zunBurst::bipolar(double x) {
-  int state = seed;
-  const double r = zunBipolar(state, x);
-  seed = state;
-  return r;
-}
+double zunBurst::bipolar(double x) { return zunBipolar(seed, x); }
 
 int zunBurst::Processing(double**, long, double** outs, long, long sampleFrames,
                          long long wave1Frames, long long windowFrames, long long wave2Frames,
@@ -160,13 +130,11 @@ int zunBurst::Processing(double**, long, double** outs, long, long sampleFrames,
     voice.Processing_2(out, count, wave1Frames, windowFrames, wave2Frames, wave1, window, wave2,
                        wave1Stride, windowStride, wave2Stride);
   };
-  if (!gate.enter()) {
-    // A message thread is changing the voices: this one block stays silent.
-    zunWorkBuffers::silence(sampleFrames, outs);
-    return 0;
-  }
-  buffers.run(sampleFrames, outs, *pool, schedule, render);
-  gate.leave();
+  const bool rendered = pool.render([&](zunVoicePool& voices) {
+    buffers.run(sampleFrames, outs, voices, schedule, render);
+  });
+  // A message thread was changing the voices: this one block stays silent.
+  if (!rendered) zunWorkBuffers::silence(sampleFrames, outs);
   return 0;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "zunAudioGate.h"
 #include "zunRelaxed.h"
-#include "zunVoicePool.h"
+#include "zunSharedPool.h"
 #include "zunWorkBuffers.h"
 
 // The pulsar granulator: schedules grains (pulsaret trains), draws each
@@ -43,8 +42,8 @@ class zunBurst {
 
   double getAbsoluteSR() const { return absoluteSR; }
   double getGrainLength() const { return length + lengthDeviation; }
-  int getOverlappingFactor() const { return pool->overlappingFactor; }
-  int getNumOscActive() const;
+  int getOverlappingFactor() const { return pool.overlappingFactor(); }
+  int getNumOscActive() const { return pool.countActive(); }
 
   // Renders one vector into outs[0] (left) and outs[1] (right). A stride is
   // the distance in floats between consecutive frames of a table.
@@ -56,7 +55,7 @@ class zunBurst {
   double unipolar(double x);
   double bipolar(double x);
 
-  zunVoicePool* pool;
+  zunSharedPool pool;
   zunRelaxed<int> seed;
   zunRelaxed<double> absoluteSR;
   unsigned long period;
@@ -79,8 +78,4 @@ class zunBurst {
   zunRelaxed<double> glisson;
   zunRelaxed<double> rndGlisson;
   zunWorkBuffers buffers;
- private:
-  // The voices belong to the audio thread while a block renders; operations
-  // that change or count them from a message thread go through the gate.
-  mutable zunAudioGate gate;
 };

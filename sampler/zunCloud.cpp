@@ -6,7 +6,7 @@
 #include "zunRandom.h"
 
 zunCloud::zunCloud(int overlap, double sampleRate)
-    : pool(new zunVoicePool(overlap, sampleRate)),
+    : pool(overlap, sampleRate),
       buffers(8192),
       sampleLength(0),
       period(0),
@@ -19,7 +19,7 @@ zunCloud::zunCloud(int overlap, double sampleRate)
   setDefaults();
 }
 
-zunCloud::~zunCloud() { delete pool; }
+zunCloud::~zunCloud() {}
 
 void zunCloud::setDefaults() {
   level = 0.5;
@@ -93,54 +93,21 @@ void zunCloud::setSamplePosition(double x) {
 
 void zunCloud::setToggle(int t) { toggle = t > 0; }
 
-void zunCloud::setInterp(int mode) {
-  zunAudioGate::Exclusive voices(gate);
-  pool->setInterpMode(mode);
-}
+void zunCloud::setInterp(int mode) { pool.setInterpMode(mode); }
 
-void zunCloud::setInvert(int invert) {
-  zunAudioGate::Exclusive voices(gate);
-  pool->setInvert(invert);
-}
+void zunCloud::setInvert(int invert) { pool.setInvert(invert); }
 
 void zunCloud::setAbsoluteSR(double sr) {
-  if (!(sr > 0.0)) return;
-  zunAudioGate::Exclusive voices(gate);
-  absoluteSR = sr;
-  pool->setAbsoluteSR(sr);
+  if (sr > 0.0) pool.setAbsoluteSR(sr, absoluteSR);
 }
 
-void zunCloud::setOverlap(int n) {
-  zunAudioGate::Exclusive voices(gate);
-  if (n <= 0 || n == pool->overlappingFactor) return;
-  zunVoicePool* old = pool;
-  pool = new zunVoicePool(n, absoluteSR);
-  delete old;
-}
+void zunCloud::setOverlap(int n) { pool.setOverlap(n, absoluteSR); }
 
-void zunCloud::grain() {
-  zunAudioGate::Exclusive voices(gate);
-  pool->trigger();
-}
+void zunCloud::grain() { pool.trigger(); }
 
-int zunCloud::getNumOscActive() const {
-  zunAudioGate::Exclusive voices(gate);
-  return pool->countActive();
-}
+double zunCloud::unipolar(double x) { return zunUnipolar(seed, x); }
 
-double zunCloud::unipolar(double x) {
-  int state = seed;
-  const double r = zunUnipolar(state, x);
-  seed = state;
-  return r;
-}
-
-double zunCloud::bipolar(double x) {
-  int state = seed;
-  const double r = zunBipolar(state, x);
-  seed = state;
-  return r;
-}
+double zunCloud::bipolar(double x) { return zunBipolar(seed, x); }
 
 int zunCloud::Processing(double**, long, double** outs, long, long n, long long sampleFrameCount,
                          long long windowFrameCount, float* sampleTable, float* windowTable,
@@ -153,13 +120,11 @@ int zunCloud::Processing(double**, long, double** outs, long, long n, long long 
     voice.Processing(out, count, sampleFrameCount, windowFrameCount, sampleTable, windowTable,
                      sampleStride, windowStride);
   };
-  if (!gate.enter()) {
-    // A message thread is changing the voices: this one block stays silent.
-    zunWorkBuffers::silence(n, outs);
-    return 0;
-  }
-  buffers.run(n, outs, *pool, schedule, render);
-  gate.leave();
+  const bool rendered = pool.render([&](zunVoicePool& voices) {
+    buffers.run(n, outs, voices, schedule, render);
+  });
+  // A message thread was changing the voices: this one block stays silent.
+  if (!rendered) zunWorkBuffers::silence(n, outs);
   return 0;
 }
 

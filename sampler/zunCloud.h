@@ -1,8 +1,7 @@
 #pragma once
 
-#include "zunAudioGate.h"
 #include "zunRelaxed.h"
-#include "zunVoicePool.h"
+#include "zunSharedPool.h"
 #include "zunWorkBuffers.h"
 
 // The sample granulator: schedules grains that read a sample from a start
@@ -41,8 +40,8 @@ class zunCloud {
 
   double getAbsoluteSR() const { return absoluteSR; }
   double getGrainLength() const { return length + lengthDeviation; }
-  int getOverlappingFactor() const { return pool->overlappingFactor; }
-  int getNumOscActive() const;
+  int getOverlappingFactor() const { return pool.overlappingFactor(); }
+  int getNumOscActive() const { return pool.countActive(); }
 
   // Renders one vector into outs[0] (left) and outs[1] (right). A stride is
   // the distance in floats between consecutive frames of a table.
@@ -53,7 +52,7 @@ class zunCloud {
   double unipolar(double x);
   double bipolar(double x);
 
-  zunVoicePool* pool;
+  zunSharedPool pool;
   zunWorkBuffers buffers;
   zunRelaxed<unsigned long> sampleLength;
   unsigned long period;
@@ -72,8 +71,4 @@ class zunCloud {
   zunRelaxed<double> rndPitch;
   zunRelaxed<double> phase;
   zunRelaxed<double> lengthDeviation;
- private:
-  // The voices belong to the audio thread while a block renders; operations
-  // that change or count them from a message thread go through the gate.
-  mutable zunAudioGate gate;
 };

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "zunAudioGate.h"
+#include "zunRelaxed.h"
+#include "zunVoicePool.h"
+
+// An engine's voice pool as both threads see it: the audio thread renders
+// it block by block, message threads count it, trigger a voice, change every
+// voice or replace the whole pool. The gate keeps the two apart, so message
+// threads never touch a pool while a block renders it, and the audio thread
+// never waits.
+class zunSharedPool {
+ public:
+  zunSharedPool(int count, double sampleRate) : pool(new zunVoicePool(count, sampleRate)) {}
+  ~zunSharedPool() { delete pool; }
+  zunSharedPool(const zunSharedPool&) = delete;
+  zunSharedPool& operator=(const zunSharedPool&) = delete;
+
+  // The current pool, for the audio thread inside a block and for a caller
+  // that owns the engine on one thread.
+  zunVoicePool* operator->() const { return pool; }
+  zunVoicePool& operator*() const { return *pool; }
+
+  // Audio thread: runs block() on the pool unless a message thread holds it,
+  // in which case the block is not rendered and false is returned.
+  template <class Block>
+  bool render(Block block) {
+    if (!gate.enter()) return false;
+    block(*pool);
+    gate.leave();
+    return true;
+  }
+
+  // Message threads. Replacing the pool cuts every sounding grain; the new
+  // voices carry their defaults. Counts that are not positive, or equal to
+  // the current one, change nothing.
+  void setOverlap(int count, double sampleRate) {
+    zunAudioGate::Exclusive hold(gate);
+    if (count <= 0 || count == pool->overlappingFactor) return;
+    zunVoicePool* old = pool;
+    pool = new zunVoicePool(count, sampleRate);
+    delete old;
+  }
+  int overlappingFactor() const {
+    zunAudioGate::Exclusive hold(gate);
+    return pool->overlappingFactor;
+  }
+  int countActive() const {
+    zunAudioGate::Exclusive hold(gate);
+    return pool->countActive();
+  }
+  void trigger() {
+    zunAudioGate::Exclusive hold(gate);
+    pool->trigger();
+  }
+  void setInterpMode(int mode) {
+    zunAudioGate::Exclusive hold(gate);
+    pool->setInterpMode(mode);
+  }
+  void setInvert(int invert) {
+    zunAudioGate::Exclusive hold(gate);
+    pool->setInvert(invert);
+  }
+  // Sets the engine's rate and every voice's under one hold, so that no
+  // block sees the two disagree.
+  void setAbsoluteSR(double sampleRate, zunRelaxed<double>& engineRate) {
+    zunAudioGate::Exclusive hold(gate);
+    engineRate = sampleRate;
+    pool->setAbsoluteSR(sampleRate);
+  }
+
+ private:
+  zunVoicePool* pool;
+  mutable zunAudioGate gate;
+};
