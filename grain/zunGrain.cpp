@@ -116,12 +116,21 @@ double zunGrain::wrapPhase(double phase) {
   return phase - std::floor(phase);
 }
 
-template <int Variant>
-void zunGrain::render(double* out, int count, const zunTable& wave1, const zunTable& window,
-                      const zunTable& wave2) {
-  const bool noTable = wave1.empty() || window.empty() || (Variant == morphVariant && wave2.empty());
-  // Any mode other than 0 and 1 reads silence; so does a missing table.
-  const int mode = noTable ? -1 : interpMode;
+template <int Variant, int Mode>
+void zunGrain::renderIn(double* out, int count, const zunTable wave1, const zunTable window,
+                        const zunTable wave2) {
+  // Every member the loop reads is copied first, the tables too: `out` may
+  // alias any double, so the compiler would otherwise reload each of them
+  // every sample.
+  const double increment = grainIncrement;
+  const double step = Variant == plainVariant ? phaseIncrement * direction : phaseIncrement;
+  const double glide = glisson;
+  const double attackEnd = attack;
+  const double sustainEnd = attack + sustain;
+  const double decayLength = decay;
+  const double wave1Weight = 1.0 - morph;
+  const double wave2Weight = morph;
+  const double gain = amplitude;
   const double wave1Frames = static_cast<double>(wave1.frames);
   const double wave2Frames = static_cast<double>(wave2.frames);
   const double windowFrames = static_cast<double>(window.frames);
@@ -131,44 +140,54 @@ void zunGrain::render(double* out, int count, const zunTable& wave1, const zunTa
   bool sounding = status;
 
   for (int i = 0; i < count; ++i) {
-    position += grainIncrement;
+    position += increment;
     if (position >= 1.0) {
       sounding = false;
       out[i] = 0.0;
       continue;
     }
     if (Variant == morphVariant) {
-      if (position < attack) w = position / attack * 0.5;
-      else if (position < attack + sustain) w = 0.5;
-      else w = (1.0 - position) / decay * (-0.5) + 1.0;
+      if (position < attackEnd) w = position / attackEnd * 0.5;
+      else if (position < sustainEnd) w = 0.5;
+      else w = (1.0 - position) / decayLength * (-0.5) + 1.0;
     } else {
       w = position;
     }
     if (Variant == plainVariant) {
-      ph += phaseIncrement * direction;
+      ph += step;
     } else {
-      const double d = (glisson * position + 1.0) * phaseIncrement;
+      const double d = (glide * position + 1.0) * step;
       if (!(d > 1.0)) ph += d;
     }
     if (ph >= 1.0) ph -= 1.0;
     else if (ph < 0.0) ph += 1.0;
     if (!(ph >= 0.0 && ph <= 1.0)) ph = wrapPhase(ph);
 
-    double waveValue;
-    if (Variant == morphVariant) {
-      waveValue = (1.0 - morph) * wave1.read(ph * wave1Frames, mode) +
-                  morph * wave2.read(ph * wave2Frames, mode);
-    } else {
-      waveValue = wave1.read(ph * wave1Frames, mode);
+    if (Mode != 0 && Mode != 1) {
+      out[i] = (0.0 * 0.0) * gain;
+      continue;
     }
-    const double windowValue = window.read(w * windowFrames, mode);
-    out[i] = (windowValue * waveValue) * amplitude;
+    double waveValue = wave1.read<Mode>(ph * wave1Frames);
+    if (Variant == morphVariant)
+      waveValue = wave1Weight * waveValue + wave2Weight * wave2.read<Mode>(ph * wave2Frames);
+    out[i] = (window.read<Mode>(w * windowFrames) * waveValue) * gain;
   }
 
   grainPosition = position;
   phase = ph;
   if (Variant == morphVariant) windowPosition = w;
   status = sounding;
+}
+
+template <int Variant>
+void zunGrain::render(double* out, int count, const zunTable& wave1, const zunTable& window,
+                      const zunTable& wave2) {
+  // A missing table reads silence, as any mode other than 0 and 1 does.
+  const bool noTable = wave1.empty() || window.empty() || (Variant == morphVariant && wave2.empty());
+  const int mode = noTable ? -1 : interpMode;
+  if (mode == 0) renderIn<Variant, 0>(out, count, wave1, window, wave2);
+  else if (mode == 1) renderIn<Variant, 1>(out, count, wave1, window, wave2);
+  else renderIn<Variant, -1>(out, count, wave1, window, wave2);
 }
 
 void zunGrain::Processing(double* out, int count, long long waveLength, long long windowLength,

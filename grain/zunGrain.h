@@ -63,6 +63,9 @@ class zunGrain {
   double direction;
 
  private:
+  template <int Variant, int Mode>
+  void renderIn(double* out, int count, const zunTable wave1, const zunTable window,
+                const zunTable wave2);
   template <int Variant>
   void render(double* out, int count, const zunTable& wave1, const zunTable& window,
               const zunTable& wave2);
