@@ -1,0 +1,218 @@
+// burst.zun~: the Max signal object around one pulsar granulator engine.
+// It binds three buffer~ tables by name (wave table 1, the window, wave
+// table 2), forwards its messages to the engine and runs the engine once
+// per signal vector on the locked tables.
+
+#include "ext.h"
+#include "ext_buffer.h"
+#include "ext_obex.h"
+#include "z_dsp.h"
+#include "zunBurst.h"
+#include "zunExternal.h"
+
+namespace {
+
+struct _index {
+  t_pxobject header;
+  zunBurst* engine;
+  t_buffer_ref* wave1_ref;
+  t_buffer_ref* windowing_ref;
+  t_buffer_ref* wave2_ref;
+  void* info_outlet;
+};
+
+t_class* burst_class = nullptr;
+
+// ---- buffer binding
+
+void burst_setWave1(_index* x, t_symbol* name) { zunBind(&x->header.z_ob, x->wave1_ref, name); }
+void burst_setWindowing(_index* x, t_symbol* name) {
+  zunBind(&x->header.z_ob, x->windowing_ref, name);
+}
+void burst_setWave2(_index* x, t_symbol* name) { zunBind(&x->header.z_ob, x->wave2_ref, name); }
+
+// Arguments in role order: wave table 1, window, wave table 2; any further
+// arguments are ignored.
+void burst_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
+  for (long i = 0; i < argc; ++i) {
+    t_symbol* name = atom_getsymarg(static_cast<short>(i), static_cast<short>(argc), argv);
+    if (i == 0)
+      burst_setWave1(x, name);
+    else if (i == 1)
+      burst_setWindowing(x, name);
+    else if (i == 2)
+      burst_setWave2(x, name);
+  }
+}
+
+// ---- life
+
+void* burst_new(t_symbol*, long argc, t_atom* argv) {
+  object_post(nullptr, "burst.zun~ 1.0.4");
+  _index* x = static_cast<_index*>(object_alloc(burst_class));
+  if (!x) return nullptr;
+  x->info_outlet = intout(x);
+  x->engine = new zunBurst(128, static_cast<double>(sys_getsr()));
+  x->wave2_ref = nullptr;
+  x->windowing_ref = nullptr;
+  x->wave1_ref = nullptr;
+  z_dsp_setup(&x->header, 1);
+  outlet_new(x, "signal");
+  outlet_new(x, "signal");
+  burst_setbuf(x, nullptr, argc, argv);
+  return x;
+}
+
+void burst_free(_index* x) {
+  z_dsp_free(&x->header);
+  if (x->wave1_ref) object_free(x->wave1_ref);
+  if (x->windowing_ref) object_free(x->windowing_ref);
+  if (x->wave2_ref) object_free(x->wave2_ref);
+  delete x->engine;
+}
+
+// ---- messages
+
+void burst_start(_index* x, long v) {
+  if (zunIsSwitch(v))
+    x->engine->setToggle(static_cast<int>(v));
+  else
+    object_error(nullptr, "start message: 0 = off; 1 = on");
+}
+
+void burst_interp(_index* x, long v) {
+  if (zunIsSwitch(v))
+    x->engine->setInterp(static_cast<int>(v));
+  else
+    object_error(nullptr, "interp message: 0 = no interp; 1 = two point interp.");
+}
+
+void burst_setPanningMode(_index* x, long v) {
+  if (zunIsSwitch(v))
+    x->engine->setPanningMode(static_cast<int>(v));
+  else
+    object_error(
+        nullptr,
+        "setPanningMode message: 0 = random width (use setWidth) 1 = manual (0 = L 1 = R)");
+}
+
+// Densities of 1e-5 and below (and NaN) leave the density in force.
+void burst_setDensity(_index* x, double v) {
+  if (v > 1e-5) x->engine->setDensity(v);
+}
+
+void burst_setLevel(_index* x, double v) { x->engine->setLevel(v); }
+void burst_setWidth(_index* x, double v) { x->engine->setWidth(v); }
+void burst_setAttack(_index* x, double v) { x->engine->setAttack(v); }
+void burst_setDecay(_index* x, double v) { x->engine->setDecay(v); }
+void burst_setLength(_index* x, double v) { x->engine->setLength(v); }
+void burst_setRndLength(_index* x, double v) { x->engine->setRndLength(v); }
+void burst_setRndDensity(_index* x, double v) { x->engine->setRndDensity(v); }
+void burst_setCps(_index* x, double v) { x->engine->setCps(v); }
+void burst_setRndCps(_index* x, double v) { x->engine->setRndCps(v); }
+void burst_setGlisson(_index* x, double v) { x->engine->setGlisson(v); }
+void burst_setRndGlisson(_index* x, double v) { x->engine->setRndGlisson(v); }
+void burst_setMorph(_index* x, double v) { x->engine->setMorph(v); }
+void burst_setRndMorph(_index* x, double v) { x->engine->setRndMorph(v); }
+
+void burst_info(_index* x) {
+  outlet_int(x->info_outlet, static_cast<long>(x->engine->getNumOscActive()));
+}
+
+void burst_grain(_index* x) { x->engine->grain(); }
+
+void burst_assist(_index*, void*, long kind, long index, char* text) {
+  zunAssist(kind, index, text);
+}
+
+// Opens an editor for every bound table, in role order.
+void burst_dblclick(_index* x) {
+  if (x->wave1_ref) buffer_view(buffer_ref_getobject(x->wave1_ref));
+  if (x->windowing_ref) buffer_view(buffer_ref_getobject(x->windowing_ref));
+  if (x->wave2_ref) buffer_view(buffer_ref_getobject(x->wave2_ref));
+}
+
+// ---- audio
+
+// Every vector resolves the three tables afresh, locks them for the run of
+// the engine and releases each lock that succeeded. Whenever the engine
+// does not run, both outputs carry silence.
+void burst_perform64(_index* x, t_object*, double** ins, long numIns, double** outs, long numOuts,
+                     long sampleFrames, long, void*) {
+  if (!x->wave1_ref || !x->windowing_ref || !x->wave2_ref) {
+    zunSilence(outs, numOuts, sampleFrames);
+    return;
+  }
+  t_buffer_obj* wave1 = buffer_ref_getobject(x->wave1_ref);
+  t_buffer_obj* window = buffer_ref_getobject(x->windowing_ref);
+  t_buffer_obj* wave2 = buffer_ref_getobject(x->wave2_ref);
+  if (!wave1 || !window || !wave2) {
+    zunSilence(outs, numOuts, sampleFrames);
+    return;
+  }
+  float* wave1Samples = buffer_locksamples(wave1);
+  float* windowSamples = buffer_locksamples(window);
+  float* wave2Samples = buffer_locksamples(wave2);
+  if (wave1Samples && windowSamples && wave2Samples) {
+    const long long wave1Frames = buffer_getframecount(wave1);
+    const long long windowFrames = buffer_getframecount(window);
+    const long long wave2Frames = buffer_getframecount(wave2);
+    x->engine->Processing(ins, numIns, outs, numOuts, sampleFrames, wave1Frames, windowFrames,
+                          wave2Frames, wave1Samples, windowSamples, wave2Samples, zunStride(wave1),
+                          zunStride(window), zunStride(wave2));
+  } else {
+    zunSilence(outs, numOuts, sampleFrames);
+  }
+  if (wave1Samples) buffer_unlocksamples(wave1);
+  if (windowSamples) buffer_unlocksamples(window);
+  if (wave2Samples) buffer_unlocksamples(wave2);
+}
+
+// Registers the perform routine; only a change of rate reaches the engine.
+void burst_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, long) {
+#if defined(_WIN32) && !defined(_WIN64)
+  object_method(chain, gensym("dsp_add64"), x, burst_perform64, 0, 0);
+#else
+  object_method_imp(chain, gensym("dsp_add64"), x, reinterpret_cast<void*>(burst_perform64), 0, 0,
+                    0, 0, 0, 0);
+#endif
+  if (!(sampleRate == x->engine->getAbsoluteSR())) x->engine->setAbsoluteSR(sampleRate);
+}
+
+}  // namespace
+
+C74_EXPORT int main(void) {
+  t_class* c = class_new("burst.zun~", reinterpret_cast<method>(burst_new),
+                         reinterpret_cast<method>(burst_free), static_cast<long>(sizeof(_index)),
+                         nullptr, A_GIMME, A_DEFLONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_dsp64), "dsp64", A_CANT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_start), "start", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setWave1), "setWave1", A_SYM, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setWave2), "setWave2", A_SYM, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setWindowing), "setWindowing", A_SYM, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setbuf), "setbuf", A_GIMME, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_interp), "interp", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setLevel), "setLevel", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setWidth), "setWidth", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setPanningMode), "setPanningMode", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setAttack), "setAttack", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setDecay), "setDecay", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setLength), "setLength", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setRndLength), "setRndLength", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setDensity), "setDensity", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setRndDensity), "setRndDensity", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setCps), "setCps", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setRndCps), "setRndCps", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setGlisson), "setGlisson", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setRndGlisson), "setRndGlisson", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setMorph), "setMorph", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setRndMorph), "setRndMorph", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_info), "info", A_NOTHING, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_grain), "grain", A_NOTHING, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_assist), "assist", A_CANT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_dblclick), "dblclick", A_CANT, 0);
+  class_dspinit(c);
+  class_register(gensym("box"), c);
+  burst_class = c;
+  return 0;
+}

@@ -1,0 +1,221 @@
+// cloud.zun~: the Max signal object around one sample granulator engine.
+// It binds two buffer~ tables by name (the sample and the window),
+// forwards its messages to the engine and runs the engine once per signal
+// vector on the locked tables.
+
+#include "ext.h"
+#include "ext_buffer.h"
+#include "ext_obex.h"
+#include "z_dsp.h"
+#include "zunCloud.h"
+#include "zunExternal.h"
+
+namespace {
+
+struct _index {
+  t_pxobject header;
+  zunCloud* engine;
+  t_buffer_ref* sample_ref;
+  t_buffer_ref* windowing_ref;
+  void* info_outlet;
+};
+
+t_class* cloud_class = nullptr;
+
+// ---- buffer binding
+
+void cloud_setSample(_index* x, t_symbol* name) { zunBind(&x->header.z_ob, x->sample_ref, name); }
+void cloud_setWindowing(_index* x, t_symbol* name) {
+  zunBind(&x->header.z_ob, x->windowing_ref, name);
+}
+
+// Arguments in role order: sample, window; any further arguments are
+// ignored.
+void cloud_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
+  for (long i = 0; i < argc; ++i) {
+    t_symbol* name = atom_getsymarg(static_cast<short>(i), static_cast<short>(argc), argv);
+    if (i == 0)
+      cloud_setSample(x, name);
+    else if (i == 1)
+      cloud_setWindowing(x, name);
+  }
+}
+
+// ---- life
+
+void* cloud_new(t_symbol*, long argc, t_atom* argv) {
+  object_post(nullptr, "cloud.zun~ 1.0.4");
+  _index* x = static_cast<_index*>(object_alloc(cloud_class));
+  if (!x) return nullptr;
+  x->info_outlet = intout(x);
+  x->engine = new zunCloud(128, static_cast<double>(sys_getsr()));
+  x->windowing_ref = nullptr;
+  x->sample_ref = nullptr;
+  z_dsp_setup(&x->header, 1);
+  outlet_new(x, "signal");
+  outlet_new(x, "signal");
+  cloud_setbuf(x, nullptr, argc, argv);
+  return x;
+}
+
+void cloud_free(_index* x) {
+  z_dsp_free(&x->header);
+  if (x->sample_ref) object_free(x->sample_ref);
+  if (x->windowing_ref) object_free(x->windowing_ref);
+  delete x->engine;
+}
+
+// ---- messages
+
+void cloud_start(_index* x, long v) {
+  if (zunIsSwitch(v))
+    x->engine->setToggle(static_cast<int>(v));
+  else
+    object_error(nullptr, "start message: 0 = off; 1 = on");
+}
+
+void cloud_interp(_index* x, long v) {
+  if (zunIsSwitch(v))
+    x->engine->setInterp(static_cast<int>(v));
+  else
+    object_error(nullptr, "interp message: 0 = no interp; 1 = two point interp.");
+}
+
+void cloud_reverse(_index* x, long v) {
+  if (zunIsSwitch(v))
+    x->engine->setInvert(static_cast<int>(v));
+  else
+    object_error(nullptr, "reverse message: 0 = normal; 1 = read backward samples");
+}
+
+void cloud_setPanningMode(_index* x, long v) {
+  if (zunIsSwitch(v))
+    x->engine->setPanningMode(static_cast<int>(v));
+  else
+    object_error(
+        nullptr,
+        "setPanningMode message: 0 = random width (use setWidth) 1 = manual (0 = L 1 = R)");
+}
+
+// Voice counts 0 to 128 go to the engine (which ignores 0 and its current
+// count); anything else, negatives included, is refused.
+void cloud_overlap(_index* x, long v) {
+  if (static_cast<unsigned long>(v) <= 128)
+    x->engine->setOverlap(static_cast<int>(v));
+  else
+    object_error(nullptr, "overlap message: maximum overlap permitted is %d", 128);
+}
+
+// Densities of 1e-5 and below (and NaN) leave the density in force.
+void cloud_setDensity(_index* x, double v) {
+  if (v > 1e-5) x->engine->setDensity(v);
+}
+
+// Pitches of 128 semitones and above (and NaN) leave the pitch in force.
+void cloud_setPitch(_index* x, double v) {
+  if (v < 128.0) x->engine->setPitch(v);
+}
+
+void cloud_setLevel(_index* x, double v) { x->engine->setLevel(v); }
+void cloud_setWidth(_index* x, double v) { x->engine->setWidth(v); }
+void cloud_setLength(_index* x, double v) { x->engine->setLength(v); }
+void cloud_setRndLength(_index* x, double v) { x->engine->setRndLength(v); }
+void cloud_setRndDensity(_index* x, double v) { x->engine->setRndDensity(v); }
+void cloud_setRndPitch(_index* x, double v) { x->engine->setRndPitch(v); }
+void cloud_setSamplePosition(_index* x, double v) { x->engine->setSamplePosition(v); }
+void cloud_setPhase(_index* x, double v) { x->engine->setPhase(v); }
+
+void cloud_info(_index* x) {
+  outlet_int(x->info_outlet, static_cast<long>(x->engine->getNumOscActive()));
+}
+
+void cloud_grain(_index* x) { x->engine->grain(); }
+
+void cloud_assist(_index*, void*, long kind, long index, char* text) {
+  zunAssist(kind, index, text);
+}
+
+// Opens an editor for every bound table, in role order.
+void cloud_dblclick(_index* x) {
+  if (x->sample_ref) buffer_view(buffer_ref_getobject(x->sample_ref));
+  if (x->windowing_ref) buffer_view(buffer_ref_getobject(x->windowing_ref));
+}
+
+// ---- audio
+
+// Every vector resolves both tables afresh, locks them for the run of the
+// engine and releases each lock that succeeded. Whenever the engine does
+// not run, both outputs carry silence.
+void cloud_perform64(_index* x, t_object*, double** ins, long numIns, double** outs, long numOuts,
+                     long sampleFrames, long, void*) {
+  if (!x->sample_ref || !x->windowing_ref) {
+    zunSilence(outs, numOuts, sampleFrames);
+    return;
+  }
+  t_buffer_obj* sample = buffer_ref_getobject(x->sample_ref);
+  t_buffer_obj* window = buffer_ref_getobject(x->windowing_ref);
+  if (!sample || !window) {
+    zunSilence(outs, numOuts, sampleFrames);
+    return;
+  }
+  float* sampleSamples = buffer_locksamples(sample);
+  float* windowSamples = buffer_locksamples(window);
+  if (sampleSamples && windowSamples) {
+    const long long sampleFrameCount = buffer_getframecount(sample);
+    const long long windowFrameCount = buffer_getframecount(window);
+    x->engine->Processing(ins, numIns, outs, numOuts, sampleFrames, sampleFrameCount,
+                          windowFrameCount, sampleSamples, windowSamples, zunStride(sample),
+                          zunStride(window));
+  } else {
+    zunSilence(outs, numOuts, sampleFrames);
+  }
+  if (sampleSamples) buffer_unlocksamples(sample);
+  if (windowSamples) buffer_unlocksamples(window);
+}
+
+// Registers the perform routine; only a change of rate reaches the engine.
+void cloud_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, long) {
+#if defined(_WIN32) && !defined(_WIN64)
+  object_method(chain, gensym("dsp_add64"), x, cloud_perform64, 0, 0);
+#else
+  object_method_imp(chain, gensym("dsp_add64"), x, reinterpret_cast<void*>(cloud_perform64), 0, 0,
+                    0, 0, 0, 0);
+#endif
+  if (!(sampleRate == x->engine->getAbsoluteSR())) x->engine->setAbsoluteSR(sampleRate);
+}
+
+}  // namespace
+
+C74_EXPORT int main(void) {
+  t_class* c = class_new("cloud.zun~", reinterpret_cast<method>(cloud_new),
+                         reinterpret_cast<method>(cloud_free), static_cast<long>(sizeof(_index)),
+                         nullptr, A_GIMME, A_DEFLONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_dsp64), "dsp64", A_CANT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_start), "start", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setSample), "setSample", A_SYM, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setWindowing), "setWindowing", A_SYM, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setbuf), "setbuf", A_GIMME, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_interp), "interp", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_overlap), "overlap", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_reverse), "reverse", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setLevel), "setLevel", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setWidth), "setWidth", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setPanningMode), "setPanningMode", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setLength), "setLength", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setRndLength), "setRndLength", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setDensity), "setDensity", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setRndDensity), "setRndDensity", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setPitch), "setPitch", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setRndPitch), "setRndPitch", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setSamplePosition), "setSamplePosition",
+                  A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setPhase), "setPhase", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_info), "info", A_NOTHING, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_grain), "grain", A_NOTHING, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_assist), "assist", A_CANT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_dblclick), "dblclick", A_CANT, 0);
+  class_dspinit(c);
+  class_register(gensym("box"), c);
+  cloud_class = c;
+  return 0;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+// What burst.zun~ and cloud.zun~ do alike: bind a table name, tell the
+// strides of an interleaved buffer~, write silence, check a switch and
+// answer assist.
+
+#include <cstring>
+
+#include "ext.h"
+#include "ext_buffer.h"
+
+// A reference is made on the first binding and rebound afterwards; the
+// name is bound whether or not a buffer~ has it yet.
+inline void zunBind(t_object* owner, t_buffer_ref*& ref, t_symbol* name) {
+  if (ref)
+    buffer_ref_set(ref, name);
+  else
+    ref = buffer_ref_new(owner, name);
+}
+
+// A buffer~ holds its channels interleaved: the engines read the first
+// channel, one frame every `channels` floats.
+inline long long zunStride(t_buffer_obj* b) {
+  const t_atom_long channels = buffer_getchannelcount(b);
+  return channels > 1 ? static_cast<long long>(channels) : 1;
+}
+
+// Both outputs carry silence whenever an engine does not run.
+inline void zunSilence(double** outs, long numOuts, long sampleFrames) {
+  for (long o = 0; o < numOuts && o < 2; ++o)
+    for (long i = 0; i < sampleFrames; ++i) outs[o][i] = 0.0;
+}
+
+// Switches take 0 or 1 only: anything else, negatives included, is refused.
+inline bool zunIsSwitch(long v) { return static_cast<unsigned long>(v) < 2; }
+
+inline void zunAssist(long kind, long index, char* text) {
+  const char* found = nullptr;
+  if (kind == ASSIST_OUTLET) {
+    if (index == 0)
+      found = "(signal) Output Left Signal";
+    else if (index == 1)
+      found = "(signal) Output Right Signal";
+    else if (index == 2)
+      found = "(message) Output Granulator Informations";
+  } else if (index == 0) {
+    found = "(message) Configure Granulator";
+  }
+  if (found) std::strcpy(text, found);
+}

@@ -1,0 +1,257 @@
+// Table binding of both externals: creation arguments in role order,
+// rebinding, missing tables and references, failed locks, the order and
+// balance of locks, and multi-channel buffer~ objects.
+
+#include "external_fixture.h"
+
+namespace {
+
+using namespace zunTest;
+using K = zun::LockEvent::Kind;
+using Log = std::vector<std::pair<K, std::string>>;
+
+Log lockLog() {
+  Log log;
+  for (const zun::LockEvent& e : zun::lockLog()) log.emplace_back(e.kind, e.buffer);
+  return log;
+}
+
+void expectBalanced(const std::vector<std::string>& names) {
+  for (const std::string& name : names) {
+    const zun::LockStats s = zun::lockStats(name);
+    EXPECT_EQ(s.held, 0) << name;
+    EXPECT_EQ(s.locks, s.unlocks) << name;
+    EXPECT_EQ(s.unmatchedUnlocks, 0) << name;
+  }
+}
+
+// One vector of a running object; the lock log holds that vector only.
+Stereo oneVector(t_object* x) {
+  zun::clearLockLog();
+  return render(x, zun::vectorSize());
+}
+
+void tables() {
+  zun::setBufferSamples("a", sine());
+  zun::setBufferSamples("b", hann());
+  zun::setBufferSamples("c", sine());
+  zun::setBufferSamples("d", sine());
+}
+
+TEST_F(ExternalTest, CreationArgumentsBindTheTablesInRoleOrder) {
+  tables();
+  const struct {
+    const char* className;
+    std::vector<zun::Atom> args;
+    Log expected;
+  } cases[] = {
+      {"burst.zun~",
+       {"a", "b", "c", "d"},
+       {{K::lock, "a"},
+        {K::lock, "b"},
+        {K::lock, "c"},
+        {K::unlock, "a"},
+        {K::unlock, "b"},
+        {K::unlock, "c"}}},
+      {"burst.zun~",
+       {"a", "b", "a"},
+       {{K::lock, "a"},
+        {K::lock, "b"},
+        {K::lock, "a"},
+        {K::unlock, "a"},
+        {K::unlock, "b"},
+        {K::unlock, "a"}}},
+      {"cloud.zun~",
+       {"a", "b", "c"},
+       {{K::lock, "a"}, {K::lock, "b"}, {K::unlock, "a"}, {K::unlock, "b"}}},
+      {"cloud.zun~",
+       {"a", "a"},
+       {{K::lock, "a"}, {K::lock, "a"}, {K::unlock, "a"}, {K::unlock, "a"}}},
+  };
+  for (const auto& c : cases) {
+    t_object* x = zun::create(c.className, c.args);
+    zun::startDsp();
+    oneVector(x);
+    EXPECT_EQ(lockLog(), c.expected) << c.className << " with " << c.args.size() << " arguments";
+    expectBalanced({"a", "b", "c", "d"});
+    zun::destroy(x);
+  }
+}
+
+TEST_F(ExternalTest, ARebindingTakesEffectAtTheNextVector) {
+  tables();
+  zun::setBufferSamples("zeros", constant(0.0f, 1024));
+  const struct {
+    const char* className;
+    std::vector<zun::Atom> args;
+    const char* selector;
+  } cases[] = {
+      {"burst.zun~", {"zeros", "b", "zeros"}, "setWave1"},
+      {"cloud.zun~", {"zeros", "b"}, "setSample"},
+  };
+  for (const auto& c : cases) {
+    t_object* x = zun::create(c.className, c.args);
+    zun::startDsp();
+    zun::send(x, "start", {1});
+    EXPECT_TRUE(allZero(oneVector(x).left)) << c.className;
+    EXPECT_EQ(info(x), 1) << "a grain sounds, on a table of zeros";
+    zun::send(x, c.selector, {"a"});
+    EXPECT_FALSE(allZero(oneVector(x).left)) << c.className;
+    EXPECT_EQ(lockLog().front(), (std::pair<K, std::string>{K::lock, "a"}));
+    zun::send(x, "setbuf", {"zeros"});
+    EXPECT_TRUE(allZero(oneVector(x).left)) << c.className << " after setbuf";
+    zun::destroy(x);
+  }
+}
+
+// Where the engine cannot run, both outputs are exact zeros (never what
+// the vectors held before), and every lock that succeeded is released.
+TEST_F(ExternalTest, WithoutItsTablesAnObjectIsSilent) {
+  tables();
+  const struct {
+    const char* what;
+    const char* className;
+    std::vector<zun::Atom> args;
+    const char* failingLock;
+    Log expected;
+    long grains;
+  } cases[] = {
+      {"no reference yet", "burst.zun~", {"a", "b"}, nullptr, {}, 0},
+      {"no reference yet", "cloud.zun~", {"a"}, nullptr, {}, 0},
+      {"a missing buffer~", "burst.zun~", {"a", "missing", "c"}, nullptr, {}, 0},
+      {"a missing buffer~", "cloud.zun~", {"missing", "b"}, nullptr, {}, 0},
+      {"a failed lock",
+       "burst.zun~",
+       {"a", "b", "c"},
+       "a",
+       {{K::failedLock, "a"}, {K::lock, "b"}, {K::lock, "c"}, {K::unlock, "b"}, {K::unlock, "c"}},
+       0},
+      {"a failed lock",
+       "burst.zun~",
+       {"a", "b", "c"},
+       "b",
+       {{K::lock, "a"}, {K::failedLock, "b"}, {K::lock, "c"}, {K::unlock, "a"}, {K::unlock, "c"}},
+       0},
+      {"a failed lock",
+       "burst.zun~",
+       {"a", "b", "c"},
+       "c",
+       {{K::lock, "a"}, {K::lock, "b"}, {K::failedLock, "c"}, {K::unlock, "a"}, {K::unlock, "b"}},
+       0},
+      {"a failed lock",
+       "cloud.zun~",
+       {"a", "b"},
+       "a",
+       {{K::failedLock, "a"}, {K::lock, "b"}, {K::unlock, "b"}},
+       0},
+      {"a failed lock",
+       "cloud.zun~",
+       {"a", "b"},
+       "b",
+       {{K::lock, "a"}, {K::failedLock, "b"}, {K::unlock, "a"}},
+       0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.className) + ": " + c.what);
+    t_object* x = zun::create(c.className, c.args);
+    zun::startDsp();
+    zun::send(x, "start", {1});
+    if (c.failingLock) zun::setLockFailure(c.failingLock, true);
+    const Stereo s = oneVector(x);
+    EXPECT_TRUE(allZero(s.left));
+    EXPECT_TRUE(allZero(s.right));
+    EXPECT_EQ(lockLog(), c.expected);
+    EXPECT_EQ(info(x), c.grains) << "the engine did not run";
+    expectBalanced({"a", "b", "c"});
+    if (c.failingLock) zun::setLockFailure(c.failingLock, false);
+    zun::destroy(x);
+  }
+}
+
+TEST_F(ExternalTest, AMissingTableStartsTheEngineOnceBound) {
+  tables();
+  const struct {
+    const char* className;
+    std::vector<zun::Atom> args;
+    const char* selector;
+  } cases[] = {
+      {"burst.zun~", {"a", "b"}, "setWave2"},
+      {"cloud.zun~", {"a"}, "setWindowing"},
+  };
+  for (const auto& c : cases) {
+    t_object* x = zun::create(c.className, c.args);
+    zun::startDsp();
+    zun::send(x, "start", {1});
+    render(x, 640);
+    EXPECT_EQ(info(x), 0) << c.className;
+    zun::send(x, c.selector, {"b"});
+    EXPECT_FALSE(allZero(oneVector(x).left)) << c.className;
+    EXPECT_EQ(info(x), 1) << c.className;
+    zun::destroy(x);
+  }
+}
+
+TEST_F(ExternalTest, ADeletedBufferGivesSilenceUntilItReturns) {
+  const struct {
+    t_object* (*make)();
+    const char* window;
+    std::vector<float> table;
+  } cases[] = {{makeBurst, "hann", hann()}, {makeCloud, "ones", constant(1.0f)}};
+  for (const auto& c : cases) {
+    t_object* x = c.make();
+    zun::startDsp();
+    zun::send(x, "start", {1});
+    ASSERT_FALSE(allZero(oneVector(x).left));
+    zun::deleteBuffer(c.window);
+    const Stereo s = oneVector(x);
+    EXPECT_TRUE(allZero(s.left));
+    EXPECT_TRUE(allZero(s.right));
+    zun::setBufferSamples(c.window, c.table);
+    EXPECT_FALSE(allZero(oneVector(x).left));
+    zun::destroy(x);
+  }
+}
+
+// The engines read the first channel of an interleaved buffer~: the same
+// sound as from mono tables holding that channel.
+TEST_F(ExternalTest, MultiChannelTablesReadTheirFirstChannel) {
+  const auto interleave = [](const std::vector<float>& first, int channels) {
+    std::vector<float> out;
+    for (float v : first) {
+      out.push_back(v);
+      for (int c = 1; c < channels; ++c) out.push_back(100.0f * c);
+    }
+    return out;
+  };
+  const struct {
+    const char* className;
+    std::vector<std::vector<float>> tables;
+  } cases[] = {
+      {"burst.zun~", {sine(), hann(), square()}},
+      {"cloud.zun~", {ramp(), hann()}},
+  };
+  for (const auto& c : cases) {
+    std::vector<Stereo> sounds;
+    for (int channels : {1, 2, 3}) {
+      std::vector<zun::Atom> names;
+      for (size_t t = 0; t < c.tables.size(); ++t) {
+        const std::string name = "t" + std::to_string(t);
+        zun::setBufferSamples(name, interleave(c.tables[t], channels), channels);
+        names.push_back(name);
+      }
+      t_object* x = zun::create(c.className, names);
+      zun::startDsp();
+      zun::send(x, "start", {1});
+      zun::send(x, "interp", {1});
+      sounds.push_back(render(x, 5000));
+      zun::destroy(x);
+    }
+    EXPECT_FALSE(allZero(sounds[0].left));
+    for (size_t i = 1; i < sounds.size(); ++i) {
+      EXPECT_EQ(sounds[i].left, sounds[0].left) << c.className << ", " << i + 1 << " channels";
+      EXPECT_EQ(sounds[i].right, sounds[0].right) << c.className << ", " << i + 1 << " channels";
+    }
+  }
+}
+
+}  // namespace

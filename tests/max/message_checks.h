@@ -1,0 +1,82 @@
+#pragma once
+
+// Testing a message by its effect on the sound: an object made fresh
+// receives the messages and renders; the rendering is checked against the
+// rendering of an object that did not receive them.
+
+#include <functional>
+
+#include "external_fixture.h"
+
+namespace zunTest {
+
+using Check = std::function<void(const Stereo& without, const Stereo& with)>;
+
+inline const Check same = [](const Stereo& a, const Stereo& b) {
+  EXPECT_EQ(b.left, a.left);
+  EXPECT_EQ(b.right, a.right);
+};
+inline const Check differs = [](const Stereo& a, const Stereo& b) {
+  EXPECT_NE(b.left, a.left);
+  EXPECT_FALSE(allZero(b.left) && allZero(b.right));
+};
+inline const Check silent = [](const Stereo&, const Stereo& b) {
+  EXPECT_TRUE(allZero(b.left));
+  EXPECT_TRUE(allZero(b.right));
+};
+inline const Check half = [](const Stereo& a, const Stereo& b) {
+  for (size_t i = 0; i < a.left.size(); ++i) ASSERT_EQ(b.left[i], a.left[i] * 0.5) << i;
+};
+inline const Check leftOnly = [](const Stereo& a, const Stereo& b) {
+  EXPECT_EQ(b.left, a.left);
+  EXPECT_TRUE(allZero(b.right));
+};
+inline const Check rightOnly = [](const Stereo& a, const Stereo& b) {
+  EXPECT_TRUE(allZero(b.left));
+  EXPECT_EQ(b.right, a.right);
+};
+inline Check onsetsAt(std::vector<long> expected) {
+  return [expected](const Stereo&, const Stereo& b) { EXPECT_EQ(onsets(b.left), expected); };
+}
+
+struct Outcome {
+  Stereo sound;
+  std::vector<std::string> errors;
+};
+
+// A fresh object runs one silent vector (its tables are now known to the
+// engine), is switched on, receives the messages and renders 9000 samples:
+// two grain periods at the default density.
+inline Outcome play(t_object* (*make)(), const std::vector<Message>& messages) {
+  t_object* x = make();
+  zun::startDsp();
+  zun::process();
+  zun::send(x, "start", {1});
+  zun::clearConsole();
+  sendAll(x, messages);
+  Outcome out{{}, errors()};
+  out.sound = render(x, 9000);
+  zun::destroy(x);
+  return out;
+}
+
+struct MessageCase {
+  std::vector<Message> messages;
+  Check check;
+  std::vector<std::string> errors;
+  std::vector<Message> reference;  // what the object to compare with receives
+};
+
+inline void runCases(t_object* (*make)(), const std::vector<MessageCase>& cases) {
+  for (const MessageCase& c : cases) {
+    std::string name;
+    for (const Message& m : c.messages) name += m.selector + " ";
+    SCOPED_TRACE(name);
+    const Outcome without = play(make, c.reference);
+    const Outcome with = play(make, c.messages);
+    c.check(without.sound, with.sound);
+    EXPECT_EQ(with.errors, c.errors);
+  }
+}
+
+}  // namespace zunTest
