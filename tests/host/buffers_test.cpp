@@ -96,19 +96,4 @@ TEST_F(Buffers, LocksAreCountedAndLoggedInOrder) {
   EXPECT_EQ(zun::lockStats("tab").locks, 0);
 }
 
-TEST_F(Buffers, ViewsAreLoggedByName) {
-  zun::createBuffer("tab", 1);
-  buffer_view(buffer_ref_getobject(ref));
-  buffer_view(nullptr);
-  EXPECT_EQ(zun::viewLog(), (std::vector<std::string>{"tab", ""}));
-}
-
-TEST_F(Buffers, CallsOnNoBufferAnswerNothing) {
-  EXPECT_EQ(buffer_locksamples(nullptr), nullptr);
-  EXPECT_EQ(buffer_getframecount(nullptr), 0);
-  EXPECT_EQ(buffer_getchannelcount(nullptr), 0);
-  EXPECT_EQ(buffer_ref_getobject(nullptr), nullptr);
-  EXPECT_EQ(object_free(nullptr), MAX_ERR_INVALID_PTR);
-}
-
 }  // namespace

@@ -84,15 +84,6 @@ TEST_F(ProbeTest, ConsoleKeepsKindAndNamesTheObjectThatPosted) {
   EXPECT_TRUE(zun::console().empty());
 }
 
-TEST_F(ProbeTest, AssistAndDoubleClickAreHostCalls) {
-  t_object* x = zun::create("probe~");
-  EXPECT_EQ(zun::assist(x, ASSIST_OUTLET, 0), "outlet 0");
-  EXPECT_EQ(zun::assist(x, ASSIST_INLET, 0), "inlet 0");
-  EXPECT_EQ(zun::assist(x, ASSIST_OUTLET, 1, "kept"), "kept");
-  zun::doubleClick(x);
-  EXPECT_EQ(zun::viewLog(), (std::vector<std::string>{""}));
-}
-
 TEST_F(ProbeTest, DestroyCallsTheFreeFunctionAndEndsTheObject) {
   t_object* x = zun::create("probe~");
   zun::clearConsole();

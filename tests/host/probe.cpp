@@ -2,8 +2,6 @@
 // only against the SDK headers. It registers "probe~", a signal class with
 // one method per argument type, and "probe", a plain class.
 
-#include <cstdio>
-
 #include "ext.h"
 #include "ext_buffer.h"
 #include "ext_obex.h"
@@ -78,13 +76,6 @@ void probeBind(Probe* x, t_symbol* name) {
     x->table = buffer_ref_new(reinterpret_cast<t_object*>(x), name);
 }
 
-void probeDblclick(Probe* x) { buffer_view(x->table ? buffer_ref_getobject(x->table) : nullptr); }
-
-void probeAssist(Probe*, void*, long kind, long index, char* text) {
-  if (index == 0)
-    std::snprintf(text, 512, "%s %ld", kind == ASSIST_OUTLET ? "outlet" : "inlet", index);
-}
-
 // Left: the first channel of the bound table, repeated, or the frame
 // index; right: the vector length, written only while a table is bound.
 void probePerform(Probe* x, t_object*, double** ins, long numins, double** outs, long numouts,
@@ -118,9 +109,9 @@ void* plainNew(t_symbol*, long, t_atom*) { return object_alloc(plainClass); }
 
 C74_EXPORT int main(void) {
   object_post(nullptr, "main");
-  t_class* c = class_new("probe~", reinterpret_cast<method>(probeNew),
-                         reinterpret_cast<method>(probeFree), sizeof(Probe), nullptr, A_GIMME,
-                         A_DEFLONG, 0);
+  t_class* c =
+      class_new("probe~", reinterpret_cast<method>(probeNew), reinterpret_cast<method>(probeFree),
+                sizeof(Probe), nullptr, A_GIMME, A_DEFLONG, 0);
   class_addmethod(c, reinterpret_cast<method>(probeDsp64), "dsp64", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(probeLong), "long", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(probeFloat), "float", A_FLOAT, 0);
@@ -133,8 +124,6 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(probeWhoami), "whoami", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(probeCount), "count", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(probeBind), "bind", A_SYM, 0);
-  class_addmethod(c, reinterpret_cast<method>(probeAssist), "assist", A_CANT, 0);
-  class_addmethod(c, reinterpret_cast<method>(probeDblclick), "dblclick", A_CANT, 0);
   class_dspinit(c);
   class_register(CLASS_BOX, c);
   probeClass = c;

@@ -51,22 +51,6 @@ TEST_F(ExternalTest, Dsp64BringsTheExactRateOverTheSinglePrecisionOne) {
   }
 }
 
-// A chain compiled again at the rate the engine has leaves its schedule
-// exactly as it runs.
-TEST_F(ExternalTest, RecompilingAtTheSameRateKeepsTheSchedule) {
-  for (t_object* (*make)() : {makeBurst, makeCloud}) {
-    t_object* x = make();
-    zun::startDsp();
-    zun::send(x, "start", {1});
-    Stereo s = render(x, 6400);
-    zun::startDsp();
-    const Stereo rest = render(x, 6400);
-    s.left.insert(s.left.end(), rest.left.begin(), rest.left.end());
-    EXPECT_EQ(onsets(s.left), (std::vector<long>{0, 4410, 8820}));
-    zun::destroy(x);
-  }
-}
-
 TEST_F(ExternalTest, BurstPlaysPulsarTrainsEveryTenthOfASecond) {
   t_object* x = makeBurst();
   zun::startDsp();
