@@ -1,0 +1,50 @@
+// zun classes: every class of the plug-ins on the search path, with its
+// creation arguments and the messages a score can send it.
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "commands.h"
+#include "ext.h"
+#include "plugin_path.h"
+#include "score_checker.h"
+#include "zunHost.h"
+
+namespace zun::tools {
+
+int runClasses(const std::vector<std::string>& plugins) {
+  const std::vector<std::string> path = pluginSearchPath(plugins, std::getenv("ZUN_PLUGIN_PATH"));
+  const std::vector<std::string> files = listPlugins(path);
+  if (files.empty()) {
+    std::string dirs;
+    for (const std::string& d : path) dirs += (dirs.empty() ? "" : ", ") + d;
+    std::fprintf(stderr, "zun: error: no plug-ins in %s\n",
+                 dirs.empty() ? "the search path (it is empty)" : dirs.c_str());
+    return exitFailure;
+  }
+  int status = exitOk;
+  bool first = true;
+  for (const std::string& file : files) {
+    std::vector<std::string> names;
+    try {
+      names = zun::loadPlugin(file);
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "zun: error: %s\n", e.what());
+      status = exitFailure;
+      continue;
+    }
+    zun::clearConsole();
+    for (const std::string& name : names) {
+      const zun::ClassInfo info = zun::classInfo(name);
+      std::printf("%s%s  (%s)\n", first ? "" : "\n", name.c_str(), file.c_str());
+      first = false;
+      std::printf("  object ID %s\n", signature(name, info.constructorTypes).c_str());
+      for (const zun::MethodInfo& m : info.methods)
+        if (m.types.empty() || m.types[0] != A_CANT)
+          std::printf("  %s\n", signature(m.selector, m.types).c_str());
+    }
+  }
+  return status;
+}
+
+}  // namespace zun::tools

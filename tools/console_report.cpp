@@ -1,0 +1,90 @@
+#include "console_report.h"
+
+#include <csignal>
+
+namespace zun::tools {
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void onInterrupt(int) { interrupted = 1; }
+
+std::string stamp(double seconds) {
+  char text[48];
+  std::snprintf(text, sizeof text, "[%.3f s]", seconds);
+  return text;
+}
+
+struct sigaction previousInt {}, previousTerm{};
+
+// A CSV field, quoted when it holds a comma, a quote or a line break.
+std::string csvField(const std::string& s) {
+  if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+  std::string out = "\"";
+  for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return out + "\"";
+}
+
+}  // namespace
+
+ConsoleReport::ConsoleReport(std::string scoreName, bool quiet, bool collectOutlets,
+                             bool progressBar)
+    : scoreName_(std::move(scoreName)),
+      quiet_(quiet),
+      collect_(collectOutlets),
+      bar_(stderr, progressBar && !quiet) {}
+
+void ConsoleReport::console(double seconds, const zun::ConsoleLine& line,
+                            const PostContext& context) {
+  const bool error = line.kind == zun::ConsoleLine::Kind::error;
+  if (quiet_ && !error) return;
+  std::string who;
+  if (context.object) who = *context.object;
+  if (context.selector) who += " " + *context.selector;
+  std::string text = stamp(seconds) + " " + (who.empty() ? "" : who + ": ");
+  if (error) text += "error: ";
+  text += line.text;
+  if (error && context.line > 0) text += " (" + scoreName_ + ":" + std::to_string(context.line) + ")";
+  bar_.clear();
+  std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+void ConsoleReport::outlet(double seconds, const std::string& object, int outlet, long long value) {
+  if (collect_) {
+    char row[64];
+    std::snprintf(row, sizeof row, "%.6f,", seconds);
+    rows_.push_back(row + csvField(object) + "," + std::to_string(outlet) + "," + std::to_string(value));
+    return;
+  }
+  if (quiet_) return;
+  bar_.clear();
+  std::fprintf(stderr, "%s %s outlet %d: %lld\n", stamp(seconds).c_str(), object.c_str(), outlet,
+               value);
+}
+
+bool ConsoleReport::cancelled() { return interrupted != 0; }
+
+void ConsoleReport::catchInterrupts() {
+  struct sigaction action {};
+  action.sa_handler = onInterrupt;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, &previousInt);
+  sigaction(SIGTERM, &action, &previousTerm);
+  catching_ = true;
+}
+
+void ConsoleReport::releaseInterrupts() {
+  if (!catching_) return;
+  sigaction(SIGINT, &previousInt, nullptr);
+  sigaction(SIGTERM, &previousTerm, nullptr);
+  catching_ = false;
+}
+
+std::string ConsoleReport::csv() const {
+  std::string out = "time,object,outlet,value\n";
+  for (const std::string& row : rows_) out += row + "\n";
+  return out;
+}
+
+}  // namespace zun::tools

@@ -1,0 +1,93 @@
+// zun: renders scores for the burst.zun~ and cloud.zun~ objects to sound
+// files, through the headless host.
+
+#include <CLI/CLI.hpp>
+
+#include "commands.h"
+#include "score_lexer.h"
+
+namespace {
+
+const char* renderFooter = R"(
+The score is a text file of statements, one a line (see docs/score.md):
+  buffer NAME GENERATOR SIZE [ARGS]   buffer NAME file PATH
+  object ID CLASS [ARGS]              at TIME ID SELECTOR [ARGS]
+  ramp T0 T1 ID SELECTOR FROM TO [every INTERVAL]
+  end TIME
+Plug-ins are looked for in the --plugins directories, then in ZUN_PLUGIN_PATH
+(colon-separated), then next to zun (its build tree, or PREFIX/lib/zun).
+Exit status: 0 done, 1 failed while running, 2 bad options or score,
+130 interrupted. An existing output file is replaced only by a finished render.)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace zun::tools;
+  CLI::App app{"zun renders scores for the granular synthesis objects burst.zun~ and cloud.zun~"};
+  app.set_version_flag("--version", ZUN_VERSION);
+  app.require_subcommand(1);
+
+  RenderOptions render;
+  std::string duration;
+  CLI::App* renderCommand = app.add_subcommand("render", "render a score to a sound file");
+  renderCommand->add_option("score", render.score, "the score file")->required()->type_name("SCORE");
+  renderCommand
+      ->add_option("-o,--output", render.output,
+                   "the sound file to write (.wav, .aif, .aiff, .flac), or - for raw float32 "
+                   "stereo on standard output")
+      ->required()
+      ->type_name("FILE");
+  renderCommand->add_option("--sr", render.sampleRate, "sample rate in Hz")
+      ->capture_default_str()
+      ->check(CLI::Range(1000, 768000));
+  renderCommand->add_option("--vs", render.vectorSize, "signal vector size in samples")
+      ->capture_default_str()
+      ->check(CLI::Range(1, 8192));
+  renderCommand->add_option("--seed", render.seed,
+                            "seed the objects' random sources (object k of the score gets N + k) "
+                            "and noise tables, for a render that is the same every time")
+      ->type_name("N");
+  renderCommand
+      ->add_option("--format", render.format,
+                   "sample format: float32 (WAV and AIFF default), pcm16 or pcm24 (FLAC "
+                   "default), with TPDF dither for the pcm formats")
+      ->type_name("FORMAT")
+      ->check(CLI::IsMember({"float32", "pcm16", "pcm24"}));
+  renderCommand
+      ->add_option("--duration", duration,
+                   "length of the render (1.5, 1.5s or 1500ms), in place of the score's end")
+      ->type_name("TIME")
+      ->check([](const std::string& v) -> std::string {
+        std::optional<double> s = parseSeconds(v);
+        if (!s || !(*s > 0.0)) return "not a length of time: " + v;
+        return "";
+      });
+  renderCommand
+      ->add_option("--plugins", render.plugins, "look for plug-ins in DIR first (repeatable)")
+      ->type_name("DIR")
+      ->allow_extra_args(false);
+  renderCommand->add_option("--info", render.info,
+                            "write the objects' outlet values (the answers to info) to a CSV "
+                            "file instead of printing them")
+      ->type_name("FILE");
+  renderCommand->add_flag("-q,--quiet", render.quiet, "print nothing but errors");
+  renderCommand->footer(renderFooter);
+
+  std::vector<std::string> classPlugins;
+  CLI::App* classesCommand =
+      app.add_subcommand("classes", "list the classes found, with their messages");
+  classesCommand
+      ->add_option("--plugins", classPlugins, "look for plug-ins in DIR first (repeatable)")
+      ->type_name("DIR")
+      ->allow_extra_args(false);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    const int status = app.exit(e);
+    return status == 0 ? exitOk : exitUsage;
+  }
+  if (!duration.empty()) render.durationSeconds = parseSeconds(duration);
+  if (renderCommand->parsed()) return runRender(render);
+  return runClasses(classPlugins);
+}

@@ -1,0 +1,174 @@
+#include "render.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "schedule.h"
+#include "zunClock.h"
+
+namespace zun::tools {
+
+namespace {
+
+struct Voice {
+  t_object* object;
+  int signalOutlets;
+  bool playing;  // it has a perform routine in the chain
+};
+
+class Session {
+ public:
+  Session(const Score& score, const RenderSettings& settings, AudioSink& sink,
+          RenderObserver& observer)
+      : score_(score), settings_(settings), sink_(sink), observer_(observer) {}
+
+  ~Session() {
+    zun::setFixedClock(std::nullopt);
+    zun::reset();
+  }
+
+  RenderResult run(const std::vector<Table>& tables) {
+    zun::reset();
+    zun::clearConsole();
+    zun::setSampleRate(settings_.sampleRate);
+    zun::setVectorSize(settings_.vectorSize);
+    for (const Table& t : tables) {
+      zun::createBuffer(t.name, t.frames(), t.channels);
+      zun::setBufferSamples(t.name, t.samples, t.channels);
+    }
+    createObjects();
+    zun::startDsp();
+    drainConsole({});
+    for (const zun::PerformEntry& e : zun::dspChain())
+      for (Voice& v : voices_)
+        if (v.object == e.object) v.playing = true;
+    loop();
+    return result_;
+  }
+
+ private:
+  void createObjects() {
+    long long clock = settings_.seed ? *settings_.seed : 0;
+    for (const ObjectStatement& o : score_.objects) {
+      if (settings_.seed) zun::setFixedClock(clock++);
+      std::vector<zun::Atom> args;
+      for (const Value& v : o.args) args.push_back(v.toAtom());
+      t_object* x = zun::create(o.className.text, args);
+      drainConsole({o.line, &o.id.text, nullptr});
+      Voice v{x, 0, false};
+      for (int i = 0, n = zun::outletCount(x); i < n; ++i) {
+        if (zun::outletType(x, i) == "signal") {
+          ++v.signalOutlets;
+        } else {
+          const std::string* id = &o.id.text;
+          zun::connect(x, i, [this, id, i](t_atom_long value) {
+            observer_.outlet(now_, *id, i, static_cast<long long>(value));
+          });
+        }
+      }
+      ids_[o.id.text] = x;
+      voices_.push_back(std::move(v));
+    }
+    zun::setFixedClock(std::nullopt);
+  }
+
+  void drainConsole(const PostContext& context) {
+    const std::vector<zun::ConsoleLine> lines = zun::console();
+    if (lines.empty()) return;
+    zun::clearConsole();
+    for (const zun::ConsoleLine& line : lines) observer_.console(now_, line, context);
+  }
+
+  void deliver(MessageSchedule& schedule, long long uptoFrame) {
+    while (!schedule.empty() && schedule.nextFrame() <= uptoFrame) {
+      ScheduledMessage m = schedule.pop();
+      zun::send(ids_.at(m.object->text), m.selector->text, m.args);
+      ++result_.messages;
+      drainConsole({m.line, &m.object->text, &m.selector->text});
+    }
+  }
+
+  void loop() {
+    const long vs = settings_.vectorSize;
+    const long long total = settings_.frames;
+    const double until = static_cast<double>(total) / settings_.sampleRate;
+    MessageSchedule schedule(score_, settings_.sampleRate, until);
+    std::vector<double> mix(static_cast<size_t>(vs) * 2);
+    long long done = 0;
+    for (long long start = 0; start < total; start += vs) {
+      if (observer_.cancelled()) {
+        result_.cancelled = true;
+        break;
+      }
+      now_ = static_cast<double>(start) / settings_.sampleRate;
+      deliver(schedule, start);
+      zun::process();
+      drainConsole({});
+      mixVector(mix.data());
+      const long frames = static_cast<long>(std::min<long long>(vs, total - start));
+      meter(mix.data(), frames, start);
+      sink_.write(mix.data(), frames);
+      done = start + frames;
+      result_.frames = done;
+      observer_.progress(done, total);
+    }
+    if (!result_.cancelled) {
+      // Messages at the very end (an "info" at the end time) still go out.
+      now_ = until;
+      deliver(schedule, total);
+    }
+  }
+
+  // Each object's first signal outlet goes left, its second right; an
+  // object with one signal outlet goes to both sides.
+  void mixVector(double* mix) {
+    const long vs = settings_.vectorSize;
+    std::fill(mix, mix + 2 * vs, 0.0);
+    for (const Voice& v : voices_) {
+      if (!v.playing || v.signalOutlets == 0) continue;
+      const double* left = zun::output(v.object, 0);
+      const double* right = v.signalOutlets > 1 ? zun::output(v.object, 1) : left;
+      for (long i = 0; i < vs; ++i) {
+        mix[2 * i] += left[i];
+        mix[2 * i + 1] += right[i];
+      }
+    }
+  }
+
+  void meter(double* mix, long frames, long long start) {
+    for (long i = 0; i < 2 * frames; ++i) {
+      double& s = mix[i];
+      if (!std::isfinite(s)) {
+        s = 0.0;
+        ++result_.nonFinite;
+        continue;
+      }
+      const double a = std::fabs(s);
+      if (a > 1.0) ++result_.overs;
+      if (a > result_.peak) {
+        result_.peak = a;
+        result_.peakFrame = start + i / 2;
+      }
+    }
+  }
+
+  const Score& score_;
+  const RenderSettings& settings_;
+  AudioSink& sink_;
+  RenderObserver& observer_;
+  std::vector<Voice> voices_;
+  std::map<std::string, t_object*> ids_;
+  double now_ = 0.0;
+  RenderResult result_;
+};
+
+}  // namespace
+
+RenderResult render(const Score& score, const std::vector<Table>& tables,
+                    const RenderSettings& settings, AudioSink& sink, RenderObserver& observer) {
+  Session session(score, settings, sink, observer);
+  return session.run(tables);
+}
+
+}  // namespace zun::tools

@@ -1,0 +1,65 @@
+#pragma once
+
+// The render loop: sets the host up as the score says (tables in buffer~
+// objects, the objects with their creation arguments), then runs the audio
+// chain vector by vector, delivering each vector's due messages before
+// processing it, and sums every object's two signal outlets into the stereo
+// output.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "score.h"
+#include "sound_file.h"
+#include "tables.h"
+#include "zunHost.h"
+
+namespace zun::tools {
+
+struct RenderSettings {
+  double sampleRate = 44100.0;
+  long vectorSize = 64;
+  long long frames = 0;  // the length of the render
+  // Fixes the clock the objects seed from: the objects, in score order,
+  // are created at the clock's seconds seed, seed + 1, ... Without it they
+  // seed themselves from the real clock.
+  std::optional<int> seed;
+};
+
+// What a statement was doing when an object posted a line.
+struct PostContext {
+  int line = 0;              // 0: during audio processing
+  const std::string* object = nullptr;
+  const std::string* selector = nullptr;  // null for a creation
+};
+
+// The render's reports, as it goes. The default does nothing.
+class RenderObserver {
+ public:
+  virtual ~RenderObserver() = default;
+  virtual void console(double /*seconds*/, const zun::ConsoleLine&, const PostContext&) {}
+  // An integer out of a non-signal outlet, such as the answer to "info".
+  virtual void outlet(double /*seconds*/, const std::string& /*object*/, int /*outlet*/,
+                      long long /*value*/) {}
+  virtual void progress(long long /*framesDone*/, long long /*framesTotal*/) {}
+  virtual bool cancelled() { return false; }
+};
+
+struct RenderResult {
+  long long frames = 0;   // written
+  bool cancelled = false;
+  double peak = 0.0;      // the largest magnitude of a sample
+  long long peakFrame = 0;
+  long long overs = 0;      // samples beyond full scale (magnitude > 1)
+  long long nonFinite = 0;  // NaN or infinite samples, written as 0
+  long long messages = 0;   // delivered
+};
+
+// Renders into `sink` (without finishing it). The host's state is reset
+// first. Throws zun::HostError and std::runtime_error for failures of the
+// host or the output.
+RenderResult render(const Score& score, const std::vector<Table>& tables,
+                    const RenderSettings& settings, AudioSink& sink, RenderObserver& observer);
+
+}  // namespace zun::tools

@@ -1,0 +1,202 @@
+// zun render: read and check the score, build its tables, open the output,
+// render, and report the levels.
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "commands.h"
+#include "console_report.h"
+#include "plugin_path.h"
+#include "render.h"
+#include "replacing_file.h"
+#include "score_checker.h"
+#include "score_parser.h"
+#include "sound_file.h"
+#include "tables.h"
+
+namespace zun::tools {
+
+namespace {
+
+// Noise tables of a render without --seed are still the same every time.
+constexpr std::uint64_t defaultTableSeed = 1;
+// At most this many diagnostics are printed.
+constexpr size_t maxPrinted = 50;
+
+void usageError(const std::string& text) { std::fprintf(stderr, "zun: error: %s\n", text.c_str()); }
+
+void printDiagnostics(const Diagnostics& d, bool quiet) {
+  size_t printed = 0;
+  for (const Diagnostic& diagnostic : d.all()) {
+    if (quiet && diagnostic.severity != Severity::error) continue;
+    if (printed++ == maxPrinted) {
+      std::fprintf(stderr, "zun: too many problems; the first %zu are shown\n", maxPrinted);
+      break;
+    }
+    std::fprintf(stderr, "%s\n", d.format(diagnostic).c_str());
+  }
+}
+
+std::string decibels(double peak) {
+  if (peak <= 0.0) return "-inf dBFS";
+  char text[32];
+  std::snprintf(text, sizeof text, "%+.2f dBFS", 20.0 * std::log10(peak));
+  return text;
+}
+
+struct OutputPlan {
+  bool raw = false;
+  FileSinkOptions file;
+};
+
+// Works out the output's type and format, or reports why not.
+std::optional<OutputPlan> planOutput(const RenderOptions& o) {
+  OutputPlan plan;
+  if (o.output == "-") {
+    if (o.format && *o.format != "float32") {
+      usageError("standard output (-o -) takes raw float32 only, not --format " + *o.format);
+      return std::nullopt;
+    }
+    plan.raw = true;
+    return plan;
+  }
+  std::optional<FileType> type = fileTypeFor(o.output);
+  if (!type) {
+    usageError("cannot tell the sound file type of " + o.output +
+               ": use the extension .wav, .aif, .aiff or .flac");
+    return std::nullopt;
+  }
+  plan.file.path = o.output;
+  plan.file.type = *type;
+  plan.file.sampleRate = o.sampleRate;
+  if (o.format) {
+    plan.file.format = *sampleFormatNamed(*o.format);
+  } else {
+    // FLAC holds integers only; WAV and AIFF get floats.
+    plan.file.format = *type == FileType::flac ? SampleFormat::pcm24 : SampleFormat::float32;
+  }
+  if (*type == FileType::flac && plan.file.format == SampleFormat::float32) {
+    usageError("FLAC files hold integer samples only: use --format pcm16 or pcm24");
+    return std::nullopt;
+  }
+  return plan;
+}
+
+}  // namespace
+
+int runRender(const RenderOptions& o) {
+  std::optional<OutputPlan> plan = planOutput(o);
+  if (!plan) return exitUsage;
+  if (plan->raw && !o.quiet && isatty(STDOUT_FILENO)) {
+    usageError("refusing to write raw audio to a terminal; pipe it or give -o FILE");
+    return exitUsage;
+  }
+
+  Diagnostics diagnostics(o.score);
+  Score score = parseScoreFile(o.score, diagnostics);
+  std::optional<double> length;
+  std::vector<Table> tables;
+  PluginCatalog catalog(pluginSearchPath(o.plugins, std::getenv("ZUN_PLUGIN_PATH")));
+  try {
+    // Every part is checked, so that one run shows every problem.
+    CheckOptions check;
+    check.durationSeconds = o.durationSeconds;
+    length = checkScore(score, catalog, check, diagnostics);
+    tables = buildTables(score, o.seed ? static_cast<std::uint64_t>(static_cast<std::uint32_t>(*o.seed))
+                                         : defaultTableSeed,
+                           o.sampleRate, diagnostics);
+  } catch (const std::exception& e) {
+    diagnostics.sort();
+    printDiagnostics(diagnostics, o.quiet);
+    std::fprintf(stderr, "zun: error: %s\n", e.what());
+    return exitFailure;
+  }
+  diagnostics.sort();
+  printDiagnostics(diagnostics, o.quiet);
+  if (diagnostics.hasErrors()) {
+    std::fprintf(stderr, "zun: %d error%s in %s; nothing rendered\n", diagnostics.errorCount(),
+                 diagnostics.errorCount() == 1 ? "" : "s", o.score.c_str());
+    return exitUsage;
+  }
+
+  RenderSettings settings;
+  settings.sampleRate = o.sampleRate;
+  settings.vectorSize = o.vectorSize;
+  settings.seed = o.seed;
+  settings.frames = std::llround(*length * o.sampleRate);
+  if (settings.frames < 1) {
+    usageError("the render would be shorter than one frame");
+    return exitUsage;
+  }
+
+  ConsoleReport report(o.score, o.quiet, o.info.has_value(), isatty(STDERR_FILENO) != 0);
+  RenderResult result;
+  std::unique_ptr<AudioSink> sink;
+  try {
+    std::unique_ptr<ReplacingFile> infoFile;
+    if (o.info) infoFile = std::make_unique<ReplacingFile>(*o.info);
+    sink = plan->raw ? openRawSink(stdout) : openFileSink(plan->file);
+    if (!o.seed && !o.quiet)
+      std::fprintf(stderr,
+                   "zun: no --seed: the objects seed their random sources from the clock; "
+                   "give --seed N for a render that is the same every time\n");
+    report.catchInterrupts();
+    result = render(score, tables, settings, *sink, report);
+    report.releaseInterrupts();
+    report.clearProgress();
+    if (result.cancelled) {
+      std::fprintf(stderr, "zun: interrupted; %s\n",
+                   plan->raw ? "the output stops here" : (o.output + " is left as it was").c_str());
+      return exitInterrupted;
+    }
+    sink->finish();
+    if (infoFile) {
+      const std::string csv = report.csv();
+      infoFile->write(csv.data(), csv.size());
+      infoFile->commit();
+    }
+  } catch (const std::exception& e) {
+    report.releaseInterrupts();
+    report.clearProgress();
+    std::fprintf(stderr, "zun: error: %s%s\n", e.what(),
+                 plan->raw ? "" : ("; " + o.output + " is left as it was").c_str());
+    return exitFailure;
+  }
+
+  if (!o.quiet) {
+    const double seconds = static_cast<double>(result.frames) / o.sampleRate;
+    if (plan->raw)
+      std::fprintf(stderr, "zun: wrote %lld frames (%.3f s) of raw float32 stereo at %d Hz\n",
+                   result.frames, seconds, o.sampleRate);
+    else
+      std::fprintf(stderr, "zun: wrote %s (%s %s, %d Hz, stereo, %.3f s)\n", o.output.c_str(),
+                   fileTypeName(plan->file.type), sampleFormatName(plan->file.format),
+                   o.sampleRate, seconds);
+    std::string levels = "zun: peak " + decibels(result.peak);
+    if (result.peak > 0.0) {
+      char at[48];
+      std::snprintf(at, sizeof at, " at %.3f s", static_cast<double>(result.peakFrame) / o.sampleRate);
+      levels += at;
+    }
+    const bool integers = !plan->raw && plan->file.format != SampleFormat::float32;
+    if (integers && sink->clipped() > 0)
+      levels += "; " + std::to_string(sink->clipped()) + " samples clipped";
+    else if (integers || result.overs == 0)
+      levels += "; no clipping";
+    else
+      levels += "; " + std::to_string(result.overs) +
+                " samples beyond full scale (kept in the float output, but they clip when played)";
+    std::fprintf(stderr, "%s\n", levels.c_str());
+    if (result.nonFinite > 0)
+      std::fprintf(stderr, "zun: warning: %lld samples were not numbers (NaN or infinite) and are written as 0\n",
+                   result.nonFinite);
+  }
+  return exitOk;
+}
+
+}  // namespace zun::tools

@@ -1,0 +1,295 @@
+#include "score_checker.h"
+
+#include <cmath>
+#include <map>
+#include <sstream>
+
+#include "ext.h"
+
+namespace zun::tools {
+
+namespace {
+
+std::string quote(const std::string& s) { return "'" + s + "'"; }
+
+SourcePos after(const Token& t) {
+  return {t.pos.line, t.pos.column + static_cast<int>(t.text.size()) + (t.quoted ? 2 : 0) + 1};
+}
+
+std::string seconds(double s) {
+  std::ostringstream out;
+  out << s << " s";
+  return out.str();
+}
+
+bool isHostOnly(const std::vector<int>& types) { return !types.empty() && types[0] == A_CANT; }
+
+bool takesAnything(const std::vector<int>& types) { return !types.empty() && types[0] == A_GIMME; }
+
+// Checks arguments against a type list. `what` names the receiver in
+// messages ("message 'start'", "burst.zun~'s creation arguments").
+void checkArguments(const std::vector<int>& types, const std::vector<Value>& args,
+                    const std::string& what, const std::string& form, SourcePos missingPos,
+                    Diagnostics& d) {
+  if (takesAnything(types)) return;
+  for (size_t i = 0; i < types.size(); ++i) {
+    const int type = types[i];
+    const bool required = type == A_LONG || type == A_FLOAT || type == A_SYM || type == A_OBJ;
+    if (i >= args.size()) {
+      if (required)
+        d.error(missingPos, what + " needs " + (type == A_LONG ? "an " : "a ") + typeName(type) +
+                                " argument (" + form + ")");
+      return;
+    }
+    const Value& v = args[i];
+    switch (type) {
+      case A_LONG:
+      case A_DEFLONG:
+        if (!v.isNumber())
+          d.error(v.pos, what + " takes an int, not " + v.describe() + " (" + form + ")");
+        else if (v.kind == Value::Kind::real && v.real != std::trunc(v.real))
+          d.warning(v.pos, what + " takes an int: " + v.describe() + " is truncated to " +
+                               std::to_string(static_cast<long long>(v.real)));
+        break;
+      case A_FLOAT:
+      case A_DEFFLOAT:
+        if (!v.isNumber())
+          d.error(v.pos, what + " takes a float, not " + v.describe() + " (" + form + ")");
+        break;
+      case A_SYM:
+      case A_DEFSYM:
+        if (v.isNumber())
+          d.error(v.pos, what + " takes a symbol, not " + v.describe() + " (" + form + ")");
+        break;
+      default:
+        d.error(v.pos, what + " takes an argument a score cannot write (" + form + ")");
+        break;
+    }
+  }
+  if (args.size() > types.size())
+    d.error(args[types.size()].pos,
+            "too many arguments: " + what +
+                (types.empty() ? " takes none" : " takes " + std::to_string(types.size())) + " (" +
+                form + ")");
+}
+
+class Checker {
+ public:
+  Checker(const Score& score, ClassCatalog& catalog, const CheckOptions& options, Diagnostics& d)
+      : score_(score), catalog_(catalog), options_(options), d_(d) {}
+
+  std::optional<double> run() {
+    buffers();
+    objects();
+    for (const AtStatement& a : score_.messages) at(a);
+    for (const RampStatement& r : score_.ramps) ramp(r);
+    overlappingRamps();
+    return length();
+  }
+
+ private:
+  struct Declared {
+    int line;
+    const zun::ClassInfo* info;  // null if the class is unknown
+  };
+
+  void buffers() {
+    for (const BufferStatement& b : score_.buffers) {
+      auto [it, fresh] = bufferLines_.emplace(b.name.text, b.line);
+      if (!fresh)
+        d_.error(b.name.pos, "a buffer named " + quote(b.name.text) + " is already defined at line " +
+                                 std::to_string(it->second));
+    }
+  }
+
+  // A symbol that names no buffer is legal (the object plays silence, as in
+  // Max), but it is usually a typing mistake. Only symbols the method
+  // takes as symbols count.
+  void warnUnknownBuffers(const std::vector<int>& types, const std::vector<Value>& args) {
+    for (size_t i = 0; i < args.size(); ++i) {
+      const Value& v = args[i];
+      const bool symbolic = takesAnything(types) ||
+                            (i < types.size() && (types[i] == A_SYM || types[i] == A_DEFSYM));
+      if (symbolic && v.kind == Value::Kind::symbol && !bufferLines_.count(v.symbol))
+        d_.warning(v.pos, "no buffer named " + quote(v.symbol) +
+                              " in this score (a table bound to it reads silence)");
+    }
+  }
+
+  void objects() {
+    for (const ObjectStatement& o : score_.objects) {
+      auto [it, fresh] = objects_.emplace(o.id.text, Declared{o.line, nullptr});
+      if (!fresh) {
+        d_.error(o.id.pos, "an object named " + quote(o.id.text) + " is already defined at line " +
+                               std::to_string(it->second.line));
+        continue;
+      }
+      std::string whyNot;
+      const zun::ClassInfo* info = catalog_.find(o.className.text, whyNot);
+      if (!info) {
+        d_.error(o.className.pos, "unknown class " + quote(o.className.text) + ": " + whyNot);
+        continue;
+      }
+      it->second.info = info;
+      if (!info->signal)
+        d_.warning(o.className.pos, o.className.text + " is not a signal class: it makes no sound");
+      checkArguments(info->constructorTypes, o.args, o.className.text + "'s creation arguments",
+                     "object ID " + o.className.text + " " + argumentForm(info->constructorTypes),
+                     after(o.className), d_);
+      warnUnknownBuffers(info->constructorTypes, o.args);
+    }
+  }
+
+  static std::string argumentForm(const std::vector<int>& types) {
+    const std::string s = signature("", types);
+    return s.empty() ? s : s.substr(1);
+  }
+
+  // The method `selector` of the object named by `object`, or null
+  // (reported) if there is none a score can send.
+  const zun::MethodInfo* method(const Token& object, const Token& selector, int line) {
+    auto it = objects_.find(object.text);
+    if (it == objects_.end()) {
+      d_.error(object.pos, "unknown object " + quote(object.text) +
+                               " (declare it first: object " + object.text + " CLASS [ARGS])");
+      return nullptr;
+    }
+    if (it->second.line > line) {
+      d_.error(object.pos, "object " + quote(object.text) + " is used before it is declared at line " +
+                               std::to_string(it->second.line));
+      return nullptr;
+    }
+    const zun::ClassInfo* info = it->second.info;
+    if (!info) return nullptr;  // its class was reported already
+    for (const zun::MethodInfo& m : info->methods)
+      if (m.selector == selector.text) {
+        if (isHostOnly(m.types)) {
+          d_.error(selector.pos, quote(selector.text) +
+                                     " is sent by the host itself, not by a score");
+          return nullptr;
+        }
+        return &m;
+      }
+    d_.error(selector.pos, info->name + " does not understand " + quote(selector.text) +
+                               " (see zun classes for its messages)");
+    return nullptr;
+  }
+
+  void at(const AtStatement& a) {
+    const zun::MethodInfo* m = method(a.object, a.selector, a.line);
+    if (m) {
+      checkArguments(m->types, a.args, "message " + quote(a.selector.text),
+                     signature(m->selector, m->types), after(a.selector), d_);
+      warnUnknownBuffers(m->types, a.args);
+    }
+    lastTime(a.time, "message");
+  }
+
+  void ramp(const RampStatement& r) {
+    const zun::MethodInfo* m = method(r.object, r.selector, r.line);
+    if (m && !takesAnything(m->types)) {
+      const int first = m->types.empty() ? A_NOTHING : m->types[0];
+      const bool numeric =
+          first == A_FLOAT || first == A_DEFFLOAT || first == A_LONG || first == A_DEFLONG;
+      // Arguments after the first must be optional.
+      const bool more = m->types.size() > 1 && (m->types[1] == A_LONG || m->types[1] == A_FLOAT ||
+                                                m->types[1] == A_SYM || m->types[1] == A_OBJ);
+      if (!numeric || more)
+        d_.error(r.selector.pos, "a ramp sends one number, and " + quote(r.selector.text) +
+                                     " is not a message of one number (" +
+                                     signature(m->selector, m->types) + ")");
+      else if (first == A_LONG || first == A_DEFLONG)
+        d_.warning(r.selector.pos, quote(r.selector.text) +
+                                       " takes an int: each value of the ramp is truncated");
+    }
+    lastTime(r.end, "ramp");
+  }
+
+  void overlappingRamps() {
+    std::map<std::pair<std::string, std::string>, std::vector<const RampStatement*>> byTarget;
+    for (const RampStatement& r : score_.ramps)
+      byTarget[{r.object.text, r.selector.text}].push_back(&r);
+    for (auto& [target, ramps] : byTarget)
+      for (size_t i = 0; i < ramps.size(); ++i)
+        for (size_t j = 0; j < i; ++j) {
+          const RampStatement& a = *ramps[j];
+          const RampStatement& b = *ramps[i];
+          if (b.start.seconds < a.end.seconds && a.start.seconds < b.end.seconds) {
+            d_.error(b.start.pos, "this ramp of " + target.first + " " + target.second +
+                                      " overlaps the one at line " + std::to_string(a.line) +
+                                      " (their values would interleave)");
+            break;
+          }
+        }
+  }
+
+  void lastTime(const Time& t, const char* what) { events_.push_back({t, what}); }
+
+  std::optional<double> length() {
+    if (options_.durationSeconds) {
+      const double duration = *options_.durationSeconds;
+      for (const auto& e : events_)
+        if (e.time.seconds > duration)
+          d_.warning(e.time.pos, std::string("this ") + e.what + " comes after the end of the "
+                                     "render (--duration " + seconds(duration) + ") and is cut off");
+      return duration;
+    }
+    if (!score_.end) {
+      if (!d_.hasErrors())
+        d_.error({}, "the score has no end: add a line 'end TIME' or pass --duration");
+      return std::nullopt;
+    }
+    const double end = score_.end->time.seconds;
+    for (const auto& e : events_)
+      if (e.time.seconds > end)
+        d_.error(e.time.pos, std::string("this ") + e.what + " comes after the end of the score (" +
+                                 seconds(end) + ", line " + std::to_string(score_.end->line) + ")");
+    return end;
+  }
+
+  struct Event {
+    Time time;
+    const char* what;
+  };
+
+  const Score& score_;
+  ClassCatalog& catalog_;
+  const CheckOptions& options_;
+  Diagnostics& d_;
+  std::map<std::string, int> bufferLines_;
+  std::map<std::string, Declared> objects_;
+  std::vector<Event> events_;
+};
+
+}  // namespace
+
+std::string typeName(int type) {
+  switch (type) {
+    case A_LONG: return "int";
+    case A_FLOAT: return "float";
+    case A_SYM: return "symbol";
+    case A_OBJ: return "object";
+    case A_DEFLONG: return "[int]";
+    case A_DEFFLOAT: return "[float]";
+    case A_DEFSYM: return "[symbol]";
+    case A_GIMME: return "anything...";
+    case A_CANT: return "(sent by the host)";
+    default: return "(type " + std::to_string(type) + ")";
+  }
+}
+
+std::string signature(const std::string& selector, const std::vector<int>& types) {
+  std::string s = selector;
+  for (int t : types) {
+    s += " " + typeName(t);
+    if (t == A_GIMME) break;  // it takes everything after it
+  }
+  return s;
+}
+
+std::optional<double> checkScore(const Score& score, ClassCatalog& catalog,
+                                 const CheckOptions& options, Diagnostics& diagnostics) {
+  return Checker(score, catalog, options, diagnostics).run();
+}
+
+}  // namespace zun::tools

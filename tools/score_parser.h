@@ -1,0 +1,21 @@
+#pragma once
+
+// Reading a score: each line becomes a statement or a diagnostic. Only the
+// form of each statement is checked here; whether its objects, classes and
+// messages exist is the checker's business (score_checker.h).
+
+#include <istream>
+#include <string>
+
+#include "diagnostics.h"
+#include "score.h"
+
+namespace zun::tools {
+
+// `directory` is where the score's relative file paths start.
+Score parseScore(std::istream& in, const std::string& directory, Diagnostics& diagnostics);
+
+// Reads the file; a file that cannot be opened is an error at line 0.
+Score parseScoreFile(const std::string& path, Diagnostics& diagnostics);
+
+}  // namespace zun::tools
