@@ -109,9 +109,9 @@ void zunGrain::updateGrainIncrement() {
   }
 }
 
-// Brings a phase that one wrap could not hold (an advance of a whole table or
-// more per sample, or a NaN or infinite one) back into the table.
-double zunGrain::wrapPhase(double phase) {
+// A phase that one wrap could not hold comes from an advance of a whole table
+// or more per sample, or from a NaN or infinite one.
+double zunWrapPhase(double phase) {
   if (!std::isfinite(phase)) return 0.0;
   return phase - std::floor(phase);
 }
@@ -161,7 +161,7 @@ void zunGrain::renderIn(double* out, int count, const zunTable wave1, const zunT
     }
     if (ph >= 1.0) ph -= 1.0;
     else if (ph < 0.0) ph += 1.0;
-    if (!(ph >= 0.0 && ph <= 1.0)) ph = wrapPhase(ph);
+    if (!(ph >= 0.0 && ph <= 1.0)) ph = zunWrapPhase(ph);
 
     if (Mode != 0 && Mode != 1) {
       out[i] = (0.0 * 0.0) * gain;

@@ -70,5 +70,7 @@ class zunGrain {
   void render(double* out, int count, const zunTable& wave1, const zunTable& window,
               const zunTable& wave2);
   void updateGrainIncrement();
-  static double wrapPhase(double phase);
 };
+
+// Brings a phase that one wrap could not hold back into [0, 1].
+double zunWrapPhase(double phase);

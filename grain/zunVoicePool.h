@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zunGrain.h"
+#include "zunVoiceGroup.h"
 
 // An engine's voices and the mix state of the grain each one plays, as
 // parallel arrays indexed by voice number.
@@ -28,29 +29,19 @@ class zunVoicePool {
   void setInvert(int invert);
   void setAbsoluteSR(double sampleRate);
 
-  // Renders every sounding voice, in voice order, into `grainBuffer` and adds
-  // it with its two gains into `left` and `right` from its start offset on.
-  // render(voice, out, count) is the engine's choice of render routine.
-  template <class Render>
-  void renderAndMix(int n, double* grainBuffer, double* left, double* right, Render render) {
-    for (int i = 0; i < overlappingFactor; ++i) {
-      if (!voices[i]->getStatus()) continue;
-      const int offset = grainOffset[i];
-      const int m = n - offset;
-      render(*voices[i], grainBuffer, m);
-      const double gl = gainLeft[i];
-      const double gr = gainRight[i];
-      for (int k = 0; k < m; ++k) {
-        left[offset + k] += grainBuffer[k] * gl;
-        right[offset + k] += grainBuffer[k] * gr;
-      }
-      grainOffset[i] = 0;
-    }
-  }
+  // Renders every sounding voice and adds it with its two gains into `left`
+  // and `right` from its start offset on, in voice order. Voices render
+  // together in groups where the group renderer takes them (into `rows`, one
+  // per voice of a group, at most `rowCount`), one by one into `grainBuffer`
+  // otherwise; either way every sample and every sum is the same.
+  void renderAndMix(int n, const zunRenderJob& job, double* grainBuffer, double* const* rows,
+                    int rowCount, double* left, double* right);
 
   int overlappingFactor;
   zunGrain** voices;
   double* gainLeft;
   double* gainRight;
   int* grainOffset;
+ private:
+  void mix(int i, const double* samples, int n, double* left, double* right);
 };

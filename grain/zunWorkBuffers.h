@@ -20,16 +20,16 @@ class zunWorkBuffers {
   // (right). A vector longer than the buffers is rendered as consecutive
   // blocks that fit, just as the host would at a smaller vector size.
   // schedule(n) decides the grain starts of an n-sample block in `pool`.
-  template <class Schedule, class Render>
+  template <class Schedule>
   void run(long sampleFrames, double** outs, zunVoicePool& pool, Schedule schedule,
-           Render render) {
+           const zunRenderJob& job) {
     for (long done = 0; done < sampleFrames;) {
       const int n = static_cast<int>(std::min<long>(sampleFrames - done, size));
       std::fill(grainBuffer, grainBuffer + n, 0.0);
       std::fill(leftBuffer, leftBuffer + n, 0.0);
       std::fill(rightBuffer, rightBuffer + n, 0.0);
       schedule(n);
-      pool.renderAndMix(n, grainBuffer, leftBuffer, rightBuffer, render);
+      pool.renderAndMix(n, job, grainBuffer, rows, rowCount, leftBuffer, rightBuffer);
       std::copy(leftBuffer, leftBuffer + n, outs[0] + done);
       std::copy(rightBuffer, rightBuffer + n, outs[1] + done);
       done += n;
@@ -46,4 +46,10 @@ class zunWorkBuffers {
   double* grainBuffer;
   double* leftBuffer;
   double* rightBuffer;
+  // One row per voice of a group, for the group renderer.
+  double* rows[zunMaxGroupLanes];
+
+ private:
+  double* rowStorage;
+  int rowCount;
 };

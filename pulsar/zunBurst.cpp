@@ -126,12 +126,12 @@ int zunBurst::Processing(double**, long, double** outs, long, long sampleFrames,
   auto schedule = [this](int count) {
     zunSchedule(count, sampleCounter, period, toggle, [this](int j) { initializeGrain(j); });
   };
-  auto render = [&](zunGrain& voice, double* out, int count) {
-    voice.Processing_2(out, count, wave1Frames, windowFrames, wave2Frames, wave1, window, wave2,
-                       wave1Stride, windowStride, wave2Stride);
-  };
+  const zunRenderJob job{true,
+                         {wave1, wave1Frames, wave1Stride},
+                         {window, windowFrames, windowStride},
+                         {wave2, wave2Frames, wave2Stride}};
   const bool rendered = pool.render([&](zunVoicePool& voices) {
-    buffers.run(sampleFrames, outs, voices, schedule, render);
+    buffers.run(sampleFrames, outs, voices, schedule, job);
   });
   // A message thread was changing the voices: this one block stays silent.
   if (!rendered) zunWorkBuffers::silence(sampleFrames, outs);

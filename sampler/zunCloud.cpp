@@ -116,12 +116,10 @@ int zunCloud::Processing(double**, long, double** outs, long, long n, long long 
   auto schedule = [this](int count) {
     zunSchedule(count, sampleCounter, period, toggle, [this](int j) { initializeGrain(j); });
   };
-  auto render = [&](zunGrain& voice, double* out, int count) {
-    voice.Processing(out, count, sampleFrameCount, windowFrameCount, sampleTable, windowTable,
-                     sampleStride, windowStride);
-  };
+  const zunTable sample{sampleTable, sampleFrameCount, sampleStride};
+  const zunRenderJob job{false, sample, {windowTable, windowFrameCount, windowStride}, sample};
   const bool rendered = pool.render([&](zunVoicePool& voices) {
-    buffers.run(n, outs, voices, schedule, render);
+    buffers.run(n, outs, voices, schedule, job);
   });
   // A message thread was changing the voices: this one block stays silent.
   if (!rendered) zunWorkBuffers::silence(n, outs);
