@@ -5,6 +5,7 @@
 // audio thread never allocates.
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <type_traits>
 
@@ -27,9 +28,11 @@ static_assert(std::is_standard_layout_v<Buffer>);
 
 }  // namespace
 
+// A message thread may rebind a reference while the audio thread resolves
+// it: the name is swapped whole.
 struct _buffer_ref {
   t_object ob;
-  t_symbol* name;
+  std::atomic<t_symbol*> name;
 };
 static_assert(std::is_standard_layout_v<_buffer_ref>);
 
@@ -113,12 +116,12 @@ extern "C" t_buffer_ref* buffer_ref_new(t_object*, t_symbol* name) {
 }
 
 extern "C" void buffer_ref_set(t_buffer_ref* x, t_symbol* name) {
-  if (x) x->name = name ? name : gensym("");
+  if (x) x->name.store(name ? name : gensym(""), std::memory_order_release);
 }
 
 extern "C" t_buffer_obj* buffer_ref_getobject(t_buffer_ref* x) {
   if (!x) return nullptr;
-  Buffer* b = asBuffer(x->name->s_thing);
+  Buffer* b = asBuffer(x->name.load(std::memory_order_acquire)->s_thing);
   return b ? &b->ob : nullptr;
 }
 
