@@ -3,6 +3,10 @@
 #include <cmath>
 
 #include "zunScheduler.h"
+
+namespace {
+constexpr double maximumMorph = 1048576.0;
+}  // namespace
 #include "zunRandom.h"
 
 zunBurst::zunBurst(int overlap, double sampleRate)
@@ -147,6 +151,9 @@ void zunBurst::initializeGrain(int offset) {
   if (g < 0.0) g = g * 0.5;
   double m = morph + unipolar(rndMorph);
   if (m > 1.0) m = 1.0 - (m - 1.0);
+  // A morph far outside the two tables extrapolates them; past this bound a
+  // grain could overflow to infinity, so the weight stops there.
+  if (!(m >= -maximumMorph)) m = -maximumMorph;
 
   const double grainLength = length + lengthDeviation;
   const double grainCps = cps * pitch;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "engine_fixture.h"
@@ -234,4 +235,16 @@ TEST(Burst, NegativeDurationsEndAtOnce) {
   rig.engine.setToggle(0);
   rig.run(44100);
   EXPECT_EQ(rig.engine.getNumOscActive(), 0);
+}
+
+TEST(Burst, HugeRandomMorphKeepsGrainsFinite) {
+  for (double spread : {1e300, -1e300, std::numeric_limits<double>::infinity()}) {
+    BurstRig rig;
+    for (size_t i = 0; i < rig.wave.size(); ++i) rig.wave[i] = i % 2 ? 1e5f : -1e5f;
+    rig.engine.setRndMorph(spread);
+    rig.engine.setLevel(1e5);
+    rig.engine.setToggle(1);
+    for (double x : rig.run(2048)) ASSERT_TRUE(std::isfinite(x)) << spread;
+    EXPECT_GE(rig.engine.pool->voices[0]->morph, -1048576.0);
+  }
 }
