@@ -73,27 +73,14 @@ void burst_free(_index* x) {
 
 // ---- messages
 
-void burst_start(_index* x, long v) {
-  if (zunIsSwitch(v))
-    x->engine->setToggle(static_cast<int>(v));
-  else
-    object_error(nullptr, "start message: 0 = off; 1 = on");
-}
+void burst_start(_index* x, long v) { zunSwitch(x->engine, &zunBurst::setToggle, v, zunStartText); }
 
 void burst_interp(_index* x, long v) {
-  if (zunIsSwitch(v))
-    x->engine->setInterp(static_cast<int>(v));
-  else
-    object_error(nullptr, "interp message: 0 = no interp; 1 = two point interp.");
+  zunSwitch(x->engine, &zunBurst::setInterp, v, zunInterpText);
 }
 
 void burst_setPanningMode(_index* x, long v) {
-  if (zunIsSwitch(v))
-    x->engine->setPanningMode(static_cast<int>(v));
-  else
-    object_error(
-        nullptr,
-        "setPanningMode message: 0 = random width (use setWidth) 1 = manual (0 = L 1 = R)");
+  zunSwitch(x->engine, &zunBurst::setPanningMode, v, zunPanningText);
 }
 
 // Densities of 1e-5 and below (and NaN) leave the density in force.

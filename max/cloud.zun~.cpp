@@ -67,34 +67,19 @@ void cloud_free(_index* x) {
 
 // ---- messages
 
-void cloud_start(_index* x, long v) {
-  if (zunIsSwitch(v))
-    x->engine->setToggle(static_cast<int>(v));
-  else
-    object_error(nullptr, "start message: 0 = off; 1 = on");
-}
+void cloud_start(_index* x, long v) { zunSwitch(x->engine, &zunCloud::setToggle, v, zunStartText); }
 
 void cloud_interp(_index* x, long v) {
-  if (zunIsSwitch(v))
-    x->engine->setInterp(static_cast<int>(v));
-  else
-    object_error(nullptr, "interp message: 0 = no interp; 1 = two point interp.");
+  zunSwitch(x->engine, &zunCloud::setInterp, v, zunInterpText);
 }
 
 void cloud_reverse(_index* x, long v) {
-  if (zunIsSwitch(v))
-    x->engine->setInvert(static_cast<int>(v));
-  else
-    object_error(nullptr, "reverse message: 0 = normal; 1 = read backward samples");
+  zunSwitch(x->engine, &zunCloud::setInvert, v,
+            "reverse message: 0 = normal; 1 = read backward samples");
 }
 
 void cloud_setPanningMode(_index* x, long v) {
-  if (zunIsSwitch(v))
-    x->engine->setPanningMode(static_cast<int>(v));
-  else
-    object_error(
-        nullptr,
-        "setPanningMode message: 0 = random width (use setWidth) 1 = manual (0 = L 1 = R)");
+  zunSwitch(x->engine, &zunCloud::setPanningMode, v, zunPanningText);
 }
 
 // Voice counts 0 to 128 go to the engine (which ignores 0 and its current

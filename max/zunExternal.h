@@ -8,6 +8,7 @@
 
 #include "ext.h"
 #include "ext_buffer.h"
+#include "ext_obex.h"
 
 // A reference is made on the first binding and rebound afterwards; the
 // name is bound whether or not a buffer~ has it yet.
@@ -31,8 +32,20 @@ inline void zunSilence(double** outs, long numOuts, long sampleFrames) {
     for (long i = 0; i < sampleFrames; ++i) outs[o][i] = 0.0;
 }
 
-// Switches take 0 or 1 only: anything else, negatives included, is refused.
-inline bool zunIsSwitch(long v) { return static_cast<unsigned long>(v) < 2; }
+// Switches take 0 or 1 only: anything else, negatives included, is
+// refused with the switch's own text and changes nothing.
+template <class Engine>
+void zunSwitch(Engine* engine, void (Engine::*set)(int), long v, const char* refusal) {
+  if (static_cast<unsigned long>(v) < 2)
+    (engine->*set)(static_cast<int>(v));
+  else
+    object_error(nullptr, refusal);
+}
+
+inline const char* const zunStartText = "start message: 0 = off; 1 = on";
+inline const char* const zunInterpText = "interp message: 0 = no interp; 1 = two point interp.";
+inline const char* const zunPanningText =
+    "setPanningMode message: 0 = random width (use setWidth) 1 = manual (0 = L 1 = R)";
 
 inline void zunAssist(long kind, long index, char* text) {
   const char* found = nullptr;
