@@ -98,7 +98,8 @@ void setConsoleEcho(bool on);
 
 // A buffer~ holds `frames` frames of `channels` interleaved 32-bit floats.
 void createBuffer(const std::string& name, long frames, long channels = 1);
-// Replaces the contents; the frame count becomes samples.size() / channels.
+// Replaces the contents, making the buffer~ if there is none; the frame
+// count becomes interleaved.size() / channels.
 void setBufferSamples(const std::string& name, const std::vector<float>& interleaved,
                       long channels = 1);
 // Changes the size, keeping what fits and zeroing the rest.
