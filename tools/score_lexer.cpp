@@ -57,12 +57,12 @@ std::vector<Token> tokenize(std::string_view line, int lineNumber, Diagnostics& 
       }
       if (!closed) {
         diagnostics.error(t.pos, "unterminated quoted word");
-        return tokens;
+        return {};
       }
       if (i < line.size() && !isBlank(line[i]) && line[i] != '#') {
         diagnostics.error({lineNumber, static_cast<int>(i) + 1},
                           "a quoted word must be followed by a blank");
-        return tokens;
+        return {};
       }
     } else {
       while (i < line.size() && !isBlank(line[i])) t.text += line[i++];

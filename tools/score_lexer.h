@@ -19,8 +19,8 @@ struct Token {
   bool quoted = false;
 };
 
-// The words of `line` (line number `lineNumber`). An unterminated quote is
-// reported and ends the line.
+// The words of `line` (line number `lineNumber`). A malformed quote is
+// reported, and the line then gives no words.
 std::vector<Token> tokenize(std::string_view line, int lineNumber, Diagnostics& diagnostics);
 
 // Numbers as a Max message box reads them: "3" and "-3" are integers;

@@ -166,7 +166,7 @@ const std::vector<Generator>& table() {
        // the first at the grain's end does not jump up to full level.
        [](long long i, long long n, const std::vector<double>& p) {
          if (i == 0) return 0.0;
-         const double x = static_cast<double>(i - 1) / static_cast<double>(n > 1 ? n - 1 : 1);
+         const double x = static_cast<double>(i - 1) / static_cast<double>(n > 2 ? n - 2 : 1);
          return std::pow(10.0, -p[0] * x / 20.0);
        }},
       {{"rexpodec", "[DB]", "expodec reversed: an exponential rise by DB decibels (60), sharp end"},
@@ -176,7 +176,7 @@ const std::vector<Generator>& table() {
        },
        [](long long i, long long n, const std::vector<double>& p) {
          if (i == 0) return 0.0;
-         const double x = static_cast<double>(n - 1 - i) / static_cast<double>(n > 1 ? n - 1 : 1);
+         const double x = static_cast<double>(n - 1 - i) / static_cast<double>(n > 2 ? n - 2 : 1);
          return std::pow(10.0, -p[0] * x / 20.0);
        }},
   };
@@ -195,7 +195,8 @@ std::string generatorList() {
   return s;
 }
 
-void fromFile(const BufferStatement& b, const std::string& directory, double renderRate,
+// Reads the file into `t`; false (reported) if it cannot.
+bool fromFile(const BufferStatement& b, const std::string& directory, double renderRate,
               Table& t, Diagnostics& d) {
   std::filesystem::path path(b.path.text);
   if (path.is_relative()) path = std::filesystem::path(directory) / path;
@@ -203,7 +204,7 @@ void fromFile(const BufferStatement& b, const std::string& directory, double ren
     SoundData data = readSoundFile(path.string(), maxTableFrames);
     if (data.frames == 0) {
       d.error(b.path.pos, "the sound file " + b.path.text + " holds no audio");
-      return;
+      return false;
     }
     if (data.sampleRate != renderRate)
       d.warning(b.path.pos, "the sound file is at " + std::to_string(data.sampleRate) +
@@ -212,8 +213,10 @@ void fromFile(const BufferStatement& b, const std::string& directory, double ren
                                 " Hz: its frames are read as they are, as a buffer~ holds them");
     t.channels = data.channels;
     t.samples = std::move(data.samples);
+    return true;
   } catch (const std::exception& e) {
     d.error(b.path.pos, e.what());
+    return false;
   }
 }
 
@@ -252,6 +255,8 @@ std::string generate(const std::string& name, long long size, const std::vector<
   return "";
 }
 
+std::uint64_t noiseSeed(std::uint64_t seed, const std::string& name) { return seed ^ fnv1a(name); }
+
 std::vector<Table> buildTables(const Score& score, std::uint64_t seed, double renderRate,
                                Diagnostics& d) {
   std::vector<Table> tables;
@@ -260,7 +265,7 @@ std::vector<Table> buildTables(const Score& score, std::uint64_t seed, double re
     Table t;
     t.name = b.name.text;
     if (b.generator.text == "file" && !b.generator.quoted) {
-      fromFile(b, score.directory, renderRate, t, d);
+      if (!fromFile(b, score.directory, renderRate, t, d)) continue;
     } else {
       if (!findGenerator(b.generator.text)) {
         d.error(b.generator.pos, "unknown generator '" + b.generator.text +
@@ -285,8 +290,8 @@ std::vector<Table> buildTables(const Score& score, std::uint64_t seed, double re
         params.push_back(v.number());
       }
       if (!numbers) continue;
-      std::uint64_t noise = seed ^ fnv1a(b.name.text);
-      std::string problem = generate(b.generator.text, b.size, params, noise, t.samples);
+      std::string problem =
+          generate(b.generator.text, b.size, params, noiseSeed(seed, b.name.text), t.samples);
       if (!problem.empty()) {
         const bool aboutSize = problem.rfind("the size", 0) == 0;
         SourcePos where = aboutSize ? b.sizePos : b.generator.pos;

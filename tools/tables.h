@@ -40,6 +40,9 @@ std::string generate(const std::string& generator, long long size,
                      const std::vector<double>& params, std::uint64_t seed,
                      std::vector<float>& out);
 
+// The seed of the noise table `name` in a render seeded with `seed`.
+std::uint64_t noiseSeed(std::uint64_t seed, const std::string& name);
+
 // Builds every table of the score; generator or file problems are errors
 // at the place that caused them. `seed` makes noise tables reproducible;
 // tables with different names get different noise.

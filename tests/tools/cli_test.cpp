@@ -1,0 +1,234 @@
+// zun as users run it: bad scores and options with their messages and exit
+// statuses, an existing output left untouched by any failure, raw output on
+// a pipe, and the other outputs.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+#include "run_command.h"
+
+using zuntest::Outcome;
+using zuntest::runZun;
+using zuntest::TempDir;
+
+namespace {
+
+const char* header =
+    "buffer w sine 512\n"
+    "buffer win hann 512\n"
+    "object p burst.zun~ w win w\n";
+
+struct BadInput {
+  const char* what;
+  std::string body;               // after the three header lines
+  std::vector<std::string> extra;  // options; "-o out.wav" unless they give -o
+  int status;
+  std::string message;  // a part of stderr
+};
+
+TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
+  const BadInput cases[] = {
+      {"unknown statement", "play 1\nend 1", {}, 2, "s.zun:4:1: error: unknown statement 'play'"},
+      {"unknown object", "at 0 q start 1\nend 1", {}, 2, "s.zun:4:6: error: unknown object 'q'"},
+      {"unknown class", "object c swirl~\nend 1", {}, 2, "s.zun:4:10: error: unknown class 'swirl~'"},
+      {"unknown selector", "at 0 p setDenisty 3\nend 1", {}, 2,
+       "s.zun:4:8: error: burst.zun~ does not understand 'setDenisty'"},
+      {"wrong argument type", "at 0 p setCps high\nend 1", {}, 2,
+       "s.zun:4:15: error: message 'setCps' takes a float, not the symbol 'high'"},
+      {"unreadable sound file", "buffer s file gone.wav\nend 1", {}, 2,
+       "s.zun:4:15: error: cannot read"},
+      {"sound file that is not one", "buffer s file s.zun\nend 1", {}, 2,
+       "s.zun:4:15: error: cannot read"},
+      {"ramp backwards", "ramp 2 1 p setCps 100 200\nend 3", {}, 2,
+       "s.zun:4:8: error: the ramp ends (1) before it starts (2)"},
+      {"message after the end", "at 2 p start 0\nend 1", {}, 2,
+       "s.zun:4:4: error: this message comes after the end of the score"},
+      {"negative size", "buffer n saw -64\nend 1", {}, 2, "s.zun:4:14: error: negative size -64"},
+      {"no end", "at 0 p start 1", {}, 2, "s.zun: error: the score has no end"},
+      {"unknown option", "end 1", {"--loud"}, 2, "--loud"},
+      {"unknown format", "end 1", {"--format", "pcm8"}, 2, "--format"},
+      {"vector size", "end 1", {"--vs", "0"}, 2, "--vs"},
+      {"duration", "end 1", {"--duration", "soon"}, 2, "not a length of time"},
+      {"plug-in that does not load", "object b broken~\nend 1", {"--plugins", "plugins"}, 1,
+       "cannot load plug-in"},
+      // outputs, refused before rendering
+      {"unknown file type", "end 1", {"-o", "out.mp3"}, 2, "cannot tell the sound file type of out.mp3"},
+      {"float FLAC", "end 1", {"-o", "out.flac", "--format", "float32"}, 2,
+       "FLAC files hold integer samples only"},
+      {"integer raw", "end 1", {"-o", "-", "--format", "pcm16"}, 2, "raw float32 only"},
+      {"missing directory", "end 1", {"-o", "nowhere/out.wav"}, 1, "cannot write in nowhere"},
+      {"directory", "end 1", {"-o", "."}, 1, "it is a directory"},
+  };
+  for (const BadInput& c : cases) {
+    TempDir dir;
+    zuntest::writeFile(dir / "s.zun", header + c.body + "\n");
+    zuntest::writeFile(dir / "out.wav", "precious");
+    std::filesystem::create_directory(dir / "plugins");
+    zuntest::writeFile(dir / "plugins" / "broken~.so", "not a library");
+    std::vector<std::string> args = {"render", "s.zun"};
+    if (std::find(c.extra.begin(), c.extra.end(), "-o") == c.extra.end())
+      args.insert(args.end(), {"-o", "out.wav"});
+    args.insert(args.end(), c.extra.begin(), c.extra.end());
+    const Outcome o = runZun(args, dir.path());
+    EXPECT_EQ(o.status, c.status) << c.what << "\n" << o.err;
+    EXPECT_NE(o.err.find(c.message), std::string::npos) << c.what << "\n" << o.err;
+    EXPECT_EQ(o.out, "") << c.what;
+    EXPECT_EQ(zuntest::readFile(dir / "out.wav"), "precious") << c.what;
+    EXPECT_EQ(dir.files(), (std::vector<std::string>{"out.wav", "plugins", "s.zun"})) << c.what;
+  }
+}
+
+TEST(Cli, RawOutputIsExactlyTheFramesAndNothingElse) {
+  struct Case {
+    const char* end;
+    int rate;
+    int vs;
+    long long frames;
+  };
+  const Case cases[] = {
+      {"1", 44100, 64, 44100},
+      {"0.123", 48000, 64, 5904},
+      {"250ms", 22050, 100, 5513},  // 5512.5 frames, rounded
+      {"0.5", 44100, 1, 22050},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    zuntest::writeFile(dir / "s.zun",
+                       std::string(header) + "at 0 p start 1\nend " + c.end + "\n");
+    const Outcome o = runZun({"render", "s.zun", "-o", "-", "--seed", "3", "--sr",
+                              std::to_string(c.rate), "--vs", std::to_string(c.vs)},
+                             dir.path());
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(static_cast<long long>(o.out.size()), c.frames * 2 * 4) << c.end;
+    EXPECT_NE(o.err.find("wrote " + std::to_string(c.frames) + " frames"), std::string::npos) << o.err;
+  }
+}
+
+TEST(Cli, DurationOverridesTheEnd) {
+  TempDir dir;
+  zuntest::writeFile(dir / "s.zun", std::string(header) + "at 0 p start 1\nat 3 p start 0\nend 4\n");
+  const Outcome o = runZun({"render", "s.zun", "-o", "-", "--duration", "500ms"}, dir.path());
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out.size(), 22050u * 8);
+  EXPECT_NE(o.err.find("s.zun:5:4: warning: this message comes after the end of the render"),
+            std::string::npos)
+      << o.err;
+}
+
+TEST(Cli, WritesTheFormatAskedFor) {
+  struct Case {
+    const char* file;
+    std::vector<std::string> format;
+    int expected;
+  };
+  const Case cases[] = {
+      {"a.wav", {}, SF_FORMAT_WAV | SF_FORMAT_FLOAT},
+      {"a.aiff", {"--format", "pcm24"}, SF_FORMAT_AIFF | SF_FORMAT_PCM_24},
+      {"a.flac", {}, SF_FORMAT_FLAC | SF_FORMAT_PCM_24},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    zuntest::writeFile(dir / "s.zun", std::string(header) + "at 0 p start 1\nend 0.5\n");
+    std::vector<std::string> args = {"render", "s.zun", "-o", c.file, "--sr", "48000", "-q"};
+    args.insert(args.end(), c.format.begin(), c.format.end());
+    const Outcome o = runZun(args, dir.path());
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    SF_INFO info{};
+    SNDFILE* f = sf_open((dir / c.file).c_str(), SFM_READ, &info);
+    ASSERT_NE(f, nullptr) << c.file;
+    sf_close(f);
+    EXPECT_EQ(info.format, c.expected) << c.file;
+    EXPECT_EQ(info.frames, 24000);
+    EXPECT_EQ(info.samplerate, 48000);
+    EXPECT_EQ(info.channels, 2);
+  }
+}
+
+TEST(Cli, ReportsLevelsObjectPostsAndOutletValues) {
+  TempDir dir;
+  zuntest::writeFile(dir / "s.zun", std::string(header) +
+                                        "at 0 p setLevel 4\n"
+                                        "at 0 p start 1\n"
+                                        "at 0.5 p start 7\n"  // lands at 22080/44100 s
+                                        "at 0.5 p info\n"
+                                        "end 1\n");
+  const Outcome o = runZun({"render", "s.zun", "-o", "out.wav", "--format", "pcm16", "--seed", "1"},
+                           dir.path());
+  EXPECT_EQ(o.status, 0) << o.err;
+  for (const char* part : {"[0.000 s] p: burst.zun~ 1.0.4",
+                           "[0.501 s] p start: error: start message: 0 = off; 1 = on (s.zun:6)",
+                           "[0.501 s] p outlet 2: 1", "zun: wrote out.wav (WAV pcm16, 44100 Hz",
+                           "samples clipped"})
+    EXPECT_NE(o.err.find(part), std::string::npos) << part << "\n" << o.err;
+
+  // --quiet keeps the object's error only; --info moves the outlet values.
+  const Outcome quiet = runZun({"render", "s.zun", "-o", "out.wav", "--seed", "1", "-q", "--info",
+                                "info.csv"},
+                               dir.path());
+  EXPECT_EQ(quiet.status, 0) << quiet.err;
+  EXPECT_EQ(quiet.err, "[0.501 s] p start: error: start message: 0 = off; 1 = on (s.zun:6)\n");
+  const std::string csv = zuntest::readFile(dir / "info.csv");
+  EXPECT_EQ(csv.rfind("time,object,outlet,value\n0.500680,p,2,1\n", 0), 0u) << csv;
+}
+
+TEST(Cli, AnInterruptedRenderLeavesTheOutputAlone) {
+  TempDir dir;
+  // Minutes of dense grains: long enough to interrupt.
+  zuntest::writeFile(dir / "s.zun", std::string(header) +
+                                        "at 0 p setDensity 2000\nat 0 p setLength 200\n"
+                                        "at 0 p start 1\nend 600\n");
+  zuntest::writeFile(dir / "out.wav", "precious");
+  const pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    if (chdir(dir.path().c_str()) != 0) _exit(99);
+    if (!freopen("/dev/null", "w", stderr)) _exit(99);
+    execl(ZUN_EXECUTABLE, "zun", "render", "s.zun", "-o", "out.wav", "--seed", "1",
+          static_cast<char*>(nullptr));
+    _exit(99);
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  kill(pid, SIGINT);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 130);
+  EXPECT_EQ(zuntest::readFile(dir / "out.wav"), "precious");
+  EXPECT_EQ(dir.files(), (std::vector<std::string>{"out.wav", "s.zun"}));
+}
+
+TEST(Cli, FindsPlugInsOnTheSearchPath) {
+  TempDir dir;
+  zuntest::writeFile(dir / "s.zun", "object l zuntest.level~\nat 0 l set 0.5\nend 0.01\n");
+  // Not found without being told where.
+  EXPECT_EQ(runZun({"render", "s.zun", "-o", "-"}, dir.path()).status, 2);
+  const Outcome withOption =
+      runZun({"render", "s.zun", "-o", "-", "--plugins", ZUN_TEST_PLUGIN_DIR, "-q"}, dir.path());
+  EXPECT_EQ(withOption.status, 0) << withOption.err;
+  ASSERT_EQ(withOption.out.size(), 441u * 8);
+  float first[2];
+  std::memcpy(first, withOption.out.data(), sizeof first);
+  EXPECT_EQ(first[0], 0.5f);
+  EXPECT_EQ(first[1], -0.5f);
+
+  const std::string command = "cd " + zuntest::shellQuote(dir.path().string()) +
+                              " && ZUN_PLUGIN_PATH=/nonexistent:" ZUN_TEST_PLUGIN_DIR " " +
+                              zuntest::shellQuote(ZUN_EXECUTABLE) +
+                              " render s.zun -o x.wav -q && " + zuntest::shellQuote(ZUN_EXECUTABLE) +
+                              " classes --plugins " ZUN_TEST_PLUGIN_DIR " > classes.txt";
+  EXPECT_EQ(std::system(command.c_str()), 0);
+  const std::string classes = zuntest::readFile(dir / "classes.txt");
+  EXPECT_NE(classes.find("zuntest.level~"), std::string::npos) << classes;
+  EXPECT_NE(classes.find("  set float\n"), std::string::npos) << classes;
+  EXPECT_EQ(classes.find("dsp64"), std::string::npos) << classes;
+}
+
+}  // namespace
