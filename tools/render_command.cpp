@@ -92,7 +92,7 @@ std::optional<OutputPlan> planOutput(const RenderOptions& o) {
 int runRender(const RenderOptions& o) {
   std::optional<OutputPlan> plan = planOutput(o);
   if (!plan) return exitUsage;
-  if (plan->raw && !o.quiet && isatty(STDOUT_FILENO)) {
+  if (plan->raw && isatty(STDOUT_FILENO)) {
     usageError("refusing to write raw audio to a terminal; pipe it or give -o FILE");
     return exitUsage;
   }
