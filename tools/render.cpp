@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "schedule.h"
@@ -136,20 +137,37 @@ class Session {
     }
   }
 
+  // Peak, overs and non-numbers of a vector. The common case (every sample
+  // a number, no new peak) is one pass without branches.
   void meter(double* mix, long frames, long long start) {
-    for (long i = 0; i < 2 * frames; ++i) {
-      double& s = mix[i];
-      if (!std::isfinite(s)) {
-        s = 0.0;
-        ++result_.nonFinite;
-        continue;
+    const long n = 2 * frames;
+    double top = 0.0;
+    long long overs = 0;
+    bool numbers = true;
+    for (long i = 0; i < n; ++i) {
+      const double a = std::fabs(mix[i]);
+      top = a > top ? a : top;
+      overs += a > 1.0;
+      numbers &= a <= std::numeric_limits<double>::max();  // false for NaN and infinity
+    }
+    if (!numbers) {
+      top = 0.0;
+      for (long i = 0; i < n; ++i) {
+        if (std::isfinite(mix[i])) {
+          top = std::fmax(top, std::fabs(mix[i]));
+        } else {
+          if (std::isinf(mix[i])) --overs;  // counted above, but written as 0
+          mix[i] = 0.0;
+          ++result_.nonFinite;
+        }
       }
-      const double a = std::fabs(s);
-      if (a > 1.0) ++result_.overs;
-      if (a > result_.peak) {
-        result_.peak = a;
-        result_.peakFrame = start + i / 2;
-      }
+    }
+    result_.overs += overs;
+    if (top > result_.peak) {
+      long i = 0;
+      while (std::fabs(mix[i]) != top) ++i;
+      result_.peak = top;
+      result_.peakFrame = start + i / 2;
     }
   }
 
