@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
       ->type_name("TIME")
       ->check([](const std::string& v) -> std::string {
         std::optional<double> s = parseSeconds(v);
-        if (!s || !(*s > 0.0)) return "not a length of time: " + v;
+        if (!s || !(*s > 0.0) || *s > maxSeconds) return "not a length of time up to 10000000 s: " + v;
         return "";
       });
   renderCommand

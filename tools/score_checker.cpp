@@ -81,6 +81,7 @@ class Checker {
   std::optional<double> run() {
     buffers();
     objects();
+    if (score_.objects.empty()) d_.warning({}, "the score has no objects: the render is silence");
     for (const AtStatement& a : score_.messages) at(a);
     for (const RampStatement& r : score_.ramps) ramp(r);
     overlappingRamps();

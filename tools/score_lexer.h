@@ -28,6 +28,9 @@ std::vector<Token> tokenize(std::string_view line, int lineNumber, Diagnostics& 
 std::optional<long long> parseInteger(std::string_view text);
 std::optional<double> parseReal(std::string_view text);  // integers too
 
+// The latest time a score may name: 10^7 s, about 116 days.
+constexpr double maxSeconds = 1e7;
+
 // A time: seconds ("1.5", "1.5s") or milliseconds ("250ms").
 std::optional<double> parseSeconds(std::string_view text);
 // An interval: milliseconds ("20", "20ms") or seconds ("0.02s").

@@ -30,6 +30,10 @@ std::optional<Time> readTime(const Token& t, Diagnostics& d) {
     d.error(t.pos, "negative time " + t.text);
     return std::nullopt;
   }
+  if (*s > maxSeconds) {
+    d.error(t.pos, "the time " + t.text + " is too late (at most 10000000 s)");
+    return std::nullopt;
+  }
   return Time{*s, t.pos};
 }
 
@@ -195,8 +199,8 @@ class Parser {
                                "seconds, as 0.02s)");
         return;
       }
-      if (!(*every > 0.0)) {
-        d_.error(t[8].pos, "the interval must be longer than 0");
+      if (!(*every >= 1e-6)) {
+        d_.error(t[8].pos, "the interval must be at least 0.001 ms");
         return;
       }
       r.everySeconds = *every;

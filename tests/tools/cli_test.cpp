@@ -56,6 +56,7 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
       {"unknown format", "end 1", {"--format", "pcm8"}, 2, "--format"},
       {"vector size", "end 1", {"--vs", "0"}, 2, "--vs"},
       {"duration", "end 1", {"--duration", "soon"}, 2, "not a length of time"},
+      {"duration too long", "end 1", {"--duration", "1e300"}, 2, "not a length of time"},
       {"plug-in that does not load", "object b broken~\nend 1", {"--plugins", "plugins"}, 1,
        "cannot load plug-in"},
       // outputs, refused before rendering

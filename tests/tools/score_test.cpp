@@ -142,7 +142,8 @@ TEST(Checker, ReportsEachMistakeAtItsPlace) {
       {"ramp 0 1 t setWave 0 1\nend 2", "s.zun:3:12: error: a ramp sends one number, and 'setWave'"},
       {"ramp 0 1 t pair 0 1\nend 2", "s.zun:3:12: error: a ramp sends one number, and 'pair'"},
       {"ramp 0 1 t setLevel 0 1 each 5\nend 2", "s.zun:3:25: error: unexpected 'each'"},
-      {"ramp 0 1 t setLevel 0 1 every 0\nend 2", "s.zun:3:31: error: the interval must be longer than 0"},
+      {"ramp 0 1 t setLevel 0 1 every 0\nend 2", "s.zun:3:31: error: the interval must be at least 0.001 ms"},
+      {"at 1e300 t start 1\nend 2", "s.zun:3:4: error: the time 1e300 is too late"},
       {"ramp 0 1 t setLevel 0 1 every\nend 2", "s.zun:3:31: error: missing the interval after every"},
       {"ramp 0 1 t start 0 1\nend 2", "s.zun:3:12: warning: 'start' takes an int: each value of the ramp is truncated"},
   };
