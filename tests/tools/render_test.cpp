@@ -164,18 +164,6 @@ TEST(Render, ARampSendsItsValuesAsALineObjectDoes) {
   }
 }
 
-TEST(Render, SumsTheObjectsLeftAndRight) {
-  auto run = render(
-      "object a zuntest.level~\n"
-      "object b zuntest.level~\n"
-      "at 0 a set 0.25\n"
-      "at 0 b set 0.5\n",
-      1000, 10, 20);
-  EXPECT_EQ(run->sink.samples[0], 0.75);
-  EXPECT_EQ(run->sink.samples[1], -0.75);
-  EXPECT_EQ(run->result.peak, 0.75);
-}
-
 TEST(Render, TellsWhoPostedWhatAndWhen) {
   auto run = render(
       "object l zuntest.level~\n"
