@@ -3,6 +3,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <mutex>
 #include <vector>
 
 #include "ext_obex.h"
@@ -10,6 +11,8 @@
 
 namespace {
 
+// Several message threads may post at once.
+std::mutex linesMutex;
 std::vector<zun::ConsoleLine> lines;
 bool echo = false;
 
@@ -38,14 +41,21 @@ namespace zun {
 
 namespace detail {
 void print(ConsoleLine::Kind kind, const std::string& text) {
+  std::lock_guard<std::mutex> lock(linesMutex);
   lines.push_back({kind, text});
   if (echo)
     std::fprintf(stderr, "%s%s\n", kind == ConsoleLine::Kind::error ? "error: " : "", text.c_str());
 }
 }  // namespace detail
 
-std::vector<ConsoleLine> console() { return lines; }
-void clearConsole() { lines.clear(); }
+std::vector<ConsoleLine> console() {
+  std::lock_guard<std::mutex> lock(linesMutex);
+  return lines;
+}
+void clearConsole() {
+  std::lock_guard<std::mutex> lock(linesMutex);
+  lines.clear();
+}
 void setConsoleEcho(bool on) { echo = on; }
 
 }  // namespace zun

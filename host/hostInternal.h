@@ -53,7 +53,7 @@ struct Outlet {
 void track(t_object* x);
 void untrack(t_object* x);
 bool isLive(const t_object* x);
-const std::vector<t_object*>& liveObjects();
+std::vector<t_object*> liveObjects();
 t_class* classOf(const t_object* x);           // null unless x is live
 t_class* classNamed(const std::string& name);  // in "box", or null
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <mutex>
 
 #include "ext_obex.h"
 #include "hostInternal.h"
@@ -10,19 +11,33 @@
 
 namespace {
 
+// Message threads make, free and look up objects at the same time.
+std::mutex liveMutex;
 std::vector<t_object*> live;
 
 }  // namespace
 
 namespace zun::detail {
 
-void track(t_object* x) { live.push_back(x); }
+void track(t_object* x) {
+  std::lock_guard<std::mutex> lock(liveMutex);
+  live.push_back(x);
+}
 
-void untrack(t_object* x) { live.erase(std::remove(live.begin(), live.end(), x), live.end()); }
+void untrack(t_object* x) {
+  std::lock_guard<std::mutex> lock(liveMutex);
+  live.erase(std::remove(live.begin(), live.end(), x), live.end());
+}
 
-bool isLive(const t_object* x) { return x && std::find(live.begin(), live.end(), x) != live.end(); }
+bool isLive(const t_object* x) {
+  std::lock_guard<std::mutex> lock(liveMutex);
+  return x && std::find(live.begin(), live.end(), x) != live.end();
+}
 
-const std::vector<t_object*>& liveObjects() { return live; }
+std::vector<t_object*> liveObjects() {
+  std::lock_guard<std::mutex> lock(liveMutex);
+  return live;
+}
 
 t_class* classOf(const t_object* x) { return isLive(x) ? x->o_messlist->owner : nullptr; }
 

@@ -15,9 +15,9 @@ namespace {
 struct _index {
   t_pxobject header;
   zunBurst* engine;
-  t_buffer_ref* wave1_ref;
-  t_buffer_ref* windowing_ref;
-  t_buffer_ref* wave2_ref;
+  zunBufferRef wave1_ref;
+  zunBufferRef windowing_ref;
+  zunBufferRef wave2_ref;
   void* info_outlet;
 };
 
@@ -53,9 +53,9 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   if (!x) return nullptr;
   x->info_outlet = intout(x);
   x->engine = new zunBurst(128, static_cast<double>(sys_getsr()));
-  x->wave2_ref = nullptr;
-  x->windowing_ref = nullptr;
-  x->wave1_ref = nullptr;
+  x->wave2_ref.store(nullptr);
+  x->windowing_ref.store(nullptr);
+  x->wave1_ref.store(nullptr);
   z_dsp_setup(&x->header, 1);
   outlet_new(x, "signal");
   outlet_new(x, "signal");
@@ -65,9 +65,9 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
 
 void burst_free(_index* x) {
   z_dsp_free(&x->header);
-  if (x->wave1_ref) object_free(x->wave1_ref);
-  if (x->windowing_ref) object_free(x->windowing_ref);
-  if (x->wave2_ref) object_free(x->wave2_ref);
+  if (t_buffer_ref* ref = x->wave1_ref.load()) object_free(ref);
+  if (t_buffer_ref* ref = x->windowing_ref.load()) object_free(ref);
+  if (t_buffer_ref* ref = x->wave2_ref.load()) object_free(ref);
   delete x->engine;
 }
 
@@ -114,9 +114,9 @@ void burst_assist(_index*, void*, long kind, long index, char* text) {
 
 // Opens an editor for every bound table, in role order.
 void burst_dblclick(_index* x) {
-  if (x->wave1_ref) buffer_view(buffer_ref_getobject(x->wave1_ref));
-  if (x->windowing_ref) buffer_view(buffer_ref_getobject(x->windowing_ref));
-  if (x->wave2_ref) buffer_view(buffer_ref_getobject(x->wave2_ref));
+  if (t_buffer_ref* ref = x->wave1_ref.load()) buffer_view(buffer_ref_getobject(ref));
+  if (t_buffer_ref* ref = x->windowing_ref.load()) buffer_view(buffer_ref_getobject(ref));
+  if (t_buffer_ref* ref = x->wave2_ref.load()) buffer_view(buffer_ref_getobject(ref));
 }
 
 // ---- audio
@@ -126,13 +126,16 @@ void burst_dblclick(_index* x) {
 // does not run, both outputs carry silence.
 void burst_perform64(_index* x, t_object*, double** ins, long numIns, double** outs, long numOuts,
                      long sampleFrames, long, void*) {
-  if (!x->wave1_ref || !x->windowing_ref || !x->wave2_ref) {
+  t_buffer_ref* wave1Ref = x->wave1_ref.load(std::memory_order_acquire);
+  t_buffer_ref* windowRef = x->windowing_ref.load(std::memory_order_acquire);
+  t_buffer_ref* wave2Ref = x->wave2_ref.load(std::memory_order_acquire);
+  if (!wave1Ref || !windowRef || !wave2Ref) {
     zunSilence(outs, numOuts, sampleFrames);
     return;
   }
-  t_buffer_obj* wave1 = buffer_ref_getobject(x->wave1_ref);
-  t_buffer_obj* window = buffer_ref_getobject(x->windowing_ref);
-  t_buffer_obj* wave2 = buffer_ref_getobject(x->wave2_ref);
+  t_buffer_obj* wave1 = buffer_ref_getobject(wave1Ref);
+  t_buffer_obj* window = buffer_ref_getobject(windowRef);
+  t_buffer_obj* wave2 = buffer_ref_getobject(wave2Ref);
   if (!wave1 || !window || !wave2) {
     zunSilence(outs, numOuts, sampleFrames);
     return;

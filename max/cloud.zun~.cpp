@@ -15,8 +15,8 @@ namespace {
 struct _index {
   t_pxobject header;
   zunCloud* engine;
-  t_buffer_ref* sample_ref;
-  t_buffer_ref* windowing_ref;
+  zunBufferRef sample_ref;
+  zunBufferRef windowing_ref;
   void* info_outlet;
 };
 
@@ -49,8 +49,8 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   if (!x) return nullptr;
   x->info_outlet = intout(x);
   x->engine = new zunCloud(128, static_cast<double>(sys_getsr()));
-  x->windowing_ref = nullptr;
-  x->sample_ref = nullptr;
+  x->windowing_ref.store(nullptr);
+  x->sample_ref.store(nullptr);
   z_dsp_setup(&x->header, 1);
   outlet_new(x, "signal");
   outlet_new(x, "signal");
@@ -60,8 +60,8 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
 
 void cloud_free(_index* x) {
   z_dsp_free(&x->header);
-  if (x->sample_ref) object_free(x->sample_ref);
-  if (x->windowing_ref) object_free(x->windowing_ref);
+  if (t_buffer_ref* ref = x->sample_ref.load()) object_free(ref);
+  if (t_buffer_ref* ref = x->windowing_ref.load()) object_free(ref);
   delete x->engine;
 }
 
@@ -122,8 +122,8 @@ void cloud_assist(_index*, void*, long kind, long index, char* text) {
 
 // Opens an editor for every bound table, in role order.
 void cloud_dblclick(_index* x) {
-  if (x->sample_ref) buffer_view(buffer_ref_getobject(x->sample_ref));
-  if (x->windowing_ref) buffer_view(buffer_ref_getobject(x->windowing_ref));
+  if (t_buffer_ref* ref = x->sample_ref.load()) buffer_view(buffer_ref_getobject(ref));
+  if (t_buffer_ref* ref = x->windowing_ref.load()) buffer_view(buffer_ref_getobject(ref));
 }
 
 // ---- audio
@@ -133,12 +133,14 @@ void cloud_dblclick(_index* x) {
 // not run, both outputs carry silence.
 void cloud_perform64(_index* x, t_object*, double** ins, long numIns, double** outs, long numOuts,
                      long sampleFrames, long, void*) {
-  if (!x->sample_ref || !x->windowing_ref) {
+  t_buffer_ref* sampleRef = x->sample_ref.load(std::memory_order_acquire);
+  t_buffer_ref* windowRef = x->windowing_ref.load(std::memory_order_acquire);
+  if (!sampleRef || !windowRef) {
     zunSilence(outs, numOuts, sampleFrames);
     return;
   }
-  t_buffer_obj* sample = buffer_ref_getobject(x->sample_ref);
-  t_buffer_obj* window = buffer_ref_getobject(x->windowing_ref);
+  t_buffer_obj* sample = buffer_ref_getobject(sampleRef);
+  t_buffer_obj* window = buffer_ref_getobject(windowRef);
   if (!sample || !window) {
     zunSilence(outs, numOuts, sampleFrames);
     return;

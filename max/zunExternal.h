@@ -4,20 +4,33 @@
 // strides of an interleaved buffer~, write silence, check a switch and
 // answer assist.
 
+#include <atomic>
 #include <cstring>
 
 #include "ext.h"
 #include "ext_buffer.h"
 #include "ext_obex.h"
 
+// A buffer reference of the object record. The audio thread reads it every
+// vector while a message thread may make it, so it is published atomically.
+typedef std::atomic<t_buffer_ref*> zunBufferRef;
+
 // A reference is made on the first binding and rebound afterwards; the
-// name is bound whether or not a buffer~ has it yet.
-inline void zunBind(t_object* owner, t_buffer_ref*& ref, t_symbol* name) {
-  if (ref)
-    buffer_ref_set(ref, name);
-  else
-    ref = buffer_ref_new(owner, name);
+// name is bound whether or not a buffer~ has it yet. Should two message
+// threads make it at once, one reference wins and the other is freed.
+inline void zunBind(t_object* owner, zunBufferRef& ref, t_symbol* name) {
+  t_buffer_ref* current = ref.load(std::memory_order_acquire);
+  if (current) {
+    buffer_ref_set(current, name);
+    return;
+  }
+  t_buffer_ref* made = buffer_ref_new(owner, name);
+  if (!ref.compare_exchange_strong(current, made, std::memory_order_acq_rel)) {
+    object_free(made);
+    buffer_ref_set(current, name);
+  }
 }
+
 
 // A buffer~ holds its channels interleaved: the engines read the first
 // channel, one frame every `channels` floats.
