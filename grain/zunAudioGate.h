@@ -3,11 +3,16 @@
 #include <atomic>
 #include <mutex>
 #include <thread>
+#if defined(__x86_64__) || defined(__i386__) || defined(_M_X64) || defined(_M_IX86)
+#include <immintrin.h>
+#endif
 
 // Keeps the audio thread and the message threads out of an engine's voices
-// at the same time, without the audio thread ever waiting: a message thread
+// at the same time, without the audio thread ever blocking: a message thread
 // that needs the voices closes the gate and waits for the block in progress
-// to finish; a block that finds the gate closed leaves the voices alone.
+// to finish; a block that finds the gate closed spins for a few microseconds
+// (message threads hold it only that long) and, should the holder have been
+// preempted, leaves the voices alone for that one block rather than wait.
 // (Each side announces itself, then looks at the other; with sequentially
 // consistent order at most one of them can see the other absent.)
 class zunAudioGate {
@@ -15,12 +20,15 @@ class zunAudioGate {
   // Audio thread, at the start of a block: true when the block may use the
   // voices, in which case leave() must follow.
   bool enter() {
-    audioInside.store(true, std::memory_order_seq_cst);
-    if (messageInside.load(std::memory_order_seq_cst)) {
+    for (int spins = 0;; ++spins) {
+      audioInside.store(true, std::memory_order_seq_cst);
+      if (!messageInside.load(std::memory_order_seq_cst)) return true;
       audioInside.store(false, std::memory_order_release);
-      return false;
+      while (messageInside.load(std::memory_order_acquire)) {
+        if (++spins > maximumSpins) return false;
+        pause();
+      }
     }
-    return true;
   }
   void leave() { audioInside.store(false, std::memory_order_release); }
 
@@ -41,6 +49,17 @@ class zunAudioGate {
   };
 
  private:
+  // About a hundred microseconds of pause instructions.
+  static constexpr int maximumSpins = 4096;
+
+  static void pause() {
+#if defined(__x86_64__) || defined(__i386__) || defined(_M_X64) || defined(_M_IX86)
+    _mm_pause();
+#elif defined(__aarch64__)
+    __asm__ __volatile__("yield");
+#endif
+  }
+
   std::atomic<bool> audioInside{false};
   std::atomic<bool> messageInside{false};
   std::mutex messages;  // one message thread at a time

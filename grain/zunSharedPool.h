@@ -1,5 +1,8 @@
 #pragma once
 
+#include <mutex>
+#include <utility>
+
 #include "zunAudioGate.h"
 #include "zunRelaxed.h"
 #include "zunVoicePool.h"
@@ -34,11 +37,16 @@ class zunSharedPool {
   // Message threads. Replacing the pool cuts every sounding grain; the new
   // voices carry their defaults. Counts that are not positive, or equal to
   // the current one, change nothing.
+  // The new pool is built, and the old one freed, outside the gate, so that
+  // the gate is closed only for the swap.
   void setOverlap(int count, double sampleRate) {
-    zunAudioGate::Exclusive hold(gate);
+    std::lock_guard<std::mutex> serial(rebuilds);
     if (count <= 0 || count == pool->overlappingFactor) return;
-    zunVoicePool* old = pool;
-    pool = new zunVoicePool(count, sampleRate);
+    zunVoicePool* old = new zunVoicePool(count, sampleRate);
+    {
+      zunAudioGate::Exclusive hold(gate);
+      std::swap(old, pool);
+    }
     delete old;
   }
   int overlappingFactor() const {
@@ -70,6 +78,9 @@ class zunSharedPool {
   }
 
  private:
+  // Only rebuilds write `pool`; they are serialized, so one may read it
+  // before it holds the gate.
   zunVoicePool* pool;
+  std::mutex rebuilds;
   mutable zunAudioGate gate;
 };
