@@ -37,6 +37,9 @@ struct Event {
 
 class Patch {
  public:
+  // Frees what the patch made, as closing it in a host would.
+  ~Patch() { zun::reset(); }
+
   void table(const std::string& name, const std::string& generator, long long size,
              std::vector<double> params = {}) {
     std::vector<float> samples;
