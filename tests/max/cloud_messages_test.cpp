@@ -8,12 +8,9 @@ namespace {
 
 using namespace zunTest;
 
-const std::string startText = "start message: 0 = off; 1 = on";
 const std::string interpText = "interp message: 0 = no interp; 1 = two point interp.";
 const std::string reverseText = "reverse message: 0 = normal; 1 = read backward samples";
 const std::string overlapText = "overlap message: maximum overlap permitted is 128";
-const std::string panText =
-    "setPanningMode message: 0 = random width (use setWidth) 1 = manual (0 = L 1 = R)";
 
 // Reading whole frames, interpolation changes nothing: a pitch of 7
 // semitones reads between them.
@@ -22,11 +19,9 @@ const std::vector<Message> fifth = {{"setPitch", {7}}};
 const std::vector<Message> dense = {{"setDensity", {1000}}};
 
 TEST_F(ExternalTest, CloudMessagesReachTheEngineOrAreRefused) {
+  runCases(makeCloud, sharedCases());
   runCases(makeCloud,
            {
-               {{{"start", {0}}}, silent, {}, {}},
-               {{{"start", {2}}}, same, {startText}, {}},
-               {{{"start", {-1}}}, same, {startText}, {}},
                {{{"setPitch", {7}}, {"interp", {1}}}, differs, {}, fifth},
                {{{"setPitch", {7}}, {"interp", {-1}}}, same, {interpText}, fifth},
                {{{"interp", {2}}}, same, {interpText}, {}},
@@ -38,22 +33,6 @@ TEST_F(ExternalTest, CloudMessagesReachTheEngineOrAreRefused) {
                {{{"setDensity", {1000}}, {"overlap", {128}}}, same, {}, dense},
                {{{"setDensity", {1000}}, {"overlap", {129}}}, same, {overlapText}, dense},
                {{{"setDensity", {1000}}, {"overlap", {-1}}}, same, {overlapText}, dense},
-               {{{"setPanningMode", {1}}}, leftOnly, {}, {}},
-               {{{"setPanningMode", {1}}, {"setWidth", {1}}}, rightOnly, {}, {}},
-               {{{"setPanningMode", {5}}}, same, {panText}, {}},
-               {{{"setLevel", {0.25}}}, half, {}, {}},
-               {{{"setWidth", {0.5}}}, differs, {}, {}},
-               {{{"setLength", {50}}}, differs, {}, {}},
-               {{{"setRndLength", {1}}}, differs, {}, {}},
-               {{{"setLength", {40}}, {"setDensity", {20}}},
-                onsetsAt({0, 2205, 4410, 6615, 8820}),
-                {},
-                {}},
-               {{{"setDensity", {0}}}, same, {}, {}},
-               {{{"setDensity", {0.00001}}}, same, {}, {}},
-               {{{"setDensity", {-5}}}, same, {}, {}},
-               {{{"setDensity", {0.0000101}}}, onsetsAt({0}), {}, {}},
-               {{{"setRndDensity", {1}}}, differs, {}, {}},
                {{{"setPitch", {12}}}, differs, {}, {}},
                {{{"setPitch", {127.99}}}, differs, {}, {}},
                {{{"setPitch", {128}}}, same, {}, {}},

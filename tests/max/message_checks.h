@@ -79,4 +79,30 @@ inline void runCases(t_object* (*make)(), const std::vector<MessageCase>& cases)
   }
 }
 
+const std::string startText = "start message: 0 = off; 1 = on";
+const std::string panText =
+    "setPanningMode message: 0 = random width (use setWidth) 1 = manual (0 = L 1 = R)";
+
+// The messages both objects take alike.
+inline std::vector<MessageCase> sharedCases() {
+  return {
+      {{{"start", {0}}}, silent, {}, {}},
+      {{{"start", {2}}}, same, {startText}, {}},
+      {{{"start", {-1}}}, same, {startText}, {}},
+      {{{"setPanningMode", {1}}}, leftOnly, {}, {}},
+      {{{"setPanningMode", {1}}, {"setWidth", {1}}}, rightOnly, {}, {}},
+      {{{"setPanningMode", {5}}}, same, {panText}, {}},
+      {{{"setLevel", {0.25}}}, half, {}, {}},
+      {{{"setWidth", {0.5}}}, differs, {}, {}},
+      {{{"setLength", {50}}}, differs, {}, {}},
+      {{{"setRndLength", {1}}}, differs, {}, {}},
+      {{{"setLength", {40}}, {"setDensity", {20}}}, onsetsAt({0, 2205, 4410, 6615, 8820}), {}, {}},
+      {{{"setDensity", {0}}}, same, {}, {}},
+      {{{"setDensity", {0.00001}}}, same, {}, {}},
+      {{{"setDensity", {-5}}}, same, {}, {}},
+      {{{"setDensity", {0.0000101}}}, onsetsAt({0}), {}, {}},
+      {{{"setRndDensity", {1}}}, differs, {}, {}},
+  };
+}
+
 }  // namespace zunTest
