@@ -7,6 +7,7 @@
 // for the host's message thread, process() for one turn of its audio thread.
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <variant>
@@ -156,6 +157,23 @@ std::vector<PerformEntry> dspChain();
 // call the host fills the object's output vectors with NaN, as stale
 // memory that a routine must overwrite. Allocates nothing.
 void process();
+
+// A real audio thread: runs process() vector after vector, concurrently with
+// whatever the other threads send, until it is destroyed. After each vector
+// it calls `betweenVectors` with the vector's number, where a host would
+// recompile its chain (a new sample rate or vector size).
+class AudioThread {
+ public:
+  explicit AudioThread(std::function<void(long)> betweenVectors = {});
+  ~AudioThread();
+  AudioThread(const AudioThread&) = delete;
+  AudioThread& operator=(const AudioThread&) = delete;
+  long vectors() const;
+
+ private:
+  struct State;
+  std::unique_ptr<State> state;
+};
 
 // An object's output vector `channel` of the latest process(): vectorSize()
 // samples, valid until the chain is compiled again or the object is freed.
