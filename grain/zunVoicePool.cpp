@@ -66,6 +66,7 @@ void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuf
   int offsets[zunMaxGroupLanes];
   int size = 0;
   int mode = 0;
+  const bool tablesFit = zunGroupRenders(job, 0);
   auto flush = [&] {
     if (size == 0) return;
     zunRenderGroup(job, mode, group, offsets, size, n, rows);
@@ -75,7 +76,7 @@ void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuf
   for (int i = 0; i < overlappingFactor; ++i) {
     zunGrain& voice = *voices[i];
     if (!voice.getStatus()) continue;
-    const bool grouped = zunGroupRenders(job, voice.interpMode);
+    const bool grouped = tablesFit && (voice.interpMode == 0 || voice.interpMode == 1);
     if (size > 0 && (!grouped || voice.interpMode != mode)) flush();
     if (!grouped) {
       job.render(voice, grainBuffer, n - grainOffset[i]);
