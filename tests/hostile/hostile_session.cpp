@@ -35,6 +35,7 @@ struct Object {
   double longestLength = 0.085;  // seconds
   double widestRandomLength = 0.0;
   long info = -1;
+  long voices = 128;  // the pool's size, which "overlap" changes
 };
 
 class Session {
@@ -150,6 +151,10 @@ class Session {
     if (selector == "setLevel" && !std::isnan(v) && !(std::fabs(v) < 1e6)) o.levelsFinite = false;
     if (selector == "setLength" && !std::isnan(v)) o.longestLength = std::fmax(o.longestLength, std::fabs(v) * 0.001);
     if (selector == "setRndLength" && !std::isnan(v)) o.widestRandomLength = std::fmax(o.widestRandomLength, std::fabs(v) * 0.5);
+    // The host truncates a float sent to an integer method; the object takes
+    // 1 to 128 voices (0 is ignored, anything else refused).
+    const double count = std::isnan(v) ? 0.0 : std::trunc(v);
+    if (selector == "overlap" && count >= 1.0 && count <= 128.0) o.voices = static_cast<long>(count);
   }
 
   // ---- buffers
@@ -244,7 +249,7 @@ class Session {
       }
       o.info = -1;
       zun::send(o.x, "info");
-      if (o.info < 0 || o.info > 128) return fail(o.className + ": info out of range");
+      if (o.info < 0 || o.info > o.voices) return fail(o.className + ": info out of range");
     }
     for (const char* name : bufferNames) {
       if (!zun::bufferExists(name)) continue;
