@@ -14,18 +14,12 @@ struct zunTable {
 
   // Reads the table at a real position x, 0 <= x < frames: mode 0
   // truncates, mode 1 interpolates linearly towards the next entry (the
-  // last entry towards entry 0), any other mode reads silence.
-  double read(double x, int mode) const {
-    if (mode == 0) return read<0>(x);
-    if (mode == 1) return read<1>(x);
-    return 0.0;
-  }
-
+  // last entry towards entry 0); other modes read silence, which callers
+  // choose before reading.
   // Positions outside [0, frames) are clamped to the table's ends, so no
   // value of x reads outside it: rounding can produce x == frames, and a
-  // NaN position reads entry 0.
-  // Indices are signed 64-bit: x is never negative here, and the signed
-  // conversions are single instructions where the unsigned ones are not.
+  // NaN position reads entry 0. Indices are signed 64-bit: the clamp keeps
+  // them non-negative, and signed conversions are single instructions.
   template <int Mode>
   double read(double x) const {
     const double last = static_cast<double>(frames - 1);

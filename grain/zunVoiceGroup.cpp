@@ -83,10 +83,10 @@ struct Lanes {
 
 template <bool Morph>
 void gather(Lanes& l, zunGrain* const* voices, const int* offsets, int count, int n, size_t lanes) {
+  // Lanes without a voice carry a fresh voice's values and never start.
+  const zunGrain idle(1.0);
   for (size_t lane = 0; lane < lanes; ++lane) {
     const bool used = static_cast<int>(lane) < count;
-    // Lanes without a voice never start.
-    zunGrain idle(1.0);
     const zunGrain& v = used ? *voices[lane] : idle;
     l.position[lane] = v.grainPosition;
     l.increment[lane] = v.grainIncrement;

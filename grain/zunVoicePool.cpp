@@ -1,5 +1,7 @@
 #include "zunVoicePool.h"
 
+#include <algorithm>
+
 zunVoicePool::zunVoicePool(int count, double sampleRate)
     : overlappingFactor(count),
       voices(new zunGrain*[count]),
@@ -60,7 +62,7 @@ void zunVoicePool::mix(int i, const double* samples, int n, double* left, double
 void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuffer,
                                 double* const* rows, int rowCount, double* left,
                                 double* right) {
-  const int lanes = zunGroupLanes() < rowCount ? zunGroupLanes() : rowCount;
+  const int lanes = std::min(zunGroupLanes(), rowCount);
   zunGrain* group[zunMaxGroupLanes];
   int members[zunMaxGroupLanes];
   int offsets[zunMaxGroupLanes];

@@ -5,6 +5,13 @@
 #include "zunGrain.h"
 #include "zunTable.h"
 
+// A table read in the mode given at run time; any mode but 0 and 1 is silent.
+inline double readInMode(const zunTable& t, double x, int mode) {
+  if (mode == 0) return t.read<0>(x);
+  if (mode == 1) return t.read<1>(x);
+  return 0.0;
+}
+
 // The voice's render routines written the plain way, one sample at a time,
 // reading every member afresh: what any faster rendering must match bit for
 // bit. Variant 0 is Processing, 1 Processing_1, 2 Processing_2.
@@ -37,9 +44,9 @@ inline void referenceRender(zunGrain& v, int variant, double* out, int count, co
     else if (v.phase < 0.0) v.phase += 1.0;
     if (!(v.phase >= 0.0 && v.phase <= 1.0))
       v.phase = std::isfinite(v.phase) ? v.phase - std::floor(v.phase) : 0.0;
-    double wave = wave1.read(v.phase * static_cast<double>(wave1.frames), mode);
+    double wave = readInMode(wave1, v.phase * static_cast<double>(wave1.frames), mode);
     if (variant == 2)
-      wave = (1.0 - v.morph) * wave + v.morph * wave2.read(v.phase * static_cast<double>(wave2.frames), mode);
-    out[i] = (window.read(w * static_cast<double>(window.frames), mode) * wave) * v.amplitude;
+      wave = (1.0 - v.morph) * wave + v.morph * readInMode(wave2, v.phase * static_cast<double>(wave2.frames), mode);
+    out[i] = (readInMode(window, w * static_cast<double>(window.frames), mode) * wave) * v.amplitude;
   }
 }
