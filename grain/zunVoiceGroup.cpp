@@ -5,6 +5,8 @@
 #include <hwy/foreach_target.h>  // IWYU pragma: keep
 #include <hwy/highway.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "zunVoiceGroup.h"
@@ -17,6 +19,8 @@ namespace hn = hwy::HWY_NAMESPACE;
 using D = hn::ScalableTag<double>;
 using DF = hn::Rebind<float, D>;
 using DI = hn::Rebind<int32_t, D>;
+using DL = hn::Rebind<int64_t, D>;
+using DF2 = hn::Repartition<float, D>;
 using V = hn::Vec<D>;
 using M = hn::Mask<D>;
 using VI = hn::Vec<DI>;
@@ -34,26 +38,104 @@ HWY_NOINLINE V readEachLane(const zunTable& table, V x) {
   return hn::Load(d, values);
 }
 
-// Every lane's read of one table at positions x, as zunTable::read. Lanes
-// that do not sound read entry 0.
-template <int Mode, bool UnitStride>
-HWY_INLINE V readTable(const zunTable& table, V x, M sounding) {
-  const D d;
-  const DF df;
-  const DI di;
-  x = hn::IfThenElseZero(sounding, x);
-  const M inside = hn::And(hn::Ge(x, hn::Zero(d)), hn::Lt(x, hn::Set(d, double(table.frames))));
-  if (HWY_UNLIKELY(!hn::AllTrue(d, inside))) return readEachLane<Mode>(table, x);
+// Where each lane's pair of floats goes: the first floats to the lower half
+// of the vector, the second floats to the upper half.
+template <size_t Lanes>
+struct PairOrder {
+  alignas(64) int32_t index[2 * Lanes];
+  constexpr PairOrder() : index() {
+    for (size_t k = 0; k < Lanes; ++k) {
+      index[k] = static_cast<int32_t>(2 * k);
+      index[Lanes + k] = static_cast<int32_t>(2 * k + 1);
+    }
+  }
+};
 
-  const VI i = hn::DemoteTo(di, x);  // truncates; x < frames < 2^31
-  const VI stride = hn::Set(di, static_cast<int32_t>(table.stride));
-  const V a = hn::PromoteTo(d, hn::GatherIndex(df, table.data, UnitStride ? i : hn::Mul(i, stride)));
-  if (Mode == 0) return a;
-  const VI next = hn::Add(i, hn::Set(di, 1));
-  const VI j = hn::IfThenElseZero(hn::Lt(next, hn::Set(di, static_cast<int32_t>(table.frames))), next);
-  const V b = hn::PromoteTo(d, hn::GatherIndex(df, table.data, UnitStride ? j : hn::Mul(j, stride)));
-  return hn::Add(hn::Mul(hn::Sub(b, a), hn::Sub(x, hn::PromoteTo(d, i))), a);
-}
+// One table as every lane reads it, exactly as zunTable::read does.
+// `Fast` tables have unit stride and, in mode 1, two frames or more: their
+// entry pairs (i, i + 1) load as one 64-bit element per lane, which halves
+// the gathers of an interpolating read.
+class Table {
+ public:
+  explicit Table(const zunTable& t)
+      : table_(t),
+        lastIndex_(hn::Set(DI(), static_cast<int32_t>(t.frames - 1))),
+        framesIndex_(hn::Set(DI(), static_cast<int32_t>(t.frames))),
+        lastPosition_(hn::Set(D(), static_cast<double>(t.frames - 1))),
+        frames_(hn::Set(D(), static_cast<double>(t.frames))),
+        head_(hn::Set(D(), t.at(0))) {}
+
+  V frames() const { return frames_; }
+
+  // Any position; lanes that do not sound read entry 0.
+  template <int Mode, bool Fast>
+  V read(V x, M sounding) const {
+    const D d;
+    x = hn::IfThenElseZero(sounding, x);
+    const M inside = hn::And(hn::Ge(x, hn::Zero(d)), hn::Lt(x, frames_));
+    if (HWY_UNLIKELY(!hn::AllTrue(d, inside))) return readEachLane<Mode>(table_, x);
+    return readHeld<Mode, Fast>(x);
+  }
+
+  // A position every lane holds in [0, frames].
+  template <int Mode, bool Fast>
+  V readHeld(V x) const {
+    const D d;
+    const VI i = hn::Min(hn::DemoteTo(DI(), x), lastIndex_);  // truncates
+    if (Mode == 0) return entries<Fast>(i);
+    const V iAsDouble = hn::PromoteTo(d, i);
+    V a, b;
+    // Loading an entry pair as one 64-bit element needs two floats per lane.
+#if HWY_TARGET != HWY_SCALAR
+    if constexpr (Fast) {
+      pairs(i, iAsDouble, a, b);
+    } else
+#endif
+    {
+      a = entries<Fast>(i);
+      const VI next = hn::Add(i, hn::Set(DI(), 1));
+      b = entries<Fast>(hn::IfThenElseZero(hn::Lt(next, framesIndex_), next));
+    }
+    return hn::Add(hn::Mul(hn::Sub(b, a), hn::Sub(x, iAsDouble)), a);
+  }
+
+ private:
+  template <bool UnitStride>
+  V entries(VI i) const {
+    const VI at = UnitStride ? i : hn::Mul(i, hn::Set(DI(), static_cast<int32_t>(table_.stride)));
+    return hn::PromoteTo(D(), hn::GatherIndex(DF(), table_.data, at));
+  }
+
+#if HWY_TARGET != HWY_SCALAR
+  template <class PairD = DF2>
+  void pairs(VI i, V iAsDouble, V& a, V& b) const {
+    static constexpr PairOrder<hn::MaxLanes(D())> order{};
+    const PairD df2;
+    const hn::Half<PairD> half;
+    const VI first = hn::Min(i, hn::Sub(lastIndex_, hn::Set(DI(), 1)));
+    const auto offsets = hn::ShiftLeft<2>(hn::PromoteTo(DL(), first));
+    // The gather takes a byte offset from the table's start; the pointer's
+    // type only names the element size.
+    const auto both = hn::GatherOffset(DL(), reinterpret_cast<const int64_t*>(table_.data), offsets);
+    const auto split = hn::TableLookupLanes(hn::BitCast(df2, both), hn::SetTableIndices(df2, order.index));
+    a = hn::PromoteTo(D(), hn::LowerHalf(half, split));
+    b = hn::PromoteTo(D(), hn::UpperHalf(half, split));
+    // The last entry came as the second of the pair before it.
+    const M atLast = hn::Eq(iAsDouble, lastPosition_);
+    if (HWY_UNLIKELY(!hn::AllFalse(D(), atLast))) {
+      a = hn::IfThenElse(atLast, b, a);
+      b = hn::IfThenElse(atLast, head_, b);
+    }
+  }
+#endif
+
+  const zunTable& table_;
+  VI lastIndex_;
+  VI framesIndex_;
+  V lastPosition_;
+  V frames_;
+  V head_;
+};
 
 // A phase that one wrap could not hold, lane by lane.
 HWY_NOINLINE V wrapEachLane(V phase, M bad) {
@@ -81,13 +163,19 @@ struct Lanes {
   alignas(64) double start[zunMaxGroupLanes];
 };
 
+// Lanes without a voice never start, and hold values that read entry 0 if
+// a loop that does not look at starts runs them anyway.
 template <bool Morph>
 void gather(Lanes& l, zunGrain* const* voices, const int* offsets, int count, int n, size_t lanes) {
-  // Lanes without a voice carry a fresh voice's values and never start.
-  const zunGrain idle(1.0);
   for (size_t lane = 0; lane < lanes; ++lane) {
-    const bool used = static_cast<int>(lane) < count;
-    const zunGrain& v = used ? *voices[lane] : idle;
+    if (static_cast<int>(lane) >= count) {
+      l.position[lane] = l.increment[lane] = l.phase[lane] = l.step[lane] = l.glide[lane] = 0.0;
+      l.attackEnd[lane] = l.sustainEnd[lane] = l.decay[lane] = 0.5;
+      l.weight1[lane] = l.weight2[lane] = l.gain[lane] = l.windowPosition[lane] = 0.0;
+      l.start[lane] = n;
+      continue;
+    }
+    const zunGrain& v = *voices[lane];
     l.position[lane] = v.grainPosition;
     l.increment[lane] = v.grainIncrement;
     l.phase[lane] = v.phase;
@@ -100,88 +188,272 @@ void gather(Lanes& l, zunGrain* const* voices, const int* offsets, int count, in
     l.weight2[lane] = v.morph;
     l.gain[lane] = v.amplitude;
     l.windowPosition[lane] = v.windowPosition;
-    l.start[lane] = used ? offsets[lane] : n;
+    l.start[lane] = offsets[lane];
   }
 }
 
-template <bool Morph, int Mode, bool UnitStride>
-void renderGroup(const zunRenderJob& job, zunGrain* const* voices, const int* offsets, int count,
-                 int n, double* const* rows) {
+// How many samples from now every lane is sure to keep sounding with its
+// phase and window position inside their tables, so that the loop needs
+// neither masks nor range checks; 0 when some lane cannot be vouched for.
+// A position below 1 moves by its increment plus at most half an ulp of 1
+// per addition. A phase in [0, 1] moving by less than 1 per sample stays in
+// [0, 1] after one wrap. The deformed window stays in [0, 1] while its
+// attack and decay quotients stay in [0, 2].
+template <bool Morph>
+int plainStretch(const Lanes& l, int count, int remaining) {
+  int stretch = remaining;
+  for (int v = 0; v < count; ++v) {
+    const double position = l.position[v], increment = l.increment[v];
+    const double maxStep = Morph ? (std::fabs(l.glide[v]) + 1.0) * std::fabs(l.step[v])
+                                 : std::fabs(l.step[v]);
+    bool held = position >= 0.0 && increment > 0.0 && l.phase[v] >= 0.0 && l.phase[v] <= 1.0 &&
+                maxStep <= 0.5;
+    if (Morph)
+      held = held && l.attackEnd[v] > 0.0 && l.attackEnd[v] < 2.0 && l.decay[v] > 0.0 &&
+             l.sustainEnd[v] > -1.0 && l.sustainEnd[v] < 2.0 &&
+             (1.0 - std::max(l.sustainEnd[v], 0.0)) / l.decay[v] <= 2.0;
+    if (!held) return 0;
+    const double sure = std::floor((1.0 - position) / (increment + 0x1p-52)) - 1.0;
+    if (!(sure >= 1.0)) return 0;
+    if (sure < stretch) stretch = static_cast<int>(sure);
+  }
+  return stretch;
+}
+
+struct Parameters {
+  V increment, step, glide, attackEnd, sustainEnd, decay, weight1, weight2, gain, start;
+
+  explicit Parameters(const Lanes& l)
+      : increment(hn::Load(D(), l.increment)),
+        step(hn::Load(D(), l.step)),
+        glide(hn::Load(D(), l.glide)),
+        attackEnd(hn::Load(D(), l.attackEnd)),
+        sustainEnd(hn::Load(D(), l.sustainEnd)),
+        decay(hn::Load(D(), l.decay)),
+        weight1(hn::Load(D(), l.weight1)),
+        weight2(hn::Load(D(), l.weight2)),
+        gain(hn::Load(D(), l.gain)),
+        start(hn::Load(D(), l.start)) {}
+};
+
+struct State {
+  V position, phase, windowPosition;
+  M ended;
+};
+
+// The deformed window's position, for lanes in any segment.
+HWY_INLINE V deformedWindow(const Parameters& p, V position) {
   const D d;
-  const size_t lanes = hn::Lanes(d);
-  Lanes l;
-  gather<Morph>(l, voices, offsets, count, n, lanes);
+  const V one = hn::Set(d, 1.0), half = hn::Set(d, 0.5);
+  const M inAttack = hn::Lt(position, p.attackEnd);
+  const M inSustain = hn::AndNot(inAttack, hn::Lt(position, p.sustainEnd));
+  const V q = hn::Div(hn::IfThenElse(inAttack, position, hn::Sub(one, position)),
+                      hn::IfThenElse(inAttack, p.attackEnd, p.decay));
+  return hn::IfThenElse(inAttack, hn::Mul(q, half),
+                        hn::IfThenElse(inSustain, half, hn::Add(hn::Mul(q, hn::Set(d, -0.5)), one)));
+}
 
-  const V one = hn::Set(d, 1.0), zero = hn::Zero(d), half = hn::Set(d, 0.5);
-  const V minusHalf = hn::Set(d, -0.5);
-  const V increment = hn::Load(d, l.increment), step = hn::Load(d, l.step);
-  const V glide = hn::Load(d, l.glide), attackEnd = hn::Load(d, l.attackEnd);
-  const V sustainEnd = hn::Load(d, l.sustainEnd), decay = hn::Load(d, l.decay);
-  const V weight1 = hn::Load(d, l.weight1), weight2 = hn::Load(d, l.weight2);
-  const V gain = hn::Load(d, l.gain), start = hn::Load(d, l.start);
-  const V wave1Frames = hn::Set(d, double(job.wave1.frames));
-  const V wave2Frames = hn::Set(d, double(job.wave2.frames));
-  const V windowFrames = hn::Set(d, double(job.window.frames));
-  V position = hn::Load(d, l.position), phase = hn::Load(d, l.phase);
-  V windowPosition = hn::Load(d, l.windowPosition);
-  M ended = hn::FirstN(d, 0);
+// Every lane's phase after one wrap.
+HWY_INLINE V wrapOnce(V phase) {
+  const D d;
+  const V one = hn::Set(d, 1.0), zero = hn::Zero(d);
+  return hn::IfThenElse(hn::Ge(phase, one), hn::Sub(phase, one),
+                        hn::IfThenElse(hn::Lt(phase, zero), hn::Add(phase, one), phase));
+}
 
-  int first = n;
-  for (int v = 0; v < count; ++v) first = offsets[v] < first ? offsets[v] : first;
+struct Tables {
+  Table wave1, window, wave2;
+  // Without morph the second wave table is not read, and may be missing.
+  explicit Tables(const zunRenderJob& job)
+      : wave1(job.wave1), window(job.window), wave2(job.morph ? job.wave2 : job.wave1) {}
+};
 
-  alignas(64) double out[zunMaxGroupLanes];
-  for (int k = first; k < n; ++k) {
-    const M started = hn::Le(start, hn::Set(d, double(k)));
-    position = hn::IfThenElse(started, hn::Add(position, increment), position);
-    const M over = hn::Ge(position, one);
-    ended = hn::Or(ended, hn::And(started, over));
-    const M sounding = hn::AndNot(over, started);
-    V value = zero;
-    if (!hn::AllFalse(d, sounding)) {
-      V w = position;
-      if (Morph) {
-        const M inAttack = hn::Lt(position, attackEnd);
-        const M inSustain = hn::AndNot(inAttack, hn::Lt(position, sustainEnd));
-        w = half;
-        // The division only where some lane is in its attack or decay.
-        if (!hn::AllFalse(d, hn::AndNot(inSustain, sounding))) {
-          const V q = hn::Div(hn::IfThenElse(inAttack, position, hn::Sub(one, position)),
-                              hn::IfThenElse(inAttack, attackEnd, decay));
-          w = hn::IfThenElse(inAttack, hn::Mul(q, half),
-                             hn::IfThenElse(inSustain, half, hn::Add(hn::Mul(q, minusHalf), one)));
-        }
-        windowPosition = hn::IfThenElse(sounding, w, windowPosition);
-        const V glided = hn::Mul(hn::Add(hn::Mul(glide, position), one), step);
-        const M moves = hn::AndNot(hn::Gt(glided, one), sounding);
-        phase = hn::IfThenElse(moves, hn::Add(phase, glided), phase);
-      } else {
-        phase = hn::IfThenElse(sounding, hn::Add(phase, step), phase);
-      }
-      const V wrapped = hn::IfThenElse(hn::Ge(phase, one), hn::Sub(phase, one),
-                                       hn::IfThenElse(hn::Lt(phase, zero), hn::Add(phase, one), phase));
-      phase = hn::IfThenElse(sounding, wrapped, phase);
-      const M held = hn::And(hn::Ge(phase, zero), hn::Le(phase, one));
-      const M bad = hn::AndNot(held, sounding);
-      if (HWY_UNLIKELY(!hn::AllFalse(d, bad))) phase = wrapEachLane(phase, bad);
+// Sample k of every lane, each lane's voice doing exactly what its own
+// routine does, whatever its state: lanes not yet started or ended give 0.
+template <bool Morph, int Mode, bool Fast>
+HWY_INLINE V anySample(const Tables& t, const Parameters& p, State& s, int k) {
+  const D d;
+  const V one = hn::Set(d, 1.0), zero = hn::Zero(d);
+  const M started = hn::Le(p.start, hn::Set(d, double(k)));
+  s.position = hn::IfThenElse(started, hn::Add(s.position, p.increment), s.position);
+  const M over = hn::Ge(s.position, one);
+  s.ended = hn::Or(s.ended, hn::And(started, over));
+  const M sounding = hn::AndNot(over, started);
+  if (hn::AllFalse(d, sounding)) return zero;
+  V w = s.position;
+  if (Morph) {
+    const M inSustain =
+        hn::AndNot(hn::Lt(s.position, p.attackEnd), hn::Lt(s.position, p.sustainEnd));
+    // The division only where some lane is in its attack or decay.
+    w = hn::AllFalse(d, hn::AndNot(inSustain, sounding)) ? hn::Set(d, 0.5)
+                                                         : deformedWindow(p, s.position);
+    s.windowPosition = hn::IfThenElse(sounding, w, s.windowPosition);
+    const V glided = hn::Mul(hn::Add(hn::Mul(p.glide, s.position), one), p.step);
+    const M moves = hn::AndNot(hn::Gt(glided, one), sounding);
+    s.phase = hn::IfThenElse(moves, hn::Add(s.phase, glided), s.phase);
+  } else {
+    s.phase = hn::IfThenElse(sounding, hn::Add(s.phase, p.step), s.phase);
+  }
+  s.phase = hn::IfThenElse(sounding, wrapOnce(s.phase), s.phase);
+  const M held = hn::And(hn::Ge(s.phase, zero), hn::Le(s.phase, one));
+  const M bad = hn::AndNot(held, sounding);
+  if (HWY_UNLIKELY(!hn::AllFalse(d, bad))) s.phase = wrapEachLane(s.phase, bad);
 
-      V wave = readTable<Mode, UnitStride>(job.wave1, hn::Mul(phase, wave1Frames), sounding);
-      if (Morph)
-        wave = hn::Add(hn::Mul(weight1, wave),
-                       hn::Mul(weight2, readTable<Mode, UnitStride>(
-                                            job.wave2, hn::Mul(phase, wave2Frames), sounding)));
-      const V windowValue =
-          readTable<Mode, UnitStride>(job.window, hn::Mul(w, windowFrames), sounding);
-      value = hn::IfThenElseZero(sounding, hn::Mul(hn::Mul(windowValue, wave), gain));
+  V wave = t.wave1.read<Mode, Fast>(hn::Mul(s.phase, t.wave1.frames()), sounding);
+  if (Morph)
+    wave = hn::Add(hn::Mul(p.weight1, wave),
+                   hn::Mul(p.weight2, t.wave2.read<Mode, Fast>(hn::Mul(s.phase, t.wave2.frames()),
+                                                               sounding)));
+  const V windowValue = t.window.read<Mode, Fast>(hn::Mul(w, t.window.frames()), sounding);
+  return hn::IfThenElseZero(sounding, hn::Mul(hn::Mul(windowValue, wave), p.gain));
+}
+
+// The same, in a stretch where plainStretch vouched for every lane; with
+// `Masked`, lanes that start at a later sample keep still and give 0.
+template <bool Morph, int Mode, bool Fast, bool Masked>
+HWY_INLINE V plainSample(const Tables& t, const Parameters& p, State& s, int k) {
+  const D d;
+  const V one = hn::Set(d, 1.0);
+  const M started = Masked ? hn::Le(p.start, hn::Set(d, double(k))) : hn::FirstN(d, hn::Lanes(d));
+  auto ifStarted = [&](V changed, V unchanged) {
+    return Masked ? hn::IfThenElse(started, changed, unchanged) : changed;
+  };
+  s.position = ifStarted(hn::Add(s.position, p.increment), s.position);
+  V w = s.position;
+  if (Morph) {
+    const M inSustain =
+        hn::AndNot(hn::Lt(s.position, p.attackEnd), hn::Lt(s.position, p.sustainEnd));
+    w = hn::AllTrue(d, inSustain) ? hn::Set(d, 0.5) : deformedWindow(p, s.position);
+    s.windowPosition = ifStarted(w, s.windowPosition);
+    const V glided = hn::Mul(hn::Add(hn::Mul(p.glide, s.position), one), p.step);
+    s.phase = ifStarted(hn::IfThenElse(hn::Gt(glided, one), s.phase, hn::Add(s.phase, glided)),
+                        s.phase);
+  } else {
+    s.phase = ifStarted(hn::Add(s.phase, p.step), s.phase);
+  }
+  s.phase = ifStarted(wrapOnce(s.phase), s.phase);
+
+  V wave = t.wave1.readHeld<Mode, Fast>(hn::Mul(s.phase, t.wave1.frames()));
+  if (Morph)
+    wave = hn::Add(hn::Mul(p.weight1, wave),
+                   hn::Mul(p.weight2, t.wave2.readHeld<Mode, Fast>(hn::Mul(s.phase, t.wave2.frames()))));
+  const V windowValue = t.window.readHeld<Mode, Fast>(hn::Mul(w, t.window.frames()));
+  const V value = hn::Mul(hn::Mul(windowValue, wave), p.gain);
+  return Masked ? hn::IfThenElseZero(started, value) : value;
+}
+
+// Adds the lanes' samples into the mix, each voice's from its start on, in
+// voice order for every sample. Samples wait here until there is one per
+// lane; the square of them is then transposed so that each voice's samples
+// add to the mix as one vector.
+class Mixer {
+ public:
+  Mixer(const zunGroup& group, double* left, double* right)
+      : group_(group), left_(left), right_(right) {}
+
+  void put(V value, int k) {
+    if (held_ == 0) first_ = k;
+    hn::Store(value, D(), samples_ + held_ * kLanes);
+    if (++held_ == static_cast<int>(kLanes)) {
+      mixSquare();
+      held_ = 0;
     }
-    hn::Store(value, d, out);
-    for (int v = 0; v < count; ++v) rows[v][k] = out[v];
   }
 
-  hn::Store(position, d, l.position);
-  hn::Store(phase, d, l.phase);
-  hn::Store(windowPosition, d, l.windowPosition);
+  void finish() {
+    mixEach();
+    held_ = 0;
+  }
+
+ private:
+  static constexpr size_t kLanes = hn::MaxLanes(D());
+
+  void mixEach() {
+    for (int v = 0; v < group_.count; ++v) {
+      const double gl = group_.gainLeft[v], gr = group_.gainRight[v];
+      for (int j = std::max(group_.offsets[v] - first_, 0); j < held_; ++j) {
+        left_[first_ + j] += samples_[j * kLanes + v] * gl;
+        right_[first_ + j] += samples_[j * kLanes + v] * gr;
+      }
+    }
+  }
+
+#if HWY_TARGET == HWY_SCALAR
+  void mixSquare() { mixEach(); }
+#else
+  void mixSquare() {
+    const D d;
+    V rows[kLanes];
+    for (size_t j = 0; j < kLanes; ++j) rows[j] = hn::Load(d, samples_ + j * kLanes);
+    // Each round moves one bit of the lane number into the row number.
+    for (size_t round = 1; round < kLanes; round *= 2) {
+      V next[kLanes];
+      for (size_t i = 0; i < kLanes / 2; ++i) {
+        next[i] = hn::ConcatEven(d, rows[2 * i + 1], rows[2 * i]);
+        next[kLanes / 2 + i] = hn::ConcatOdd(d, rows[2 * i + 1], rows[2 * i]);
+      }
+      for (size_t j = 0; j < kLanes; ++j) rows[j] = next[j];
+    }
+    V l = hn::LoadU(d, left_ + first_), r = hn::LoadU(d, right_ + first_);
+    for (int v = 0; v < group_.count; ++v) {
+      const V addL = hn::Add(l, hn::Mul(rows[v], hn::Set(d, group_.gainLeft[v])));
+      const V addR = hn::Add(r, hn::Mul(rows[v], hn::Set(d, group_.gainRight[v])));
+      const int start = group_.offsets[v] - first_;
+      if (start <= 0) {
+        l = addL;
+        r = addR;
+      } else {
+        const M before = hn::FirstN(d, static_cast<size_t>(start));
+        l = hn::IfThenElse(before, l, addL);
+        r = hn::IfThenElse(before, r, addR);
+      }
+    }
+    hn::StoreU(l, d, left_ + first_);
+    hn::StoreU(r, d, right_ + first_);
+  }
+#endif
+
+  alignas(64) double samples_[kLanes * kLanes];
+  const zunGroup& group_;
+  double* left_;
+  double* right_;
+  int held_ = 0;
+  int first_ = 0;
+};
+
+template <bool Morph, int Mode, bool Fast>
+void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* left,
+                 double* right) {
+  zunGrain* const* voices = group.voices;
+  const int* offsets = group.offsets;
+  const int count = group.count;
+  const D d;
+  Lanes l;
+  gather<Morph>(l, voices, offsets, count, n, hn::Lanes(d));
+  const Parameters p(l);
+  const Tables t(job);
+  State s{hn::Load(d, l.position), hn::Load(d, l.phase), hn::Load(d, l.windowPosition),
+          hn::FirstN(d, 0)};
+
+  // Where no lane can be vouched for, each sample looks at every lane's
+  // state; lanes that start later in the block are vouched for as well,
+  // since they advance less.
+  const int first = *std::min_element(offsets, offsets + count);
+  const int allStarted = *std::max_element(offsets, offsets + count);
+  const int plainEnd = first + plainStretch<Morph>(l, count, n - first);
+  Mixer out(group, left, right);
+  int k = first;
+  for (; k < std::min(allStarted, plainEnd); ++k)
+    out.put(plainSample<Morph, Mode, Fast, true>(t, p, s, k), k);
+  for (; k < plainEnd; ++k) out.put(plainSample<Morph, Mode, Fast, false>(t, p, s, k), k);
+  for (; k < n; ++k) out.put(anySample<Morph, Mode, Fast>(t, p, s, k), k);
+  out.finish();
+
+  hn::Store(s.position, d, l.position);
+  hn::Store(s.phase, d, l.phase);
+  hn::Store(s.windowPosition, d, l.windowPosition);
   alignas(64) double endedLanes[zunMaxGroupLanes];
-  hn::Store(hn::IfThenElseZero(ended, one), d, endedLanes);
+  hn::Store(hn::IfThenElseZero(s.ended, hn::Set(d, 1.0)), d, endedLanes);
   for (int v = 0; v < count; ++v) {
     zunGrain& voice = *voices[v];
     voice.grainPosition = l.position[v];
@@ -191,22 +463,27 @@ void renderGroup(const zunRenderJob& job, zunGrain* const* voices, const int* of
   }
 }
 
-template <bool Morph, int Mode>
-void renderGroupStrided(const zunRenderJob& job, zunGrain* const* voices, const int* offsets,
-                        int count, int n, double* const* rows) {
-  const bool unit = job.wave1.stride == 1 && job.window.stride == 1 && job.wave2.stride == 1;
-  if (unit) renderGroup<Morph, Mode, true>(job, voices, offsets, count, n, rows);
-  else renderGroup<Morph, Mode, false>(job, voices, offsets, count, n, rows);
+// Fast tables: unit stride, and in mode 1 at least two frames.
+bool fastTables(const zunRenderJob& job, int mode) {
+  auto fast = [mode](const zunTable& t) { return t.stride == 1 && (mode == 0 || t.frames >= 2); };
+  return fast(job.wave1) && fast(job.window) && (!job.morph || fast(job.wave2));
 }
 
-void RenderGroupImpl(const zunRenderJob& job, int mode, zunGrain* const* voices, const int* offsets,
-                     int count, int n, double* const* rows) {
+template <bool Morph, int Mode>
+void renderGroupIn(const zunRenderJob& job, const zunGroup& group, int n, double* left,
+                   double* right) {
+  if (fastTables(job, Mode)) renderGroup<Morph, Mode, true>(job, group, n, left, right);
+  else renderGroup<Morph, Mode, false>(job, group, n, left, right);
+}
+
+void RenderGroupImpl(const zunRenderJob& job, int mode, const zunGroup& group, int n, double* left,
+                     double* right) {
   if (job.morph) {
-    if (mode == 0) renderGroupStrided<true, 0>(job, voices, offsets, count, n, rows);
-    else renderGroupStrided<true, 1>(job, voices, offsets, count, n, rows);
+    if (mode == 0) renderGroupIn<true, 0>(job, group, n, left, right);
+    else renderGroupIn<true, 1>(job, group, n, left, right);
   } else {
-    if (mode == 0) renderGroupStrided<false, 0>(job, voices, offsets, count, n, rows);
-    else renderGroupStrided<false, 1>(job, voices, offsets, count, n, rows);
+    if (mode == 0) renderGroupIn<false, 0>(job, group, n, left, right);
+    else renderGroupIn<false, 1>(job, group, n, left, right);
   }
 }
 
@@ -220,7 +497,10 @@ HWY_EXPORT(LanesImpl);
 HWY_EXPORT(RenderGroupImpl);
 }  // namespace zunSimd
 
+#include <cstdlib>
 int zunGroupLanes() {
+  static bool once = [] { if (std::getenv("ZUN_TARGETS")) hwy::DisableTargets(std::atoll(std::getenv("ZUN_TARGETS"))); return true; }();
+  (void)once;
   const int lanes = HWY_DYNAMIC_DISPATCH(zunSimd::LanesImpl)();
   return lanes < zunMaxGroupLanes ? lanes : zunMaxGroupLanes;
 }
@@ -236,9 +516,9 @@ bool zunGroupRenders(const zunRenderJob& job, int mode) {
          (!job.morph || indexable(job.wave2));
 }
 
-void zunRenderGroup(const zunRenderJob& job, int mode, zunGrain* const* voices,
-                    const int* offsets, int count, int n, double* const* rows) {
-  HWY_DYNAMIC_DISPATCH(zunSimd::RenderGroupImpl)(job, mode, voices, offsets, count, n, rows);
+void zunRenderGroup(const zunRenderJob& job, int mode, const zunGroup& group, int n, double* left,
+                    double* right) {
+  HWY_DYNAMIC_DISPATCH(zunSimd::RenderGroupImpl)(job, mode, group, n, left, right);
 }
 
 void zunRenderJob::render(zunGrain& voice, double* out, int count) const {

@@ -30,8 +30,20 @@ int zunGroupLanes();
 // and 1, tables that exist and whose frames index as 32-bit integers.
 bool zunGroupRenders(const zunRenderJob& job, int mode);
 
-// Renders voices[v] (v < count <= zunGroupLanes()), all sounding and all in
-// interpolation mode `mode`, from sample offsets[v] to n - 1 of the block,
-// into rows[v][offsets[v]] .. rows[v][n - 1].
-void zunRenderGroup(const zunRenderJob& job, int mode, zunGrain* const* voices,
-                    const int* offsets, int count, int n, double* const* rows);
+// Sounding voices in one interpolation mode, in voice order, each with its
+// start offset in the block and its two gains.
+struct zunGroup {
+  zunGrain* voices[zunMaxGroupLanes];
+  int offsets[zunMaxGroupLanes];
+  double gainLeft[zunMaxGroupLanes];
+  double gainRight[zunMaxGroupLanes];
+  int count;
+};
+
+// Renders the group's voices (count <= zunGroupLanes()), all in
+// interpolation mode `mode`, from their offsets to sample n - 1 of the
+// block, and adds each sample times the voice's gains into `left` and
+// `right`, voice after voice in the group's order, as mixing each voice's
+// rendering in turn would.
+void zunRenderGroup(const zunRenderJob& job, int mode, const zunGroup& group, int n, double* left,
+                    double* right);

@@ -59,37 +59,48 @@ void zunVoicePool::mix(int i, const double* samples, int n, double* left, double
   grainOffset[i] = 0;
 }
 
-void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuffer,
-                                double* const* rows, int rowCount, double* left,
+void zunVoicePool::renderOne(int i, int n, const zunRenderJob& job, double* grainBuffer,
+                             double* left, double* right) {
+  job.render(*voices[i], grainBuffer, n - grainOffset[i]);
+  mix(i, grainBuffer, n, left, right);
+}
+
+void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuffer, double* left,
                                 double* right) {
-  const int lanes = std::min(zunGroupLanes(), rowCount);
-  zunGrain* group[zunMaxGroupLanes];
-  int members[zunMaxGroupLanes];
-  int offsets[zunMaxGroupLanes];
-  int size = 0;
-  int mode = 0;
+  const int lanes = zunGroupLanes();
   const bool tablesFit = zunGroupRenders(job, 0);
+  zunGroup group;
+  group.count = 0;
+  int members[zunMaxGroupLanes];
+  int mode = 0;
   auto flush = [&] {
-    if (size == 0) return;
-    zunRenderGroup(job, mode, group, offsets, size, n, rows);
-    for (int v = 0; v < size; ++v) mix(members[v], rows[v] + offsets[v], n, left, right);
-    size = 0;
+    // A group costs the same however few lanes it fills; a voice or two
+    // render faster on their own.
+    if (group.count * 2 < lanes) {
+      for (int v = 0; v < group.count; ++v) renderOne(members[v], n, job, grainBuffer, left, right);
+    } else if (group.count > 0) {
+      zunRenderGroup(job, mode, group, n, left, right);
+      for (int v = 0; v < group.count; ++v) grainOffset[members[v]] = 0;
+    }
+    group.count = 0;
   };
   for (int i = 0; i < overlappingFactor; ++i) {
     zunGrain& voice = *voices[i];
     if (!voice.getStatus()) continue;
     const bool grouped = tablesFit && (voice.interpMode == 0 || voice.interpMode == 1);
-    if (size > 0 && (!grouped || voice.interpMode != mode)) flush();
+    if (group.count > 0 && (!grouped || voice.interpMode != mode)) flush();
     if (!grouped) {
-      job.render(voice, grainBuffer, n - grainOffset[i]);
-      mix(i, grainBuffer, n, left, right);
+      renderOne(i, n, job, grainBuffer, left, right);
       continue;
     }
     mode = voice.interpMode;
-    group[size] = &voice;
-    members[size] = i;
-    offsets[size] = grainOffset[i];
-    if (++size == lanes) flush();
+    const int v = group.count++;
+    members[v] = i;
+    group.voices[v] = &voice;
+    group.offsets[v] = grainOffset[i];
+    group.gainLeft[v] = gainLeft[i];
+    group.gainRight[v] = gainRight[i];
+    if (group.count == lanes) flush();
   }
   flush();
 }

@@ -31,11 +31,11 @@ class zunVoicePool {
 
   // Renders every sounding voice and adds it with its two gains into `left`
   // and `right` from its start offset on, in voice order. Voices render
-  // together in groups where the group renderer takes them (into `rows`, one
-  // per voice of a group, at most `rowCount`), one by one into `grainBuffer`
-  // otherwise; either way every sample and every sum is the same.
-  void renderAndMix(int n, const zunRenderJob& job, double* grainBuffer, double* const* rows,
-                    int rowCount, double* left, double* right);
+  // together in groups where the group renderer takes them, one by one into
+  // `grainBuffer` otherwise; either way every sample and every sum is the
+  // same.
+  void renderAndMix(int n, const zunRenderJob& job, double* grainBuffer, double* left,
+                    double* right);
 
   int overlappingFactor;
   zunGrain** voices;
@@ -43,5 +43,7 @@ class zunVoicePool {
   double* gainRight;
   int* grainOffset;
  private:
+  void renderOne(int i, int n, const zunRenderJob& job, double* grainBuffer, double* left,
+                 double* right);
   void mix(int i, const double* samples, int n, double* left, double* right);
 };

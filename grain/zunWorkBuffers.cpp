@@ -4,10 +4,7 @@ zunWorkBuffers::zunWorkBuffers(unsigned int frames)
     : size(0),
       grainBuffer(nullptr),
       leftBuffer(nullptr),
-      rightBuffer(nullptr),
-      rows(),
-      rowStorage(nullptr),
-      rowCount(zunGroupLanes()) {
+      rightBuffer(nullptr) {
   setBufferSize(frames);
 }
 
@@ -15,7 +12,6 @@ zunWorkBuffers::~zunWorkBuffers() {
   delete[] grainBuffer;
   delete[] leftBuffer;
   delete[] rightBuffer;
-  delete[] rowStorage;
 }
 
 void zunWorkBuffers::setBufferSize(unsigned int frames) {
@@ -24,11 +20,8 @@ void zunWorkBuffers::setBufferSize(unsigned int frames) {
   delete[] grainBuffer;
   delete[] leftBuffer;
   delete[] rightBuffer;
-  delete[] rowStorage;
   grainBuffer = new double[frames]();
   leftBuffer = new double[frames]();
   rightBuffer = new double[frames]();
-  rowStorage = new double[static_cast<size_t>(frames) * rowCount]();
-  for (int r = 0; r < rowCount; ++r) rows[r] = rowStorage + static_cast<size_t>(frames) * r;
   size = frames;
 }

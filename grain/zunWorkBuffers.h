@@ -29,7 +29,7 @@ class zunWorkBuffers {
       std::fill(leftBuffer, leftBuffer + n, 0.0);
       std::fill(rightBuffer, rightBuffer + n, 0.0);
       schedule(n);
-      pool.renderAndMix(n, job, grainBuffer, rows, rowCount, leftBuffer, rightBuffer);
+      pool.renderAndMix(n, job, grainBuffer, leftBuffer, rightBuffer);
       std::copy(leftBuffer, leftBuffer + n, outs[0] + done);
       std::copy(rightBuffer, rightBuffer + n, outs[1] + done);
       done += n;
@@ -46,10 +46,4 @@ class zunWorkBuffers {
   double* grainBuffer;
   double* leftBuffer;
   double* rightBuffer;
-  // One row per voice of a group, for the group renderer.
-  double* rows[zunMaxGroupLanes];
-
- private:
-  double* rowStorage;
-  int rowCount;
 };
