@@ -51,6 +51,39 @@ struct PairOrder {
   }
 };
 
+// Set anew for each instruction set this file is compiled for.
+#undef ZUN_X86_GATHERS
+#if HWY_TARGET == HWY_AVX3 || HWY_TARGET == HWY_AVX3_DL
+#define ZUN_X86_GATHERS 512
+#elif HWY_TARGET == HWY_AVX2
+#define ZUN_X86_GATHERS 256
+#endif
+
+// Truncates positions the caller holds in [0, 2^31) to integers. The
+// generic conversion first clamps to the integer range; these cannot need it.
+HWY_INLINE VI truncateHeld(V x) {
+#if ZUN_X86_GATHERS == 512
+  return VI{_mm512_cvttpd_epi32(x.raw)};
+#elif ZUN_X86_GATHERS == 256
+  return VI{_mm256_cvttpd_epi32(x.raw)};
+#else
+  return hn::DemoteTo(DI(), x);
+#endif
+}
+
+// The 64 bits at float index i of `data`, for every lane. x86 gathers take
+// the 32-bit indices as they are, scaled by the size of a float.
+HWY_INLINE hn::Vec<DL> gatherPairs(const float* data, VI i) {
+#if ZUN_X86_GATHERS == 512
+  return hn::Vec<DL>{_mm512_i32gather_epi64(i.raw, data, 4)};
+#elif ZUN_X86_GATHERS == 256
+  return hn::Vec<DL>{_mm256_i32gather_epi64(reinterpret_cast<const long long*>(data), i.raw, 4)};
+#else
+  const auto offsets = hn::ShiftLeft<2>(hn::PromoteTo(DL(), i));
+  return hn::GatherOffset(DL(), reinterpret_cast<const int64_t*>(data), offsets);
+#endif
+}
+
 // One table as every lane reads it, exactly as zunTable::read does.
 // `Fast` tables have unit stride and, in mode 1, two frames or more: their
 // entry pairs (i, i + 1) load as one 64-bit element per lane, which halves
@@ -77,24 +110,36 @@ class Table {
     return readHeld<Mode, Fast>(x);
   }
 
-  // A position every lane holds in [0, frames].
+  // A position every lane holds in [0, frames]. Only x == frames truncates
+  // past the last entry; such lanes read as zunTable::read clamps them.
   template <int Mode, bool Fast>
   V readHeld(V x) const {
     const D d;
-    const VI i = hn::Min(hn::DemoteTo(DI(), x), lastIndex_);  // truncates
-    if (Mode == 0) return entries<Fast>(i);
-    const V iAsDouble = hn::PromoteTo(d, i);
+    const VI i = truncateHeld(x);
+    if (Mode == 0) return entries<Fast>(hn::Min(i, lastIndex_));
+    V iAsDouble = hn::PromoteTo(d, i);
     V a, b;
     // Loading an entry pair as one 64-bit element needs two floats per lane.
-#if HWY_TARGET != HWY_SCALAR
-    if constexpr (Fast) {
-      pairs(i, iAsDouble, a, b);
+#if HWY_TARGET == HWY_SCALAR
+    constexpr bool inPairs = false;
+#else
+    constexpr bool inPairs = Fast;
+    if constexpr (inPairs) {
+      pairs(i, a, b);
     } else
 #endif
     {
-      a = entries<Fast>(i);
-      const VI next = hn::Add(i, hn::Set(DI(), 1));
+      const VI held = hn::Min(i, lastIndex_);
+      const VI next = hn::Add(held, hn::Set(DI(), 1));
+      a = entries<Fast>(held);
       b = entries<Fast>(hn::IfThenElseZero(hn::Lt(next, framesIndex_), next));
+    }
+    // The last entry interpolates towards entry 0.
+    const M atLast = hn::Ge(x, lastPosition_);
+    if (HWY_UNLIKELY(!hn::AllFalse(d, atLast))) {
+      if (inPairs) a = hn::IfThenElse(atLast, b, a);  // came as the second of the pair before it
+      b = hn::IfThenElse(atLast, head_, b);
+      iAsDouble = hn::IfThenElse(atLast, lastPosition_, iAsDouble);
     }
     return hn::Add(hn::Mul(hn::Sub(b, a), hn::Sub(x, iAsDouble)), a);
   }
@@ -108,24 +153,15 @@ class Table {
 
 #if HWY_TARGET != HWY_SCALAR
   template <class PairD = DF2>
-  void pairs(VI i, V iAsDouble, V& a, V& b) const {
+  void pairs(VI i, V& a, V& b) const {
     static constexpr PairOrder<hn::MaxLanes(D())> order{};
     const PairD df2;
     const hn::Half<PairD> half;
     const VI first = hn::Min(i, hn::Sub(lastIndex_, hn::Set(DI(), 1)));
-    const auto offsets = hn::ShiftLeft<2>(hn::PromoteTo(DL(), first));
-    // The gather takes a byte offset from the table's start; the pointer's
-    // type only names the element size.
-    const auto both = hn::GatherOffset(DL(), reinterpret_cast<const int64_t*>(table_.data), offsets);
-    const auto split = hn::TableLookupLanes(hn::BitCast(df2, both), hn::SetTableIndices(df2, order.index));
+    const auto both = hn::BitCast(df2, gatherPairs(table_.data, first));
+    const auto split = hn::TableLookupLanes(both, hn::SetTableIndices(df2, order.index));
     a = hn::PromoteTo(D(), hn::LowerHalf(half, split));
     b = hn::PromoteTo(D(), hn::UpperHalf(half, split));
-    // The last entry came as the second of the pair before it.
-    const M atLast = hn::Eq(iAsDouble, lastPosition_);
-    if (HWY_UNLIKELY(!hn::AllFalse(D(), atLast))) {
-      a = hn::IfThenElse(atLast, b, a);
-      b = hn::IfThenElse(atLast, head_, b);
-    }
   }
 #endif
 

@@ -23,9 +23,11 @@ std::vector<float> randomTable(std::mt19937& rng, long long stride) {
 
 void randomize(zunGrain& v, std::mt19937& rng, int mode) {
   std::uniform_real_distribution<double> unit(0.0, 1.0);
+  // -1e-300 Hz from phase 0 wraps to a phase of exactly 1: a read at the
+  // table's length.
   const double odd[] = {0.0, 1.0, -1.0, 1e300, std::numeric_limits<double>::infinity(),
-                        std::numeric_limits<double>::quiet_NaN()};
-  auto maybeOdd = [&](double usual) { return rng() % 10 == 0 ? odd[rng() % 6] : usual; };
+                        std::numeric_limits<double>::quiet_NaN(), -1e-300};
+  auto maybeOdd = [&](double usual) { return rng() % 10 == 0 ? odd[rng() % 7] : usual; };
   // Now and then a frequency near or past the sample rate: phase steps of
   // half a table and more.
   const double frequency = rng() % 5 == 0 ? unit(rng) * 200000.0 - 100000.0 : unit(rng) * 3000.0 - 300.0;
@@ -37,7 +39,7 @@ void randomize(zunGrain& v, std::mt19937& rng, int mode) {
   v.setInvert(static_cast<int>(rng() % 2));
   v.trigger();
   v.grainPosition = unit(rng) * 0.98;
-  v.phase = unit(rng);
+  v.phase = rng() % 8 == 0 ? 0.0 : unit(rng);
 }
 
 }  // namespace
