@@ -533,10 +533,7 @@ HWY_EXPORT(LanesImpl);
 HWY_EXPORT(RenderGroupImpl);
 }  // namespace zunSimd
 
-#include <cstdlib>
 int zunGroupLanes() {
-  static bool once = [] { if (std::getenv("ZUN_TARGETS")) hwy::DisableTargets(std::atoll(std::getenv("ZUN_TARGETS"))); return true; }();
-  (void)once;
   const int lanes = HWY_DYNAMIC_DISPATCH(zunSimd::LanesImpl)();
   return lanes < zunMaxGroupLanes ? lanes : zunMaxGroupLanes;
 }
