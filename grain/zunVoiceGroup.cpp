@@ -27,6 +27,13 @@ using VI = hn::Vec<DI>;
 
 int LanesImpl() { return static_cast<int>(hn::Lanes(D())); }
 
+// Voices side by side pay only where the processor gathers a vector of
+// table entries in one instruction; where each lane loads on its own (SSE4,
+// NEON) the voices' own routines are faster.
+bool GathersImpl() {
+  return HWY_TARGET == HWY_AVX2 || HWY_TARGET == HWY_AVX3 || HWY_TARGET == HWY_AVX3_DL;
+}
+
 // The rare lanes outside [0, frames): one by one, with the voice's own read.
 template <int Mode>
 HWY_NOINLINE V readEachLane(const zunTable& table, V x) {
@@ -530,6 +537,7 @@ HWY_AFTER_NAMESPACE();
 #if HWY_ONCE
 namespace zunSimd {
 HWY_EXPORT(LanesImpl);
+HWY_EXPORT(GathersImpl);
 HWY_EXPORT(RenderGroupImpl);
 }  // namespace zunSimd
 
@@ -545,7 +553,8 @@ bool indexable(const zunTable& t) {
 }  // namespace
 
 bool zunGroupRenders(const zunRenderJob& job, int mode) {
-  return (mode == 0 || mode == 1) && indexable(job.wave1) && indexable(job.window) &&
+  return HWY_DYNAMIC_DISPATCH(zunSimd::GathersImpl)() && (mode == 0 || mode == 1) &&
+         indexable(job.wave1) && indexable(job.window) &&
          (!job.morph || indexable(job.wave2));
 }
 

@@ -26,8 +26,9 @@ constexpr int zunMaxGroupLanes = 16;
 // Voices rendered together on this processor.
 int zunGroupLanes();
 
-// Whether the group renderer takes this job with voices in `mode`: modes 0
-// and 1, tables that exist and whose frames index as 32-bit integers.
+// Whether the group renderer takes this job with voices in `mode`: on a
+// processor with gather instructions, modes 0 and 1, tables that exist and
+// whose frames index as 32-bit integers.
 bool zunGroupRenders(const zunRenderJob& job, int mode);
 
 // Sounding voices in one interpolation mode, in voice order, each with its
