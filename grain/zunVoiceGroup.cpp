@@ -151,6 +151,32 @@ class Table {
     return hn::Add(hn::Mul(hn::Sub(b, a), hn::Sub(x, iAsDouble)), a);
   }
 
+#if HWY_TARGET != HWY_SCALAR
+  // readHeld<1, true> for lanes that are one voice's consecutive samples:
+  // when they all fall within one short span of the table, away from its
+  // last entry, that span loads at once and each lane picks its two entries
+  // from it, without a gather.
+  V readAlong(V x) const {
+    const D d;
+    const VI i = truncateHeld(x);
+    const int64_t span = 2 * static_cast<int64_t>(hn::Lanes(d));
+    const int32_t base = std::min(hn::GetLane(i), hn::ExtractLane(i, hn::Lanes(d) - 1));
+    const VI offset = hn::Sub(i, hn::Set(DI(), base));
+    const bool near = hn::AllTrue(DI(), hn::And(hn::Gt(offset, hn::Set(DI(), -1)),
+                                                hn::Lt(offset, hn::Set(DI(), static_cast<int32_t>(span - 1)))));
+    if (!near || base + span > table_.frames) return readHeld<1, true>(x);
+    const DF2 df2;
+    const hn::Repartition<int32_t, D> di2;
+    const hn::Half<DF2> half;
+    const auto entries = hn::LoadU(df2, table_.data + base);
+    const auto first = hn::ZeroExtendVector(di2, offset);
+    const auto second = hn::ZeroExtendVector(di2, hn::Add(offset, hn::Set(DI(), 1)));
+    const V a = hn::PromoteTo(d, hn::LowerHalf(half, hn::TableLookupLanes(entries, hn::IndicesFromVec(df2, first))));
+    const V b = hn::PromoteTo(d, hn::LowerHalf(half, hn::TableLookupLanes(entries, hn::IndicesFromVec(df2, second))));
+    return hn::Add(hn::Mul(hn::Sub(b, a), hn::Sub(x, hn::PromoteTo(d, i))), a);
+  }
+#endif
+
  private:
   template <bool UnitStride>
   V entries(VI i) const {
@@ -351,13 +377,13 @@ HWY_INLINE V anySample(const Tables& t, const Parameters& p, State& s, int k) {
   return hn::IfThenElseZero(sounding, hn::Mul(hn::Mul(windowValue, wave), p.gain));
 }
 
-// The same, in a stretch where plainStretch vouched for every lane; with
-// `Masked`, lanes that start at a later sample keep still and give 0.
-template <bool Morph, int Mode, bool Fast, bool Masked>
-HWY_INLINE V plainSample(const Tables& t, const Parameters& p, State& s, int k) {
+// One sample's step of every lane's state in a stretch where plainStretch
+// vouched for every lane; returns the window position. With `Masked`, lanes
+// that start at a later sample keep still.
+template <bool Morph, bool Masked>
+HWY_INLINE V advance(const Parameters& p, State& s, M started) {
   const D d;
   const V one = hn::Set(d, 1.0);
-  const M started = Masked ? hn::Le(p.start, hn::Set(d, double(k))) : hn::FirstN(d, hn::Lanes(d));
   auto ifStarted = [&](V changed, V unchanged) {
     return Masked ? hn::IfThenElse(started, changed, unchanged) : changed;
   };
@@ -375,15 +401,50 @@ HWY_INLINE V plainSample(const Tables& t, const Parameters& p, State& s, int k) 
     s.phase = ifStarted(hn::Add(s.phase, p.step), s.phase);
   }
   s.phase = ifStarted(wrapOnce(s.phase), s.phase);
+  return w;
+}
 
-  V wave = t.wave1.readHeld<Mode, Fast>(hn::Mul(s.phase, t.wave1.frames()));
+// The sample a voice makes of its phase and window position, reading a
+// table at a held position with read(table, x); the same arithmetic whether
+// the lanes are voices or one voice's samples.
+template <bool Morph, class Read>
+HWY_INLINE V voiceSample(const Tables& t, Read read, V phase, V w, V weight1, V weight2, V gain) {
+  V wave = read(t.wave1, hn::Mul(phase, t.wave1.frames()));
   if (Morph)
-    wave = hn::Add(hn::Mul(p.weight1, wave),
-                   hn::Mul(p.weight2, t.wave2.readHeld<Mode, Fast>(hn::Mul(s.phase, t.wave2.frames()))));
-  const V windowValue = t.window.readHeld<Mode, Fast>(hn::Mul(w, t.window.frames()));
-  const V value = hn::Mul(hn::Mul(windowValue, wave), p.gain);
+    wave = hn::Add(hn::Mul(weight1, wave), hn::Mul(weight2, read(t.wave2, hn::Mul(phase, t.wave2.frames()))));
+  const V windowValue = read(t.window, hn::Mul(w, t.window.frames()));
+  return hn::Mul(hn::Mul(windowValue, wave), gain);
+}
+
+// The same as anySample, in a stretch where plainStretch vouched for every
+// lane; with `Masked`, lanes that start at a later sample give 0.
+template <bool Morph, int Mode, bool Fast, bool Masked>
+HWY_INLINE V plainSample(const Tables& t, const Parameters& p, State& s, int k) {
+  const D d;
+  const M started = Masked ? hn::Le(p.start, hn::Set(d, double(k))) : hn::FirstN(d, hn::Lanes(d));
+  const V w = advance<Morph, Masked>(p, s, started);
+  auto read = [](const Table& table, V x) { return table.readHeld<Mode, Fast>(x); };
+  const V value = voiceSample<Morph>(t, read, s.phase, w, p.weight1, p.weight2, p.gain);
   return Masked ? hn::IfThenElseZero(started, value) : value;
 }
+
+constexpr size_t kLanes = hn::MaxLanes(D());
+
+#if HWY_TARGET != HWY_SCALAR
+// Turns rows[j][lane] into rows[lane][j]. Each round moves one bit of the
+// lane number into the row number.
+HWY_INLINE void transposeSquare(V* rows) {
+  const D d;
+  for (size_t round = 1; round < kLanes; round *= 2) {
+    V next[kLanes];
+    for (size_t i = 0; i < kLanes / 2; ++i) {
+      next[i] = hn::ConcatEven(d, rows[2 * i + 1], rows[2 * i]);
+      next[kLanes / 2 + i] = hn::ConcatOdd(d, rows[2 * i + 1], rows[2 * i]);
+    }
+    for (size_t j = 0; j < kLanes; ++j) rows[j] = next[j];
+  }
+}
+#endif
 
 // Adds the lanes' samples into the mix, each voice's from its start on, in
 // voice order for every sample. Samples wait here until there is one per
@@ -409,8 +470,6 @@ class Mixer {
   }
 
  private:
-  static constexpr size_t kLanes = hn::MaxLanes(D());
-
   void mixEach() {
     for (int v = 0; v < group_.count; ++v) {
       const double gl = group_.gainLeft[v], gr = group_.gainRight[v];
@@ -428,15 +487,7 @@ class Mixer {
     const D d;
     V rows[kLanes];
     for (size_t j = 0; j < kLanes; ++j) rows[j] = hn::Load(d, samples_ + j * kLanes);
-    // Each round moves one bit of the lane number into the row number.
-    for (size_t round = 1; round < kLanes; round *= 2) {
-      V next[kLanes];
-      for (size_t i = 0; i < kLanes / 2; ++i) {
-        next[i] = hn::ConcatEven(d, rows[2 * i + 1], rows[2 * i]);
-        next[kLanes / 2 + i] = hn::ConcatOdd(d, rows[2 * i + 1], rows[2 * i]);
-      }
-      for (size_t j = 0; j < kLanes; ++j) rows[j] = next[j];
-    }
+    transposeSquare(rows);
     V l = hn::LoadU(d, left_ + first_), r = hn::LoadU(d, right_ + first_);
     for (int v = 0; v < group_.count; ++v) {
       const V addL = hn::Add(l, hn::Mul(rows[v], hn::Set(d, group_.gainLeft[v])));
@@ -464,6 +515,37 @@ class Mixer {
   int first_ = 0;
 };
 
+#if HWY_TARGET != HWY_SCALAR
+// As many samples as lanes of an interpolating group with fast tables, in a
+// stretch where plainStretch vouched for every lane, added into the mix from
+// sample k on. The lanes' states advance sample by sample; then the square
+// of phases and window positions is transposed, and each voice renders its
+// samples side by side, where its reads usually find their entries in one
+// short span of each table (readAlong), and adds them into the mix.
+template <bool Morph>
+HWY_INLINE void renderSquare(const Tables& t, const Parameters& p, const Lanes& l, State& s,
+                             const zunGroup& group, int k, double* left, double* right) {
+  const D d;
+  V phases[kLanes], windows[kLanes];
+  for (size_t j = 0; j < kLanes; ++j) {
+    windows[j] = advance<Morph, false>(p, s, hn::FirstN(d, kLanes));
+    phases[j] = s.phase;
+  }
+  transposeSquare(phases);
+  transposeSquare(windows);
+  auto read = [](const Table& table, V x) { return table.readAlong(x); };
+  V mixLeft = hn::LoadU(d, left + k), mixRight = hn::LoadU(d, right + k);
+  for (int v = 0; v < group.count; ++v) {
+    const V value = voiceSample<Morph>(t, read, phases[v], windows[v], hn::Set(d, l.weight1[v]),
+                                       hn::Set(d, l.weight2[v]), hn::Set(d, l.gain[v]));
+    mixLeft = hn::Add(mixLeft, hn::Mul(value, hn::Set(d, group.gainLeft[v])));
+    mixRight = hn::Add(mixRight, hn::Mul(value, hn::Set(d, group.gainRight[v])));
+  }
+  hn::StoreU(mixLeft, d, left + k);
+  hn::StoreU(mixRight, d, right + k);
+}
+#endif
+
 template <bool Morph, int Mode, bool Fast>
 void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* left,
                  double* right) {
@@ -488,6 +570,13 @@ void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* 
   int k = first;
   for (; k < std::min(allStarted, plainEnd); ++k)
     out.put(plainSample<Morph, Mode, Fast, true>(t, p, s, k), k);
+#if HWY_TARGET != HWY_SCALAR
+  if constexpr (Mode == 1 && Fast) {
+    out.finish();
+    for (; k + static_cast<int>(kLanes) <= plainEnd; k += kLanes)
+      renderSquare<Morph>(t, p, l, s, group, k, left, right);
+  }
+#endif
   for (; k < plainEnd; ++k) out.put(plainSample<Morph, Mode, Fast, false>(t, p, s, k), k);
   for (; k < n; ++k) out.put(anySample<Morph, Mode, Fast>(t, p, s, k), k);
   out.finish();
