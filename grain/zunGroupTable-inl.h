@@ -1,0 +1,209 @@
+// How the lanes of a voice group read a table: every lane's voice or
+// sample at its own position, exactly as zunTable::read does.
+// Included once per instruction set by zunVoiceGroup.cpp.
+#if defined(ZUN_GROUP_TABLE_INL_H_) == defined(HWY_TARGET_TOGGLE)
+#ifdef ZUN_GROUP_TABLE_INL_H_
+#undef ZUN_GROUP_TABLE_INL_H_
+#else
+#define ZUN_GROUP_TABLE_INL_H_
+#endif
+
+#include <hwy/highway.h>
+
+#include <algorithm>
+#include <cstdint>
+
+#include "zunTable.h"
+#include "zunVoiceGroup.h"
+
+HWY_BEFORE_NAMESPACE();
+namespace zunSimd {
+namespace HWY_NAMESPACE {
+namespace hn = hwy::HWY_NAMESPACE;
+
+using D = hn::ScalableTag<double>;
+using DF = hn::Rebind<float, D>;
+using DI = hn::Rebind<int32_t, D>;
+using DL = hn::Rebind<int64_t, D>;
+using DF2 = hn::Repartition<float, D>;
+using V = hn::Vec<D>;
+using M = hn::Mask<D>;
+using VI = hn::Vec<DI>;
+
+// The rare lanes outside [0, frames): one by one, with the voice's own read.
+template <int Mode>
+HWY_NOINLINE V readEachLane(const zunTable& table, V x) {
+  const D d;
+  alignas(64) double positions[zunMaxGroupLanes], values[zunMaxGroupLanes];
+  hn::Store(x, d, positions);
+  for (size_t lane = 0; lane < hn::Lanes(d); ++lane)
+    values[lane] = table.read<Mode>(positions[lane]);
+  return hn::Load(d, values);
+}
+
+// Where each lane's pair of floats goes: the first floats to the lower half
+// of the vector, the second floats to the upper half.
+template <size_t Lanes>
+struct PairOrder {
+  alignas(64) int32_t index[2 * Lanes];
+  constexpr PairOrder() : index() {
+    for (size_t k = 0; k < Lanes; ++k) {
+      index[k] = static_cast<int32_t>(2 * k);
+      index[Lanes + k] = static_cast<int32_t>(2 * k + 1);
+    }
+  }
+};
+
+// Set anew for each instruction set this file is compiled for.
+#undef ZUN_X86_GATHERS
+#if HWY_TARGET == HWY_AVX3 || HWY_TARGET == HWY_AVX3_DL
+#define ZUN_X86_GATHERS 512
+#elif HWY_TARGET == HWY_AVX2
+#define ZUN_X86_GATHERS 256
+#endif
+
+// Truncates positions the caller holds in [0, 2^31) to integers. The
+// generic conversion first clamps to the integer range; these cannot need it.
+HWY_INLINE VI truncateHeld(V x) {
+#if ZUN_X86_GATHERS == 512
+  return VI{_mm512_cvttpd_epi32(x.raw)};
+#elif ZUN_X86_GATHERS == 256
+  return VI{_mm256_cvttpd_epi32(x.raw)};
+#else
+  return hn::DemoteTo(DI(), x);
+#endif
+}
+
+// The 64 bits at float index i of `data`, for every lane. x86 gathers take
+// the 32-bit indices as they are, scaled by the size of a float.
+HWY_INLINE hn::Vec<DL> gatherPairs(const float* data, VI i) {
+#if ZUN_X86_GATHERS == 512
+  return hn::Vec<DL>{_mm512_i32gather_epi64(i.raw, data, 4)};
+#elif ZUN_X86_GATHERS == 256
+  return hn::Vec<DL>{_mm256_i32gather_epi64(reinterpret_cast<const long long*>(data), i.raw, 4)};
+#else
+  const auto offsets = hn::ShiftLeft<2>(hn::PromoteTo(DL(), i));
+  return hn::GatherOffset(DL(), reinterpret_cast<const int64_t*>(data), offsets);
+#endif
+}
+
+// One table as every lane reads it, exactly as zunTable::read does.
+// `Fast` tables have unit stride and, in mode 1, two frames or more: their
+// entry pairs (i, i + 1) load as one 64-bit element per lane, which halves
+// the gathers of an interpolating read.
+class Table {
+ public:
+  explicit Table(const zunTable& t)
+      : table_(t),
+        lastIndex_(hn::Set(DI(), static_cast<int32_t>(t.frames - 1))),
+        framesIndex_(hn::Set(DI(), static_cast<int32_t>(t.frames))),
+        lastPosition_(hn::Set(D(), static_cast<double>(t.frames - 1))),
+        frames_(hn::Set(D(), static_cast<double>(t.frames))),
+        head_(hn::Set(D(), t.at(0))) {}
+
+  V frames() const { return frames_; }
+
+  // Any position; lanes that do not sound read entry 0.
+  template <int Mode, bool Fast>
+  V read(V x, M sounding) const {
+    const D d;
+    x = hn::IfThenElseZero(sounding, x);
+    const M inside = hn::And(hn::Ge(x, hn::Zero(d)), hn::Lt(x, frames_));
+    if (HWY_UNLIKELY(!hn::AllTrue(d, inside))) return readEachLane<Mode>(table_, x);
+    return readHeld<Mode, Fast>(x);
+  }
+
+  // A position every lane holds in [0, frames]. Only x == frames truncates
+  // past the last entry; such lanes read as zunTable::read clamps them.
+  template <int Mode, bool Fast>
+  V readHeld(V x) const {
+    const D d;
+    const VI i = truncateHeld(x);
+    if (Mode == 0) return entries<Fast>(hn::Min(i, lastIndex_));
+    V iAsDouble = hn::PromoteTo(d, i);
+    V a, b;
+    // Loading an entry pair as one 64-bit element needs two floats per lane.
+#if HWY_TARGET == HWY_SCALAR
+    constexpr bool inPairs = false;
+#else
+    constexpr bool inPairs = Fast;
+    if constexpr (inPairs) {
+      pairs(i, a, b);
+    } else
+#endif
+    {
+      const VI held = hn::Min(i, lastIndex_);
+      const VI next = hn::Add(held, hn::Set(DI(), 1));
+      a = entries<Fast>(held);
+      b = entries<Fast>(hn::IfThenElseZero(hn::Lt(next, framesIndex_), next));
+    }
+    // The last entry interpolates towards entry 0.
+    const M atLast = hn::Ge(x, lastPosition_);
+    if (HWY_UNLIKELY(!hn::AllFalse(d, atLast))) {
+      if (inPairs) a = hn::IfThenElse(atLast, b, a);  // came as the second of the pair before it
+      b = hn::IfThenElse(atLast, head_, b);
+      iAsDouble = hn::IfThenElse(atLast, lastPosition_, iAsDouble);
+    }
+    return hn::Add(hn::Mul(hn::Sub(b, a), hn::Sub(x, iAsDouble)), a);
+  }
+
+#if HWY_TARGET != HWY_SCALAR
+  // readHeld<1, true> for lanes that are one voice's consecutive samples:
+  // when they all fall within one short span of the table, away from its
+  // last entry, that span loads at once and each lane picks its two entries
+  // from it, without a gather.
+  V readAlong(V x) const {
+    const D d;
+    const VI i = truncateHeld(x);
+    const int64_t span = 2 * static_cast<int64_t>(hn::Lanes(d));
+    const int32_t base = std::min(hn::GetLane(i), hn::ExtractLane(i, hn::Lanes(d) - 1));
+    const VI offset = hn::Sub(i, hn::Set(DI(), base));
+    const bool near = hn::AllTrue(DI(), hn::And(hn::Gt(offset, hn::Set(DI(), -1)),
+                                                hn::Lt(offset, hn::Set(DI(), static_cast<int32_t>(span - 1)))));
+    if (!near || base + span > table_.frames) return readHeld<1, true>(x);
+    const DF2 df2;
+    const hn::Repartition<int32_t, D> di2;
+    const hn::Half<DF2> half;
+    const auto entries = hn::LoadU(df2, table_.data + base);
+    const auto first = hn::ZeroExtendVector(di2, offset);
+    const auto second = hn::ZeroExtendVector(di2, hn::Add(offset, hn::Set(DI(), 1)));
+    const V a = hn::PromoteTo(d, hn::LowerHalf(half, hn::TableLookupLanes(entries, hn::IndicesFromVec(df2, first))));
+    const V b = hn::PromoteTo(d, hn::LowerHalf(half, hn::TableLookupLanes(entries, hn::IndicesFromVec(df2, second))));
+    return hn::Add(hn::Mul(hn::Sub(b, a), hn::Sub(x, hn::PromoteTo(d, i))), a);
+  }
+#endif
+
+ private:
+  template <bool UnitStride>
+  V entries(VI i) const {
+    const VI at = UnitStride ? i : hn::Mul(i, hn::Set(DI(), static_cast<int32_t>(table_.stride)));
+    return hn::PromoteTo(D(), hn::GatherIndex(DF(), table_.data, at));
+  }
+
+#if HWY_TARGET != HWY_SCALAR
+  template <class PairD = DF2>
+  void pairs(VI i, V& a, V& b) const {
+    static constexpr PairOrder<hn::MaxLanes(D())> order{};
+    const PairD df2;
+    const hn::Half<PairD> half;
+    const VI first = hn::Min(i, hn::Sub(lastIndex_, hn::Set(DI(), 1)));
+    const auto both = hn::BitCast(df2, gatherPairs(table_.data, first));
+    const auto split = hn::TableLookupLanes(both, hn::SetTableIndices(df2, order.index));
+    a = hn::PromoteTo(D(), hn::LowerHalf(half, split));
+    b = hn::PromoteTo(D(), hn::UpperHalf(half, split));
+  }
+#endif
+
+  const zunTable& table_;
+  VI lastIndex_;
+  VI framesIndex_;
+  V lastPosition_;
+  V frames_;
+  V head_;
+};
+
+}  // namespace HWY_NAMESPACE
+}  // namespace zunSimd
+HWY_AFTER_NAMESPACE();
+
+#endif
