@@ -158,6 +158,19 @@ struct Tables {
       : wave1(job.wave1), window(job.window), wave2(job.morph ? job.wave2 : job.wave1) {}
 };
 
+// The sample a voice makes of its phase and window position, reading each
+// table with read(table, x): the same arithmetic whether the lanes are
+// voices or one voice's samples.
+template <bool Morph, class Read>
+HWY_INLINE V voiceSample(const Tables& t, Read read, V phase, V w, V weight1, V weight2, V gain) {
+  V wave = read(t.wave1, hn::Mul(phase, t.wave1.frames()));
+  if (Morph)
+    wave = hn::Add(hn::Mul(weight1, wave),
+                   hn::Mul(weight2, read(t.wave2, hn::Mul(phase, t.wave2.frames()))));
+  const V windowValue = read(t.window, hn::Mul(w, t.window.frames()));
+  return hn::Mul(hn::Mul(windowValue, wave), gain);
+}
+
 // Sample k of every lane, each lane's voice doing exactly what its own
 // routine does, whatever its state: lanes not yet started or ended give 0.
 template <bool Morph, int Mode, bool Fast>
@@ -189,13 +202,9 @@ HWY_INLINE V anySample(const Tables& t, const Parameters& p, State& s, int k) {
   const M bad = hn::AndNot(held, sounding);
   if (HWY_UNLIKELY(!hn::AllFalse(d, bad))) s.phase = wrapEachLane(s.phase, bad);
 
-  V wave = t.wave1.read<Mode, Fast>(hn::Mul(s.phase, t.wave1.frames()), sounding);
-  if (Morph)
-    wave = hn::Add(hn::Mul(p.weight1, wave),
-                   hn::Mul(p.weight2, t.wave2.read<Mode, Fast>(hn::Mul(s.phase, t.wave2.frames()),
-                                                               sounding)));
-  const V windowValue = t.window.read<Mode, Fast>(hn::Mul(w, t.window.frames()), sounding);
-  return hn::IfThenElseZero(sounding, hn::Mul(hn::Mul(windowValue, wave), p.gain));
+  auto read = [&](const Table& table, V x) { return table.read<Mode, Fast>(x, sounding); };
+  return hn::IfThenElseZero(sounding,
+                            voiceSample<Morph>(t, read, s.phase, w, p.weight1, p.weight2, p.gain));
 }
 
 // One sample's step of every lane's state in a stretch where plainStretch
@@ -223,18 +232,6 @@ HWY_INLINE V advance(const Parameters& p, State& s, M started) {
   }
   s.phase = ifStarted(wrapOnce(s.phase), s.phase);
   return w;
-}
-
-// The sample a voice makes of its phase and window position, reading a
-// table at a held position with read(table, x); the same arithmetic whether
-// the lanes are voices or one voice's samples.
-template <bool Morph, class Read>
-HWY_INLINE V voiceSample(const Tables& t, Read read, V phase, V w, V weight1, V weight2, V gain) {
-  V wave = read(t.wave1, hn::Mul(phase, t.wave1.frames()));
-  if (Morph)
-    wave = hn::Add(hn::Mul(weight1, wave), hn::Mul(weight2, read(t.wave2, hn::Mul(phase, t.wave2.frames()))));
-  const V windowValue = read(t.window, hn::Mul(w, t.window.frames()));
-  return hn::Mul(hn::Mul(windowValue, wave), gain);
 }
 
 // The same as anySample, in a stretch where plainStretch vouched for every
