@@ -152,7 +152,7 @@ class Table {
   // when they all fall within one short span of the table, away from its
   // last entry, that span loads at once and each lane picks its two entries
   // from it, without a gather.
-  V readAlong(V x) const {
+  HWY_INLINE V readAlong(V x) const {
     const D d;
     const VI i = truncateHeld(x);
     const int64_t span = 2 * static_cast<int64_t>(hn::Lanes(d));

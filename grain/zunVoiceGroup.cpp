@@ -82,28 +82,35 @@ void gather(Lanes& l, zunGrain* const* voices, const int* offsets, int count, in
   }
 }
 
-// How many samples from now every lane is sure to keep sounding with its
-// phase and window position inside their tables, so that the loop needs
-// neither masks nor range checks; 0 when some lane cannot be vouched for.
-// A position below 1 moves by its increment plus at most half an ulp of 1
-// per addition. A phase in [0, 1] moving by less than 1 per sample stays in
-// [0, 1] after one wrap. The deformed window stays in [0, 1] while its
-// attack and decay quotients stay in [0, 2].
+// Whether every lane keeps its phase and its window position inside their
+// tables for as long as it sounds, so that reads need no range checks: its
+// position lies in [0, 1) and moves forwards; a phase in [0, 1] moving by
+// at most half a table per sample (glissando included) stays in [0, 1]
+// after one wrap; the deformed window stays in [0, 1] while its attack and
+// decay quotients stay in [0, 2].
 template <bool Morph>
-int plainStretch(const Lanes& l, int count, int remaining) {
-  int stretch = remaining;
+bool heldLanes(const Lanes& l, int count) {
   for (int v = 0; v < count; ++v) {
-    const double position = l.position[v], increment = l.increment[v];
     const double maxStep = Morph ? (std::fabs(l.glide[v]) + 1.0) * std::fabs(l.step[v])
                                  : std::fabs(l.step[v]);
-    bool held = position >= 0.0 && increment > 0.0 && l.phase[v] >= 0.0 && l.phase[v] <= 1.0 &&
-                maxStep <= 0.5;
+    bool held = l.position[v] >= 0.0 && l.position[v] < 1.0 && l.increment[v] > 0.0 &&
+                l.phase[v] >= 0.0 && l.phase[v] <= 1.0 && maxStep <= 0.5;
     if (Morph)
       held = held && l.attackEnd[v] > 0.0 && l.attackEnd[v] < 2.0 && l.decay[v] > 0.0 &&
              l.sustainEnd[v] > -1.0 && l.sustainEnd[v] < 2.0 &&
              (1.0 - std::max(l.sustainEnd[v], 0.0)) / l.decay[v] <= 2.0;
-    if (!held) return 0;
-    const double sure = std::floor((1.0 - position) / (increment + 0x1p-52)) - 1.0;
+    if (!held) return false;
+  }
+  return true;
+}
+
+// How many samples from now every held lane is sure to keep sounding: a
+// position below 1 moves by its increment plus at most half an ulp of 1 per
+// addition.
+int soundingStretch(const Lanes& l, int count, int remaining) {
+  int stretch = remaining;
+  for (int v = 0; v < count; ++v) {
+    const double sure = std::floor((1.0 - l.position[v]) / (l.increment[v] + 0x1p-52)) - 1.0;
     if (!(sure >= 1.0)) return 0;
     if (sure < stretch) stretch = static_cast<int>(sure);
   }
@@ -129,6 +136,10 @@ struct Parameters {
 struct State {
   V position, phase, windowPosition;
   M ended;
+  // For squares that hold a start or an end: the position up to the end,
+  // which keeps the window read inside the window once a lane has ended,
+  // and the sample at which each lane ended.
+  V lastPosition, endedAt;
 };
 
 // The deformed window's position, for lanes in any segment.
@@ -158,17 +169,22 @@ struct Tables {
       : wave1(job.wave1), window(job.window), wave2(job.morph ? job.wave2 : job.wave1) {}
 };
 
+// The wave a voice reads at its phase, morphed between the two tables.
+template <bool Morph, class Read>
+HWY_INLINE V waveAt(const Tables& t, Read read, V phase, V weight1, V weight2) {
+  const V wave = read(t.wave1, hn::Mul(phase, t.wave1.frames()));
+  if (!Morph) return wave;
+  return hn::Add(hn::Mul(weight1, wave),
+                 hn::Mul(weight2, read(t.wave2, hn::Mul(phase, t.wave2.frames()))));
+}
+
 // The sample a voice makes of its phase and window position, reading each
 // table with read(table, x): the same arithmetic whether the lanes are
 // voices or one voice's samples.
 template <bool Morph, class Read>
 HWY_INLINE V voiceSample(const Tables& t, Read read, V phase, V w, V weight1, V weight2, V gain) {
-  V wave = read(t.wave1, hn::Mul(phase, t.wave1.frames()));
-  if (Morph)
-    wave = hn::Add(hn::Mul(weight1, wave),
-                   hn::Mul(weight2, read(t.wave2, hn::Mul(phase, t.wave2.frames()))));
   const V windowValue = read(t.window, hn::Mul(w, t.window.frames()));
-  return hn::Mul(hn::Mul(windowValue, wave), gain);
+  return hn::Mul(hn::Mul(windowValue, waveAt<Morph>(t, read, phase, weight1, weight2)), gain);
 }
 
 // Sample k of every lane, each lane's voice doing exactly what its own
@@ -207,9 +223,9 @@ HWY_INLINE V anySample(const Tables& t, const Parameters& p, State& s, int k) {
                             voiceSample<Morph>(t, read, s.phase, w, p.weight1, p.weight2, p.gain));
 }
 
-// One sample's step of every lane's state in a stretch where plainStretch
-// vouched for every lane; returns the window position. With `Masked`, lanes
-// that start at a later sample keep still.
+// One sample's step of every lane's state in a stretch where heldLanes and
+// soundingStretch vouched for every lane; returns the window position. With
+// `Masked`, lanes that start at a later sample keep still.
 template <bool Morph, bool Masked>
 HWY_INLINE V advance(const Parameters& p, State& s, M started) {
   const D d;
@@ -234,8 +250,9 @@ HWY_INLINE V advance(const Parameters& p, State& s, M started) {
   return w;
 }
 
-// The same as anySample, in a stretch where plainStretch vouched for every
-// lane; with `Masked`, lanes that start at a later sample give 0.
+// The same as anySample, in a stretch where heldLanes and soundingStretch
+// vouched for every lane; with `Masked`, lanes that start at a later sample
+// give 0.
 template <bool Morph, int Mode, bool Fast, bool Masked>
 HWY_INLINE V plainSample(const Tables& t, const Parameters& p, State& s, int k) {
   const D d;
@@ -247,33 +264,132 @@ HWY_INLINE V plainSample(const Tables& t, const Parameters& p, State& s, int k) 
 }
 
 #if HWY_TARGET != HWY_SCALAR
-// As many samples as lanes of an interpolating group with fast tables, in a
-// stretch where plainStretch vouched for every lane, added into the mix from
-// sample k on. The lanes' states advance sample by sample; then the square
-// of phases and window positions is transposed, and each voice renders its
-// samples side by side, where its reads usually find their entries in one
-// short span of each table (readAlong), and adds them into the mix.
+// One sample's step of every lane's state in a square where lanes may start
+// or end, as in anySample; returns the window position, which lanes that
+// have ended read at their last position, inside the window.
 template <bool Morph>
-HWY_INLINE void renderSquare(const Tables& t, const Parameters& p, const Lanes& l, State& s,
-                             const zunGroup& group, int k, double* left, double* right) {
+HWY_INLINE V advanceChecked(const Parameters& p, State& s, int k) {
+  const D d;
+  const V one = hn::Set(d, 1.0), now = hn::Set(d, double(k));
+  const M started = hn::Le(p.start, now);
+  s.position = hn::IfThenElse(started, hn::Add(s.position, p.increment), s.position);
+  const M over = hn::Ge(s.position, one);
+  const M ends = hn::AndNot(s.ended, hn::And(started, over));
+  s.endedAt = hn::IfThenElse(ends, now, s.endedAt);
+  s.ended = hn::Or(s.ended, ends);
+  const M sounding = hn::AndNot(over, started);
+  s.lastPosition = hn::IfThenElse(over, s.lastPosition, s.position);
+  V w = s.lastPosition;
+  if (Morph) {
+    const M inSustain = hn::AndNot(hn::Lt(w, p.attackEnd), hn::Lt(w, p.sustainEnd));
+    w = hn::AllTrue(d, inSustain) ? hn::Set(d, 0.5) : deformedWindow(p, w);
+    s.windowPosition = hn::IfThenElse(sounding, w, s.windowPosition);
+    const V glided = hn::Mul(hn::Add(hn::Mul(p.glide, s.position), one), p.step);
+    s.phase = hn::IfThenElse(hn::AndNot(hn::Gt(glided, one), sounding), hn::Add(s.phase, glided),
+                             s.phase);
+  } else {
+    s.phase = hn::IfThenElse(sounding, hn::Add(s.phase, p.step), s.phase);
+  }
+  s.phase = hn::IfThenElse(sounding, wrapOnce(s.phase), s.phase);
+  return w;
+}
+
+// What the reads of a group's squares may take as known.
+struct Shortcuts {
+  // The window at its middle, where every sample of a sustained deformed
+  // window reads.
+  V middle;
+  // Every voice's morph weights are exactly 1 and 0 and the second wave
+  // table is finite: the second read only adds a zero to the first, which
+  // changes at most the sign of a zero sample (see zunRenderGroup).
+  bool firstWaveOnly;
+};
+
+// As many samples as lanes of an interpolating group with fast tables held
+// by heldLanes, added into the mix from sample k on. The lanes' states
+// advance sample by sample; then the square of phases and window positions
+// is transposed, and each voice renders its samples side by side, where its
+// reads usually find their entries in one short span of each table
+// (readAlong), and adds them into the mix. `Checked` squares may hold a
+// voice's start or end: each voice adds only the samples it sounds.
+template <bool Morph, bool Checked>
+HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Parameters& p,
+                             const Lanes& l, State& s, const zunGroup& group, int k, double* left,
+                             double* right) {
   const D d;
   V phases[kLanes], windows[kLanes];
+  if (Checked) s.lastPosition = hn::IfThenElse(s.ended, s.lastPosition, s.position);
   for (size_t j = 0; j < kLanes; ++j) {
-    windows[j] = advance<Morph, false>(p, s, hn::FirstN(d, kLanes));
+    windows[j] = Checked ? advanceChecked<Morph>(p, s, k + static_cast<int>(j))
+                         : advance<Morph, false>(p, s, hn::FirstN(d, kLanes));
     phases[j] = s.phase;
   }
+  alignas(64) double endedAt[zunMaxGroupLanes];
+  if (Checked) hn::Store(s.endedAt, d, endedAt);
   transposeSquare(phases);
   transposeSquare(windows);
   auto read = [](const Table& table, V x) { return table.readAlong(x); };
   V mixLeft = hn::LoadU(d, left + k), mixRight = hn::LoadU(d, right + k);
   for (int v = 0; v < group.count; ++v) {
-    const V value = voiceSample<Morph>(t, read, phases[v], windows[v], hn::Set(d, l.weight1[v]),
-                                       hn::Set(d, l.weight2[v]), hn::Set(d, l.gain[v]));
-    mixLeft = hn::Add(mixLeft, hn::Mul(value, hn::Set(d, group.gainLeft[v])));
-    mixRight = hn::Add(mixRight, hn::Mul(value, hn::Set(d, group.gainRight[v])));
+    const double gainLeft = group.gainLeft[v], gainRight = group.gainRight[v];
+    // A voice adds its samples from its start on, zeros after its end.
+    size_t from = 0, to = kLanes;
+    if (Checked) {
+      auto inSquare = [k](double at) {
+        return static_cast<size_t>(std::clamp(at - k, 0.0, double(kLanes)));
+      };
+      from = inSquare(group.offsets[v]);
+      to = inSquare(endedAt[v]);
+      // Zeros times finite gains leave the sums as they are.
+      if (from >= kLanes || (from >= to && std::isfinite(gainLeft) && std::isfinite(gainRight)))
+        continue;
+    }
+    V value = hn::Zero(d);
+    if (from < to) {
+      const V windowValue = Morph && hn::AllTrue(d, hn::Eq(windows[v], hn::Set(d, 0.5)))
+                                ? known.middle
+                                : read(t.window, hn::Mul(windows[v], t.window.frames()));
+      const V wave = Morph && known.firstWaveOnly
+                         ? read(t.wave1, hn::Mul(phases[v], t.wave1.frames()))
+                         : waveAt<Morph>(t, read, phases[v], hn::Set(d, l.weight1[v]),
+                                         hn::Set(d, l.weight2[v]));
+      value = hn::Mul(hn::Mul(windowValue, wave), hn::Set(d, l.gain[v]));
+      if (Checked) value = hn::IfThenElseZero(hn::FirstN(d, to), value);
+    }
+    const V addLeft = hn::Add(mixLeft, hn::Mul(value, hn::Set(d, gainLeft)));
+    const V addRight = hn::Add(mixRight, hn::Mul(value, hn::Set(d, gainRight)));
+    const M before = hn::FirstN(d, from);
+    mixLeft = Checked ? hn::IfThenElse(before, mixLeft, addLeft) : addLeft;
+    mixRight = Checked ? hn::IfThenElse(before, mixRight, addRight) : addRight;
   }
   hn::StoreU(mixLeft, d, left + k);
   hn::StoreU(mixRight, d, right + k);
+}
+
+// The lanes of an interpolating group with fast tables and held lanes, from
+// sample k on, a square at a time; returns the first sample left over.
+template <bool Morph>
+int renderSquares(const zunRenderJob& job, const Tables& t, const Parameters& p, const Lanes& l,
+                  State& s, const zunGroup& group, int k, int n, double* left, double* right) {
+  const D d;
+  const int count = group.count;
+  const int allStarted = *std::max_element(group.offsets, group.offsets + count);
+  const int plainEnd = k + soundingStretch(l, count, n - k);
+  bool firstWaveOnly = Morph;
+  for (int v = 0; v < count; ++v)
+    firstWaveOnly = firstWaveOnly && l.weight1[v] == 1.0 && l.weight2[v] == 0.0;
+  const Shortcuts known{
+      hn::Set(d, Morph ? job.window.read<1>(0.5 * static_cast<double>(job.window.frames)) : 0.0),
+      firstWaveOnly && job.secondWaveFinite()};
+  s.lastPosition = s.position;
+  s.endedAt = hn::Set(d, double(n));
+  for (; k + static_cast<int>(kLanes) <= n; k += kLanes) {
+    if (k >= allStarted && k + static_cast<int>(kLanes) <= plainEnd)
+      renderSquare<Morph, false>(t, known, p, l, s, group, k, left, right);
+    else
+      renderSquare<Morph, true>(t, known, p, l, s, group, k, left, right);
+  }
+  return k;
 }
 #endif
 
@@ -289,26 +405,27 @@ void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* 
   const Parameters p(l);
   const Tables t(job);
   State s{hn::Load(d, l.position), hn::Load(d, l.phase), hn::Load(d, l.windowPosition),
-          hn::FirstN(d, 0)};
+          hn::FirstN(d, 0), hn::Zero(d), hn::Zero(d)};
 
-  // Where no lane can be vouched for, each sample looks at every lane's
+  // Where some lane cannot be held, each sample looks at every lane's
   // state; lanes that start later in the block are vouched for as well,
   // since they advance less.
   const int first = *std::min_element(offsets, offsets + count);
-  const int allStarted = *std::max_element(offsets, offsets + count);
-  const int plainEnd = first + plainStretch<Morph>(l, count, n - first);
+  const bool held = heldLanes<Morph>(l, count);
   Mixer out(group, left, right);
   int k = first;
-  for (; k < std::min(allStarted, plainEnd); ++k)
-    out.put(plainSample<Morph, Mode, Fast, true>(t, p, s, k), k);
 #if HWY_TARGET != HWY_SCALAR
   if constexpr (Mode == 1 && Fast) {
-    out.finish();
-    for (; k + static_cast<int>(kLanes) <= plainEnd; k += kLanes)
-      renderSquare<Morph>(t, p, l, s, group, k, left, right);
-  }
+    if (held) k = renderSquares<Morph>(job, t, p, l, s, group, k, n, left, right);
+  } else
 #endif
-  for (; k < plainEnd; ++k) out.put(plainSample<Morph, Mode, Fast, false>(t, p, s, k), k);
+  {
+    const int allStarted = *std::max_element(offsets, offsets + count);
+    const int plainEnd = held ? first + soundingStretch(l, count, n - first) : first;
+    for (; k < std::min(allStarted, plainEnd); ++k)
+      out.put(plainSample<Morph, Mode, Fast, true>(t, p, s, k), k);
+    for (; k < plainEnd; ++k) out.put(plainSample<Morph, Mode, Fast, false>(t, p, s, k), k);
+  }
   for (; k < n; ++k) out.put(anySample<Morph, Mode, Fast>(t, p, s, k), k);
   out.finish();
 
@@ -339,6 +456,21 @@ void renderGroupIn(const zunRenderJob& job, const zunGroup& group, int n, double
   else renderGroup<Morph, Mode, false>(job, group, n, left, right);
 }
 
+// Whether `count` floats are all finite: none has an exponent of all ones.
+bool AllFiniteImpl(const float* data, int64_t count) {
+  const hn::ScalableTag<float> df;
+  const hn::RebindToUnsigned<decltype(df)> du;
+  const int64_t lanes = static_cast<int64_t>(hn::Lanes(df));
+  const auto magnitude = hn::Set(du, 0x7fffffffu);
+  auto largest = hn::Zero(du);
+  int64_t i = 0;
+  for (; i + lanes <= count; i += lanes)
+    largest = hn::Max(largest, hn::And(hn::BitCast(du, hn::LoadU(df, data + i)), magnitude));
+  bool finite = hn::AllTrue(du, hn::Lt(largest, hn::Set(du, 0x7f800000u)));
+  for (; i < count; ++i) finite = finite && std::isfinite(data[i]);
+  return finite;
+}
+
 void RenderGroupImpl(const zunRenderJob& job, int mode, const zunGroup& group, int n, double* left,
                      double* right) {
   if (job.morph) {
@@ -359,6 +491,7 @@ namespace zunSimd {
 HWY_EXPORT(LanesImpl);
 HWY_EXPORT(GathersImpl);
 HWY_EXPORT(RenderGroupImpl);
+HWY_EXPORT(AllFiniteImpl);
 }  // namespace zunSimd
 
 int zunGroupLanes() {
@@ -381,6 +514,17 @@ bool zunGroupRenders(const zunRenderJob& job, int mode) {
 void zunRenderGroup(const zunRenderJob& job, int mode, const zunGroup& group, int n, double* left,
                     double* right) {
   HWY_DYNAMIC_DISPATCH(zunSimd::RenderGroupImpl)(job, mode, group, n, left, right);
+}
+
+bool zunRenderJob::secondWaveFinite() const {
+  // Looking through a larger table would cost more than the reads it saves.
+  constexpr long long largest = 16384;
+  if (wave2Finite < 0) {
+    const long long floats = wave2.frames * wave2.stride;
+    wave2Finite = !wave2.empty() && floats <= largest &&
+                  HWY_DYNAMIC_DISPATCH(zunSimd::AllFiniteImpl)(wave2.data, floats);
+  }
+  return wave2Finite > 0;
 }
 
 void zunRenderJob::render(zunGrain& voice, double* out, int count) const {

@@ -14,6 +14,11 @@ struct zunRenderJob {
 
   // One voice on its own, through its own routine.
   void render(zunGrain& voice, double* out, int count) const;
+
+  // Whether every float of the second wave table is finite, looked through
+  // once per job, and only where the table is small.
+  bool secondWaveFinite() const;
+  mutable signed char wave2Finite = -1;  // not looked through yet
 };
 
 // Renders several voices at once, one per SIMD lane, with the widest vectors
@@ -45,6 +50,9 @@ struct zunGroup {
 // interpolation mode `mode`, from their offsets to sample n - 1 of the
 // block, and adds each sample times the voice's gains into `left` and
 // `right`, voice after voice in the group's order, as mixing each voice's
-// rendering in turn would.
+// rendering in turn would. The sums in `left` and `right` must have started
+// from +0, as cleared buffers do: such a sum is never -0, so adding a zero
+// of either sign leaves it as it is, and the renderer may skip such zeros
+// or give a zero sample the other sign.
 void zunRenderGroup(const zunRenderJob& job, int mode, const zunGroup& group, int n, double* left,
                     double* right);

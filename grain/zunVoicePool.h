@@ -30,7 +30,8 @@ class zunVoicePool {
   void setAbsoluteSR(double sampleRate);
 
   // Renders every sounding voice and adds it with its two gains into `left`
-  // and `right` from its start offset on, in voice order. Voices render
+  // and `right` (cleared to +0 by the caller) from its start offset on, in
+  // voice order. Voices render
   // together in groups where the group renderer takes them, one by one into
   // `grainBuffer` otherwise; either way every sample and every sum is the
   // same.
