@@ -18,12 +18,28 @@ inline unsigned long zunPeriod(double sampleRate, double density, double nominal
 // The scheduling pass of a block: counts samples and, while the stream is on,
 // starts a grain each time the count reaches the period. Each start draws the
 // next period, so starts are exactly `period` samples apart across blocks.
+// The samples between starts are counted at once.
 template <class Start>
 void zunSchedule(int n, unsigned long& sampleCounter, const unsigned long& period, bool toggle,
                  Start startGrain) {
+  if (!toggle) {
+    sampleCounter += static_cast<unsigned long>(n);
+    return;
+  }
   for (int j = 0; j < n; ++j) {
+    if (sampleCounter < period) {
+      // Samples that only count before the one that reaches the period.
+      const unsigned long quiet = period - sampleCounter - 1;
+      const unsigned long after = static_cast<unsigned long>(n - j - 1);
+      if (quiet > after) {
+        sampleCounter += after + 1;
+        return;
+      }
+      j += static_cast<int>(quiet);
+      sampleCounter += quiet;
+    }
     ++sampleCounter;
-    if (sampleCounter >= period && toggle) {
+    if (sampleCounter >= period) {
       startGrain(j);
       sampleCounter = 0;
     }

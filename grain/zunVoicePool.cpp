@@ -1,5 +1,7 @@
 #include "zunVoicePool.h"
 
+#include <hwy/base.h>
+
 #include <algorithm>
 
 zunVoicePool::zunVoicePool(int count, double sampleRate)
@@ -7,7 +9,9 @@ zunVoicePool::zunVoicePool(int count, double sampleRate)
       voices(new zunGrain*[count]),
       gainLeft(new double[count]()),
       gainRight(new double[count]()),
-      grainOffset(new int[count]()) {
+      grainOffset(new int[count]()),
+      words((count + 63) / 64) {
+  sounding = new std::uint64_t[words]();
   for (int i = 0; i < count; ++i) voices[i] = new zunGrain(sampleRate);
 }
 
@@ -17,6 +21,7 @@ zunVoicePool::~zunVoicePool() {
   delete[] gainLeft;
   delete[] gainRight;
   delete[] grainOffset;
+  delete[] sounding;
 }
 
 int zunVoicePool::firstIdle() const {
@@ -31,9 +36,35 @@ int zunVoicePool::countActive() const {
   return active;
 }
 
+bool zunVoicePool::anySounding() const {
+  for (int w = 0; w < words; ++w)
+    if (sounding[w] != 0) return true;
+  return false;
+}
+
+zunGrain& zunVoicePool::start(int i, int offset) {
+  grainOffset[i] = offset;
+  voices[i]->start();
+  markSounding(i);
+  return *voices[i];
+}
+
 void zunVoicePool::trigger() {
   const int i = firstIdle();
-  if (i >= 0) voices[i]->trigger();
+  if (i < 0) return;
+  voices[i]->trigger();
+  markSounding(i);
+}
+
+template <class F>
+void zunVoicePool::forEachSounding(F f) {
+  for (int w = 0; w < words; ++w) {
+    for (std::uint64_t bits = sounding[w]; bits != 0; bits &= bits - 1) {
+      const int i = w * 64 + static_cast<int>(hwy::Num0BitsBelowLS1Bit_Nonzero64(bits));
+      if (voices[i]->getStatus()) f(i);
+      else markIdle(i);
+    }
+  }
 }
 
 void zunVoicePool::setInterpMode(int mode) {
@@ -63,6 +94,7 @@ void zunVoicePool::renderOne(int i, int n, const zunRenderJob& job, double* grai
                              double* left, double* right) {
   job.render(*voices[i], grainBuffer, n - grainOffset[i]);
   mix(i, grainBuffer, n, left, right);
+  if (!voices[i]->getStatus()) markIdle(i);
 }
 
 void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuffer, double* left,
@@ -80,18 +112,20 @@ void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuf
       for (int v = 0; v < group.count; ++v) renderOne(members[v], n, job, grainBuffer, left, right);
     } else if (group.count > 0) {
       zunRenderGroup(job, mode, group, n, left, right);
-      for (int v = 0; v < group.count; ++v) grainOffset[members[v]] = 0;
+      for (int v = 0; v < group.count; ++v) {
+        grainOffset[members[v]] = 0;
+        if (!group.voices[v]->getStatus()) markIdle(members[v]);
+      }
     }
     group.count = 0;
   };
-  for (int i = 0; i < overlappingFactor; ++i) {
+  forEachSounding([&](int i) {
     zunGrain& voice = *voices[i];
-    if (!voice.getStatus()) continue;
     const bool grouped = tablesFit && (voice.interpMode == 0 || voice.interpMode == 1);
     if (group.count > 0 && (!grouped || voice.interpMode != mode)) flush();
     if (!grouped) {
       renderOne(i, n, job, grainBuffer, left, right);
-      continue;
+      return;
     }
     mode = voice.interpMode;
     const int v = group.count++;
@@ -101,6 +135,6 @@ void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuf
     group.gainLeft[v] = gainLeft[i];
     group.gainRight[v] = gainRight[i];
     if (group.count == lanes) flush();
-  }
+  });
   flush();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "zunGrain.h"
 #include "zunVoiceGroup.h"
 
@@ -15,6 +17,13 @@ class zunVoicePool {
   // The lowest-numbered idle voice, or -1 when every voice sounds.
   int firstIdle() const;
   int countActive() const;
+  // Whether some voice may sound: false when no voice does.
+  bool anySounding() const;
+
+  // Starts voice i (unless it sounds already) at `offset` into the block.
+  // Voices start only through start() and trigger(): a voice made to sound
+  // behind the pool's back is not rendered.
+  zunGrain& start(int i, int offset);
 
   // Linear panning of voice i's grain: a manual position `width` (0 left,
   // 1 right), or a random offset `randomWidth` (0 to width) within the spread.
@@ -44,6 +53,19 @@ class zunVoicePool {
   double* gainRight;
   int* grainOffset;
  private:
+  // Calls f(i) for every voice that may sound, in voice order; a voice that
+  // no longer sounds is dropped from the list as it is met.
+  template <class F>
+  void forEachSounding(F f);
+  void markSounding(int i) { sounding[i / 64] |= std::uint64_t{1} << (i % 64); }
+  void markIdle(int i) { sounding[i / 64] &= ~(std::uint64_t{1} << (i % 64)); }
+
+  // One bit per voice, set from its start until it is found idle: every
+  // sounding voice has its bit set, so that a block visits the sounding
+  // voices only, and a pool with few of them costs little.
+  std::uint64_t* sounding;
+  int words;
+
   void renderOne(int i, int n, const zunRenderJob& job, double* grainBuffer, double* left,
                  double* right);
   void mix(int i, const double* samples, int n, double* left, double* right);

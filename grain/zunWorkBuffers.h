@@ -25,13 +25,18 @@ class zunWorkBuffers {
            const zunRenderJob& job) {
     for (long done = 0; done < sampleFrames;) {
       const int n = static_cast<int>(std::min<long>(sampleFrames - done, size));
-      std::fill(grainBuffer, grainBuffer + n, 0.0);
-      std::fill(leftBuffer, leftBuffer + n, 0.0);
-      std::fill(rightBuffer, rightBuffer + n, 0.0);
       schedule(n);
-      pool.renderAndMix(n, job, grainBuffer, leftBuffer, rightBuffer);
-      std::copy(leftBuffer, leftBuffer + n, outs[0] + done);
-      std::copy(rightBuffer, rightBuffer + n, outs[1] + done);
+      if (pool.anySounding()) {
+        // The voice buffer needs no clearing: a voice writes every sample it mixes.
+        std::fill(leftBuffer, leftBuffer + n, 0.0);
+        std::fill(rightBuffer, rightBuffer + n, 0.0);
+        pool.renderAndMix(n, job, grainBuffer, leftBuffer, rightBuffer);
+        std::copy(leftBuffer, leftBuffer + n, outs[0] + done);
+        std::copy(rightBuffer, rightBuffer + n, outs[1] + done);
+      } else {
+        std::fill(outs[0] + done, outs[0] + done + n, 0.0);
+        std::fill(outs[1] + done, outs[1] + done + n, 0.0);
+      }
       done += n;
     }
   }

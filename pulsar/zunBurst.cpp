@@ -160,9 +160,7 @@ void zunBurst::initializeGrain(int offset) {
 
   const int i = pool->firstIdle();
   if (i < 0) return;
-  pool->grainOffset[i] = offset;
-  zunGrain& voice = *pool->voices[i];
-  voice.start();
+  zunGrain& voice = pool->start(i, offset);
   voice.setParameters(level, grainCps, 0.0, grainLength);
   voice.setGlisson(g);
   voice.setMorph(m);

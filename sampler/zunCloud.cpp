@@ -135,9 +135,7 @@ void zunCloud::initializeGrain(int offset) {
 
   const int i = pool->firstIdle();
   if (i < 0) return;
-  pool->grainOffset[i] = offset;
-  zunGrain& voice = *pool->voices[i];
-  voice.start();
+  zunGrain& voice = pool->start(i, offset);
   voice.setParameters(level, f, phase, length + lengthDeviation);
   pool->pan(i, panningMode, width, u);
 }

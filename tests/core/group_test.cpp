@@ -69,7 +69,8 @@ void matchesVoiceByVoice(int trials) {
       const int mode = rng() % 8 == 0 ? static_cast<int>(rng() % 3) : sharedMode;
       randomize(*pool.voices[i], rng, mode, firstWaveOnly);
       *plain.voices[i] = *pool.voices[i];
-      pool.grainOffset[i] = plain.grainOffset[i] = static_cast<int>(rng() % n);
+      plain.grainOffset[i] = static_cast<int>(rng() % n);
+      pool.start(i, plain.grainOffset[i]);
       // An infinite gain shows any silent sample mixed before the start.
       const double gains[] = {0.0, 0.5, 1.0, -0.25, std::numeric_limits<double>::infinity()};
       pool.gainLeft[i] = plain.gainLeft[i] = gains[rng() % 5];
