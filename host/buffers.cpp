@@ -2,11 +2,13 @@
 // symbol of its name (s_thing), so a reference finds the buffer~ that has
 // its name at the moment it asks, or none. Locks are counted per buffer~
 // and logged in order; the log has a fixed capacity so that locking on the
-// audio thread never allocates.
+// audio thread never allocates. Several audio threads may lock at once
+// (objects rendering side by side), so the counts and the log are atomic.
 
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <memory>
 #include <type_traits>
 
 #include "ext_buffer.h"
@@ -15,14 +17,18 @@
 
 namespace {
 
+struct LockCounts {
+  std::atomic<long> locks, unlocks, failedLocks, unmatchedUnlocks, held;
+};
+
 struct Buffer {
   t_object ob;  // first, so that a t_buffer_obj* points at the buffer~
   t_symbol* name;
   long frames;
   long channels;
   float* samples;  // frames * channels floats, interleaved; never null
-  bool failLocks;
-  zun::LockStats stats;
+  std::atomic<bool> failLocks;
+  LockCounts stats;
 };
 static_assert(std::is_standard_layout_v<Buffer>);
 
@@ -45,21 +51,30 @@ struct LockRecord {
 
 constexpr size_t lockLogCapacity = 1 << 16;
 
-std::vector<LockRecord>& lockRecords() {
-  static std::vector<LockRecord> records = [] {
-    std::vector<LockRecord> r;
-    r.reserve(lockLogCapacity);
-    return r;
-  }();
-  return records;
+// The first lockLogCapacity records; each thread that records claims a slot.
+struct LockLog {
+  std::unique_ptr<LockRecord[]> records{new LockRecord[lockLogCapacity]};
+  std::atomic<size_t> claimed{0};
+
+  size_t size() const { return std::min(claimed.load(std::memory_order_acquire), lockLogCapacity); }
+};
+
+LockLog& lockRecords() {
+  static LockLog log;
+  return log;
 }
 
 std::vector<t_symbol*> viewed;
 
 void record(zun::LockEvent::Kind kind, t_symbol* name) {
-  std::vector<LockRecord>& records = lockRecords();
-  if (records.size() < lockLogCapacity) records.push_back({kind, name});
+  LockLog& log = lockRecords();
+  // A full log stays full without every thread claiming a slot.
+  if (log.claimed.load(std::memory_order_relaxed) >= lockLogCapacity) return;
+  const size_t slot = log.claimed.fetch_add(1, std::memory_order_acq_rel);
+  if (slot < lockLogCapacity) log.records[slot] = {kind, name};
 }
+
+void count(std::atomic<long>& counter) { counter.fetch_add(1, std::memory_order_relaxed); }
 
 float* newSamples(long frames, long channels) {
   const size_t n = static_cast<size_t>(frames) * static_cast<size_t>(channels);
@@ -133,13 +148,13 @@ extern "C" void buffer_view(t_buffer_obj* buffer_object) {
 extern "C" float* buffer_locksamples(t_buffer_obj* buffer_object) {
   Buffer* b = asBuffer(buffer_object);
   if (!b) return nullptr;
-  if (b->failLocks) {
-    ++b->stats.failedLocks;
+  if (b->failLocks.load(std::memory_order_relaxed)) {
+    count(b->stats.failedLocks);
     record(zun::LockEvent::Kind::failedLock, b->name);
     return nullptr;
   }
-  ++b->stats.locks;
-  ++b->stats.held;
+  count(b->stats.locks);
+  count(b->stats.held);
   record(zun::LockEvent::Kind::lock, b->name);
   return b->samples;
 }
@@ -147,12 +162,10 @@ extern "C" float* buffer_locksamples(t_buffer_obj* buffer_object) {
 extern "C" void buffer_unlocksamples(t_buffer_obj* buffer_object) {
   Buffer* b = asBuffer(buffer_object);
   if (!b) return;
-  if (b->stats.held == 0) {
-    ++b->stats.unmatchedUnlocks;
-  } else {
-    --b->stats.held;
-    ++b->stats.unlocks;
+  long held = b->stats.held.load(std::memory_order_relaxed);
+  while (held > 0 && !b->stats.held.compare_exchange_weak(held, held - 1, std::memory_order_relaxed)) {
   }
+  count(held > 0 ? b->stats.unlocks : b->stats.unmatchedUnlocks);
   record(zun::LockEvent::Kind::unlock, b->name);
 }
 
@@ -212,18 +225,29 @@ bool bufferExists(const std::string& name) { return named(name) != nullptr; }
 
 void setLockFailure(const std::string& name, bool fail) { require(name)->failLocks = fail; }
 
-LockStats lockStats(const std::string& name) { return require(name)->stats; }
+LockStats lockStats(const std::string& name) {
+  const LockCounts& c = require(name)->stats;
+  return {c.locks.load(), c.unlocks.load(), c.failedLocks.load(), c.unmatchedUnlocks.load(),
+          c.held.load()};
+}
 
 std::vector<LockEvent> lockLog() {
+  const LockLog& log = lockRecords();
   std::vector<LockEvent> events;
-  for (const LockRecord& r : lockRecords()) events.push_back({r.kind, r.name->s_name});
+  for (size_t i = 0; i < log.size(); ++i)
+    events.push_back({log.records[i].kind, log.records[i].name->s_name});
   return events;
 }
 
 void clearLockLog() {
-  lockRecords().clear();
-  for (t_object* x : detail::liveObjects())
-    if (Buffer* b = asBuffer(x)) b->stats = LockStats{0, 0, 0, 0, b->stats.held};
+  lockRecords().claimed.store(0);
+  for (t_object* x : detail::liveObjects()) {
+    if (Buffer* b = asBuffer(x)) {
+      for (std::atomic<long>* c : {&b->stats.locks, &b->stats.unlocks, &b->stats.failedLocks,
+                                   &b->stats.unmatchedUnlocks})
+        c->store(0);
+    }
+  }
 }
 
 std::vector<std::string> viewLog() {
@@ -239,7 +263,7 @@ void resetBuffers() {
   for (t_object* x : liveObjects())
     if (asBuffer(x)) buffers.push_back(x);
   for (t_object* x : buffers) object_free(x);
-  lockRecords().clear();
+  lockRecords().claimed.store(0);
   viewed.clear();
 }
 

@@ -15,6 +15,8 @@ namespace {
 std::mutex linesMutex;
 std::vector<zun::ConsoleLine> lines;
 bool echo = false;
+// Where this thread's lines go instead, while a ConsoleCapture lives.
+thread_local std::vector<zun::ConsoleLine>* captured = nullptr;
 
 std::string format(const char* fmt, va_list args) {
   if (!fmt) return "";
@@ -41,6 +43,10 @@ namespace zun {
 
 namespace detail {
 void print(ConsoleLine::Kind kind, const std::string& text) {
+  if (captured) {
+    captured->push_back({kind, text});
+    return;
+  }
   std::lock_guard<std::mutex> lock(linesMutex);
   lines.push_back({kind, text});
   if (echo)
@@ -57,6 +63,11 @@ void clearConsole() {
   lines.clear();
 }
 void setConsoleEcho(bool on) { echo = on; }
+
+ConsoleCapture::ConsoleCapture(std::vector<ConsoleLine>& into) : previous(captured) {
+  captured = &into;
+}
+ConsoleCapture::~ConsoleCapture() { captured = previous; }
 
 }  // namespace zun
 

@@ -59,10 +59,17 @@ void addPerform(t_object* x, t_perfroutine64 routine, long flags, void* userPara
   chain.push_back(std::move(e));
 }
 
-const Entry& entryOf(t_object* x) {
-  for (const Entry& e : chain)
+Entry& entryOf(t_object* x) {
+  for (Entry& e : chain)
     if (e.object == x) return e;
   throw zun::HostError("the object has no perform routine in the chain");
+}
+
+void perform(Entry& e) {
+  for (double* in : e.ins) std::fill(in, in + frames, 0.0);
+  for (double* out : e.outs) std::fill(out, out + frames, std::numeric_limits<double>::quiet_NaN());
+  e.routine(e.object, chainObject(), e.ins.data(), static_cast<long>(e.ins.size()), e.outs.data(),
+            static_cast<long>(e.outs.size()), frames, e.flags, e.userParam);
 }
 
 void compile() {
@@ -182,13 +189,12 @@ std::vector<PerformEntry> dspChain() {
 
 void process() {
   if (!running) throw HostError("audio is off");
-  for (Entry& e : chain) {
-    for (double* in : e.ins) std::fill(in, in + frames, 0.0);
-    for (double* out : e.outs)
-      std::fill(out, out + frames, std::numeric_limits<double>::quiet_NaN());
-    e.routine(e.object, chainObject(), e.ins.data(), static_cast<long>(e.ins.size()), e.outs.data(),
-              static_cast<long>(e.outs.size()), frames, e.flags, e.userParam);
-  }
+  for (Entry& e : chain) perform(e);
+}
+
+void process(t_object* x) {
+  if (!running) throw HostError("audio is off");
+  perform(entryOf(x));
 }
 
 const double* output(t_object* x, int channel) {

@@ -94,6 +94,19 @@ std::vector<ConsoleLine> console();
 void clearConsole();
 // Also print every console line to stderr.
 void setConsoleEcho(bool on);
+// While it lives, the lines posted on this thread go to `into` instead of
+// the console (nor are they echoed), so that threads each working for
+// their own objects can tell whose lines are whose.
+class ConsoleCapture {
+ public:
+  explicit ConsoleCapture(std::vector<ConsoleLine>& into);
+  ~ConsoleCapture();
+  ConsoleCapture(const ConsoleCapture&) = delete;
+  ConsoleCapture& operator=(const ConsoleCapture&) = delete;
+
+ private:
+  std::vector<ConsoleLine>* previous;
+};
 
 // ---- buffer~ objects
 
@@ -157,6 +170,11 @@ std::vector<PerformEntry> dspChain();
 // call the host fills the object's output vectors with NaN, as stale
 // memory that a routine must overwrite. Allocates nothing.
 void process();
+// Runs one object's perform routine once, as process() does. Different
+// objects may run at once on different threads: what a perform touches in
+// the host (its own vectors, buffer~ locks and their counts) is safe for
+// that, and takes no lock.
+void process(t_object* x);
 
 // A real audio thread: runs process() vector after vector, concurrently with
 // whatever the other threads send, until it is destroyed. After each vector
