@@ -26,6 +26,7 @@ struct RenderOptions {
   std::vector<std::string> plugins;
   std::optional<std::string> info;
   bool quiet = false;
+  int jobs = 1;  // threads rendering objects side by side
 };
 
 int runRender(const RenderOptions& options);

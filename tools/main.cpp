@@ -3,6 +3,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <thread>
+
 #include "commands.h"
 #include "score_lexer.h"
 
@@ -70,6 +73,13 @@ int main(int argc, char** argv) {
                             "write the objects' outlet values (the answers to info) to a CSV "
                             "file instead of printing them")
       ->type_name("FILE");
+  render.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  renderCommand
+      ->add_option("-j,--jobs", render.jobs,
+                   "threads that render the score's objects side by side (default: one per "
+                   "core); the output is the same for any number")
+      ->capture_default_str()
+      ->check(CLI::Range(1, 1024));
   renderCommand->add_flag("-q,--quiet", render.quiet, "print nothing but errors");
   renderCommand->footer(renderFooter);
 

@@ -6,16 +6,50 @@
 #include <map>
 
 #include "schedule.h"
+#include "span_runner.h"
 #include "zunClock.h"
 
 namespace zun::tools {
 
 namespace {
 
-struct Voice {
+// Frames of a span, the stretch an object renders on one thread in one go.
+constexpr long long spanFrames = 4096;
+// Spans rendered ahead of the one being written.
+constexpr int spansAhead = 3;
+
+// What an object posted and sent out of its outlets while it took a
+// message, or while it rendered a vector, kept for the report.
+struct Happening {
+  long long frame;  // the first frame of the vector
+  long long order;  // of the message among all delivered; -1 for the audio
+  const std::string* object;
+  PostContext context;
+  std::vector<std::pair<int, long long>> outlets;  // outlet, value
+  std::vector<zun::ConsoleLine> lines;
+};
+
+struct PendingMessage {
+  long long frame;  // the vector it is delivered before
+  long long order;
+  ScheduledMessage message;
+};
+
+// One object of the score.
+struct Track {
   t_object* object;
+  const std::string* id;
   int signalOutlets;
   bool playing;  // it has a perform routine in the chain
+  Happening* happening = nullptr;  // what its outlets are reported to, if not now
+};
+
+// One object's share of a span: its messages, what came of them, its output.
+struct Part {
+  std::vector<PendingMessage> messages;
+  std::vector<Happening> happenings;
+  std::vector<double> left;
+  std::vector<double> right;
 };
 
 class Session {
@@ -42,8 +76,8 @@ class Session {
     zun::startDsp();
     drainConsole({});
     for (const zun::PerformEntry& e : zun::dspChain())
-      for (Voice& v : voices_)
-        if (v.object == e.object) v.playing = true;
+      for (Track& t : tracks_)
+        if (t.object == e.object) t.playing = true;
     loop();
     return result_;
   }
@@ -51,25 +85,28 @@ class Session {
  private:
   void createObjects() {
     long long clock = settings_.seed ? *settings_.seed : 0;
+    tracks_.reserve(score_.objects.size());
     for (const ObjectStatement& o : score_.objects) {
       if (settings_.seed) zun::setFixedClock(clock++);
       std::vector<zun::Atom> args;
       for (const Value& v : o.args) args.push_back(v.toAtom());
       t_object* x = zun::create(o.className.text, args);
       drainConsole({o.line, &o.id.text, nullptr});
-      Voice v{x, 0, false};
+      tracks_.push_back({x, &o.id.text, 0, false});
+      Track& track = tracks_.back();
       for (int i = 0, n = zun::outletCount(x); i < n; ++i) {
         if (zun::outletType(x, i) == "signal") {
-          ++v.signalOutlets;
+          ++track.signalOutlets;
         } else {
-          const std::string* id = &o.id.text;
-          zun::connect(x, i, [this, id, i](t_atom_long value) {
-            observer_.outlet(now_, *id, i, static_cast<long long>(value));
+          zun::connect(x, i, [this, &track, i](t_atom_long value) {
+            if (track.happening)
+              track.happening->outlets.emplace_back(i, static_cast<long long>(value));
+            else
+              observer_.outlet(now_, *track.id, i, static_cast<long long>(value));
           });
         }
       }
-      ids_[o.id.text] = x;
-      voices_.push_back(std::move(v));
+      ids_[o.id.text] = tracks_.size() - 1;
     }
     zun::setFixedClock(std::nullopt);
   }
@@ -81,10 +118,11 @@ class Session {
     for (const zun::ConsoleLine& line : lines) observer_.console(now_, line, context);
   }
 
+  // The messages at the very end, once every object has rendered.
   void deliver(MessageSchedule& schedule, long long uptoFrame) {
     while (!schedule.empty() && schedule.nextFrame() <= uptoFrame) {
       ScheduledMessage m = schedule.pop();
-      zun::send(ids_.at(m.object->text), m.selector->text, m.args);
+      zun::send(tracks_[ids_.at(m.object->text)].object, m.selector->text, m.args);
       ++result_.messages;
       drainConsole({m.line, &m.object->text, &m.selector->text});
     }
@@ -95,25 +133,25 @@ class Session {
     const long long total = settings_.frames;
     const double until = static_cast<double>(total) / settings_.sampleRate;
     MessageSchedule schedule(score_, settings_.sampleRate, until);
-    std::vector<double> mix(static_cast<size_t>(vs) * 2);
-    long long done = 0;
-    for (long long start = 0; start < total; start += vs) {
-      if (observer_.cancelled()) {
-        result_.cancelled = true;
-        break;
+    spanVectors_ = std::max<long long>(1, spanFrames / vs);
+    const long long vectors = (total + vs - 1) / vs;
+    const long long spans = (vectors + spanVectors_ - 1) / spanVectors_;
+    parts_.assign(spansAhead, std::vector<Part>(tracks_.size()));
+    for (std::vector<Part>& slot : parts_) {
+      for (Part& part : slot) {
+        part.left.resize(static_cast<size_t>(spanVectors_ * vs));
+        part.right.resize(static_cast<size_t>(spanVectors_ * vs));
       }
-      now_ = static_cast<double>(start) / settings_.sampleRate;
-      deliver(schedule, start);
-      zun::process();
-      drainConsole({});
-      mixVector(mix.data());
-      const long frames = static_cast<long>(std::min<long long>(vs, total - start));
-      meter(mix.data(), frames, start);
-      sink_.write(mix.data(), frames);
-      done = start + frames;
-      result_.frames = done;
-      observer_.progress(done, total);
     }
+    mix_.resize(static_cast<size_t>(vs) * 2);
+    const int objects = static_cast<int>(tracks_.size());
+    SpanRunner runner(std::clamp(settings_.jobs, 1, std::max(objects, 1)), objects, spans,
+                      spansAhead);
+    runner.run({[&](long long span) { prepare(schedule, span); },
+                [&](long long span, int track) {
+                  if (track < objects) renderPart(span, track);
+                },
+                [&](long long span) { return finish(span); }});
     if (!result_.cancelled) {
       // Messages at the very end (an "info" at the end time) still go out.
       now_ = until;
@@ -121,18 +159,120 @@ class Session {
     }
   }
 
+  long long vectorStart(long long span, long long vector) const {
+    return (span * spanVectors_ + vector) * settings_.vectorSize;
+  }
+
+  // Hands each object the messages due before the span's vectors.
+  void prepare(MessageSchedule& schedule, long long span) {
+    std::vector<Part>& slot = parts_[static_cast<size_t>(span % spansAhead)];
+    for (Part& part : slot) {
+      part.messages.clear();
+      part.happenings.clear();
+    }
+    const long vs = settings_.vectorSize;
+    const long long lastStart =
+        std::min(vectorStart(span, spanVectors_ - 1), (settings_.frames - 1) / vs * vs);
+    while (!schedule.empty() && schedule.nextFrame() <= lastStart) {
+      ScheduledMessage m = schedule.pop();
+      const long long frame = (std::max(m.frame, 0LL) + vs - 1) / vs * vs;
+      slot[ids_.at(m.object->text)].messages.push_back({frame, delivered_++, std::move(m)});
+    }
+  }
+
+  // One object's vectors of a span, each after the messages due before it.
+  void renderPart(long long span, int index) {
+    Track& track = tracks_[static_cast<size_t>(index)];
+    Part& part = parts_[static_cast<size_t>(span % spansAhead)][static_cast<size_t>(index)];
+    const long vs = settings_.vectorSize;
+    auto next = part.messages.begin();
+    for (long long v = 0; v < spanVectors_ && vectorStart(span, v) < settings_.frames; ++v) {
+      const long long frame = vectorStart(span, v);
+      for (; next != part.messages.end() && next->frame == frame; ++next) {
+        const ScheduledMessage& m = next->message;
+        Happening h{frame, next->order, track.id, {m.line, &m.object->text, &m.selector->text}, {}, {}};
+        track.happening = &h;
+        {
+          zun::ConsoleCapture capture(h.lines);
+          zun::send(track.object, m.selector->text, m.args);
+        }
+        track.happening = nullptr;
+        part.happenings.push_back(std::move(h));
+      }
+      if (!track.playing) continue;
+      Happening h{frame, -1, track.id, {}, {}, {}};
+      track.happening = &h;
+      {
+        zun::ConsoleCapture capture(h.lines);
+        zun::process(track.object);
+      }
+      track.happening = nullptr;
+      if (!h.lines.empty() || !h.outlets.empty()) part.happenings.push_back(std::move(h));
+      if (track.signalOutlets == 0) continue;
+      const double* left = zun::output(track.object, 0);
+      const double* right = track.signalOutlets > 1 ? zun::output(track.object, 1) : left;
+      std::copy(left, left + vs, part.left.begin() + v * vs);
+      std::copy(right, right + vs, part.right.begin() + v * vs);
+    }
+  }
+
+  // Reports, mixes and writes a span, vector by vector.
+  bool finish(long long span) {
+    std::vector<Part>& slot = parts_[static_cast<size_t>(span % spansAhead)];
+    std::vector<size_t> reported(slot.size(), 0);
+    const long vs = settings_.vectorSize;
+    const long long total = settings_.frames;
+    for (long long v = 0; v < spanVectors_ && vectorStart(span, v) < total; ++v) {
+      if (observer_.cancelled()) {
+        result_.cancelled = true;
+        return false;
+      }
+      const long long start = vectorStart(span, v);
+      now_ = static_cast<double>(start) / settings_.sampleRate;
+      report(slot, reported, start);
+      mixVector(slot, v * vs);
+      const long frames = static_cast<long>(std::min<long long>(vs, total - start));
+      meter(mix_.data(), frames, start);
+      sink_.write(mix_.data(), frames);
+      result_.frames = start + frames;
+      observer_.progress(result_.frames, total);
+    }
+    return true;
+  }
+
+  // What a vector's messages and audio left, as a render on one thread
+  // reports it: the messages in their order, then the audio, object by
+  // object.
+  void report(std::vector<Part>& slot, std::vector<size_t>& reported, long long frame) {
+    std::vector<const Happening*> due;
+    for (size_t i = 0; i < slot.size(); ++i)
+      for (size_t& k = reported[i]; k < slot[i].happenings.size() && slot[i].happenings[k].frame == frame &&
+                                    slot[i].happenings[k].order >= 0; ++k)
+        due.push_back(&slot[i].happenings[k]);
+    std::sort(due.begin(), due.end(),
+              [](const Happening* a, const Happening* b) { return a->order < b->order; });
+    for (size_t i = 0; i < slot.size(); ++i)
+      for (size_t& k = reported[i]; k < slot[i].happenings.size() && slot[i].happenings[k].frame == frame; ++k)
+        due.push_back(&slot[i].happenings[k]);
+    for (const Happening* h : due) {
+      for (const auto& [outlet, value] : h->outlets) observer_.outlet(now_, *h->object, outlet, value);
+      for (const zun::ConsoleLine& line : h->lines) observer_.console(now_, line, h->context);
+      if (h->order >= 0) ++result_.messages;
+    }
+  }
+
   // Each object's first signal outlet goes left, its second right; an
   // object with one signal outlet goes to both sides.
-  void mixVector(double* mix) {
+  void mixVector(const std::vector<Part>& slot, long long offset) {
     const long vs = settings_.vectorSize;
-    std::fill(mix, mix + 2 * vs, 0.0);
-    for (const Voice& v : voices_) {
-      if (!v.playing || v.signalOutlets == 0) continue;
-      const double* left = zun::output(v.object, 0);
-      const double* right = v.signalOutlets > 1 ? zun::output(v.object, 1) : left;
+    std::fill(mix_.begin(), mix_.end(), 0.0);
+    for (size_t t = 0; t < tracks_.size(); ++t) {
+      if (!tracks_[t].playing || tracks_[t].signalOutlets == 0) continue;
+      const double* left = slot[t].left.data() + offset;
+      const double* right = slot[t].right.data() + offset;
       for (long i = 0; i < vs; ++i) {
-        mix[2 * i] += left[i];
-        mix[2 * i + 1] += right[i];
+        mix_[2 * i] += left[i];
+        mix_[2 * i + 1] += right[i];
       }
     }
   }
@@ -175,8 +315,12 @@ class Session {
   const RenderSettings& settings_;
   AudioSink& sink_;
   RenderObserver& observer_;
-  std::vector<Voice> voices_;
-  std::map<std::string, t_object*> ids_;
+  std::vector<Track> tracks_;  // in score order
+  std::map<std::string, size_t> ids_;
+  long long spanVectors_ = 1;
+  std::vector<std::vector<Part>> parts_;  // [span % spansAhead][track]
+  long long delivered_ = 0;
+  std::vector<double> mix_;
   double now_ = 0.0;
   RenderResult result_;
 };

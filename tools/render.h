@@ -4,7 +4,9 @@
 // objects, the objects with their creation arguments), then runs the audio
 // chain vector by vector, delivering each vector's due messages before
 // processing it, and sums every object's two signal outlets into the stereo
-// output.
+// output. Objects are independent, so each renders spans of many vectors on
+// a thread of its own; their outputs are summed, and what they posted and
+// sent out reported, in the order of a render on one thread.
 
 #include <optional>
 #include <string>
@@ -25,6 +27,10 @@ struct RenderSettings {
   // are created at the clock's seconds seed, seed + 1, ... Without it they
   // seed themselves from the real clock.
   std::optional<int> seed;
+  // Threads that render objects side by side, the calling one included.
+  // Each object renders on one thread at a time, taking its messages there;
+  // the result is the same for any number.
+  int jobs = 1;
 };
 
 // What a statement was doing when an object posted a line.

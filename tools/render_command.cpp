@@ -128,6 +128,7 @@ int runRender(const RenderOptions& o) {
   settings.sampleRate = o.sampleRate;
   settings.vectorSize = o.vectorSize;
   settings.seed = o.seed;
+  settings.jobs = o.jobs;
   settings.frames = std::llround(*length * o.sampleRate);
   if (settings.frames < 1) {
     usageError("the render would be shorter than one frame");
