@@ -1,8 +1,8 @@
 #pragma once
 
 // What burst.zun~ and cloud.zun~ do alike: bind a table name, tell the
-// strides of an interleaved buffer~, write silence, check a switch and
-// answer assist.
+// strides of an interleaved buffer~, write silence, check a switch, answer
+// assist and number the objects for their clock seeds.
 
 #include <atomic>
 #include <cstring>
@@ -31,6 +31,22 @@ inline void zunBind(t_object* owner, zunBufferRef& ref, t_symbol* name) {
   }
 }
 
+
+// The number of objects of either class made before this one in the
+// process. Each plug-in carries its own copy of the engines, so a static
+// count would be one per class: the count lives instead on a private
+// symbol's binding, which every plug-in of the process sees, and the first
+// plug-in to get there lends its own counter. Max never unloads an
+// external, so the counter outlives every object.
+inline unsigned zunInstanceNumber() {
+  static std::atomic<unsigned> own{0};
+  t_symbol* binding = gensym("zun~ instance count");
+  t_object* lent = nullptr;
+  __atomic_compare_exchange_n(&binding->s_thing, &lent, reinterpret_cast<t_object*>(&own), false,
+                              __ATOMIC_ACQ_REL, __ATOMIC_ACQUIRE);
+  auto* count = lent ? reinterpret_cast<std::atomic<unsigned>*>(lent) : &own;
+  return count->fetch_add(1, std::memory_order_relaxed);
+}
 
 // A buffer~ holds its channels interleaved: the engines read the first
 // channel, one frame every `channels` floats.
