@@ -31,11 +31,14 @@ install_missing() {
   fi
 }
 
-# build DIR [cmake options...]
+# build DIR [cmake options...] [-- targets...]
 build() {
   local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir"
+  local options=() targets=()
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do options+=("$1"); shift; done
+  [ $# -gt 0 ] && shift && targets=(--target "$@")
+  cmake -S . -B "$dir" -G Ninja "${options[@]}" >/dev/null
+  cmake --build "$dir" "${targets[@]}"
 }
 
 jobs=$(nproc)
@@ -43,7 +46,8 @@ jobs=$(nproc)
 case "${1:-help}" in
   render)
     install_missing
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # zun and the plug-ins it drives, nothing else
+    build build -DCMAKE_BUILD_TYPE=Release -- zun
     mkdir -p out
     for score in examples/*.zun; do
       name=$(basename "$score" .zun)
@@ -53,7 +57,7 @@ case "${1:-help}" in
     ;;
   test)
     install_missing
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    build build -DCMAKE_BUILD_TYPE=Release
     ctest --test-dir build --output-on-failure -j "$jobs"
     ;;
   sanitize)
