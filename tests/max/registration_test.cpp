@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "external_fixture.h"
+#include "zunMessages.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ const Table burstTable = {
     {"setRndDensity", A_FLOAT}, {"setCps", A_FLOAT},        {"setRndCps", A_FLOAT},
     {"setGlisson", A_FLOAT},    {"setRndGlisson", A_FLOAT}, {"setMorph", A_FLOAT},
     {"setRndMorph", A_FLOAT},   {"info", A_NOTHING},        {"grain", A_NOTHING},
-    {"assist", A_CANT},         {"dblclick", A_CANT},
+    {"assist", A_CANT},         {"dblclick", A_CANT},       {"seed", A_LONG},
 };
 
 const Table cloudTable = {
@@ -29,7 +30,7 @@ const Table cloudTable = {
     {"setRndLength", A_FLOAT}, {"setDensity", A_FLOAT},    {"setRndDensity", A_FLOAT},
     {"setPitch", A_FLOAT},     {"setRndPitch", A_FLOAT},   {"setSamplePosition", A_FLOAT},
     {"setPhase", A_FLOAT},     {"info", A_NOTHING},        {"grain", A_NOTHING},
-    {"assist", A_CANT},        {"dblclick", A_CANT},
+    {"assist", A_CANT},        {"dblclick", A_CANT},       {"seed", A_LONG},
 };
 
 const struct Plugin {
@@ -57,6 +58,23 @@ TEST_F(ExternalTest, MainRegistersOneSignalClassWithItsMessageTable) {
           << p.className << " " << c.methods[i].selector;
     }
   }
+}
+
+// Other hosts register from the host-neutral message tables: they must
+// list what the Max classes register, in the same order.
+template <class Engine>
+std::vector<std::pair<std::string, int>> sharedTable(zunMessageTable<Engine> table) {
+  std::vector<std::pair<std::string, int>> rows;
+  for (const zunMessage<Engine>* m = table.begin; m != table.end; ++m) {
+    static const int types[] = {A_NOTHING, A_LONG, A_FLOAT, A_SYM, A_GIMME, A_CANT};
+    rows.emplace_back(m->selector, types[static_cast<int>(m->argument)]);
+  }
+  return rows;
+}
+
+TEST_F(ExternalTest, TheHostNeutralMessageTablesAreTheRegisteredOnes) {
+  EXPECT_EQ(sharedTable(zunBurstMessages()), burstTable);
+  EXPECT_EQ(sharedTable(zunCloudMessages()), cloudTable);
 }
 
 TEST_F(ExternalTest, OnlyMainIsExported) {
