@@ -9,54 +9,16 @@
 
 #include "plugin_path.h"
 #include "render.h"
+#include "render_fixture.h"
 #include "score_checker.h"
 #include "score_parser.h"
 
 using namespace zun::tools;
+using zuntest::MemorySink;
+using zuntest::Post;
+using zuntest::Recorder;
 
 namespace {
-
-class MemorySink : public AudioSink {
- public:
-  void write(const double* stereo, long frames) override {
-    samples.insert(samples.end(), stereo, stereo + 2 * frames);
-  }
-  void finish() override {}
-  double left(long long frame) const { return samples.at(static_cast<size_t>(2 * frame)); }
-  long long frames() const { return static_cast<long long>(samples.size() / 2); }
-  std::vector<double> samples;
-};
-
-struct Post {
-  double seconds;
-  std::string text;
-  bool error;
-  int line;
-  std::string who;
-};
-
-class Recorder : public RenderObserver {
- public:
-  void console(double seconds, const zun::ConsoleLine& line, const PostContext& c) override {
-    std::string who = c.object ? *c.object : "";
-    if (c.selector) who += " " + *c.selector;
-    posts.push_back({seconds, line.text, line.kind == zun::ConsoleLine::Kind::error, c.line, who});
-  }
-  void outlet(double seconds, const std::string& object, int outlet, long long value) override {
-    std::ostringstream s;
-    s << seconds << " " << object << " " << outlet << " " << value;
-    outlets.push_back(s.str());
-  }
-  // The values of the "set N" posts, with their times.
-  std::vector<std::pair<double, double>> levels() const {
-    std::vector<std::pair<double, double>> v;
-    for (const Post& p : posts)
-      if (p.text.rfind("set ", 0) == 0) v.emplace_back(p.seconds, std::stod(p.text.substr(4)));
-    return v;
-  }
-  std::vector<Post> posts;
-  std::vector<std::string> outlets;
-};
 
 struct Run {
   Score score;
