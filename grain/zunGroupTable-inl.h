@@ -151,12 +151,15 @@ class Table {
   // readHeld<1, true> for lanes that are one voice's consecutive samples:
   // when they all fall within one short span of the table, away from its
   // last entry, that span loads at once and each lane picks its two entries
-  // from it, without a gather.
+  // from it, without a gather. `Rising` reads usually move forwards, so that
+  // the first lane's entry is the span's first.
+  template <bool Rising>
   HWY_INLINE V readAlong(V x) const {
     const D d;
     const VI i = truncateHeld(x);
     const int64_t span = 2 * static_cast<int64_t>(hn::Lanes(d));
-    const int32_t base = std::min(hn::GetLane(i), hn::ExtractLane(i, hn::Lanes(d) - 1));
+    const int32_t base =
+        Rising ? hn::GetLane(i) : std::min(hn::GetLane(i), hn::ExtractLane(i, hn::Lanes(d) - 1));
     const VI offset = hn::Sub(i, hn::Set(DI(), base));
     const bool near = hn::AllTrue(DI(), hn::And(hn::Gt(offset, hn::Set(DI(), -1)),
                                                 hn::Lt(offset, hn::Set(DI(), static_cast<int32_t>(span - 1)))));

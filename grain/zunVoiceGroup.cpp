@@ -119,6 +119,7 @@ int soundingStretch(const Lanes& l, int count, int remaining) {
 
 struct Parameters {
   V increment, step, glide, attackEnd, sustainEnd, decay, weight1, weight2, gain, start;
+  bool forwards = false;  // every lane's phase moves forwards
 
   explicit Parameters(const Lanes& l)
       : increment(hn::Load(D(), l.increment)),
@@ -154,12 +155,13 @@ HWY_INLINE V deformedWindow(const Parameters& p, V position) {
                         hn::IfThenElse(inSustain, half, hn::Add(hn::Mul(q, hn::Set(d, -0.5)), one)));
 }
 
-// Every lane's phase after one wrap.
-HWY_INLINE V wrapOnce(V phase) {
+// Every lane's phase after one wrap. Phases that only move forwards from
+// [0, 1] cannot fall below 0.
+HWY_INLINE V wrapOnce(V phase, bool forwards = false) {
   const D d;
   const V one = hn::Set(d, 1.0), zero = hn::Zero(d);
-  return hn::IfThenElse(hn::Ge(phase, one), hn::Sub(phase, one),
-                        hn::IfThenElse(hn::Lt(phase, zero), hn::Add(phase, one), phase));
+  const V below = forwards ? phase : hn::IfThenElse(hn::Lt(phase, zero), hn::Add(phase, one), phase);
+  return hn::IfThenElse(hn::Ge(phase, one), hn::Sub(phase, one), below);
 }
 
 struct Tables {
@@ -246,7 +248,7 @@ HWY_INLINE V advance(const Parameters& p, State& s, M started) {
   } else {
     s.phase = ifStarted(hn::Add(s.phase, p.step), s.phase);
   }
-  s.phase = ifStarted(wrapOnce(s.phase), s.phase);
+  s.phase = ifStarted(wrapOnce(s.phase, p.forwards), s.phase);
   return w;
 }
 
@@ -290,7 +292,7 @@ HWY_INLINE V advanceChecked(const Parameters& p, State& s, int k) {
   } else {
     s.phase = hn::IfThenElse(sounding, hn::Add(s.phase, p.step), s.phase);
   }
-  s.phase = hn::IfThenElse(sounding, wrapOnce(s.phase), s.phase);
+  s.phase = hn::IfThenElse(sounding, wrapOnce(s.phase, p.forwards), s.phase);
   return w;
 }
 
@@ -328,7 +330,7 @@ HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Para
   if (Checked) hn::Store(s.endedAt, d, endedAt);
   transposeSquare(phases);
   transposeSquare(windows);
-  auto read = [](const Table& table, V x) { return table.readAlong(x); };
+  auto read = [](const Table& table, V x) { return table.readAlong<false>(x); };
   V mixLeft = hn::LoadU(d, left + k), mixRight = hn::LoadU(d, right + k);
   for (int v = 0; v < group.count; ++v) {
     const double gainLeft = group.gainLeft[v], gainRight = group.gainRight[v];
@@ -348,7 +350,7 @@ HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Para
     if (from < to) {
       const V windowValue = Morph && hn::AllTrue(d, hn::Eq(windows[v], hn::Set(d, 0.5)))
                                 ? known.middle
-                                : read(t.window, hn::Mul(windows[v], t.window.frames()));
+                                : t.window.readAlong<true>(hn::Mul(windows[v], t.window.frames()));
       const V wave = Morph && known.firstWaveOnly
                          ? read(t.wave1, hn::Mul(phases[v], t.wave1.frames()))
                          : waveAt<Morph>(t, read, phases[v], hn::Set(d, l.weight1[v]),
@@ -369,10 +371,14 @@ HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Para
 // The lanes of an interpolating group with fast tables and held lanes, from
 // sample k on, a square at a time; returns the first sample left over.
 template <bool Morph>
-int renderSquares(const zunRenderJob& job, const Tables& t, const Parameters& p, const Lanes& l,
+int renderSquares(const zunRenderJob& job, const Tables& t, Parameters p, const Lanes& l,
                   State& s, const zunGroup& group, int k, int n, double* left, double* right) {
   const D d;
   const int count = group.count;
+  // A glissando below -1 can turn the phase back by the grain's end.
+  p.forwards = true;
+  for (int v = 0; v < count; ++v)
+    p.forwards = p.forwards && l.step[v] >= 0.0 && (!Morph || l.glide[v] >= -1.0);
   const int allStarted = *std::max_element(group.offsets, group.offsets + count);
   const int plainEnd = k + soundingStretch(l, count, n - k);
   bool firstWaveOnly = Morph;

@@ -35,7 +35,8 @@ void randomize(zunGrain& v, std::mt19937& rng, int mode, bool firstWaveOnly) {
   // half a table and more.
   const double frequency = rng() % 5 == 0 ? unit(rng) * 200000.0 - 100000.0 : unit(rng) * 3000.0 - 300.0;
   v.setParameters(unit(rng), maybeOdd(frequency), 0.0, maybeOdd(unit(rng) * 0.05));
-  v.setGlisson(maybeOdd(unit(rng) * 2.0 - 1.0));
+  // Glissandi below -1 turn the phase back before the grain ends.
+  v.setGlisson(maybeOdd(unit(rng) * 4.0 - 3.0));
   v.setMorph(firstWaveOnly ? 0.0 : unit(rng) * 1.4 - 0.2);
   v.setEnvelopeDeformation(maybeOdd(unit(rng) * 0.5), unit(rng) * 0.5);
   v.setInterpMode(mode);
