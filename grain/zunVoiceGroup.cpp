@@ -106,15 +106,15 @@ bool heldLanes(const Lanes& l, int count) {
 
 // How many samples from now every held lane is sure to keep sounding: a
 // position below 1 moves by its increment plus at most half an ulp of 1 per
-// addition.
-int soundingStretch(const Lanes& l, int count, int remaining) {
-  int stretch = remaining;
-  for (int v = 0; v < count; ++v) {
-    const double sure = std::floor((1.0 - l.position[v]) / (l.increment[v] + 0x1p-52)) - 1.0;
-    if (!(sure >= 1.0)) return 0;
-    if (sure < stretch) stretch = static_cast<int>(sure);
-  }
-  return stretch;
+// addition. Lanes without a voice (position and increment 0) never limit it.
+int soundingStretch(const Lanes& l, int remaining) {
+  const D d;
+  const V one = hn::Set(d, 1.0);
+  const V sure = hn::Sub(hn::Floor(hn::Div(hn::Sub(one, hn::Load(d, l.position)),
+                                           hn::Add(hn::Load(d, l.increment), hn::Set(d, 0x1p-52)))),
+                         one);
+  if (!hn::AllTrue(d, hn::Ge(sure, one))) return 0;
+  return static_cast<int>(std::min(static_cast<double>(remaining), hn::GetLane(hn::MinOfLanes(d, sure))));
 }
 
 struct Parameters {
@@ -380,7 +380,7 @@ int renderSquares(const zunRenderJob& job, const Tables& t, Parameters p, const 
   for (int v = 0; v < count; ++v)
     p.forwards = p.forwards && l.step[v] >= 0.0 && (!Morph || l.glide[v] >= -1.0);
   const int allStarted = *std::max_element(group.offsets, group.offsets + count);
-  const int plainEnd = k + soundingStretch(l, count, n - k);
+  const int plainEnd = k + soundingStretch(l, n - k);
   bool firstWaveOnly = Morph;
   for (int v = 0; v < count; ++v)
     firstWaveOnly = firstWaveOnly && l.weight1[v] == 1.0 && l.weight2[v] == 0.0;
@@ -427,7 +427,7 @@ void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* 
 #endif
   {
     const int allStarted = *std::max_element(offsets, offsets + count);
-    const int plainEnd = held ? first + soundingStretch(l, count, n - first) : first;
+    const int plainEnd = held ? first + soundingStretch(l, n - first) : first;
     for (; k < std::min(allStarted, plainEnd); ++k)
       out.put(plainSample<Morph, Mode, Fast, true>(t, p, s, k), k);
     for (; k < plainEnd; ++k) out.put(plainSample<Morph, Mode, Fast, false>(t, p, s, k), k);
