@@ -438,7 +438,7 @@ void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* 
   hn::Store(s.position, d, l.position);
   hn::Store(s.phase, d, l.phase);
   hn::Store(s.windowPosition, d, l.windowPosition);
-  alignas(64) double endedLanes[zunMaxGroupLanes];
+  alignas(64) double endedLanes[zunMaxGroupLanes] = {};
   hn::Store(hn::IfThenElseZero(s.ended, hn::Set(d, 1.0)), d, endedLanes);
   for (int v = 0; v < count; ++v) {
     zunGrain& voice = *voices[v];
@@ -449,16 +449,10 @@ void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* 
   }
 }
 
-// Fast tables: unit stride, and in mode 1 at least two frames.
-bool fastTables(const zunRenderJob& job, int mode) {
-  auto fast = [mode](const zunTable& t) { return t.stride == 1 && (mode == 0 || t.frames >= 2); };
-  return fast(job.wave1) && fast(job.window) && (!job.morph || fast(job.wave2));
-}
-
 template <bool Morph, int Mode>
 void renderGroupIn(const zunRenderJob& job, const zunGroup& group, int n, double* left,
                    double* right) {
-  if (fastTables(job, Mode)) renderGroup<Morph, Mode, true>(job, group, n, left, right);
+  if (job.fastTables(Mode)) renderGroup<Morph, Mode, true>(job, group, n, left, right);
   else renderGroup<Morph, Mode, false>(job, group, n, left, right);
 }
 
@@ -520,6 +514,16 @@ bool zunGroupRenders(const zunRenderJob& job, int mode) {
 void zunRenderGroup(const zunRenderJob& job, int mode, const zunGroup& group, int n, double* left,
                     double* right) {
   HWY_DYNAMIC_DISPATCH(zunSimd::RenderGroupImpl)(job, mode, group, n, left, right);
+}
+
+bool zunGroupPays(const zunRenderJob& job, int mode, int count) {
+  if (mode == 1 && job.fastTables(mode)) return count >= 2;
+  return count * 2 >= zunGroupLanes();
+}
+
+bool zunRenderJob::fastTables(int mode) const {
+  auto fast = [mode](const zunTable& t) { return t.stride == 1 && (mode == 0 || t.frames >= 2); };
+  return fast(wave1) && fast(window) && (!morph || fast(wave2));
 }
 
 bool zunRenderJob::secondWaveFinite() const {

@@ -15,6 +15,10 @@ struct zunRenderJob {
   // One voice on its own, through its own routine.
   void render(zunGrain& voice, double* out, int count) const;
 
+  // Unit stride, and in mode 1 at least two frames: an entry and the next
+  // load together.
+  bool fastTables(int mode) const;
+
   // Whether every float of the second wave table is finite, looked through
   // once per job, and only where the table is small.
   bool secondWaveFinite() const;
@@ -35,6 +39,12 @@ int zunGroupLanes();
 // processor with gather instructions, modes 0 and 1, tables that exist and
 // whose frames index as 32-bit integers.
 bool zunGroupRenders(const zunRenderJob& job, int mode);
+
+// Whether `count` voices in `mode` render faster as a group than one by one.
+// Where the group renders a square of samples at a time (interpolating, fast
+// tables), each voice costs little more than its lane and two voices pay
+// already; elsewhere a group costs as much as a full one.
+bool zunGroupPays(const zunRenderJob& job, int mode, int count);
 
 // Sounding voices in one interpolation mode, in voice order, each with its
 // start offset in the block and its two gains.

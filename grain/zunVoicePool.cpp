@@ -106,9 +106,7 @@ void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuf
   int members[zunMaxGroupLanes];
   int mode = 0;
   auto flush = [&] {
-    // A group costs the same however few lanes it fills; voices filling
-    // fewer than half of them render faster on their own.
-    if (group.count * 2 < lanes) {
+    if (!zunGroupPays(job, mode, group.count)) {
       for (int v = 0; v < group.count; ++v) renderOne(members[v], n, job, grainBuffer, left, right);
     } else if (group.count > 0) {
       zunRenderGroup(job, mode, group, n, left, right);
