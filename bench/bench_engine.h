@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "bench_tables.h"
+#include "zunBurst.h"
+#include "zunCloud.h"
 
 // What the engine benchmarks share: the grain length and pool size they run
 // at, the stereo output of one vector, and the steady-state timing loop.
@@ -26,6 +28,19 @@ struct Stereo {
   double* outs[2];
   Stereo() : left(kVector), right(kVector), outs{left.data(), right.data()} {}
 };
+
+// One vector of an engine: the pulsar engine from the sine, the Hann window
+// and the saw; the sample engine from the noise and the Hann window.
+inline void renderVector(zunBurst& engine, Stereo& out) {
+  Tables& t = tables();
+  engine.Processing(nullptr, 0, out.outs, 2, kVector, kTableFrames, kTableFrames, kTableFrames,
+                    t.sine.data(), t.hann.data(), t.saw.data());
+}
+inline void renderVector(zunCloud& engine, Stereo& out) {
+  Tables& t = tables();
+  engine.Processing(nullptr, 0, out.outs, 2, kVector, kSampleFrames, kTableFrames, t.noise.data(),
+                    t.hann.data());
+}
 
 // Audio seconds rendered per CPU second.
 inline void reportRealtime(benchmark::State& state) {

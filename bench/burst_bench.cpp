@@ -12,7 +12,6 @@ namespace {
 // Interpolating, morphing half-way between a sine and a saw, attack and
 // decay of 0.125 of the grain each, glissando on, random pan.
 void BM_BurstEngine(benchmark::State& state) {
-  Tables& t = tables();
   zunBurst engine(kPoolVoices, kSampleRate);
   engine.setSeed(1);
   engine.setDensity(densityFor(static_cast<int>(state.range(0))));
@@ -26,10 +25,7 @@ void BM_BurstEngine(benchmark::State& state) {
   engine.setWidth(1.0);
   engine.setToggle(1);
   Stereo out;
-  runSteadyState(state, engine, [&] {
-    engine.Processing(nullptr, 0, out.outs, 2, kVector, kTableFrames, kTableFrames, kTableFrames,
-                      t.sine.data(), t.hann.data(), t.saw.data());
-  });
+  runSteadyState(state, engine, [&] { renderVector(engine, out); });
 }
 BENCHMARK(BM_BurstEngine)->ArgName("target_voices")->Arg(8)->Arg(64)->Arg(120);
 

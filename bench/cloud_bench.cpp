@@ -14,7 +14,6 @@ namespace {
 
 // Interpolating, grains from a quarter into a 10 s sample, random pan.
 void BM_CloudEngine(benchmark::State& state, double ratio) {
-  Tables& t = tables();
   zunCloud engine(kPoolVoices, kSampleRate);
   engine.setSeed(1);
   engine.setDensity(densityFor(static_cast<int>(state.range(0))));
@@ -25,10 +24,7 @@ void BM_CloudEngine(benchmark::State& state, double ratio) {
   engine.setWidth(1.0);
   engine.setToggle(1);
   Stereo out;
-  runSteadyState(state, engine, [&] {
-    engine.Processing(nullptr, 0, out.outs, 2, kVector, kSampleFrames, kTableFrames,
-                      t.noise.data(), t.hann.data());
-  });
+  runSteadyState(state, engine, [&] { renderVector(engine, out); });
 }
 BENCHMARK_CAPTURE(BM_CloudEngine, ratio_1.0, 1.0)
     ->ArgName("target_voices")->Arg(8)->Arg(64)->Arg(120);
