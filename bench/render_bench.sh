@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Whole `zun render` runs, timed side by side for one or two zun builds.
 #
-#   bench/render_bench.sh [-r RUNS] [-s SECONDS] [-o voices|jobs|all] A [B]
+#   bench/render_bench.sh [-r RUNS] [-s SECONDS] [-o voices|jobs|all] [-f] A [B]
 #
 # A and B are zun executables, or git revisions, which are built (Release)
 # in a worktree under build-revs/. Runs alternate
@@ -13,6 +13,9 @@
 # jobs: wall time of an 8-object score (4 burst.zun~, 4 cloud.zun~, every
 #   pool of 128 voices full) with --jobs 1 and with --jobs N (all cores),
 #   for builds that have the option.
+# -f runs every render at a real-time priority (SCHED_FIFO, as root): on a
+#   machine others share, the scheduler otherwise gives all the threads of
+#   one session a single session's share, and --jobs cannot show.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -20,16 +23,18 @@ root=$(pwd)
 runs=5
 seconds=60
 what=all
-while getopts "r:s:o:" opt; do
+priority=()
+while getopts "r:s:o:f" opt; do
   case $opt in
     r) runs=$OPTARG ;;
     s) seconds=$OPTARG ;;
     o) what=$OPTARG ;;
-    *) sed -n '2,16p' "$0"; exit 2 ;;
+    f) priority=(chrt -f 10) ;;
+    *) sed -n '2,19p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
-[ $# -ge 1 ] || { sed -n '2,16p' "$0"; exit 2; }
+[ $# -ge 1 ] || { sed -n '2,19p' "$0"; exit 2; }
 
 rate=48000
 work=$(mktemp -d)
@@ -104,7 +109,7 @@ make_score() {  # NAME BODY
 cpu_ms() {  # ZUN SCORE [ARGS...]
   local zun=$1 score=$2
   shift 2
-  perf stat -x, -e task-clock "$zun" render "$score" -o - -q --seed 1 --sr $rate "$@" \
+  perf stat -x, -e task-clock "${priority[@]}" "$zun" render "$score" -o - -q --seed 1 --sr $rate "$@" \
     2>&1 >/dev/null | awk -F, '/task-clock/ {print $1}'
 }
 
@@ -112,7 +117,7 @@ wall_ms() {  # ZUN SCORE [ARGS...]
   local zun=$1 score=$2 start end
   shift 2
   start=$(date +%s%N)
-  "$zun" render "$score" -o - -q --seed 1 --sr $rate "$@" >/dev/null
+  "${priority[@]}" "$zun" render "$score" -o - -q --seed 1 --sr $rate "$@" >/dev/null
   end=$(date +%s%N)
   echo "$(( (end - start) / 1000 ))" | awk '{print $1 / 1000}'
 }
@@ -183,7 +188,8 @@ jobs_table() {
 
 for b in "${!builds[@]}"; do echo "build $((b + 1)): ${builds[$b]}"; done
 echo "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(nproc) cores;" \
-  "load average $(cut -d' ' -f1-3 /proc/loadavg); $runs runs of $seconds s at $rate Hz"
+  "load average $(cut -d' ' -f1-3 /proc/loadavg); $runs runs of $seconds s at $rate Hz" \
+  "${priority[*]:+at real-time priority}"
 echo
 case $what in
   voices) voices_table ;;

@@ -82,14 +82,22 @@ void gather(Lanes& l, zunGrain* const* voices, const int* offsets, int count, in
   }
 }
 
-// Whether every lane keeps its phase and its window position inside their
-// tables for as long as it sounds, so that reads need no range checks: its
-// position lies in [0, 1) and moves forwards; a phase in [0, 1] moving by
-// at most half a table per sample (glissando included) stays in [0, 1]
-// after one wrap; the deformed window stays in [0, 1] while its attack and
-// decay quotients stay in [0, 2].
+// What a group's lanes are vouched for. `held`: every lane keeps its phase
+// and its window position inside their tables for as long as it sounds, so
+// that reads need no range checks: its position lies in [0, 1) and moves
+// forwards; a phase in [0, 1] moving by at most half a table per sample
+// (glissando included) stays in [0, 1] after one wrap; the deformed window
+// stays in [0, 1] while its attack and decay quotients stay in [0, 2].
+// `forwards`: every phase moves forwards, which a glissando below -1 would
+// turn back before the grain's end.
+struct Vouched {
+  bool held = true;
+  bool forwards = true;
+};
+
 template <bool Morph>
-bool heldLanes(const Lanes& l, int count) {
+Vouched vouch(const Lanes& l, int count) {
+  Vouched lanes;
   for (int v = 0; v < count; ++v) {
     const double maxStep = Morph ? (std::fabs(l.glide[v]) + 1.0) * std::fabs(l.step[v])
                                  : std::fabs(l.step[v]);
@@ -99,9 +107,10 @@ bool heldLanes(const Lanes& l, int count) {
       held = held && l.attackEnd[v] > 0.0 && l.attackEnd[v] < 2.0 && l.decay[v] > 0.0 &&
              l.sustainEnd[v] > -1.0 && l.sustainEnd[v] < 2.0 &&
              (1.0 - std::max(l.sustainEnd[v], 0.0)) / l.decay[v] <= 2.0;
-    if (!held) return false;
+    lanes.held = lanes.held && held;
+    lanes.forwards = lanes.forwards && l.step[v] >= 0.0 && (!Morph || l.glide[v] >= -1.0);
   }
-  return true;
+  return lanes;
 }
 
 // How many samples from now every held lane is sure to keep sounding: a
@@ -119,7 +128,6 @@ int soundingStretch(const Lanes& l, int remaining) {
 
 struct Parameters {
   V increment, step, glide, attackEnd, sustainEnd, decay, weight1, weight2, gain, start;
-  bool forwards = false;  // every lane's phase moves forwards
 
   explicit Parameters(const Lanes& l)
       : increment(hn::Load(D(), l.increment)),
@@ -157,10 +165,11 @@ HWY_INLINE V deformedWindow(const Parameters& p, V position) {
 
 // Every lane's phase after one wrap. Phases that only move forwards from
 // [0, 1] cannot fall below 0.
-HWY_INLINE V wrapOnce(V phase, bool forwards = false) {
+template <bool Forwards = false>
+HWY_INLINE V wrapOnce(V phase) {
   const D d;
   const V one = hn::Set(d, 1.0), zero = hn::Zero(d);
-  const V below = forwards ? phase : hn::IfThenElse(hn::Lt(phase, zero), hn::Add(phase, one), phase);
+  const V below = Forwards ? phase : hn::IfThenElse(hn::Lt(phase, zero), hn::Add(phase, one), phase);
   return hn::IfThenElse(hn::Ge(phase, one), hn::Sub(phase, one), below);
 }
 
@@ -225,10 +234,10 @@ HWY_INLINE V anySample(const Tables& t, const Parameters& p, State& s, int k) {
                             voiceSample<Morph>(t, read, s.phase, w, p.weight1, p.weight2, p.gain));
 }
 
-// One sample's step of every lane's state in a stretch where heldLanes and
+// One sample's step of every lane's state in a stretch where vouch and
 // soundingStretch vouched for every lane; returns the window position. With
 // `Masked`, lanes that start at a later sample keep still.
-template <bool Morph, bool Masked>
+template <bool Morph, bool Masked, bool Forwards = false>
 HWY_INLINE V advance(const Parameters& p, State& s, M started) {
   const D d;
   const V one = hn::Set(d, 1.0);
@@ -248,11 +257,11 @@ HWY_INLINE V advance(const Parameters& p, State& s, M started) {
   } else {
     s.phase = ifStarted(hn::Add(s.phase, p.step), s.phase);
   }
-  s.phase = ifStarted(wrapOnce(s.phase, p.forwards), s.phase);
+  s.phase = ifStarted(wrapOnce<Forwards>(s.phase), s.phase);
   return w;
 }
 
-// The same as anySample, in a stretch where heldLanes and soundingStretch
+// The same as anySample, in a stretch where vouch and soundingStretch
 // vouched for every lane; with `Masked`, lanes that start at a later sample
 // give 0.
 template <bool Morph, int Mode, bool Fast, bool Masked>
@@ -269,7 +278,7 @@ HWY_INLINE V plainSample(const Tables& t, const Parameters& p, State& s, int k) 
 // One sample's step of every lane's state in a square where lanes may start
 // or end, as in anySample; returns the window position, which lanes that
 // have ended read at their last position, inside the window.
-template <bool Morph>
+template <bool Morph, bool Forwards>
 HWY_INLINE V advanceChecked(const Parameters& p, State& s, int k) {
   const D d;
   const V one = hn::Set(d, 1.0), now = hn::Set(d, double(k));
@@ -292,7 +301,7 @@ HWY_INLINE V advanceChecked(const Parameters& p, State& s, int k) {
   } else {
     s.phase = hn::IfThenElse(sounding, hn::Add(s.phase, p.step), s.phase);
   }
-  s.phase = hn::IfThenElse(sounding, wrapOnce(s.phase, p.forwards), s.phase);
+  s.phase = hn::IfThenElse(sounding, wrapOnce<Forwards>(s.phase), s.phase);
   return w;
 }
 
@@ -308,13 +317,14 @@ struct Shortcuts {
 };
 
 // As many samples as lanes of an interpolating group with fast tables held
-// by heldLanes, added into the mix from sample k on. The lanes' states
+// by vouch, added into the mix from sample k on. The lanes' states
 // advance sample by sample; then the square of phases and window positions
 // is transposed, and each voice renders its samples side by side, where its
 // reads usually find their entries in one short span of each table
 // (readAlong), and adds them into the mix. `Checked` squares may hold a
-// voice's start or end: each voice adds only the samples it sounds.
-template <bool Morph, bool Checked>
+// voice's start or end: each voice adds only the samples it sounds. With
+// `Forwards`, every lane's phase moves forwards.
+template <bool Morph, bool Checked, bool Forwards>
 HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Parameters& p,
                              const Lanes& l, State& s, const zunGroup& group, int k, double* left,
                              double* right) {
@@ -322,15 +332,15 @@ HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Para
   V phases[kLanes], windows[kLanes];
   if (Checked) s.lastPosition = hn::IfThenElse(s.ended, s.lastPosition, s.position);
   for (size_t j = 0; j < kLanes; ++j) {
-    windows[j] = Checked ? advanceChecked<Morph>(p, s, k + static_cast<int>(j))
-                         : advance<Morph, false>(p, s, hn::FirstN(d, kLanes));
+    windows[j] = Checked ? advanceChecked<Morph, Forwards>(p, s, k + static_cast<int>(j))
+                         : advance<Morph, false, Forwards>(p, s, hn::FirstN(d, kLanes));
     phases[j] = s.phase;
   }
   alignas(64) double endedAt[zunMaxGroupLanes];
   if (Checked) hn::Store(s.endedAt, d, endedAt);
   transposeSquare(phases);
   transposeSquare(windows);
-  auto read = [](const Table& table, V x) { return table.readAlong<false>(x); };
+  auto read = [](const Table& table, V x) { return table.readAlong<Forwards>(x); };
   V mixLeft = hn::LoadU(d, left + k), mixRight = hn::LoadU(d, right + k);
   for (int v = 0; v < group.count; ++v) {
     const double gainLeft = group.gainLeft[v], gainRight = group.gainRight[v];
@@ -370,15 +380,11 @@ HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Para
 
 // The lanes of an interpolating group with fast tables and held lanes, from
 // sample k on, a square at a time; returns the first sample left over.
-template <bool Morph>
-int renderSquares(const zunRenderJob& job, const Tables& t, Parameters p, const Lanes& l,
+template <bool Morph, bool Forwards>
+int renderSquares(const zunRenderJob& job, const Tables& t, const Parameters& p, const Lanes& l,
                   State& s, const zunGroup& group, int k, int n, double* left, double* right) {
   const D d;
   const int count = group.count;
-  // A glissando below -1 can turn the phase back by the grain's end.
-  p.forwards = true;
-  for (int v = 0; v < count; ++v)
-    p.forwards = p.forwards && l.step[v] >= 0.0 && (!Morph || l.glide[v] >= -1.0);
   const int allStarted = *std::max_element(group.offsets, group.offsets + count);
   const int plainEnd = k + soundingStretch(l, n - k);
   bool firstWaveOnly = Morph;
@@ -391,12 +397,13 @@ int renderSquares(const zunRenderJob& job, const Tables& t, Parameters p, const 
   s.endedAt = hn::Set(d, double(n));
   for (; k + static_cast<int>(kLanes) <= n; k += kLanes) {
     if (k >= allStarted && k + static_cast<int>(kLanes) <= plainEnd)
-      renderSquare<Morph, false>(t, known, p, l, s, group, k, left, right);
+      renderSquare<Morph, false, Forwards>(t, known, p, l, s, group, k, left, right);
     else
-      renderSquare<Morph, true>(t, known, p, l, s, group, k, left, right);
+      renderSquare<Morph, true, Forwards>(t, known, p, l, s, group, k, left, right);
   }
   return k;
 }
+
 #endif
 
 template <bool Morph, int Mode, bool Fast>
@@ -417,17 +424,20 @@ void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* 
   // state; lanes that start later in the block are vouched for as well,
   // since they advance less.
   const int first = *std::min_element(offsets, offsets + count);
-  const bool held = heldLanes<Morph>(l, count);
+  const Vouched lanes = vouch<Morph>(l, count);
   Mixer out(group, left, right);
   int k = first;
 #if HWY_TARGET != HWY_SCALAR
   if constexpr (Mode == 1 && Fast) {
-    if (held) k = renderSquares<Morph>(job, t, p, l, s, group, k, n, left, right);
+    if (lanes.held && lanes.forwards)
+      k = renderSquares<Morph, true>(job, t, p, l, s, group, k, n, left, right);
+    else if (lanes.held)
+      k = renderSquares<Morph, false>(job, t, p, l, s, group, k, n, left, right);
   } else
 #endif
   {
     const int allStarted = *std::max_element(offsets, offsets + count);
-    const int plainEnd = held ? first + soundingStretch(l, n - first) : first;
+    const int plainEnd = lanes.held ? first + soundingStretch(l, n - first) : first;
     for (; k < std::min(allStarted, plainEnd); ++k)
       out.put(plainSample<Morph, Mode, Fast, true>(t, p, s, k), k);
     for (; k < plainEnd; ++k) out.put(plainSample<Morph, Mode, Fast, false>(t, p, s, k), k);
