@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "zunScheduler.h"
 #include "zunRandom.h"
 
 zunCloud::zunCloud(int overlap, double sampleRate)
@@ -113,8 +112,11 @@ int zunCloud::Processing(double**, long, double** outs, long, long n, long long 
                          long long windowFrameCount, float* sampleTable, float* windowTable,
                          long long sampleStride, long long windowStride) {
   sampleLength = sampleFrameCount > 0 ? static_cast<unsigned long>(sampleFrameCount) : 0;
-  auto schedule = [this](int count) {
-    zunSchedule(count, sampleCounter, period, toggle, [this](int j) { initializeGrain(j); });
+  const bool exact = subsample;
+  auto start = [this](int j, double lateness) { initializeGrain(j, lateness); };
+  auto schedule = [&](int count) {
+    if (exact) zunScheduleExact(count, sampleCounter, exactSchedule, toggle, start);
+    else zunSchedule(count, sampleCounter, period, toggle, start);
   };
   const zunTable sample{sampleTable, sampleFrameCount, sampleStride};
   const zunRenderJob job{false, sample, {windowTable, windowFrameCount, windowStride}, sample};
@@ -126,10 +128,13 @@ int zunCloud::Processing(double**, long, double** outs, long, long n, long long 
   return 0;
 }
 
-void zunCloud::initializeGrain(int offset) {
+void zunCloud::initializeGrain(int offset, double lateness) {
   const double u = unipolar(width);
   lengthDeviation = bipolar(rndLength * length);
-  period = zunPeriod(absoluteSR, density + bipolar(rndDensity * density), density);
+  const double quotient =
+      zunPeriodQuotient(absoluteSR, density + bipolar(rndDensity * density), density);
+  period = zunPeriod(quotient);
+  exactSchedule = {zunExactPeriod(quotient), lateness};
   const double f =
       std::exp2(bipolar(rndPitch)) * (pitch * (absoluteSR / static_cast<double>(sampleLength)));
 
@@ -139,5 +144,6 @@ void zunCloud::initializeGrain(int offset) {
   zunGrain& voice = *pool->voices[i];
   voice.start();
   voice.setParameters(level, f, phase, length + lengthDeviation);
+  voice.startLate(lateness);
   pool->pan(i, panningMode, width, u);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zunRelaxed.h"
+#include "zunScheduler.h"
 #include "zunSharedPool.h"
 #include "zunWorkBuffers.h"
 
@@ -38,6 +39,13 @@ class zunCloud {
   // Sets the random source's state, to reproduce a run.
   void setSeed(int s) { seed = s; }
 
+  // Options beyond the sample engine's own, both off at first.
+  // Grain periods as real numbers of samples: a grain due between two
+  // samples starts at the later one, moved on by the fraction it is late.
+  void setSubsample(int on) { subsample = on != 0; }
+  // Four-point cubic table reads.
+  void setCubic(int on) { pool.setCubic(on != 0); }
+
   double getAbsoluteSR() const { return absoluteSR; }
   double getGrainLength() const { return length + lengthDeviation; }
   int getOverlappingFactor() const { return pool.overlappingFactor(); }
@@ -48,7 +56,8 @@ class zunCloud {
   int Processing(double** ins, long numIns, double** outs, long numOuts, long n,
                  long long sampleFrameCount, long long windowFrameCount, float* sampleTable,
                  float* windowTable, long long sampleStride = 1, long long windowStride = 1);
-  void initializeGrain(int offset);
+  // `lateness`: how late, in a fraction of a sample, the grain starts.
+  void initializeGrain(int offset, double lateness = 0.0);
   double unipolar(double x);
   double bipolar(double x);
 
@@ -71,4 +80,6 @@ class zunCloud {
   zunRelaxed<double> rndPitch;
   zunRelaxed<double> phase;
   zunRelaxed<double> lengthDeviation;
+  zunRelaxed<bool> subsample;
+  zunExactSchedule exactSchedule;
 };
