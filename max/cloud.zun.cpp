@@ -91,6 +91,9 @@ void cloud_info(_index* x) {
 
 void cloud_grain(_index* x) { x->engine->grain(); }
 
+void cloud_subsample(_index* x, long v) { zunRefuse(zunSubsample(*x->engine, v)); }
+void cloud_cubic(_index* x, long v) { zunRefuse(zunCubic(*x->engine, v)); }
+
 void cloud_assist(_index*, void*, long kind, long index, char* text) {
   zunAssist(kind, index, text);
 }
@@ -151,6 +154,8 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_grain), "grain", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_assist), "assist", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_dblclick), "dblclick", A_CANT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_subsample), "subsample", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_cubic), "cubic", A_LONG, 0);
   class_dspinit(c);
   class_register(gensym("box"), c);
   cloud_class = c;

@@ -25,6 +25,12 @@ const char* const panningText =
     "setPanningMode message: 0 = random width (use setWidth) 1 = manual (0 = L 1 = R)";
 const char* const reverseText = "reverse message: 0 = normal; 1 = read backward samples";
 const char* const overlapText = "overlap message: maximum overlap permitted is 128";
+const char* const subsampleText =
+    "subsample message: 0 = grains start on whole samples; 1 = between samples";
+const char* const bandlimitText =
+    "bandlimit message: 0 = wave tables as they are; 1 = band-limited wave tables";
+const char* const cubicText =
+    "cubic message: 0 = reads as interp sets them; 1 = four point cubic interp.";
 
 // Switches take 0 or 1 only: anything else, negatives included, is refused
 // with the switch's own text and changes nothing.
@@ -96,6 +102,10 @@ const zunMessage<B> burstMessages[] = {
     action<B>("grain", burstGrain),
     tableMessage<B>("assist", zunArgument::host),
     tableMessage<B>("dblclick", zunArgument::host),
+    switchMessage<B>("subsample", zunSubsample<B>),
+    switchMessage<B>("bandlimit", zunBandlimit),
+    switchMessage<B>("cubic", zunCubic<B>),
+    tableMessage<B>("notify", zunArgument::host),
 };
 
 using C = zunCloud;
@@ -123,6 +133,8 @@ const zunMessage<C> cloudMessages[] = {
     action<C>("grain", cloudGrain),
     tableMessage<C>("assist", zunArgument::host),
     tableMessage<C>("dblclick", zunArgument::host),
+    switchMessage<C>("subsample", zunSubsample<C>),
+    switchMessage<C>("cubic", zunCubic<C>),
 };
 
 }  // namespace
@@ -167,6 +179,16 @@ const char* zunDensity(Engine& engine, double v) {
   return nullptr;
 }
 
+template <class Engine>
+const char* zunSubsample(Engine& engine, long long v) {
+  return setSwitch(engine, &Engine::setSubsample, v, subsampleText);
+}
+
+template <class Engine>
+const char* zunCubic(Engine& engine, long long v) {
+  return setSwitch(engine, &Engine::setCubic, v, cubicText);
+}
+
 template const char* zunStart(zunBurst&, long long);
 template const char* zunStart(zunCloud&, long long);
 template const char* zunInterp(zunBurst&, long long);
@@ -175,6 +197,14 @@ template const char* zunPanningMode(zunBurst&, long long);
 template const char* zunPanningMode(zunCloud&, long long);
 template const char* zunDensity(zunBurst&, double);
 template const char* zunDensity(zunCloud&, double);
+template const char* zunSubsample(zunBurst&, long long);
+template const char* zunSubsample(zunCloud&, long long);
+template const char* zunCubic(zunBurst&, long long);
+template const char* zunCubic(zunCloud&, long long);
+
+const char* zunBandlimit(zunBurst& engine, long long v) {
+  return setSwitch(engine, &zunBurst::setBandLimit, v, bandlimitText);
+}
 
 const char* zunReverse(zunCloud& engine, long long v) {
   return setSwitch(engine, &zunCloud::setInvert, v, reverseText);

@@ -38,21 +38,29 @@ TEST_F(ExternalTest, ProcessingAllocatesNothing) {
   zun::setBufferSamples("locked", ramp());
   zun::setLockFailure("locked", true);
   zun::create("cloud.zun~", {"locked", "ones"});
-  for (t_object* x : {burst, cloud}) {
+  // And with every option beyond the objects' own on.
+  t_object* burstOptions = zun::create("burst.zun~", {"sine", "hann", "square"});
+  t_object* cloudOptions = zun::create("cloud.zun~", {"ramp", "ones"});
+  for (const char* option : {"subsample", "cubic"})
+    for (t_object* x : {burstOptions, cloudOptions}) zun::send(x, option, {1});
+  zun::send(burstOptions, "bandlimit", {1});
+  for (t_object* x : {burst, cloud, burstOptions, cloudOptions}) {
     zun::send(x, "start", {1});
     zun::send(x, "setDensity", {1000});
+    zun::send(x, "setCps", {3000});
   }
   zun::setVectorSize(16384);
   zun::startDsp();
 
+  zun::clearLockLog();
   const long start = allocations;
   for (int i = 0; i < 8; ++i) zun::process();
   EXPECT_EQ(allocations - start, 0);
   // The engines did run.
-  EXPECT_EQ(zun::lockStats("sine").locks, 8);
-  EXPECT_EQ(zun::lockStats("ramp").locks, 8);
-  EXPECT_FALSE(allZero(std::vector<double>(zun::output(burst, 0), zun::output(burst, 0) + 16384)));
-  EXPECT_FALSE(allZero(std::vector<double>(zun::output(cloud, 0), zun::output(cloud, 0) + 16384)));
+  EXPECT_EQ(zun::lockStats("sine").locks, 16);
+  EXPECT_EQ(zun::lockStats("ramp").locks, 16);
+  for (t_object* x : {burst, cloud, burstOptions, cloudOptions})
+    EXPECT_FALSE(allZero(std::vector<double>(zun::output(x, 0), zun::output(x, 0) + 16384)));
 }
 
 }  // namespace

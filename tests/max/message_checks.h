@@ -82,6 +82,12 @@ inline void runCases(t_object* (*make)(), const std::vector<MessageCase>& cases)
 const std::string startText = "start message: 0 = off; 1 = on";
 const std::string panText =
     "setPanningMode message: 0 = random width (use setWidth) 1 = manual (0 = L 1 = R)";
+const std::string subsampleText =
+    "subsample message: 0 = grains start on whole samples; 1 = between samples";
+const std::string cubicText =
+    "cubic message: 0 = reads as interp sets them; 1 = four point cubic interp.";
+// Short grains 3392.3 samples apart: due at 0, 3392.3 and 6784.6.
+const std::vector<Message> thirteen = {{"setLength", {40}}, {"setDensity", {13}}};
 
 // The messages both objects take alike.
 inline std::vector<MessageCase> sharedCases() {
@@ -102,6 +108,11 @@ inline std::vector<MessageCase> sharedCases() {
       {{{"setDensity", {-5}}}, same, {}, {}},
       {{{"setDensity", {0.0000101}}}, onsetsAt({0}), {}, {}},
       {{{"setRndDensity", {1}}}, differs, {}, {}},
+      {thirteen, onsetsAt({0, 3392, 6784}), {}, {}},
+      {{thirteen[0], thirteen[1], {"subsample", {1}}}, onsetsAt({0, 3393, 6785}), {}, {}},
+      {{thirteen[0], thirteen[1], {"subsample", {2}}}, same, {subsampleText}, thirteen},
+      {{thirteen[0], thirteen[1], {"subsample", {-1}}}, same, {subsampleText}, thirteen},
+      {{{"cubic", {2}}}, same, {cubicText}, {}},
   };
 }
 
