@@ -101,11 +101,11 @@ void zunGrain::setStatus(bool status_) { status = status_; }
 
 // The phase moves as the plain routine moves it; a glissando's factor is 1
 // at the grain's start, so the glissando routines' first fraction of a
-// step is the same.
-void zunGrain::startLate(double fraction) {
-  if (!(fraction > 0.0)) return;
-  grainPosition += fraction * grainIncrement;
-  phase = zunWrapPhase(phase + fraction * phaseIncrement * direction);
+// step is the same. A grain that ends at its first sample stays as it is.
+void zunGrain::startEarly(double lead) {
+  if (!(lead > 0.0) || !(grainIncrement < 1.0)) return;
+  grainPosition -= lead * grainIncrement;
+  phase = zunWrapPhase(phase - lead * phaseIncrement * direction);
 }
 
 void zunGrain::setPartialLimit(double limit) { partialLimit = limit; }

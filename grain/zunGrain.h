@@ -26,10 +26,10 @@ class zunGrain {
   void setEnvelopeDeformation(double attack, double decay);
   void trigger();
   void start();
-  // For a grain that has just started `fraction` of a sample (0 to 1) after
-  // the moment it was due: moves its position and phase on by that much, so
-  // that it sounds as if it had started on time between two samples.
-  void startLate(double fraction);
+  // For a grain that has just started `lead` of a sample (0 to 1) before the
+  // moment it is due: moves its position and phase back by that much, so
+  // that its samples are those of a grain started between two samples.
+  void startEarly(double lead);
   // The partials of a wave table that stay below half the sample rate over
   // the whole grain: partial h does while h < limit. Band-limited renders
   // read the wave tables' level that fits; it is infinite until set.

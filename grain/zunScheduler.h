@@ -31,8 +31,8 @@ inline double zunExactPeriod(double quotient) {
 // The scheduling pass of a block: counts samples and, while the stream is on,
 // starts a grain each time the count reaches the period. Each start draws the
 // next period, so starts are exactly `period` samples apart across blocks.
-// startGrain(j, lateness) starts a grain at sample j of the block; here it is
-// never late.
+// startGrain(j, lead) starts a grain at sample j of the block; here it is
+// always due on that sample (lead 0).
 template <class Start>
 void zunSchedule(int n, unsigned long& sampleCounter, const unsigned long& period, bool toggle,
                  Start startGrain) {
@@ -46,26 +46,28 @@ void zunSchedule(int n, unsigned long& sampleCounter, const unsigned long& perio
 }
 
 // Where a schedule of real periods stands, as each start leaves it: the
-// period drawn, and how late that start came, in a fraction of a sample.
+// period drawn, and how long before its due moment that start came, in a
+// fraction of a sample.
 struct zunExactSchedule {
   double period = 0.0;
-  double lateness = 0.0;
+  double lead = 0.0;
 };
 
 // The same pass with real periods. Grains are due exactly `period` after the
-// moment the previous one was due; one that falls between two samples starts
-// at the later one, and startGrain learns how late it is. A start more than
-// a sample late (the stream was off meanwhile) begins the train afresh, on
-// time.
+// moment the previous one was due. A grain's first sample is one step into
+// it, so it begins a sample before it is due; one due between two samples
+// starts on the sample after its beginning, which comes `lead` of a sample
+// before the moment it is due. A start after its due moment (the stream was
+// off meanwhile) begins the train afresh, on time.
 template <class Start>
 void zunScheduleExact(int n, unsigned long& sampleCounter, const zunExactSchedule& schedule,
                       bool toggle, Start startGrain) {
   for (int j = 0; j < n; ++j) {
     ++sampleCounter;
-    const double late =
-        static_cast<double>(sampleCounter) - (schedule.period - schedule.lateness);
-    if (late >= 0.0 && toggle) {
-      startGrain(j, late < 1.0 ? late : 0.0);
+    const double lead =
+        (schedule.period + schedule.lead) - static_cast<double>(sampleCounter);
+    if (lead < 1.0 && toggle) {
+      startGrain(j, lead > 0.0 ? lead : 0.0);
       sampleCounter = 0;
     }
   }

@@ -150,7 +150,7 @@ int zunBurst::Processing(double**, long, double** outs, long, long sampleFrames,
                          float* wave1, float* window, float* wave2, long long wave1Stride,
                          long long windowStride, long long wave2Stride) {
   const bool exact = subsample;
-  auto start = [this](int j, double lateness) { initializeGrain(j, lateness); };
+  auto start = [this](int j, double lead) { initializeGrain(j, lead); };
   auto schedule = [&](int count) {
     if (exact) zunScheduleExact(count, sampleCounter, exactSchedule, toggle, start);
     else zunSchedule(count, sampleCounter, period, toggle, start);
@@ -175,13 +175,13 @@ double partialLimit(double sampleRate, double cps, double glide) {
 }
 }  // namespace
 
-void zunBurst::initializeGrain(int offset, double lateness) {
+void zunBurst::initializeGrain(int offset, double lead) {
   const double rw = unipolar(width);
   lengthDeviation = bipolar(rndLength * length);
   const double quotient =
       zunPeriodQuotient(absoluteSR, density + bipolar(rndDensity * density), density);
   period = zunPeriod(quotient);
-  exactSchedule = {zunExactPeriod(quotient), lateness};
+  exactSchedule = {zunExactPeriod(quotient), lead};
   const double pitch = std::exp2(bipolar(rndCps));
   double g = glisson + unipolar(rndGlisson);
   if (g < 0.0) g = g * 0.5;
@@ -203,7 +203,7 @@ void zunBurst::initializeGrain(int offset, double lateness) {
   voice.setGlisson(g);
   voice.setMorph(m);
   voice.setEnvelopeDeformation(attack, decay);
-  voice.startLate(lateness);
+  voice.startEarly(lead);
   if (bandLimit) voice.setPartialLimit(partialLimit(absoluteSR, grainCps, g));
   pool->pan(i, panningMode, width, rw);
 }

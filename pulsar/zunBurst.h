@@ -48,7 +48,8 @@ class zunBurst {
 
   // Options beyond the pulsar engine's own, all off at first.
   // Grain periods as real numbers of samples: a grain due between two
-  // samples starts at the later one, moved on by the fraction it is late.
+  // samples starts on the sample before, moved back by the fraction of a
+  // sample it is early, so that the train is periodic between samples.
   void setSubsample(int on) { subsample = on != 0; }
   // Four-point cubic table reads.
   void setCubic(int on) { pool.setCubic(on != 0); }
@@ -86,8 +87,9 @@ class zunBurst {
                  long long wave1Frames, long long windowFrames, long long wave2Frames,
                  float* wave1, float* window, float* wave2, long long wave1Stride = 1,
                  long long windowStride = 1, long long wave2Stride = 1);
-  // `lateness`: how late, in a fraction of a sample, the grain starts.
-  void initializeGrain(int offset, double lateness = 0.0);
+  // `lead`: how long before its due moment, in a fraction of a sample, the
+  // grain starts.
+  void initializeGrain(int offset, double lead = 0.0);
   double unipolar(double x);
   double bipolar(double x);
 

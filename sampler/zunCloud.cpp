@@ -113,7 +113,7 @@ int zunCloud::Processing(double**, long, double** outs, long, long n, long long 
                          long long sampleStride, long long windowStride) {
   sampleLength = sampleFrameCount > 0 ? static_cast<unsigned long>(sampleFrameCount) : 0;
   const bool exact = subsample;
-  auto start = [this](int j, double lateness) { initializeGrain(j, lateness); };
+  auto start = [this](int j, double lead) { initializeGrain(j, lead); };
   auto schedule = [&](int count) {
     if (exact) zunScheduleExact(count, sampleCounter, exactSchedule, toggle, start);
     else zunSchedule(count, sampleCounter, period, toggle, start);
@@ -128,13 +128,13 @@ int zunCloud::Processing(double**, long, double** outs, long, long n, long long 
   return 0;
 }
 
-void zunCloud::initializeGrain(int offset, double lateness) {
+void zunCloud::initializeGrain(int offset, double lead) {
   const double u = unipolar(width);
   lengthDeviation = bipolar(rndLength * length);
   const double quotient =
       zunPeriodQuotient(absoluteSR, density + bipolar(rndDensity * density), density);
   period = zunPeriod(quotient);
-  exactSchedule = {zunExactPeriod(quotient), lateness};
+  exactSchedule = {zunExactPeriod(quotient), lead};
   const double f =
       std::exp2(bipolar(rndPitch)) * (pitch * (absoluteSR / static_cast<double>(sampleLength)));
 
@@ -144,6 +144,6 @@ void zunCloud::initializeGrain(int offset, double lateness) {
   zunGrain& voice = *pool->voices[i];
   voice.start();
   voice.setParameters(level, f, phase, length + lengthDeviation);
-  voice.startLate(lateness);
+  voice.startEarly(lead);
   pool->pan(i, panningMode, width, u);
 }

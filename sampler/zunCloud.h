@@ -41,7 +41,8 @@ class zunCloud {
 
   // Options beyond the sample engine's own, both off at first.
   // Grain periods as real numbers of samples: a grain due between two
-  // samples starts at the later one, moved on by the fraction it is late.
+  // samples starts on the sample before, moved back by the fraction of a
+  // sample it is early, so that the train is periodic between samples.
   void setSubsample(int on) { subsample = on != 0; }
   // Four-point cubic table reads.
   void setCubic(int on) { pool.setCubic(on != 0); }
@@ -56,8 +57,9 @@ class zunCloud {
   int Processing(double** ins, long numIns, double** outs, long numOuts, long n,
                  long long sampleFrameCount, long long windowFrameCount, float* sampleTable,
                  float* windowTable, long long sampleStride = 1, long long windowStride = 1);
-  // `lateness`: how late, in a fraction of a sample, the grain starts.
-  void initializeGrain(int offset, double lateness = 0.0);
+  // `lead`: how long before its due moment, in a fraction of a sample, the
+  // grain starts.
+  void initializeGrain(int offset, double lead = 0.0);
   double unipolar(double x);
   double bipolar(double x);
 

@@ -86,8 +86,8 @@ const std::string subsampleText =
     "subsample message: 0 = grains start on whole samples; 1 = between samples";
 const std::string cubicText =
     "cubic message: 0 = reads as interp sets them; 1 = four point cubic interp.";
-// Short grains 3392.3 samples apart: due at 0, 3392.3 and 6784.6.
-const std::vector<Message> thirteen = {{"setLength", {40}}, {"setDensity", {13}}};
+// Short grains 1520.69 samples apart.
+const std::vector<Message> twentyNine = {{"setLength", {20}}, {"setDensity", {29}}};
 
 // The messages both objects take alike.
 inline std::vector<MessageCase> sharedCases() {
@@ -108,10 +108,11 @@ inline std::vector<MessageCase> sharedCases() {
       {{{"setDensity", {-5}}}, same, {}, {}},
       {{{"setDensity", {0.0000101}}}, onsetsAt({0}), {}, {}},
       {{{"setRndDensity", {1}}}, differs, {}, {}},
-      {thirteen, onsetsAt({0, 3392, 6784}), {}, {}},
-      {{thirteen[0], thirteen[1], {"subsample", {1}}}, onsetsAt({0, 3393, 6785}), {}, {}},
-      {{thirteen[0], thirteen[1], {"subsample", {2}}}, same, {subsampleText}, thirteen},
-      {{thirteen[0], thirteen[1], {"subsample", {-1}}}, same, {subsampleText}, thirteen},
+      {twentyNine, onsetsAt({0, 1520, 3040, 4560, 6080, 7600}), {}, {}},
+      {{twentyNine[0], twentyNine[1], {"subsample", {1}}},
+       onsetsAt({0, 1520, 3041, 4562, 6082, 7603}), {}, {}},
+      {{twentyNine[0], twentyNine[1], {"subsample", {2}}}, same, {subsampleText}, twentyNine},
+      {{twentyNine[0], twentyNine[1], {"subsample", {-1}}}, same, {subsampleText}, twentyNine},
       {{{"cubic", {2}}}, same, {cubicText}, {}},
   };
 }
