@@ -73,6 +73,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   if (!x) return nullptr;
   x->info_outlet = intout(x);
   x->engine = new zunBurst(128, static_cast<double>(sys_getsr()));
+  x->engine->setSeed(zunClockSeed(zunInstanceNumber()));
   x->wave2_ref.store(nullptr);
   x->windowing_ref.store(nullptr);
   x->wave1_ref.store(nullptr);
@@ -118,6 +119,7 @@ void burst_info(_index* x) {
 
 void burst_grain(_index* x) { x->engine->grain(); }
 
+void burst_seed(_index* x, long v) { zunSeed(*x->engine, v); }
 void burst_subsample(_index* x, long v) { zunRefuse(zunSubsample(*x->engine, v)); }
 void burst_cubic(_index* x, long v) { zunRefuse(zunCubic(*x->engine, v)); }
 
@@ -210,6 +212,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(burst_grain), "grain", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_assist), "assist", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_dblclick), "dblclick", A_CANT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_seed), "seed", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_subsample), "subsample", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_bandlimit), "bandlimit", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_cubic), "cubic", A_LONG, 0);

@@ -50,6 +50,7 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   if (!x) return nullptr;
   x->info_outlet = intout(x);
   x->engine = new zunCloud(128, static_cast<double>(sys_getsr()));
+  x->engine->setSeed(zunClockSeed(zunInstanceNumber()));
   x->windowing_ref.store(nullptr);
   x->sample_ref.store(nullptr);
   z_dsp_setup(&x->header, 1);
@@ -91,6 +92,7 @@ void cloud_info(_index* x) {
 
 void cloud_grain(_index* x) { x->engine->grain(); }
 
+void cloud_seed(_index* x, long v) { zunSeed(*x->engine, v); }
 void cloud_subsample(_index* x, long v) { zunRefuse(zunSubsample(*x->engine, v)); }
 void cloud_cubic(_index* x, long v) { zunRefuse(zunCubic(*x->engine, v)); }
 
@@ -154,6 +156,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_grain), "grain", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_assist), "assist", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_dblclick), "dblclick", A_CANT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_seed), "seed", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_subsample), "subsample", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_cubic), "cubic", A_LONG, 0);
   class_dspinit(c);

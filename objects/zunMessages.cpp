@@ -102,6 +102,7 @@ const zunMessage<B> burstMessages[] = {
     action<B>("grain", burstGrain),
     tableMessage<B>("assist", zunArgument::host),
     tableMessage<B>("dblclick", zunArgument::host),
+    switchMessage<B>("seed", zunSeed<B>, anyValue),
     switchMessage<B>("subsample", zunSubsample<B>),
     switchMessage<B>("bandlimit", zunBandlimit),
     switchMessage<B>("cubic", zunCubic<B>),
@@ -133,6 +134,7 @@ const zunMessage<C> cloudMessages[] = {
     action<C>("grain", cloudGrain),
     tableMessage<C>("assist", zunArgument::host),
     tableMessage<C>("dblclick", zunArgument::host),
+    switchMessage<C>("seed", zunSeed<C>, anyValue),
     switchMessage<C>("subsample", zunSubsample<C>),
     switchMessage<C>("cubic", zunCubic<C>),
 };
@@ -178,6 +180,15 @@ const char* zunDensity(Engine& engine, double v) {
   if (v > 1e-5) engine.setDensity(v);
   return nullptr;
 }
+
+template <class Engine>
+const char* zunSeed(Engine& engine, long long v) {
+  engine.reseed(v);
+  return nullptr;
+}
+
+template const char* zunSeed(zunBurst&, long long);
+template const char* zunSeed(zunCloud&, long long);
 
 template <class Engine>
 const char* zunSubsample(Engine& engine, long long v) {

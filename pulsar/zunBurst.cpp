@@ -149,6 +149,7 @@ int zunBurst::Processing(double**, long, double** outs, long, long sampleFrames,
                          long long wave1Frames, long long windowFrames, long long wave2Frames,
                          float* wave1, float* window, float* wave2, long long wave1Stride,
                          long long windowStride, long long wave2Stride) {
+  seedRequest.apply(seed);
   const bool exact = subsample;
   auto start = [this](int j, double lead) { initializeGrain(j, lead); };
   auto schedule = [&](int count) {

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <utility>
 
+#include "zunRandom.h"
 #include "zunRelaxed.h"
 #include "zunScheduler.h"
 #include "zunSharedPool.h"
@@ -45,6 +46,9 @@ class zunBurst {
   void grain();
   // Sets the random source's state, to reproduce a run.
   void setSeed(int s) { seed = s; }
+  // A user's seed, mapped to a state of full period (zunSeedState); it takes
+  // effect at the start of the next block.
+  void reseed(long long userSeed) { seedRequest.ask(zunSeedState(userSeed)); }
 
   // Options beyond the pulsar engine's own, all off at first.
   // Grain periods as real numbers of samples: a grain due between two
@@ -95,6 +99,7 @@ class zunBurst {
 
   zunSharedPool pool;
   zunRelaxed<int> seed;
+  zunSeedRequest seedRequest;
   zunRelaxed<double> absoluteSR;
   unsigned long period;
   unsigned long sampleCounter;

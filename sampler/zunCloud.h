@@ -1,5 +1,6 @@
 #pragma once
 
+#include "zunRandom.h"
 #include "zunRelaxed.h"
 #include "zunScheduler.h"
 #include "zunSharedPool.h"
@@ -38,6 +39,9 @@ class zunCloud {
   void grain();
   // Sets the random source's state, to reproduce a run.
   void setSeed(int s) { seed = s; }
+  // A user's seed, mapped to a state of full period (zunSeedState); it takes
+  // effect at the start of the next block.
+  void reseed(long long userSeed) { seedRequest.ask(zunSeedState(userSeed)); }
 
   // Options beyond the sample engine's own, both off at first.
   // Grain periods as real numbers of samples: a grain due between two
@@ -60,6 +64,7 @@ class zunCloud {
   // `lead`: how long before its due moment, in a fraction of a sample, the
   // grain starts.
   void initializeGrain(int offset, double lead = 0.0);
+  void convertPendingPosition();
   double unipolar(double x);
   double bipolar(double x);
 
@@ -69,6 +74,7 @@ class zunCloud {
   unsigned long period;
   unsigned long sampleCounter;
   zunRelaxed<int> seed;
+  zunSeedRequest seedRequest;
   zunRelaxed<double> absoluteSR;
   zunRelaxed<bool> toggle;
   zunRelaxed<bool> panningMode;

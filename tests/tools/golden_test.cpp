@@ -13,7 +13,7 @@
 
 #include "run_command.h"
 #include "tables.h"
-#include "zunClock.h"
+#include "render.h"
 #include "zunHost.h"
 
 using zuntest::Outcome;
@@ -48,11 +48,11 @@ class Patch {
     zun::createBuffer(name, size, 1);
     zun::setBufferSamples(name, samples, 1);
   }
+  // Made as the render makes object number `k` of a score seeded with 1.
   void object(const std::string& id, const std::string& cls, std::vector<zun::Atom> args,
-              long long clock) {
-    zun::setFixedClock(clock);
+              std::size_t k) {
     objects_.emplace_back(id, zun::create(cls, args));
-    zun::setFixedClock(std::nullopt);
+    zun::send(objects_.back().second, "seed", {static_cast<long>(zun::tools::objectSeed(1, k))});
   }
   void at(double t, const std::string& id, const std::string& selector,
           std::vector<zun::Atom> args = {}) {
@@ -128,7 +128,7 @@ std::vector<float> pulsarByHand() {
   p.table("sine", "sine", 4096);
   p.table("saw", "saw", 4096);
   p.table("window", "hann", 2048);
-  p.object("p", "burst.zun~", {"sine", "window", "saw"}, 1);
+  p.object("p", "burst.zun~", {"sine", "window", "saw"}, 0);
   p.at(0, "p", "setLevel", {0.25});
   p.at(0, "p", "setLength", {60});
   p.at(0, "p", "setDensity", {8});
@@ -153,8 +153,8 @@ std::vector<float> cloudByHand() {
   p.table("hiss", "noise", 44100);
   p.table("window", "hann", 1024);
   p.table("perc", "expodec", 1024);
-  p.object("c", "cloud.zun~", {"tone", "window"}, 1);
-  p.object("n", "cloud.zun~", {"hiss", "perc"}, 2);
+  p.object("c", "cloud.zun~", {"tone", "window"}, 0);
+  p.object("n", "cloud.zun~", {"hiss", "perc"}, 1);
   p.at(0, "c", "setLevel", {0.2});
   p.at(0, "c", "setDensity", {30});
   p.at(0, "c", "setLength", {80});
@@ -177,6 +177,36 @@ std::vector<float> cloudByHand() {
   return p.play(7);
 }
 
+// What examples/clean.zun says, step by step.
+std::vector<float> cleanByHand() {
+  setUpHost();
+  Patch p;
+  p.table("saw", "saw", 4096);
+  p.table("window", "hann", 2048);
+  p.table("tone", "sine", 44100, {441});
+  p.object("p", "burst.zun~", {"saw", "window", "saw"}, 0);
+  p.object("c", "cloud.zun~", {"tone", "window"}, 1);
+  for (const char* option : {"subsample", "bandlimit", "cubic"}) p.at(0, "p", option, {1});
+  p.at(0, "p", "setLevel", {0.15});
+  p.at(0, "p", "setLength", {3});
+  p.at(0, "p", "setAttack", {1});
+  p.at(0, "p", "setDecay", {1});
+  p.at(0, "p", "start", {1});
+  p.ramp(0, 6, "p", "setDensity", 110, 440);
+  p.ramp(0, 6, "p", "setCps", 1500, 6000);
+  for (const char* option : {"subsample", "cubic"}) p.at(0, "c", option, {1});
+  p.at(0, "c", "setLevel", {0.1});
+  p.at(0, "c", "setLength", {120});
+  p.at(0, "c", "setDensity", {20});
+  p.at(0, "c", "setWidth", {0.6});
+  p.at(0, "c", "setPitch", {7});
+  p.at(0, "c", "start", {1});
+  p.at(3, "c", "setPitch", {12});
+  p.at(6, "p", "start", {0});
+  p.at(6, "c", "start", {0});
+  return p.play(6.5);
+}
+
 struct Example {
   const char* name;
   std::uint64_t hash;  // FNV-1a of the raw float32 output with --seed 1
@@ -184,8 +214,9 @@ struct Example {
 };
 
 const Example examples[] = {
-    {"pulsar", 0xb9cd16e90c8d7027ULL, pulsarByHand},
-    {"cloud", 0xc0ffba25a2af916eULL, cloudByHand},
+    {"pulsar", 0xb7828e1f21c76581ULL, pulsarByHand},
+    {"cloud", 0xf4e269d4f1167b65ULL, cloudByHand},
+    {"clean", 0xed42decbb985ff0aULL, cleanByHand},
 };
 
 std::string examplePath(const char* name) {
