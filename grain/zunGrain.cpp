@@ -199,7 +199,8 @@ void zunGrain::render(double* out, int count, const zunTable& wave1, const zunTa
   // A missing table reads silence, as any mode other than 0 and 1 does.
   const bool noTable = wave1.empty() || window.empty() || (Variant == morphVariant && wave2.empty());
   const int mode = noTable ? -1 : interpMode;
-  if (cubic && (mode == 0 || mode == 1)) renderIn<Variant, zunCubicRead>(out, count, wave1, window, wave2);
+  if (cubic && (mode == 0 || mode == 1))
+    renderIn<Variant, zunCubicRead>(out, count, wave1, window, wave2);
   else if (mode == 0) renderIn<Variant, 0>(out, count, wave1, window, wave2);
   else if (mode == 1) renderIn<Variant, 1>(out, count, wave1, window, wave2);
   else renderIn<Variant, -1>(out, count, wave1, window, wave2);

@@ -20,7 +20,7 @@ class Fourier {
     const bool powerOfTwo = (n & (n - 1)) == 0;
     while (m < (powerOfTwo ? n : 2 * n - 1)) m <<= 1;
     for (size_t k = 0; k < m / 2; ++k)
-      twiddles.push_back(std::polar(1.0, -2.0 * pi * static_cast<double>(k) / static_cast<double>(m)));
+      twiddles.push_back(std::polar(1.0, -2.0 * pi * static_cast<double>(k) / double(m)));
     if (powerOfTwo) return;
     // e^(-i pi k^2 / n), with k^2 reduced modulo 2n so that the angle stays
     // exact for long tables.

@@ -34,13 +34,15 @@ std::vector<float> partials(int count, int n = 2048) {
     return v;
   });
 }
-std::vector<float> saw(int n = 2048) { return shape(n, [](double x) { return x < 0.5 ? 2 * x : 2 * x - 2; }); }
+std::vector<float> saw(int n = 2048) {
+  return shape(n, [](double x) { return x < 0.5 ? 2 * x : 2 * x - 2; });
+}
 
 // An engine with its tables, rendering its left output vector by vector.
 template <class Engine>
 struct Rig {
-  Rig(double rate, std::vector<float> wave, std::vector<float> window, std::vector<float> wave2 = {})
-      : engine(128, rate), wave(std::move(wave)), window(std::move(window)), wave2(std::move(wave2)) {
+  Rig(double rate, std::vector<float> w1, std::vector<float> win, std::vector<float> w2 = {})
+      : engine(128, rate), wave(std::move(w1)), window(std::move(win)), wave2(std::move(w2)) {
     engine.setSeed(1);
     engine.setInterp(1);
     engine.setToggle(1);
@@ -100,10 +102,9 @@ TEST(Subsample, TheFundamentalIsTheDensity) {
   for (double density : {100.0, 300.0, 700.0, 1234.5, 3000.0, 5000.0}) {
     for (bool on : {false, true}) {
       SCOPED_TRACE(testing::Message() << density << (on ? " sub-sample" : " whole"));
-      const double burst = trainFundamental<zunBurst>(44100, density, on);
-      const double cloud = trainFundamental<zunCloud>(48000, density, on);
-      EXPECT_LT(std::fabs(cents(burst / (on ? density : 44100 / std::floor(44100 / density)))), 0.1);
-      EXPECT_LT(std::fabs(cents(cloud / (on ? density : 48000 / std::floor(48000 / density)))), 0.1);
+      const auto expected = [&](double rate) { return on ? density : rate / std::floor(rate / density); };
+      EXPECT_LT(std::fabs(cents(trainFundamental<zunBurst>(44100, density, on) / expected(44100))), 0.1);
+      EXPECT_LT(std::fabs(cents(trainFundamental<zunCloud>(48000, density, on) / expected(48000))), 0.1);
     }
   }
 }
@@ -128,28 +129,6 @@ TEST(Subsample, ATrainBetweenSamplesHasNoSidebands) {
     (m % 10 == 0 ? harmonic : sideband) = std::fmax(m % 10 == 0 ? harmonic : sideband, power);
   }
   EXPECT_LT(decibels(sideband / harmonic), -100.0);
-}
-
-// Grains are due exactly a period after the previous one was due and start
-// on the sample at or before that moment.
-TEST(Subsample, GrainsStartOnTheSampleAtOrBeforeTheirDueMoment) {
-  Rig<zunBurst> burst(44100, ones(), ones(), ones());
-  burst.engine.setDensity(8);  // 5512.5 samples
-  Rig<zunCloud> cloud(48000, ones(), ones());
-  cloud.engine.setDensity(13);  // 3692.3077 samples
-  cloud.engine.setLength(20);
-  const struct { std::function<std::vector<double>(long)> render; std::vector<long> starts; } cases[] = {
-      {[&](long n) { burst.engine.setSubsample(1); return burst.render(n); }, {0, 5512, 11025, 16537}},
-      {[&](long n) { cloud.engine.setSubsample(1); return cloud.render(n); },
-       {0, 3692, 7384, 11076, 14769, 18461}},
-  };
-  for (const auto& c : cases) {
-    const std::vector<double> out = c.render(21000);
-    std::vector<long> starts;
-    for (long k = 0; k < 21000; ++k)
-      if (out[k] != 0 && (k == 0 || out[k - 1] == 0)) starts.push_back(k);
-    EXPECT_EQ(starts, c.starts);
-  }
 }
 
 // An early start draws what an on-time one draws, in the same order, and
@@ -237,7 +216,7 @@ TEST(BandLimit, AGrainReadsTheLevelsForItsHighestFrequency) {
 TEST(BandLimit, LevelsKeepTheirPartialsAndNothingElse) {
   for (int n : {1, 2, 3, 37, 64, 100, 1000}) {
     std::vector<float> t(n);
-    for (int i = 0; i < n; ++i) t[i] = static_cast<float>(std::sin(i * 1.7) + 0.3 * std::cos(i * i * 0.1));
+    for (int i = 0; i < n; ++i) t[i] = static_cast<float>(std::sin(i * 1.7) + std::cos(i * i * 0.1));
     const zunTable table{t.data(), n, 1};
     const auto levels = zunWaveLevels::make(table);
     ASSERT_EQ(levels->count(), n == 1 ? 1 : static_cast<int>(std::log2(n / 2)) + 2) << n;
@@ -270,7 +249,7 @@ TEST(BandLimit, AnyTableAndFrequencyStaysFinite) {
         rig.engine.setGlisson(glisson);
         rig.engine.setDensity(2000);
         rig.bandLimit();
-        for (double x : rig.render(512)) ASSERT_TRUE(std::isfinite(x)) << n << " " << cps << " " << glisson;
+        for (double x : rig.render(512)) ASSERT_TRUE(std::isfinite(x)) << n << " " << cps;
       }
     }
   }
@@ -292,7 +271,8 @@ TEST(Cubic, WorkedReads) {
 TEST(Cubic, ASineReadAFifthUpKeepsItsSpursLow) {
   const double cycles = 441;  // in a second at 44.1 kHz
   const auto spurs = [&](int interp, int cubic) {
-    Rig<zunCloud> rig(44100, shape(44100, [&](double x) { return std::sin(2 * pi * cycles * x); }), ones());
+    const auto sine = [&](double x) { return std::sin(2 * pi * cycles * x); };
+    Rig<zunCloud> rig(44100, shape(44100, sine), ones());
     rig.engine.setInterp(interp);
     rig.engine.setCubic(cubic);
     rig.engine.setPitch(7);
