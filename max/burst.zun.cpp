@@ -32,18 +32,13 @@ void burst_setWindowing(_index* x, t_symbol* name) {
 }
 void burst_setWave2(_index* x, t_symbol* name) { zunBind(&x->header.z_ob, x->wave2_ref, name); }
 
-// Arguments in role order: wave table 1, window, wave table 2; any further
-// arguments are ignored.
+// Arguments in role order: wave table 1, window, wave table 2.
 void burst_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
-  for (long i = 0; i < argc; ++i) {
-    t_symbol* name = atom_getsymarg(static_cast<short>(i), static_cast<short>(argc), argv);
-    if (i == 0)
-      burst_setWave1(x, name);
-    else if (i == 1)
-      burst_setWindowing(x, name);
-    else if (i == 2)
-      burst_setWave2(x, name);
-  }
+  zunBufferRef* const refs[] = {&x->wave1_ref, &x->windowing_ref, &x->wave2_ref};
+  zunBindInRoleOrder(zunBurstRoles, argc, [&](int role) {
+    zunBind(&x->header.z_ob, *refs[role],
+            atom_getsymarg(static_cast<short>(role), static_cast<short>(argc), argv));
+  });
 }
 
 // ---- life

@@ -30,16 +30,13 @@ void cloud_setWindowing(_index* x, t_symbol* name) {
   zunBind(&x->header.z_ob, x->windowing_ref, name);
 }
 
-// Arguments in role order: sample, window; any further arguments are
-// ignored.
+// Arguments in role order: sample, window.
 void cloud_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
-  for (long i = 0; i < argc; ++i) {
-    t_symbol* name = atom_getsymarg(static_cast<short>(i), static_cast<short>(argc), argv);
-    if (i == 0)
-      cloud_setSample(x, name);
-    else if (i == 1)
-      cloud_setWindowing(x, name);
-  }
+  zunBufferRef* const refs[] = {&x->sample_ref, &x->windowing_ref};
+  zunBindInRoleOrder(zunCloudRoles, argc, [&](int role) {
+    zunBind(&x->header.z_ob, *refs[role],
+            atom_getsymarg(static_cast<short>(role), static_cast<short>(argc), argv));
+  });
 }
 
 // ---- life

@@ -7,6 +7,9 @@
 // layer (Max, Pd) binds tables, posts refusals and feeds outlets; the rest
 // is written here once.
 
+#include <cstddef>
+#include <cstring>
+
 #include "zunBurst.h"
 #include "zunCloud.h"
 
@@ -72,6 +75,22 @@ zunMessageTable<zunCloud> zunCloudMessages();
 // in the order "setbuf" and the creation arguments give them.
 inline const char* const zunBurstRoles[] = {"setWave1", "setWindowing", "setWave2"};
 inline const char* const zunCloudRoles[] = {"setSample", "setWindowing"};
+
+// The role a table message binds: the index of its selector among the
+// roles, or -1.
+template <size_t Roles>
+int zunRoleOf(const char* const (&roles)[Roles], const char* selector) {
+  for (size_t r = 0; r < Roles; ++r)
+    if (std::strcmp(roles[r], selector) == 0) return static_cast<int>(r);
+  return -1;
+}
+
+// "setbuf" and the creation arguments: argument i names the table of role
+// i, and arguments past the last role are ignored.
+template <size_t Roles, class Bind>
+void zunBindInRoleOrder(const char* const (&)[Roles], long argc, Bind bind) {
+  for (long i = 0; i < argc && i < static_cast<long>(Roles); ++i) bind(static_cast<int>(i));
+}
 
 inline const char* const zunBurstBanner = "burst.zun~ 1.0.4";
 inline const char* const zunCloudBanner = "cloud.zun~ 1.0.4";
