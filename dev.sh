@@ -10,7 +10,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev
-          libbenchmark-dev libsndfile1-dev libcli11-dev libhwy-dev)
+          libbenchmark-dev libsndfile1-dev libcli11-dev libhwy-dev
+          puredata-core puredata-dev)
 
 install_missing() {
   local missing=()
