@@ -97,9 +97,15 @@ double blockMs(double blocks) { return blocks * block * 1000.0 / rate; }
 
 // ---- running Pd
 
-bool pdMissing() { return !*ZUN_PD_EXECUTABLE || !*ZUN_PD_PACKAGE; }
-#define SKIP_WITHOUT_PD() \
-  if (pdMissing()) GTEST_SKIP() << "Pd is not installed (Debian: puredata-core, puredata-dev)"
+template <class Base>
+class NeedsPd : public Base {
+ protected:
+  void SetUp() override {
+    if (!*ZUN_PD_EXECUTABLE || !*ZUN_PD_PACKAGE)
+      GTEST_SKIP() << "Pd is not installed (Debian: puredata-core, puredata-dev)";
+  }
+};
+using PdTest = NeedsPd<::testing::Test>;
 
 // Pd headless on one package folder, quitting by itself (or killed after a
 // minute). It keeps time by the clock rather than running in batch mode:
@@ -108,8 +114,8 @@ bool pdMissing() { return !*ZUN_PD_EXECUTABLE || !*ZUN_PD_PACKAGE; }
 // Pd would take it, with a watchdog that signals it.
 Outcome runPd(const std::filesystem::path& dir, const std::vector<std::string>& patches,
               const std::string& package = ZUN_PD_PACKAGE) {
-  std::string command = "cd " + shellQuote(dir.string()) + " && " ZUN_PD_ENVIRONMENT
-                        " timeout -k 5 60 " + shellQuote(ZUN_PD_EXECUTABLE) +
+  std::string command = "cd " + shellQuote(dir.string()) +
+                        " && timeout -k 5 60 " ZUN_PD_ENVIRONMENT " " + shellQuote(ZUN_PD_EXECUTABLE) +
                         " -nogui -noaudio -nomidi -nrt -noprefs -nostdpath -stderr -r " +
                         std::to_string(rate) + " -path " + shellQuote(package);
   for (const std::string& p : patches) command += " -open " + shellQuote(p);
@@ -221,10 +227,9 @@ Outcome playInPd(const std::filesystem::path& dir, const Scenario& s) {
   return runPd(dir, {"scenario.pd"});
 }
 
-class PdScenario : public ::testing::TestWithParam<Scenario> {};
+class PdScenario : public NeedsPd<::testing::TestWithParam<Scenario>> {};
 
 TEST_P(PdScenario, RecordingEqualsTheRenderOfTheSameScore) {
-  SKIP_WITHOUT_PD();
   const Scenario& s = GetParam();
   TempDir dir;
   const Outcome pd = playInPd(dir.path(), s);
@@ -295,8 +300,7 @@ INSTANTIATE_TEST_SUITE_P(Pd, PdScenario, ::testing::ValuesIn(scenarios),
 
 // A cloud on a sample of constant 0.5: the sample shrinks and is zeroed,
 // grows back holding 0.25, is deleted, and is made anew under its name.
-TEST(PdArrays, ResizedOrDeletedUnderAPlayingCloudGiveTheNewContentsOrSilence) {
-  SKIP_WITHOUT_PD();
+TEST_F(PdTest, ResizedOrDeletedUnderAPlayingCloudGiveTheNewContentsOrSilence) {
   TempDir dir;
   const Scenario s{"arrays",
                    "cloud.zun~ sample window",
@@ -385,14 +389,12 @@ void expectHelpPatchesToSound(const std::string& package) {
   }
 }
 
-TEST(PdHelp, HelpPatchesOpenWithoutErrorsAndSound) {
-  SKIP_WITHOUT_PD();
+TEST_F(PdTest, HelpPatchesOpenWithoutErrorsAndSound) {
   expectHelpPatchesToSound(ZUN_PD_PACKAGE);
 }
 
 // `cmake --install` makes the package folder zun/ that Pd finds with -path.
-TEST(PdHelp, TheInstalledPackageWorksToo) {
-  SKIP_WITHOUT_PD();
+TEST_F(PdTest, TheInstalledPackageWorksToo) {
   TempDir prefix;
   ASSERT_EQ(std::system((shellQuote(ZUN_CMAKE) + " --install " + shellQuote(ZUN_BUILD_DIR) + " --prefix " +
                          shellQuote(prefix.path().string()) + " >/dev/null")
