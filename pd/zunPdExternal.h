@@ -50,19 +50,23 @@ struct zunPdObject {
   }
 
  private:
-  // The host's own calls ("dsp64", "assist", "dblclick") are Max's; Pd has
-  // its own "dsp".
+  // The method answering a message in Pd, or null for those Pd has no use
+  // for: the host's own calls ("dsp64", "assist", "dblclick") are Max's,
+  // and Pd has its own "dsp".
   static t_method methodFor(const zunMessage<Engine>& m) {
     switch (m.argument) {
       case zunArgument::symbol:
-        return reinterpret_cast<t_method>(bindOne);
+        return zunRoleOf(*roles, m.selector) >= 0 ? reinterpret_cast<t_method>(bindOne) : nullptr;
       case zunArgument::symbols:
         return reinterpret_cast<t_method>(bindAll);
-      case zunArgument::host:
-        return nullptr;
+      case zunArgument::none:
+        return m.action ? reinterpret_cast<t_method>(engineMessage) : nullptr;
+      case zunArgument::integer:
+        return m.integer ? reinterpret_cast<t_method>(engineMessage) : nullptr;
+      case zunArgument::real:
+        return m.real ? reinterpret_cast<t_method>(engineMessage) : nullptr;
       default:
-        return m.integer || m.real || m.action ? reinterpret_cast<t_method>(engineMessage)
-                                               : nullptr;
+        return nullptr;
     }
   }
 
@@ -107,6 +111,8 @@ struct zunPdObject {
     return static_cast<long long>(f);
   }
 
+  // A message of the engine: registered only with the handler its
+  // argument calls for.
   static void engineMessage(Self* x, t_symbol* s, int argc, t_atom* argv) {
     const zunMessage<Engine>* m = messages.find(s->s_name);
     if (m->argument == zunArgument::none) return m->action(*x->engine);
@@ -120,8 +126,7 @@ struct zunPdObject {
 
   static void bindOne(Self* x, t_symbol* s, int argc, t_atom* argv) {
     if (argc < 1 || argv[0].a_type != A_SYMBOL) return badArguments(x, s);
-    x->tables[zunRoleOf(*roles, s->s_name)] =
-        argv[0].a_w.w_symbol;
+    x->tables[zunRoleOf(*roles, s->s_name)] = argv[0].a_w.w_symbol;
   }
 
   // A name that is not a symbol binds no array.

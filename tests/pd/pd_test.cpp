@@ -87,6 +87,14 @@ size_t count(const std::string& text, const std::string& what) {
   return n;
 }
 
+// The number after each occurrence of `label`.
+std::vector<double> numbersAfter(const std::string& text, const std::string& label) {
+  std::vector<double> numbers;
+  for (size_t at = text.find(label); at != std::string::npos; at = text.find(label, at + 1))
+    numbers.push_back(std::strtod(text.c_str() + at + label.size(), nullptr));
+  return numbers;
+}
+
 std::string number(double v) {
   char s[40];
   std::snprintf(s, sizeof s, "%.17g", v);
@@ -209,6 +217,7 @@ std::string scenarioPatch(const Scenario& s) {
          "#X connect 1 0 3 1;\n"
          "#X connect 2 0 3 0;\n"
          "#X restore 10 220 pd recorder;\n"
+         "#X obj 200 220 print info;\n"
          "#X connect 0 0 1 0;\n"
          "#X connect 1 0 2 0;\n"
          "#X connect 1 1 3 0;\n"
@@ -216,7 +225,8 @@ std::string scenarioPatch(const Scenario& s) {
          "#X connect 5 0 6 0;\n"
          "#X connect 7 0 8 0;\n"
          "#X connect 8 0 9 0;\n"
-         "#X connect 8 1 9 1;\n" +
+         "#X connect 8 1 9 1;\n"
+         "#X connect 8 2 10 0;\n" +
          arrays;
 }
 
@@ -249,6 +259,9 @@ TEST_P(PdScenario, RecordingEqualsTheRenderOfTheSameScore) {
   for (const char* refusal : {"start message: 0 = off; 1 = on",
                               "overlap message: maximum overlap permitted is 128"})
     EXPECT_EQ(count(pd.err, refusal), count(zun.err, refusal)) << refusal;
+  const std::vector<double> answers = numbersAfter(pd.err, "info: ");
+  EXPECT_EQ(answers.size(), 1u);
+  EXPECT_EQ(answers, numbersAfter(zun.err, "outlet 2: "));
 }
 
 const Scenario scenarios[] = {
@@ -256,6 +269,11 @@ const Scenario scenarios[] = {
      "burst.zun~ wave window bright",
      {{"wave", 4096, sine}, {"window", 2048, hann}, {"bright", 4096, saw}},
      {{0, "setLevel 0.5"},
+      {0, "setRndLength 0"},
+      {0, "setRndDensity 0"},
+      {0, "setRndCps 0"},
+      {0, "setRndGlisson 0"},
+      {0, "setRndMorph 0"},
       {0, "setDensity 40"},
       {0, "setLength 30"},
       {0, "setCps 330"},
@@ -271,12 +289,19 @@ const Scenario scenarios[] = {
       {331, "setbuf bright window wave"},
       {400, "setWave2 window"},
       {450, "grain"},
+      {460, "info"},
+      {500, "setWave1 bright"},
+      {500, "setWindowing window"},
       {520, "start 0"}},
      640},
     {"cloud",
      "cloud.zun~ sample window",
      {{"sample", 88200, tone}, {"window", 1024, hann}},
      {{0, "setDensity 30"},
+      {0, "setRndLength 0"},
+      {0, "setRndDensity 0"},
+      {0, "setRndPitch 0"},
+      {0, "setLevel 0.5"},
       {0, "setLength 50"},
       {0, "setPitch 7"},
       {0, "setSamplePosition 250"},
@@ -290,6 +315,8 @@ const Scenario scenarios[] = {
       {300, "setWidth 0.25"},
       {360, "setSample window"},
       {420, "setbuf sample window"},
+      {421, "setWindowing window"},
+      {440, "info"},
       {480, "start 0"},
       {500, "grain"}},
      620},
