@@ -22,6 +22,8 @@ function(zun_skipped_test name reason)
 endfunction()
 
 set(zun_classes burst.zun~ cloud.zun~)
+# The optimisation the tests here run the engines at.
+set(zun_release_flags "-O2 -DNDEBUG")
 
 # ---- Windows
 
@@ -45,8 +47,8 @@ else()
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${win64}
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
-               -DCMAKE_BUILD_TYPE=Release -DMAX_SDK_DIR=${MAX_SDK_DIR}
-               -DZUN_HWY_SOURCE_DIR=${ZUN_HWY_SOURCE_DIR}
+               -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=${zun_release_flags}"
+               -DMAX_SDK_DIR=${MAX_SDK_DIR} -DZUN_HWY_SOURCE_DIR=${ZUN_HWY_SOURCE_DIR}
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${externals}
     INSTALL_COMMAND "")
@@ -71,6 +73,7 @@ else()
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${PROJECT_BINARY_DIR}/macos-check
     CMAKE_ARGS -DCMAKE_CXX_COMPILER=${ZUN_CLANG_CXX} -DCMAKE_BUILD_TYPE=Release
+               "-DCMAKE_CXX_FLAGS_RELEASE=${zun_release_flags}"
                -DZUN_MACOS_COMPILE_CHECK=ON -DMAX_SDK_DIR=${MAX_SDK_DIR}
     BUILD_ALWAYS ON
     INSTALL_COMMAND "")
