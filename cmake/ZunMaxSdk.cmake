@@ -27,7 +27,7 @@ if(APPLE)
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/PkgInfo "iLaX????")
 endif()
 
-function(zun_max_external target class_name source library)
+function(zun_max_external target class_name source objects)
   if(ZUN_MACOS_COMPILE_CHECK)
     add_library(${target} OBJECT ${source})
     target_compile_definitions(${target} PRIVATE MAC_VERSION)
@@ -43,7 +43,7 @@ function(zun_max_external target class_name source library)
     ${ZUN_C74_SUPPORT} ${ZUN_C74_SUPPORT}/max-includes ${ZUN_C74_SUPPORT}/msp-includes)
   # Handlers are registered as the SDK's generic `method` pointer.
   target_compile_options(${target} PRIVATE -Wno-cast-function-type)
-  target_link_libraries(${target} PRIVATE ${library})
+  target_link_libraries(${target} PRIVATE ${objects})
 
   if(WIN32)
     set_target_properties(${target} PROPERTIES SUFFIX ".mxe64")

@@ -9,6 +9,7 @@
 #include "z_dsp.h"
 #include "zunBurst.h"
 #include "zunExternal.h"
+#include "zunMessages.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ void burst_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
 // ---- life
 
 void* burst_new(t_symbol*, long argc, t_atom* argv) {
-  object_post(nullptr, "burst.zun~ 1.0.4");
+  object_post(nullptr, "%s", zunBurstBanner);
   _index* x = static_cast<_index*>(object_alloc(burst_class));
   if (!x) return nullptr;
   x->info_outlet = intout(x);
@@ -73,20 +74,10 @@ void burst_free(_index* x) {
 
 // ---- messages
 
-void burst_start(_index* x, long v) { zunSwitch(x->engine, &zunBurst::setToggle, v, zunStartText); }
-
-void burst_interp(_index* x, long v) {
-  zunSwitch(x->engine, &zunBurst::setInterp, v, zunInterpText);
-}
-
-void burst_setPanningMode(_index* x, long v) {
-  zunSwitch(x->engine, &zunBurst::setPanningMode, v, zunPanningText);
-}
-
-// Densities of 1e-5 and below (and NaN) leave the density in force.
-void burst_setDensity(_index* x, double v) {
-  if (v > 1e-5) x->engine->setDensity(v);
-}
+void burst_start(_index* x, long v) { zunRefuse(zunStart(*x->engine, v)); }
+void burst_interp(_index* x, long v) { zunRefuse(zunInterp(*x->engine, v)); }
+void burst_setPanningMode(_index* x, long v) { zunRefuse(zunPanningMode(*x->engine, v)); }
+void burst_setDensity(_index* x, double v) { zunDensity(*x->engine, v); }
 
 void burst_setLevel(_index* x, double v) { x->engine->setLevel(v); }
 void burst_setWidth(_index* x, double v) { x->engine->setWidth(v); }
@@ -121,44 +112,15 @@ void burst_dblclick(_index* x) {
 
 // ---- audio
 
-// Every vector resolves the three tables afresh, locks them for the run of
-// the engine and releases each lock that succeeded. Whenever the engine
-// does not run, both outputs carry silence.
+// Every vector resolves the three tables afresh and holds them locked
+// while the engine runs; whenever it cannot run, both outputs carry
+// silence.
 void burst_perform64(_index* x, t_object*, double** ins, long numIns, double** outs, long numOuts,
                      long sampleFrames, long, void*) {
-  t_buffer_ref* wave1Ref = x->wave1_ref.load(std::memory_order_acquire);
-  t_buffer_ref* windowRef = x->windowing_ref.load(std::memory_order_acquire);
-  t_buffer_ref* wave2Ref = x->wave2_ref.load(std::memory_order_acquire);
-  if (!wave1Ref || !windowRef || !wave2Ref) {
-    zunSilence(outs, numOuts, sampleFrames);
-    return;
-  }
-  t_buffer_obj* wave1 = buffer_ref_getobject(wave1Ref);
-  t_buffer_obj* window = buffer_ref_getobject(windowRef);
-  t_buffer_obj* wave2 = buffer_ref_getobject(wave2Ref);
-  if (!wave1 || !window || !wave2) {
-    zunSilence(outs, numOuts, sampleFrames);
-    return;
-  }
-  float* wave1Samples = buffer_locksamples(wave1);
-  float* windowSamples = buffer_locksamples(window);
-  float* wave2Samples = buffer_locksamples(wave2);
-  if (wave1Samples && windowSamples && wave2Samples) {
-    const long long wave1Frames = buffer_getframecount(wave1);
-    const long long windowFrames = buffer_getframecount(window);
-    const long long wave2Frames = buffer_getframecount(wave2);
-    x->engine->Processing(ins, numIns, outs, numOuts, sampleFrames, wave1Frames, windowFrames,
-                          wave2Frames, wave1Samples, windowSamples, wave2Samples, zunStride(wave1),
-                          zunStride(window), zunStride(wave2));
-  } else {
-    zunSilence(outs, numOuts, sampleFrames);
-  }
-  if (wave1Samples) buffer_unlocksamples(wave1);
-  if (windowSamples) buffer_unlocksamples(window);
-  if (wave2Samples) buffer_unlocksamples(wave2);
+  const zunLockedTables<3> locked({&x->wave1_ref, &x->windowing_ref, &x->wave2_ref});
+  zunRun(*x->engine, ins, numIns, outs, numOuts, sampleFrames, locked.tables);
 }
 
-// Registers the perform routine; only a change of rate reaches the engine.
 void burst_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, long) {
 #if defined(_WIN32) && !defined(_WIN64)
   object_method(chain, gensym("dsp_add64"), x, burst_perform64, 0, 0);
@@ -166,7 +128,7 @@ void burst_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, lo
   object_method_imp(chain, gensym("dsp_add64"), x, reinterpret_cast<void*>(burst_perform64), 0, 0,
                     0, 0, 0, 0);
 #endif
-  if (!(sampleRate == x->engine->getAbsoluteSR())) x->engine->setAbsoluteSR(sampleRate);
+  zunFollowRate(*x->engine, sampleRate);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "z_dsp.h"
 #include "zunCloud.h"
 #include "zunExternal.h"
+#include "zunMessages.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ void cloud_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
 // ---- life
 
 void* cloud_new(t_symbol*, long argc, t_atom* argv) {
-  object_post(nullptr, "cloud.zun~ 1.0.4");
+  object_post(nullptr, "%s", zunCloudBanner);
   _index* x = static_cast<_index*>(object_alloc(cloud_class));
   if (!x) return nullptr;
   x->info_outlet = intout(x);
@@ -67,39 +68,13 @@ void cloud_free(_index* x) {
 
 // ---- messages
 
-void cloud_start(_index* x, long v) { zunSwitch(x->engine, &zunCloud::setToggle, v, zunStartText); }
-
-void cloud_interp(_index* x, long v) {
-  zunSwitch(x->engine, &zunCloud::setInterp, v, zunInterpText);
-}
-
-void cloud_reverse(_index* x, long v) {
-  zunSwitch(x->engine, &zunCloud::setInvert, v,
-            "reverse message: 0 = normal; 1 = read backward samples");
-}
-
-void cloud_setPanningMode(_index* x, long v) {
-  zunSwitch(x->engine, &zunCloud::setPanningMode, v, zunPanningText);
-}
-
-// Voice counts 0 to 128 go to the engine (which ignores 0 and its current
-// count); anything else, negatives included, is refused.
-void cloud_overlap(_index* x, long v) {
-  if (static_cast<unsigned long>(v) <= 128)
-    x->engine->setOverlap(static_cast<int>(v));
-  else
-    object_error(nullptr, "overlap message: maximum overlap permitted is %d", 128);
-}
-
-// Densities of 1e-5 and below (and NaN) leave the density in force.
-void cloud_setDensity(_index* x, double v) {
-  if (v > 1e-5) x->engine->setDensity(v);
-}
-
-// Pitches of 128 semitones and above (and NaN) leave the pitch in force.
-void cloud_setPitch(_index* x, double v) {
-  if (v < 128.0) x->engine->setPitch(v);
-}
+void cloud_start(_index* x, long v) { zunRefuse(zunStart(*x->engine, v)); }
+void cloud_interp(_index* x, long v) { zunRefuse(zunInterp(*x->engine, v)); }
+void cloud_overlap(_index* x, long v) { zunRefuse(zunOverlap(*x->engine, v)); }
+void cloud_reverse(_index* x, long v) { zunRefuse(zunReverse(*x->engine, v)); }
+void cloud_setPanningMode(_index* x, long v) { zunRefuse(zunPanningMode(*x->engine, v)); }
+void cloud_setDensity(_index* x, double v) { zunDensity(*x->engine, v); }
+void cloud_setPitch(_index* x, double v) { zunPitch(*x->engine, v); }
 
 void cloud_setLevel(_index* x, double v) { x->engine->setLevel(v); }
 void cloud_setWidth(_index* x, double v) { x->engine->setWidth(v); }
@@ -128,39 +103,14 @@ void cloud_dblclick(_index* x) {
 
 // ---- audio
 
-// Every vector resolves both tables afresh, locks them for the run of the
-// engine and releases each lock that succeeded. Whenever the engine does
-// not run, both outputs carry silence.
+// Every vector resolves both tables afresh and holds them locked while the
+// engine runs; whenever it cannot run, both outputs carry silence.
 void cloud_perform64(_index* x, t_object*, double** ins, long numIns, double** outs, long numOuts,
                      long sampleFrames, long, void*) {
-  t_buffer_ref* sampleRef = x->sample_ref.load(std::memory_order_acquire);
-  t_buffer_ref* windowRef = x->windowing_ref.load(std::memory_order_acquire);
-  if (!sampleRef || !windowRef) {
-    zunSilence(outs, numOuts, sampleFrames);
-    return;
-  }
-  t_buffer_obj* sample = buffer_ref_getobject(sampleRef);
-  t_buffer_obj* window = buffer_ref_getobject(windowRef);
-  if (!sample || !window) {
-    zunSilence(outs, numOuts, sampleFrames);
-    return;
-  }
-  float* sampleSamples = buffer_locksamples(sample);
-  float* windowSamples = buffer_locksamples(window);
-  if (sampleSamples && windowSamples) {
-    const long long sampleFrameCount = buffer_getframecount(sample);
-    const long long windowFrameCount = buffer_getframecount(window);
-    x->engine->Processing(ins, numIns, outs, numOuts, sampleFrames, sampleFrameCount,
-                          windowFrameCount, sampleSamples, windowSamples, zunStride(sample),
-                          zunStride(window));
-  } else {
-    zunSilence(outs, numOuts, sampleFrames);
-  }
-  if (sampleSamples) buffer_unlocksamples(sample);
-  if (windowSamples) buffer_unlocksamples(window);
+  const zunLockedTables<2> locked({&x->sample_ref, &x->windowing_ref});
+  zunRun(*x->engine, ins, numIns, outs, numOuts, sampleFrames, locked.tables);
 }
 
-// Registers the perform routine; only a change of rate reaches the engine.
 void cloud_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, long) {
 #if defined(_WIN32) && !defined(_WIN64)
   object_method(chain, gensym("dsp_add64"), x, cloud_perform64, 0, 0);
@@ -168,7 +118,7 @@ void cloud_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, lo
   object_method_imp(chain, gensym("dsp_add64"), x, reinterpret_cast<void*>(cloud_perform64), 0, 0,
                     0, 0, 0, 0);
 #endif
-  if (!(sampleRate == x->engine->getAbsoluteSR())) x->engine->setAbsoluteSR(sampleRate);
+  zunFollowRate(*x->engine, sampleRate);
 }
 
 }  // namespace

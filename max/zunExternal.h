@@ -1,8 +1,8 @@
 #pragma once
 
-// What burst.zun~ and cloud.zun~ do alike: bind a table name, tell the
-// strides of an interleaved buffer~, write silence, check a switch and
-// answer assist.
+// What burst.zun~ and cloud.zun~ do alike in Max: bind a table name, hold
+// their buffer~s locked for one vector, post a refusal and answer assist.
+// What a message means is host-neutral and lives in zunMessages.h.
 
 #include <atomic>
 #include <cstring>
@@ -10,6 +10,7 @@
 #include "ext.h"
 #include "ext_buffer.h"
 #include "ext_obex.h"
+#include "zunRun.h"
 
 // A buffer reference of the object record. The audio thread reads it every
 // vector while a message thread may make it, so it is published atomically.
@@ -31,34 +32,50 @@ inline void zunBind(t_object* owner, zunBufferRef& ref, t_symbol* name) {
   }
 }
 
+// An object's tables for one vector, in role order: every buffer~ resolved
+// afresh, then all of them locked, and each lock that succeeded released
+// when the vector is done.
+template <int Roles>
+class zunLockedTables {
+ public:
+  explicit zunLockedTables(zunBufferRef* const (&refs)[Roles]) : tables(), buffers(), locked() {
+    t_buffer_ref* bound[Roles];
+    for (int r = 0; r < Roles; ++r)
+      if (!(bound[r] = refs[r]->load(std::memory_order_acquire))) return;
+    for (int r = 0; r < Roles; ++r)
+      if (!(buffers[r] = buffer_ref_getobject(bound[r]))) return;
+    for (int r = 0; r < Roles; ++r) locked[r] = buffer_locksamples(buffers[r]);
+    for (int r = 0; r < Roles; ++r)
+      if (!locked[r]) return;
+    for (int r = 0; r < Roles; ++r)
+      tables[r] = {locked[r], buffer_getframecount(buffers[r]), stride(buffers[r])};
+  }
+  ~zunLockedTables() {
+    for (int r = 0; r < Roles; ++r)
+      if (locked[r]) buffer_unlocksamples(buffers[r]);
+  }
+  zunLockedTables(const zunLockedTables&) = delete;
+  zunLockedTables& operator=(const zunLockedTables&) = delete;
 
-// A buffer~ holds its channels interleaved: the engines read the first
-// channel, one frame every `channels` floats.
-inline long long zunStride(t_buffer_obj* b) {
-  const t_atom_long channels = buffer_getchannelcount(b);
-  return channels > 1 ? static_cast<long long>(channels) : 1;
+  // Samples only where every buffer~ was there and locked.
+  zunHostTable tables[Roles];
+
+ private:
+  // A buffer~ holds its channels interleaved: the engines read the first
+  // channel, one frame every `channels` floats.
+  static long long stride(t_buffer_obj* b) {
+    const t_atom_long channels = buffer_getchannelcount(b);
+    return channels > 1 ? static_cast<long long>(channels) : 1;
+  }
+
+  t_buffer_obj* buffers[Roles];
+  float* locked[Roles];
+};
+
+// Refusals are posted as errors of no particular object.
+inline void zunRefuse(const char* text) {
+  if (text) object_error(nullptr, "%s", text);
 }
-
-// Both outputs carry silence whenever an engine does not run.
-inline void zunSilence(double** outs, long numOuts, long sampleFrames) {
-  for (long o = 0; o < numOuts && o < 2; ++o)
-    for (long i = 0; i < sampleFrames; ++i) outs[o][i] = 0.0;
-}
-
-// Switches take 0 or 1 only: anything else, negatives included, is
-// refused with the switch's own text and changes nothing.
-template <class Engine>
-void zunSwitch(Engine* engine, void (Engine::*set)(int), long v, const char* refusal) {
-  if (static_cast<unsigned long>(v) < 2)
-    (engine->*set)(static_cast<int>(v));
-  else
-    object_error(nullptr, refusal);
-}
-
-inline const char* const zunStartText = "start message: 0 = off; 1 = on";
-inline const char* const zunInterpText = "interp message: 0 = no interp; 1 = two point interp.";
-inline const char* const zunPanningText =
-    "setPanningMode message: 0 = random width (use setWidth) 1 = manual (0 = L 1 = R)";
 
 inline void zunAssist(long kind, long index, char* text) {
   const char* found = nullptr;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "external_fixture.h"
+#include "zunMessages.h"
 
 namespace {
 
@@ -57,6 +58,23 @@ TEST_F(ExternalTest, MainRegistersOneSignalClassWithItsMessageTable) {
           << p.className << " " << c.methods[i].selector;
     }
   }
+}
+
+// Other hosts register from the host-neutral message tables: they must
+// list what the Max classes register, in the same order.
+template <class Engine>
+std::vector<std::pair<std::string, int>> sharedTable(zunMessageTable<Engine> table) {
+  std::vector<std::pair<std::string, int>> rows;
+  for (const zunMessage<Engine>* m = table.begin; m != table.end; ++m) {
+    static const int types[] = {A_NOTHING, A_LONG, A_FLOAT, A_SYM, A_GIMME, A_CANT};
+    rows.emplace_back(m->selector, types[static_cast<int>(m->argument)]);
+  }
+  return rows;
+}
+
+TEST_F(ExternalTest, TheHostNeutralMessageTablesAreTheRegisteredOnes) {
+  EXPECT_EQ(sharedTable(zunBurstMessages()), burstTable);
+  EXPECT_EQ(sharedTable(zunCloudMessages()), cloudTable);
 }
 
 TEST_F(ExternalTest, OnlyMainIsExported) {

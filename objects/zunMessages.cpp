@@ -1,0 +1,195 @@
+#include "zunMessages.h"
+
+#include <cstring>
+#include <iterator>
+#include <limits>
+
+namespace {
+
+constexpr double infinity = std::numeric_limits<double>::infinity();
+
+constexpr zunRange anyValue{-infinity, infinity, true, true, zunOutside::nothing};
+constexpr zunRange noValue{0.0, 0.0, true, true, zunOutside::nothing};
+constexpr zunRange onOff{0.0, 1.0, true, true, zunOutside::refused};
+constexpr zunRange unit{0.0, 1.0, true, true, zunOutside::folded};
+constexpr zunRange magnitude{0.0, infinity, true, true, zunOutside::folded};
+constexpr zunRange densities{1e-5, infinity, false, true, zunOutside::ignored};
+constexpr zunRange pitches{-infinity, 128.0, true, false, zunOutside::ignored};
+constexpr zunRange voiceCounts{0.0, 128.0, true, true, zunOutside::refused};
+
+constexpr int longestOverlap = 128;
+
+const char* const startText = "start message: 0 = off; 1 = on";
+const char* const interpText = "interp message: 0 = no interp; 1 = two point interp.";
+const char* const panningText =
+    "setPanningMode message: 0 = random width (use setWidth) 1 = manual (0 = L 1 = R)";
+const char* const reverseText = "reverse message: 0 = normal; 1 = read backward samples";
+const char* const overlapText = "overlap message: maximum overlap permitted is 128";
+
+// Switches take 0 or 1 only: anything else, negatives included, is refused
+// with the switch's own text and changes nothing.
+template <class Engine>
+const char* setSwitch(Engine& engine, void (Engine::*set)(int), long long v, const char* refusal) {
+  if (static_cast<unsigned long long>(v) >= 2) return refusal;
+  (engine.*set)(static_cast<int>(v));
+  return nullptr;
+}
+
+template <class Engine, void (Engine::*Set)(double)>
+const char* forward(Engine& engine, double v) {
+  (engine.*Set)(v);
+  return nullptr;
+}
+
+template <class Engine>
+constexpr zunMessage<Engine> tableMessage(const char* selector, zunArgument argument) {
+  return {selector, argument, noValue, nullptr, nullptr, nullptr};
+}
+
+template <class Engine>
+constexpr zunMessage<Engine> switchMessage(const char* selector,
+                                           const char* (*handler)(Engine&, long long),
+                                           zunRange range = onOff) {
+  return {selector, zunArgument::integer, range, handler, nullptr, nullptr};
+}
+
+template <class Engine>
+constexpr zunMessage<Engine> realMessage(const char* selector,
+                                         const char* (*handler)(Engine&, double),
+                                         zunRange range = anyValue) {
+  return {selector, zunArgument::real, range, nullptr, handler, nullptr};
+}
+
+template <class Engine>
+constexpr zunMessage<Engine> action(const char* selector, void (*handler)(Engine&)) {
+  return {selector, zunArgument::none, noValue, nullptr, nullptr, handler};
+}
+
+void burstGrain(zunBurst& engine) { engine.grain(); }
+void cloudGrain(zunCloud& engine) { engine.grain(); }
+
+using B = zunBurst;
+const zunMessage<B> burstMessages[] = {
+    tableMessage<B>("dsp64", zunArgument::host),
+    switchMessage<B>("start", zunStart<B>),
+    tableMessage<B>("setWave1", zunArgument::symbol),
+    tableMessage<B>("setWave2", zunArgument::symbol),
+    tableMessage<B>("setWindowing", zunArgument::symbol),
+    tableMessage<B>("setbuf", zunArgument::symbols),
+    switchMessage<B>("interp", zunInterp<B>),
+    realMessage<B>("setLevel", forward<B, &B::setLevel>),
+    realMessage<B>("setWidth", forward<B, &B::setWidth>, unit),
+    switchMessage<B>("setPanningMode", zunPanningMode<B>),
+    realMessage<B>("setAttack", forward<B, &B::setAttack>, unit),
+    realMessage<B>("setDecay", forward<B, &B::setDecay>, unit),
+    realMessage<B>("setLength", forward<B, &B::setLength>, magnitude),
+    realMessage<B>("setRndLength", forward<B, &B::setRndLength>),
+    realMessage<B>("setDensity", zunDensity<B>, densities),
+    realMessage<B>("setRndDensity", forward<B, &B::setRndDensity>),
+    realMessage<B>("setCps", forward<B, &B::setCps>),
+    realMessage<B>("setRndCps", forward<B, &B::setRndCps>),
+    realMessage<B>("setGlisson", forward<B, &B::setGlisson>),
+    realMessage<B>("setRndGlisson", forward<B, &B::setRndGlisson>),
+    realMessage<B>("setMorph", forward<B, &B::setMorph>, unit),
+    realMessage<B>("setRndMorph", forward<B, &B::setRndMorph>),
+    tableMessage<B>("info", zunArgument::none),
+    action<B>("grain", burstGrain),
+    tableMessage<B>("assist", zunArgument::host),
+    tableMessage<B>("dblclick", zunArgument::host),
+};
+
+using C = zunCloud;
+const zunMessage<C> cloudMessages[] = {
+    tableMessage<C>("dsp64", zunArgument::host),
+    switchMessage<C>("start", zunStart<C>),
+    tableMessage<C>("setSample", zunArgument::symbol),
+    tableMessage<C>("setWindowing", zunArgument::symbol),
+    tableMessage<C>("setbuf", zunArgument::symbols),
+    switchMessage<C>("interp", zunInterp<C>),
+    switchMessage<C>("overlap", zunOverlap, voiceCounts),
+    switchMessage<C>("reverse", zunReverse),
+    realMessage<C>("setLevel", forward<C, &C::setLevel>),
+    realMessage<C>("setWidth", forward<C, &C::setWidth>, unit),
+    switchMessage<C>("setPanningMode", zunPanningMode<C>),
+    realMessage<C>("setLength", forward<C, &C::setLength>, magnitude),
+    realMessage<C>("setRndLength", forward<C, &C::setRndLength>),
+    realMessage<C>("setDensity", zunDensity<C>, densities),
+    realMessage<C>("setRndDensity", forward<C, &C::setRndDensity>),
+    realMessage<C>("setPitch", zunPitch, pitches),
+    realMessage<C>("setRndPitch", forward<C, &C::setRndPitch>),
+    realMessage<C>("setSamplePosition", forward<C, &C::setSamplePosition>, magnitude),
+    realMessage<C>("setPhase", forward<C, &C::setPhase>, unit),
+    tableMessage<C>("info", zunArgument::none),
+    action<C>("grain", cloudGrain),
+    tableMessage<C>("assist", zunArgument::host),
+    tableMessage<C>("dblclick", zunArgument::host),
+};
+
+}  // namespace
+
+template <class Engine>
+const zunMessage<Engine>* zunMessageTable<Engine>::find(const char* selector) const {
+  for (const zunMessage<Engine>* m = begin; m != end; ++m)
+    if (std::strcmp(m->selector, selector) == 0) return m;
+  return nullptr;
+}
+
+template struct zunMessageTable<zunBurst>;
+template struct zunMessageTable<zunCloud>;
+
+zunMessageTable<zunBurst> zunBurstMessages() {
+  return {std::begin(burstMessages), std::end(burstMessages)};
+}
+
+zunMessageTable<zunCloud> zunCloudMessages() {
+  return {std::begin(cloudMessages), std::end(cloudMessages)};
+}
+
+template <class Engine>
+const char* zunStart(Engine& engine, long long v) {
+  return setSwitch(engine, &Engine::setToggle, v, startText);
+}
+
+template <class Engine>
+const char* zunInterp(Engine& engine, long long v) {
+  return setSwitch(engine, &Engine::setInterp, v, interpText);
+}
+
+template <class Engine>
+const char* zunPanningMode(Engine& engine, long long v) {
+  return setSwitch(engine, &Engine::setPanningMode, v, panningText);
+}
+
+// Densities of 1e-5 and below (and NaN) leave the density in force.
+template <class Engine>
+const char* zunDensity(Engine& engine, double v) {
+  if (v > 1e-5) engine.setDensity(v);
+  return nullptr;
+}
+
+template const char* zunStart(zunBurst&, long long);
+template const char* zunStart(zunCloud&, long long);
+template const char* zunInterp(zunBurst&, long long);
+template const char* zunInterp(zunCloud&, long long);
+template const char* zunPanningMode(zunBurst&, long long);
+template const char* zunPanningMode(zunCloud&, long long);
+template const char* zunDensity(zunBurst&, double);
+template const char* zunDensity(zunCloud&, double);
+
+const char* zunReverse(zunCloud& engine, long long v) {
+  return setSwitch(engine, &zunCloud::setInvert, v, reverseText);
+}
+
+// Voice counts 0 to 128 go to the engine, which ignores 0 and its current
+// count; anything else, negatives included, is refused.
+const char* zunOverlap(zunCloud& engine, long long v) {
+  if (static_cast<unsigned long long>(v) > longestOverlap) return overlapText;
+  engine.setOverlap(static_cast<int>(v));
+  return nullptr;
+}
+
+// Pitches of 128 semitones and above (and NaN) leave the pitch in force.
+const char* zunPitch(zunCloud& engine, double v) {
+  if (v < 128.0) engine.setPitch(v);
+  return nullptr;
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+// What a message does to burst.zun~ or cloud.zun~, in any host: each
+// class's messages in the order they are registered, the argument each
+// takes, the values it takes as they are and what becomes of the others,
+// and what the object makes of the messages its engine answers. A host
+// layer (Max, Pd) binds tables, posts refusals and feeds outlets; the rest
+// is written here once.
+
+#include "zunBurst.h"
+#include "zunCloud.h"
+
+enum class zunArgument {
+  none,
+  integer,
+  real,
+  symbol,   // one table name
+  symbols,  // table names in role order
+  host,     // the host's own call ("dsp64", "assist", "dblclick")
+};
+
+// What the object does with a value outside the range it takes as it is.
+enum class zunOutside {
+  nothing,  // every value is taken
+  refused,  // not forwarded; the object posts its refusal text
+  ignored,  // not forwarded, and nothing is said
+  folded,   // brought into the range (its magnitude, or the nearer end)
+};
+
+struct zunRange {
+  double low;
+  double high;
+  bool lowIncluded;
+  bool highIncluded;
+  zunOutside outside;
+
+  bool contains(double x) const {
+    const bool aboveLow = lowIncluded ? x >= low : x > low;
+    const bool belowHigh = highIncluded ? x <= high : x < high;
+    return aboveLow && belowHigh;
+  }
+};
+
+// One message of a class. Messages the engine answers carry their
+// handler: `integer`, `real` or `action`, as the argument says; the first
+// two return the text the object refuses the value with, or null. The
+// messages a host layer answers itself (table bindings, "info", the host's
+// own calls) carry none.
+template <class Engine>
+struct zunMessage {
+  const char* selector;
+  zunArgument argument;
+  zunRange range;
+  const char* (*integer)(Engine&, long long);
+  const char* (*real)(Engine&, double);
+  void (*action)(Engine&);
+};
+
+template <class Engine>
+struct zunMessageTable {
+  const zunMessage<Engine>* begin;
+  const zunMessage<Engine>* end;
+
+  // The message with this selector, or null.
+  const zunMessage<Engine>* find(const char* selector) const;
+};
+
+zunMessageTable<zunBurst> zunBurstMessages();
+zunMessageTable<zunCloud> zunCloudMessages();
+
+// The tables each class reads, named by the message that binds each one,
+// in the order "setbuf" and the creation arguments give them.
+inline const char* const zunBurstRoles[] = {"setWave1", "setWindowing", "setWave2"};
+inline const char* const zunCloudRoles[] = {"setSample", "setWindowing"};
+
+inline const char* const zunBurstBanner = "burst.zun~ 1.0.4";
+inline const char* const zunCloudBanner = "cloud.zun~ 1.0.4";
+
+// The messages with more to them than one engine setter. Each returns its
+// refusal text, or null when the value was forwarded or silently ignored.
+template <class Engine>
+const char* zunStart(Engine& engine, long long v);
+template <class Engine>
+const char* zunInterp(Engine& engine, long long v);
+template <class Engine>
+const char* zunPanningMode(Engine& engine, long long v);
+template <class Engine>
+const char* zunDensity(Engine& engine, double v);
+const char* zunReverse(zunCloud& engine, long long v);
+const char* zunOverlap(zunCloud& engine, long long v);
+const char* zunPitch(zunCloud& engine, double v);
+
+// Only a change of rate reaches the engine (a NaN on either side counts
+// as one).
+template <class Engine>
+void zunFollowRate(Engine& engine, double sampleRate) {
+  if (!(sampleRate == engine.getAbsoluteSR())) engine.setAbsoluteSR(sampleRate);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+// One vector of an object's audio, in any host: the engine runs on the
+// tables the host resolved for this vector, or both outputs carry silence.
+
+#include "zunBurst.h"
+#include "zunCloud.h"
+
+// A table as the host hands it over for one vector: its first frame, its
+// frame count and the distance in floats between frames. Null samples mean
+// the table is missing (no name bound yet, no table of that name, or
+// samples that could not be locked), which keeps the engine from running.
+struct zunHostTable {
+  float* samples;
+  long long frames;
+  long long stride;
+};
+
+inline void zunSilence(double** outs, long numOuts, long sampleFrames) {
+  for (long o = 0; o < numOuts && o < 2; ++o)
+    for (long i = 0; i < sampleFrames; ++i) outs[o][i] = 0.0;
+}
+
+// Tables in role order: wave table 1, window, wave table 2.
+inline void zunRun(zunBurst& engine, double** ins, long numIns, double** outs, long numOuts,
+                   long sampleFrames, const zunHostTable (&t)[3]) {
+  if (!t[0].samples || !t[1].samples || !t[2].samples)
+    return zunSilence(outs, numOuts, sampleFrames);
+  engine.Processing(ins, numIns, outs, numOuts, sampleFrames, t[0].frames, t[1].frames, t[2].frames,
+                    t[0].samples, t[1].samples, t[2].samples, t[0].stride, t[1].stride,
+                    t[2].stride);
+}
+
+// Tables in role order: the sample, the window.
+inline void zunRun(zunCloud& engine, double** ins, long numIns, double** outs, long numOuts,
+                   long sampleFrames, const zunHostTable (&t)[2]) {
+  if (!t[0].samples || !t[1].samples) return zunSilence(outs, numOuts, sampleFrames);
+  engine.Processing(ins, numIns, outs, numOuts, sampleFrames, t[0].frames, t[1].frames,
+                    t[0].samples, t[1].samples, t[0].stride, t[1].stride);
+}
