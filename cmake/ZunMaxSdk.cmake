@@ -64,7 +64,6 @@ function(zun_max_external target class_name source objects)
       BUNDLE TRUE
       BUNDLE_EXTENSION mxo
       XCODE_ATTRIBUTE_WRAPPER_EXTENSION mxo
-      OSX_ARCHITECTURES "arm64;x86_64"
       CXX_VISIBILITY_PRESET hidden
       VISIBILITY_INLINES_HIDDEN ON
       MACOSX_BUNDLE_INFO_PLIST ${PROJECT_SOURCE_DIR}/cmake/MaxExternal.plist.in
