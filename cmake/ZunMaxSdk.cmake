@@ -53,10 +53,10 @@ function(zun_max_external target class_name source objects)
       ${ZUN_C74_SUPPORT}/msp-includes/x64/MaxAudio.lib)
     # The C++ runtime, libgcc and winpthread go inside the external, which
     # then imports only from Windows, the C runtime and Max; it exports
-    # its entry point alone.
+    # its entry point alone, and ships without its symbol table.
     target_link_options(${target} PRIVATE
       -static -static-libgcc -static-libstdc++
-      -Wl,--exclude-all-symbols -Wl,--exclude-libs,ALL)
+      -Wl,--exclude-all-symbols -Wl,--exclude-libs,ALL -s)
   elseif(APPLE)
     # A bundle identifier takes letters, digits, dots and hyphens.
     string(REPLACE "~" "-tilde" identifier "org.zun.${class_name}")
