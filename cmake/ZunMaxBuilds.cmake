@@ -1,6 +1,6 @@
 # The externals for Max, built from this same source tree in builds of
-# their own inside this one (ZunMaxSdk.cmake says how), when MAX_SDK_DIR
-# names the public Max SDK:
+# their own inside this one, of this build's type (ZunMaxSdk.cmake says
+# how), when MAX_SDK_DIR names the public Max SDK:
 #   win64/        burst.zun~.mxe64 and cloud.zun~.mxe64, cross-built with
 #                 MinGW-w64, Highway with them from ZUN_HWY_SOURCE_DIR; the
 #                 package takes them
@@ -22,8 +22,6 @@ function(zun_skipped_test name reason)
 endfunction()
 
 set(zun_classes burst.zun~ cloud.zun~)
-# The optimisation the tests here run the engines at.
-set(zun_release_flags "-O2 -DNDEBUG")
 
 # ---- Windows
 
@@ -47,8 +45,8 @@ else()
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${win64}
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
-               -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=${zun_release_flags}"
-               -DMAX_SDK_DIR=${MAX_SDK_DIR} -DZUN_HWY_SOURCE_DIR=${ZUN_HWY_SOURCE_DIR}
+               -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE} -DMAX_SDK_DIR=${MAX_SDK_DIR}
+               -DZUN_HWY_SOURCE_DIR=${ZUN_HWY_SOURCE_DIR}
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${externals}
     INSTALL_COMMAND "")
@@ -72,8 +70,7 @@ else()
   ExternalProject_Add(zun_macos_check
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${PROJECT_BINARY_DIR}/macos-check
-    CMAKE_ARGS -DCMAKE_CXX_COMPILER=${ZUN_CLANG_CXX} -DCMAKE_BUILD_TYPE=Release
-               "-DCMAKE_CXX_FLAGS_RELEASE=${zun_release_flags}"
+    CMAKE_ARGS -DCMAKE_CXX_COMPILER=${ZUN_CLANG_CXX} -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
                -DZUN_MACOS_COMPILE_CHECK=ON -DMAX_SDK_DIR=${MAX_SDK_DIR}
     BUILD_ALWAYS ON
     INSTALL_COMMAND "")

@@ -18,6 +18,12 @@ class zunRelaxed {
     value.store(v, std::memory_order_relaxed);
     return *this;
   }
+  T exchange(T v) { return value.exchange(v, std::memory_order_relaxed); }
+  // Stores `v` only if the value is still `expected`, so that a message
+  // written meanwhile is not overwritten.
+  bool replace(T expected, T v) {
+    return value.compare_exchange_strong(expected, v, std::memory_order_relaxed);
+  }
 
  private:
   std::atomic<T> value;

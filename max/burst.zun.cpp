@@ -54,6 +54,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   if (!x) return nullptr;
   x->info_outlet = intout(x);
   x->engine = new zunBurst(128, static_cast<double>(sys_getsr()));
+  x->engine->setSeed(zunClockSeed(zunInstanceNumber()));
   x->wave2_ref.store(nullptr);
   x->windowing_ref.store(nullptr);
   x->wave1_ref.store(nullptr);
@@ -98,6 +99,8 @@ void burst_info(_index* x) {
 }
 
 void burst_grain(_index* x) { x->engine->grain(); }
+
+void burst_seed(_index* x, long v) { zunSeed(*x->engine, v); }
 
 void burst_assist(_index*, void*, long kind, long index, char* text) {
   zunAssist(kind, index, text);
@@ -163,6 +166,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(burst_grain), "grain", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_assist), "assist", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_dblclick), "dblclick", A_CANT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_seed), "seed", A_LONG, 0);
   class_dspinit(c);
   class_register(gensym("box"), c);
   burst_class = c;

@@ -50,6 +50,7 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   if (!x) return nullptr;
   x->info_outlet = intout(x);
   x->engine = new zunCloud(128, static_cast<double>(sys_getsr()));
+  x->engine->setSeed(zunClockSeed(zunInstanceNumber()));
   x->windowing_ref.store(nullptr);
   x->sample_ref.store(nullptr);
   z_dsp_setup(&x->header, 1);
@@ -90,6 +91,8 @@ void cloud_info(_index* x) {
 }
 
 void cloud_grain(_index* x) { x->engine->grain(); }
+
+void cloud_seed(_index* x, long v) { zunSeed(*x->engine, v); }
 
 void cloud_assist(_index*, void*, long kind, long index, char* text) {
   zunAssist(kind, index, text);
@@ -151,6 +154,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_grain), "grain", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_assist), "assist", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_dblclick), "dblclick", A_CANT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_seed), "seed", A_LONG, 0);
   class_dspinit(c);
   class_register(gensym("box"), c);
   cloud_class = c;

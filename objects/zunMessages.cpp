@@ -96,6 +96,7 @@ const zunMessage<B> burstMessages[] = {
     action<B>("grain", burstGrain),
     tableMessage<B>("assist", zunArgument::host),
     tableMessage<B>("dblclick", zunArgument::host),
+    switchMessage<B>("seed", zunSeed<B>, anyValue),
 };
 
 using C = zunCloud;
@@ -123,6 +124,7 @@ const zunMessage<C> cloudMessages[] = {
     action<C>("grain", cloudGrain),
     tableMessage<C>("assist", zunArgument::host),
     tableMessage<C>("dblclick", zunArgument::host),
+    switchMessage<C>("seed", zunSeed<C>, anyValue),
 };
 
 }  // namespace
@@ -167,6 +169,14 @@ const char* zunDensity(Engine& engine, double v) {
   return nullptr;
 }
 
+template <class Engine>
+const char* zunSeed(Engine& engine, long long v) {
+  engine.reseed(v);
+  return nullptr;
+}
+
+template const char* zunSeed(zunBurst&, long long);
+template const char* zunSeed(zunCloud&, long long);
 template const char* zunStart(zunBurst&, long long);
 template const char* zunStart(zunCloud&, long long);
 template const char* zunInterp(zunBurst&, long long);

@@ -86,6 +86,9 @@ template <class Engine>
 const char* zunPanningMode(Engine& engine, long long v);
 template <class Engine>
 const char* zunDensity(Engine& engine, double v);
+// Any integer: the engine's random stream from the next block on.
+template <class Engine>
+const char* zunSeed(Engine& engine, long long v);
 const char* zunReverse(zunCloud& engine, long long v);
 const char* zunOverlap(zunCloud& engine, long long v);
 const char* zunPitch(zunCloud& engine, double v);

@@ -7,7 +7,6 @@
 namespace {
 constexpr double maximumMorph = 1048576.0;
 }  // namespace
-#include "zunRandom.h"
 
 zunBurst::zunBurst(int overlap, double sampleRate)
     : pool(overlap, sampleRate),
@@ -127,6 +126,7 @@ int zunBurst::Processing(double**, long, double** outs, long, long sampleFrames,
                          long long wave1Frames, long long windowFrames, long long wave2Frames,
                          float* wave1, float* window, float* wave2, long long wave1Stride,
                          long long windowStride, long long wave2Stride) {
+  seedRequest.apply(seed);
   auto schedule = [this](int count) {
     zunSchedule(count, sampleCounter, period, toggle, [this](int j) { initializeGrain(j); });
   };

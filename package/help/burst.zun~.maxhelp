@@ -892,17 +892,32 @@
       ""
      ],
      "patching_rect": [
-      20.0,
-      621.0,
-      126.0,
+      520.0,
+      611.0,
+      56.0,
       22.0
      ],
-     "text": "setPanningMode 0"
+     "text": "seed 7"
     }
    },
    {
     "box": {
      "id": "obj-53",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      588.0,
+      611.0,
+      330.0,
+      20.0
+     ],
+     "text": "restarts the random stream from 7: the same grains again"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-54",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -910,27 +925,12 @@
       ""
      ],
      "patching_rect": [
-      154.0,
-      621.0,
+      20.0,
+      649.0,
       126.0,
       22.0
      ],
-     "text": "setPanningMode 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-54",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      300.0,
-      621.0,
-      450.0,
-      20.0
-     ],
-     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
+     "text": "setPanningMode 0"
     }
    },
    {
@@ -943,35 +943,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      154.0,
       649.0,
-      70.0,
+      126.0,
       22.0
      ],
-     "text": "interp 0"
+     "text": "setPanningMode 1"
     }
    },
    {
     "box": {
      "id": "obj-56",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      98.0,
-      649.0,
-      70.0,
-      22.0
-     ],
-     "text": "interp 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-57",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -981,7 +963,25 @@
       450.0,
       20.0
      ],
-     "text": "table reads: 0 plain, 1 two-point interpolation"
+     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-57",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      677.0,
+      70.0,
+      22.0
+     ],
+     "text": "interp 0"
     }
    },
    {
@@ -994,35 +994,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      98.0,
       677.0,
-      63.0,
+      70.0,
       22.0
      ],
-     "text": "start 0"
+     "text": "interp 1"
     }
    },
    {
     "box": {
      "id": "obj-59",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      91.0,
-      677.0,
-      63.0,
-      22.0
-     ],
-     "text": "start 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-60",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1032,12 +1014,63 @@
       450.0,
       20.0
      ],
-     "text": "0 stops new grains (sounding ones finish), 1 starts the stream"
+     "text": "table reads: 0 plain, 1 two-point interpolation"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-60",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      705.0,
+      63.0,
+      22.0
+     ],
+     "text": "start 0"
     }
    },
    {
     "box": {
      "id": "obj-61",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      91.0,
+      705.0,
+      63.0,
+      22.0
+     ],
+     "text": "start 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-62",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      705.0,
+      450.0,
+      20.0
+     ],
+     "text": "0 stops new grains (sounding ones finish), 1 starts the stream"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-63",
      "maxclass": "ezdac~",
      "numinlets": 2,
      "numoutlets": 0,
@@ -1051,7 +1084,7 @@
    },
    {
     "box": {
-     "id": "obj-62",
+     "id": "obj-64",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1066,7 +1099,7 @@
    },
    {
     "box": {
-     "id": "obj-63",
+     "id": "obj-65",
      "maxclass": "number",
      "numinlets": 1,
      "numoutlets": 2,
@@ -1085,7 +1118,7 @@
    },
    {
     "box": {
-     "id": "obj-64",
+     "id": "obj-66",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1359,7 +1392,7 @@
       0
      ],
      "source": [
-      "obj-53",
+      "obj-54",
       0
      ]
     }
@@ -1383,7 +1416,7 @@
       0
      ],
      "source": [
-      "obj-56",
+      "obj-57",
       0
      ]
     }
@@ -1407,7 +1440,7 @@
       0
      ],
      "source": [
-      "obj-59",
+      "obj-60",
       0
      ]
     }
@@ -1415,24 +1448,12 @@
    {
     "patchline": {
      "destination": [
-      "obj-61",
+      "obj-10",
       0
      ],
      "source": [
-      "obj-10",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
       "obj-61",
-      1
-     ],
-     "source": [
-      "obj-10",
-      1
+      0
      ]
     }
    },
@@ -1440,6 +1461,30 @@
     "patchline": {
      "destination": [
       "obj-63",
+      0
+     ],
+     "source": [
+      "obj-10",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-63",
+      1
+     ],
+     "source": [
+      "obj-10",
+      1
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-65",
       0
      ],
      "source": [

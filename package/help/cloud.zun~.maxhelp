@@ -726,6 +726,39 @@
       ""
      ],
      "patching_rect": [
+      520.0,
+      443.0,
+      56.0,
+      22.0
+     ],
+     "text": "seed 7"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-43",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      588.0,
+      443.0,
+      330.0,
+      20.0
+     ],
+     "text": "restarts the random stream from 7: the same grains again"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-44",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
       20.0,
       481.0,
       77.0,
@@ -736,7 +769,7 @@
    },
    {
     "box": {
-     "id": "obj-43",
+     "id": "obj-45",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -754,7 +787,7 @@
    },
    {
     "box": {
-     "id": "obj-44",
+     "id": "obj-46",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -769,7 +802,7 @@
    },
    {
     "box": {
-     "id": "obj-45",
+     "id": "obj-47",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -787,7 +820,7 @@
    },
    {
     "box": {
-     "id": "obj-46",
+     "id": "obj-48",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -805,7 +838,7 @@
    },
    {
     "box": {
-     "id": "obj-47",
+     "id": "obj-49",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -820,7 +853,7 @@
    },
    {
     "box": {
-     "id": "obj-48",
+     "id": "obj-50",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -838,7 +871,7 @@
    },
    {
     "box": {
-     "id": "obj-49",
+     "id": "obj-51",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -856,7 +889,7 @@
    },
    {
     "box": {
-     "id": "obj-50",
+     "id": "obj-52",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -871,7 +904,7 @@
    },
    {
     "box": {
-     "id": "obj-51",
+     "id": "obj-53",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -889,7 +922,7 @@
    },
    {
     "box": {
-     "id": "obj-52",
+     "id": "obj-54",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -907,7 +940,7 @@
    },
    {
     "box": {
-     "id": "obj-53",
+     "id": "obj-55",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -922,7 +955,7 @@
    },
    {
     "box": {
-     "id": "obj-54",
+     "id": "obj-56",
      "maxclass": "ezdac~",
      "numinlets": 2,
      "numoutlets": 0,
@@ -936,7 +969,7 @@
    },
    {
     "box": {
-     "id": "obj-55",
+     "id": "obj-57",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -951,7 +984,7 @@
    },
    {
     "box": {
-     "id": "obj-56",
+     "id": "obj-58",
      "maxclass": "number",
      "numinlets": 1,
      "numoutlets": 2,
@@ -970,7 +1003,7 @@
    },
    {
     "box": {
-     "id": "obj-57",
+     "id": "obj-59",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1196,7 +1229,7 @@
       0
      ],
      "source": [
-      "obj-43",
+      "obj-44",
       0
      ]
     }
@@ -1220,7 +1253,7 @@
       0
      ],
      "source": [
-      "obj-46",
+      "obj-47",
       0
      ]
     }
@@ -1244,7 +1277,7 @@
       0
      ],
      "source": [
-      "obj-49",
+      "obj-50",
       0
      ]
     }
@@ -1268,7 +1301,7 @@
       0
      ],
      "source": [
-      "obj-52",
+      "obj-53",
       0
      ]
     }
@@ -1276,24 +1309,12 @@
    {
     "patchline": {
      "destination": [
-      "obj-54",
+      "obj-8",
       0
      ],
      "source": [
-      "obj-8",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
       "obj-54",
-      1
-     ],
-     "source": [
-      "obj-8",
-      1
+      0
      ]
     }
    },
@@ -1301,6 +1322,30 @@
     "patchline": {
      "destination": [
       "obj-56",
+      0
+     ],
+     "source": [
+      "obj-8",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-56",
+      1
+     ],
+     "source": [
+      "obj-8",
+      1
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-58",
       0
      ],
      "source": [
