@@ -18,6 +18,11 @@ class zunRelaxed {
     value.store(v, std::memory_order_relaxed);
     return *this;
   }
+  // Stores `desired` only if the value is still `expected` (the same bits),
+  // that is, if no other thread has stored one since `expected` was read.
+  bool replace(T expected, T desired) {
+    return value.compare_exchange_strong(expected, desired, std::memory_order_relaxed);
+  }
 
  private:
   std::atomic<T> value;
