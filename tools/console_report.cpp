@@ -30,13 +30,15 @@ std::string csvField(const std::string& s) {
 }  // namespace
 
 ConsoleReport::ConsoleReport(std::string scoreName, bool quiet, bool collectOutlets,
-                             bool progressBar, bool collectLists, double sampleRate)
+                             bool progressBar, bool collectLists, double sampleRate,
+                             long long frames)
     : scoreName_(std::move(scoreName)),
       quiet_(quiet),
       collect_(collectOutlets),
       bar_(stderr, progressBar && !quiet),
       collectLists_(collectLists),
-      sampleRate_(sampleRate) {}
+      sampleRate_(sampleRate),
+      frames_(frames) {}
 
 void ConsoleReport::console(double seconds, const zun::ConsoleLine& line,
                             const PostContext& context) {
@@ -98,7 +100,9 @@ void ConsoleReport::list(double seconds, const std::string& object, int outlet,
     if (column == listColumns_.size()) listColumns_.push_back(name);
     row.cells.emplace_back(column, text(values[i]));
     const auto* sample = std::get_if<t_atom_long>(&values[i].value);
-    if (name == "sample" && sample) row.seconds = static_cast<double>(*sample) / sampleRate_;
+    if (name != "sample" || !sample) continue;
+    if (*sample >= frames_) return;
+    row.seconds = static_cast<double>(*sample) / sampleRate_;
   }
   listRows_.push_back(std::move(row));
 }

@@ -17,9 +17,10 @@ class ConsoleReport : public RenderObserver {
   // `scoreName` prefixes errors; `collectOutlets` keeps outlet values for
   // csv() and `collectLists` lists for listCsv() instead of printing them;
   // `quiet` prints errors only. `sampleRate` turns a list's "sample" field
-  // into its time.
+  // into its time; lists whose sample is at or after `frames`, the end of
+  // the render, are left out (the last vector runs past the end).
   ConsoleReport(std::string scoreName, bool quiet, bool collectOutlets, bool progressBar,
-                bool collectLists = false, double sampleRate = 44100.0);
+                bool collectLists = false, double sampleRate = 44100.0, long long frames = 0);
 
   void console(double seconds, const zun::ConsoleLine& line, const PostContext& context) override;
   void outlet(double seconds, const std::string& object, int outlet, long long value) override;
@@ -50,6 +51,7 @@ class ConsoleReport : public RenderObserver {
   std::vector<std::string> rows_;
   bool collectLists_;
   double sampleRate_;
+  long long frames_;
   struct ListRow {
     double seconds;
     std::string object;

@@ -135,7 +135,7 @@ int runRender(const RenderOptions& o) {
   }
 
   ConsoleReport report(o.score, o.quiet, o.info.has_value(), isatty(STDERR_FILENO) != 0,
-                       o.events.has_value(), o.sampleRate);
+                       o.events.has_value(), o.sampleRate, settings.frames);
   RenderResult result;
   std::unique_ptr<AudioSink> sink;
   try {
