@@ -79,6 +79,19 @@ class zunGrainOptions {
   void pan(zunVoicePool& pool, int i, bool manual, double width, double randomWidth) const;
 
   bool wantsEvents() const { return eventsOn; }
+  // What every engine's event tells of voice i, started `offset` samples
+  // into the block.
+  zunGrainEvent started(const zunVoicePool& pool, int i, int offset, unsigned long period) const {
+    zunGrainEvent e;
+    e.sample = sampleAt(offset);
+    e.voice = i;
+    e.period = period;
+    e.length = pool.voices[i]->length;
+    e.level = pool.voices[i]->amplitude;
+    e.gainLeft = pool.gainLeft[i];
+    e.gainRight = pool.gainRight[i];
+    return e;
+  }
   void emit(const zunGrainEvent& event) { events.push(event); }
 
   zunRelaxed<double> rndLevel{0.0};

@@ -212,16 +212,9 @@ void zunBurst::initializeGrain(int offset) {
   voice.setEnvelopeDeformation(attack, decay);
   options.pan(*pool, i, panningMode, width, rw);
   if (!options.wantsEvents()) return;
-  zunGrainEvent e;
-  e.sample = options.sampleAt(offset);
-  e.voice = i;
-  e.period = period;
-  e.length = grainLength;
+  zunGrainEvent e = options.started(*pool, i, offset, period);
   e.frequency = grainCps;
   e.glisson = g;
   e.morph = m;
-  e.level = amplitude;
-  e.gainLeft = pool->gainLeft[i];
-  e.gainRight = pool->gainRight[i];
   options.emit(e);
 }

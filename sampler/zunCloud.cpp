@@ -180,16 +180,9 @@ void zunCloud::initializeGrain(int offset) {
   voice.setParameters(amplitude, backwards ? -f : f, start, length + lengthDeviation);
   options.pan(*pool, i, panningMode, width, u);
   if (!options.wantsEvents()) return;
-  zunGrainEvent e;
-  e.sample = options.sampleAt(offset);
-  e.voice = i;
-  e.period = period;
-  e.length = voice.length;
+  zunGrainEvent e = options.started(*pool, i, offset, period);
   e.frequency = transposition * pitch;
   e.position = voice.phase;
   e.direction = backwards || voice.direction < 0.0 ? -1.0 : 1.0;
-  e.level = amplitude;
-  e.gainLeft = pool->gainLeft[i];
-  e.gainRight = pool->gainRight[i];
   options.emit(e);
 }
