@@ -6,6 +6,8 @@
 #   ./dev.sh sanitize   build and run the tests under ASan+UBSan, then the
 #                       concurrency stress tests under TSan
 #   ./dev.sh bench      build optimised and run the benchmarks
+#   ./dev.sh docs       render the scores of docs/pictures and draw their
+#                       spectrograms (docs/pictures/*.png) with sox
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -31,11 +33,14 @@ install_missing() {
   fi
 }
 
-# build DIR [cmake options...]
+# build DIR [cmake options...] [-- targets...]
 build() {
   local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir"
+  local options=() targets=()
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do options+=("$1"); shift; done
+  [ $# -gt 0 ] && shift && targets=(--target "$@")
+  cmake -S . -B "$dir" -G Ninja "${options[@]}" >/dev/null
+  cmake --build "$dir" "${targets[@]}"
 }
 
 jobs=$(nproc)
@@ -43,7 +48,8 @@ jobs=$(nproc)
 case "${1:-help}" in
   render)
     install_missing
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # zun and the plug-ins it drives, nothing else
+    build build -DCMAKE_BUILD_TYPE=Release -- zun
     mkdir -p out
     for score in examples/*.zun; do
       name=$(basename "$score" .zun)
@@ -53,7 +59,7 @@ case "${1:-help}" in
     ;;
   test)
     install_missing
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    build build -DCMAKE_BUILD_TYPE=Release
     ctest --test-dir build --output-on-failure -j "$jobs"
     ;;
   sanitize)
@@ -69,7 +75,28 @@ case "${1:-help}" in
     build build-bench -DCMAKE_BUILD_TYPE=Release -DZUN_BUILD_TESTS=OFF
     build-bench/bench/zun_bench "${@:2}"
     ;;
+  docs)
+    packages+=(sox)
+    install_missing
+    build build -DCMAKE_BUILD_TYPE=Release -- zun
+    work=build/docs
+    mkdir -p "$work"
+    # the rising tone some pictures granulate: 2 s from 200 Hz to 4 kHz
+    sox -n -r 44100 -b 16 -c 1 "$work/chirp.wav" synth 2 sine 200/4000 vol 0.5
+    for score in docs/pictures/*.zun; do
+      name=$(basename "$score" .zun)
+      title=$(sed -n 's/^# title: //p' "$score")
+      range=$(sed -n 's/^# range: //p' "$score")  # of the grey scale, in dB
+      channels=(remix -)  # one picture of both channels, unless the score says stereo
+      grep -q '^# stereo' "$score" && channels=()
+      # read from standard input, so that its sound files are found in $work
+      (cd "$work" && ../tools/zun render - -o "$name.wav" --seed 1 -q) < "$score"
+      sox "$work/$name.wav" -n "${channels[@]}" rate 16k \
+        spectrogram -m -l -x 560 -y 161 -z "${range:-70}" -t "$title" -o "docs/pictures/$name.png"
+    done
+    echo "Drew $(ls docs/pictures/*.png | wc -l) pictures into docs/pictures/"
+    ;;
   *)
-    sed -n '2,10p' "$0"
+    sed -n '2,12p' "$0"
     ;;
 esac

@@ -18,10 +18,11 @@ class zunRelaxed {
     value.store(v, std::memory_order_relaxed);
     return *this;
   }
-  // Stores `desired` only if the value is still `expected` (the same bits),
-  // that is, if no other thread has stored one since `expected` was read.
-  bool replace(T expected, T desired) {
-    return value.compare_exchange_strong(expected, desired, std::memory_order_relaxed);
+  T exchange(T v) { return value.exchange(v, std::memory_order_relaxed); }
+  // Stores `v` only if the value is still `expected`, so that a message
+  // written meanwhile is not overwritten.
+  bool replace(T expected, T v) {
+    return value.compare_exchange_strong(expected, v, std::memory_order_relaxed);
   }
 
  private:

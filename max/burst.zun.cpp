@@ -59,6 +59,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   zunEventsMade(x->events, &x->header.z_ob, reinterpret_cast<method>(burst_tick));
   x->info_outlet = intout(x);
   x->engine = new zunBurst(128, static_cast<double>(sys_getsr()));
+  x->engine->setSeed(zunClockSeed(zunInstanceNumber()));
   x->wave2_ref.store(nullptr);
   x->windowing_ref.store(nullptr);
   x->wave1_ref.store(nullptr);
@@ -105,6 +106,7 @@ void burst_info(_index* x) {
 
 void burst_grain(_index* x) { x->engine->grain(); }
 
+void burst_seed(_index* x, long v) { zunSeed(*x->engine, v); }
 // Beyond the first set of messages.
 void burst_setRndMask(_index* x, double v) { x->engine->setRndMask(v); }
 void burst_setBurstPlay(_index* x, long v) { x->engine->setBurstPlay(v); }
@@ -181,6 +183,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(burst_grain), "grain", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_assist), "assist", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_dblclick), "dblclick", A_CANT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_seed), "seed", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_setRndLevel), "setRndLevel", A_FLOAT, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_setRndMask), "setRndMask", A_FLOAT, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_setBurstPlay), "setBurstPlay", A_LONG, 0);

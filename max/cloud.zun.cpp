@@ -55,6 +55,7 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   zunEventsMade(x->events, &x->header.z_ob, reinterpret_cast<method>(cloud_tick));
   x->info_outlet = intout(x);
   x->engine = new zunCloud(128, static_cast<double>(sys_getsr()));
+  x->engine->setSeed(zunClockSeed(zunInstanceNumber()));
   x->windowing_ref.store(nullptr);
   x->sample_ref.store(nullptr);
   z_dsp_setup(&x->header, 1);
@@ -97,6 +98,7 @@ void cloud_info(_index* x) {
 
 void cloud_grain(_index* x) { x->engine->grain(); }
 
+void cloud_seed(_index* x, long v) { zunSeed(*x->engine, v); }
 // Beyond the first set of messages.
 void cloud_setRndPosition(_index* x, double v) { x->engine->setRndPosition(v); }
 void cloud_setScanSpeed(_index* x, double v) { x->engine->setScanSpeed(v); }
@@ -169,6 +171,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_grain), "grain", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_assist), "assist", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_dblclick), "dblclick", A_CANT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_seed), "seed", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_setRndPosition), "setRndPosition", A_FLOAT, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_setScanSpeed), "setScanSpeed", A_FLOAT, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_setRndReverse), "setRndReverse", A_FLOAT, 0);

@@ -2,8 +2,8 @@
 
 // What burst.zun~ and cloud.zun~ do alike in Max: bind a table name, hold
 // their buffer~s locked for one vector, post a refusal, answer assist and
-// deliver grain events. What a message means is host-neutral and lives in
-// zunMessages.h.
+// deliver grain events, and number the objects for their clock seeds.
+// What a message means is host-neutral and lives in zunMessages.h.
 
 #include <atomic>
 #include <cstring>
@@ -77,6 +77,22 @@ class zunLockedTables {
 // Refusals are posted as errors of no particular object.
 inline void zunRefuse(const char* text) {
   if (text) object_error(nullptr, "%s", text);
+}
+
+// The number of objects of either class made before this one in the
+// process. Each plug-in carries its own copy of the engines, so a static
+// count would be one per class: the count lives instead on a private
+// symbol's binding, which every plug-in of the process sees, and the first
+// plug-in to get there lends its own counter. Max never unloads an
+// external, so the counter outlives every object.
+inline unsigned zunInstanceNumber() {
+  static std::atomic<unsigned> own{0};
+  t_symbol* binding = gensym("zun~ instance count");
+  t_object* lent = nullptr;
+  __atomic_compare_exchange_n(&binding->s_thing, &lent, reinterpret_cast<t_object*>(&own), false,
+                              __ATOMIC_ACQ_REL, __ATOMIC_ACQUIRE);
+  auto* count = lent ? reinterpret_cast<std::atomic<unsigned>*>(lent) : &own;
+  return count->fetch_add(1, std::memory_order_relaxed);
 }
 
 // `eventNames` names the fields of the rightmost outlet's lists.

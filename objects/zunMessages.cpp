@@ -110,6 +110,7 @@ const zunMessage<B> burstMessages[] = {
     action<B>("grain", burstGrain),
     tableMessage<B>("assist", zunArgument::host),
     tableMessage<B>("dblclick", zunArgument::host),
+    switchMessage<B>("seed", zunSeed<B>, anyValue),
     realMessage<B>("setRndLevel", zunRndLevel<B>, magnitude),
     realMessage<B>("setRndMask", forward<B, &B::setRndMask>, unit),
     switchMessage<B>("setBurstPlay", forwardInteger<B, &B::setBurstPlay>, burstCounts),
@@ -144,6 +145,7 @@ const zunMessage<C> cloudMessages[] = {
     action<C>("grain", cloudGrain),
     tableMessage<C>("assist", zunArgument::host),
     tableMessage<C>("dblclick", zunArgument::host),
+    switchMessage<C>("seed", zunSeed<C>, anyValue),
     realMessage<C>("setRndPosition", forward<C, &C::setRndPosition>, magnitude),
     realMessage<C>("setScanSpeed", forward<C, &C::setScanSpeed>, scanSpeeds),
     realMessage<C>("setRndReverse", forward<C, &C::setRndReverse>, unit),
@@ -194,6 +196,15 @@ const char* zunDensity(Engine& engine, double v) {
   if (v > 1e-5) engine.setDensity(v);
   return nullptr;
 }
+
+template <class Engine>
+const char* zunSeed(Engine& engine, long long v) {
+  engine.reseed(v);
+  return nullptr;
+}
+
+template const char* zunSeed(zunBurst&, long long);
+template const char* zunSeed(zunCloud&, long long);
 
 template <class Engine>
 const char* zunRndLevel(Engine& engine, double v) {

@@ -141,6 +141,7 @@ int zunBurst::Processing(double** ins, long numIns, double** outs, long, long sa
                          long long wave1Frames, long long windowFrames, long long wave2Frames,
                          float* wave1, float* window, float* wave2, long long wave1Stride,
                          long long windowStride, long long wave2Stride) {
+  seedRequest.apply(seed);
   const double* input = options.input(ins, numIns);
   auto schedule = [this, &input](int count) {
     options.schedule(count, input, sampleCounter, period, toggle,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "zunRandom.h"
 #include "zunGrainOptions.h"
 #include "zunRelaxed.h"
 #include "zunSharedPool.h"
@@ -46,6 +47,9 @@ class zunBurst {
   void grain();
   // Sets the random source's state, to reproduce a run.
   void setSeed(int s) { seed = s; }
+  // A user's seed, mapped to a state of full period (zunSeedState); it takes
+  // effect at the start of the next block.
+  void reseed(long long userSeed) { seedRequest.ask(zunSeedState(userSeed)); }
 
   double getAbsoluteSR() const { return absoluteSR; }
   double getGrainLength() const { return length + lengthDeviation; }
@@ -64,6 +68,7 @@ class zunBurst {
 
   zunSharedPool pool;
   zunRelaxed<int> seed;
+  zunSeedRequest seedRequest;
   zunRelaxed<double> absoluteSR;
   unsigned long period;
   unsigned long sampleCounter;

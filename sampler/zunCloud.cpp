@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "zunScheduler.h"
-#include "zunRandom.h"
 
 zunCloud::zunCloud(int overlap, double sampleRate)
     : pool(overlap, sampleRate),
@@ -86,12 +85,27 @@ void zunCloud::setPhase(double x) {
   if (!std::isnan(x)) phase = clampToUnit(x);
 }
 
-// Milliseconds into the sample of the latest block. Before any block the
-// sample has no length: 0 ms is then the sample's start.
+namespace {
+// Milliseconds into a sample of `frames` frames at `rate`, as a fraction.
+double positionOf(double ms, double rate, unsigned long frames) {
+  const double position = ms / 1000.0 * rate / static_cast<double>(frames);
+  return std::isnan(position) ? 0.0 : clampToUnit(position);
+}
+}  // namespace
+
+// Milliseconds into the sample of the latest block. Until a block has
+// brought a sample that has a length, a position after its start is kept
+// as it was given, negated (a fraction is never negative), and the first
+// such block converts it; no later setter is overwritten by that.
 void zunCloud::setSamplePosition(double x) {
   if (std::isnan(x)) return;
-  const double position = x / 1000.0 * absoluteSR / static_cast<double>(sampleLength);
-  phase = std::isnan(position) ? 0.0 : clampToUnit(position);
+  const unsigned long frames = sampleLength;
+  phase = frames == 0 && x > 0.0 ? -x : positionOf(x, absoluteSR, frames);
+}
+
+void zunCloud::convertPendingPosition() {
+  const double p = phase;
+  if (p < 0.0 && sampleLength > 0) phase.replace(p, positionOf(-p, absoluteSR, sampleLength));
 }
 
 void zunCloud::setToggle(int t) { toggle = t > 0; }
@@ -129,6 +143,8 @@ int zunCloud::Processing(double** ins, long numIns, double** outs, long, long n,
                          float* sampleTable, float* windowTable, long long sampleStride,
                          long long windowStride) {
   sampleLength = sampleFrameCount > 0 ? static_cast<unsigned long>(sampleFrameCount) : 0;
+  convertPendingPosition();
+  seedRequest.apply(seed);
   const double* input = options.input(ins, numIns);
   auto schedule = [this, &input](int count) {
     scan.begin(phase, scanSpeed, sampleLength);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zunGrainOptions.h"
+#include "zunRandom.h"
 #include "zunRelaxed.h"
 #include "zunScan.h"
 #include "zunSharedPool.h"
@@ -46,6 +47,9 @@ class zunCloud {
   void grain();
   // Sets the random source's state, to reproduce a run.
   void setSeed(int s) { seed = s; }
+  // A user's seed, mapped to a state of full period (zunSeedState); it takes
+  // effect at the start of the next block.
+  void reseed(long long userSeed) { seedRequest.ask(zunSeedState(userSeed)); }
 
   double getAbsoluteSR() const { return absoluteSR; }
   double getGrainLength() const { return length + lengthDeviation; }
@@ -58,6 +62,7 @@ class zunCloud {
                  long long sampleFrameCount, long long windowFrameCount, float* sampleTable,
                  float* windowTable, long long sampleStride = 1, long long windowStride = 1);
   void initializeGrain(int offset);
+  void convertPendingPosition();
   double unipolar(double x);
   double bipolar(double x);
 
@@ -67,6 +72,7 @@ class zunCloud {
   unsigned long period;
   unsigned long sampleCounter;
   zunRelaxed<int> seed;
+  zunSeedRequest seedRequest;
   zunRelaxed<double> absoluteSR;
   zunRelaxed<bool> toggle;
   zunRelaxed<bool> panningMode;

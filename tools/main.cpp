@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
       ->capture_default_str()
       ->check(CLI::Range(1, 8192));
   renderCommand->add_option("--seed", render.seed,
-                            "seed the objects' random sources (object k of the score gets N + k) "
-                            "and noise tables, for a render that is the same every time")
+                            "send each object a seed made from N (the first object gets N) and "
+                            "seed noise tables from N, for a render that is the same every time")
       ->type_name("N");
   renderCommand
       ->add_option("--format", render.format,

@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "schedule.h"
-#include "zunClock.h"
 
 namespace zun::tools {
 
@@ -25,10 +24,7 @@ class Session {
           RenderObserver& observer)
       : score_(score), settings_(settings), sink_(sink), observer_(observer) {}
 
-  ~Session() {
-    zun::setFixedClock(std::nullopt);
-    zun::reset();
-  }
+  ~Session() { zun::reset(); }
 
   RenderResult run(const std::vector<Table>& tables) {
     zun::reset();
@@ -52,12 +48,12 @@ class Session {
 
  private:
   void createObjects() {
-    long long clock = settings_.seed ? *settings_.seed : 0;
     for (const ObjectStatement& o : score_.objects) {
-      if (settings_.seed) zun::setFixedClock(clock++);
       std::vector<zun::Atom> args;
       for (const Value& v : o.args) args.push_back(v.toAtom());
       t_object* x = zun::create(o.className.text, args);
+      if (settings_.seed && takesSeed(o.className.text))
+        zun::send(x, "seed", {static_cast<t_atom_long>(objectSeed(*settings_.seed, voices_.size()))});
       drainConsole({o.line, &o.id.text, nullptr});
       Voice v{x, 0, false};
       for (int i = 0, n = zun::outletCount(x); i < n; ++i) {
@@ -79,7 +75,12 @@ class Session {
       ids_[o.id.text] = x;
       voices_.push_back(std::move(v));
     }
-    zun::setFixedClock(std::nullopt);
+  }
+
+  static bool takesSeed(const std::string& className) {
+    for (const zun::MethodInfo& m : zun::classInfo(className).methods)
+      if (m.selector == "seed") return m.types == std::vector<int>{A_LONG};
+    return false;
   }
 
   // The words after the last ": " of the outlet's assist text.
@@ -220,6 +221,10 @@ class Session {
 };
 
 }  // namespace
+
+long long objectSeed(int seed, std::size_t k) {
+  return static_cast<long long>(seed) + static_cast<long long>(k) * (1LL << 32);
+}
 
 RenderResult render(const Score& score, const std::vector<Table>& tables,
                     const RenderSettings& settings, AudioSink& sink, RenderObserver& observer) {

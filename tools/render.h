@@ -22,11 +22,16 @@ struct RenderSettings {
   double sampleRate = 44100.0;
   long vectorSize = 64;
   long long frames = 0;  // the length of the render
-  // Fixes the clock the objects seed from: the objects, in score order,
-  // are created at the clock's seconds seed, seed + 1, ... Without it they
-  // seed themselves from the real clock.
+  // Each object that takes a "seed" message gets one as it is created,
+  // before any message of the score (objectSeed). Without it they seed
+  // themselves from the clock.
   std::optional<int> seed;
 };
+
+// The seed object k of the score (counting from 0) gets in a render seeded
+// with `seed`: seed + k * 2^32, so the first object gets the seed itself and
+// no two objects of any two renders get the same one.
+long long objectSeed(int seed, std::size_t k);
 
 // What a statement was doing when an object posted a line.
 struct PostContext {

@@ -87,6 +87,44 @@ std::optional<OutputPlan> planOutput(const RenderOptions& o) {
   return plan;
 }
 
+// Whether two paths name one file: by identity when both exist, so that
+// links and other spellings of a path are caught, by their resolved
+// spelling otherwise.
+bool sameFile(const std::string& a, const std::string& b) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec);
+  return fs::weakly_canonical(fs::absolute(a, ec), ec) == fs::weakly_canonical(fs::absolute(b, ec), ec);
+}
+
+// The files the render writes may not be files it reads: the score, a sound
+// file a buffer reads, or each other. A clash with a buffer is reported at
+// its path; false for a clash of the options themselves.
+bool checkOutputs(const RenderOptions& o, const Score& score, Diagnostics& d) {
+  std::vector<std::pair<std::string, std::string>> outputs;  // option, path
+  if (o.output != "-") outputs.push_back({"-o", o.output});
+  if (o.info) outputs.push_back({"--info", *o.info});
+  if (outputs.size() == 2 && sameFile(outputs[0].second, outputs[1].second)) {
+    usageError("--info and -o name the same file, " + o.output);
+    return false;
+  }
+  for (const auto& [option, path] : outputs) {
+    if (o.score != "-" && sameFile(path, o.score)) {
+      usageError(option + " " + path + " is the score itself");
+      return false;
+    }
+    for (const BufferStatement& b : score.buffers) {
+      if (b.generator.text != "file" || b.generator.quoted || b.path.text.empty()) continue;
+      std::filesystem::path read(b.path.text);
+      if (read.is_relative()) read = std::filesystem::path(score.directory) / read;
+      if (sameFile(path, read.string()))
+        d.error(b.path.pos, "buffer " + b.name.text + " reads the file that " + option + " " +
+                                path + " would write over");
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 int runRender(const RenderOptions& o) {
@@ -97,8 +135,14 @@ int runRender(const RenderOptions& o) {
     return exitUsage;
   }
 
-  Diagnostics diagnostics(o.score);
-  Score score = parseScoreFile(o.score, diagnostics);
+  Diagnostics diagnostics(o.score == "-" ? "<stdin>" : o.score);
+  std::optional<Score> read = parseScoreFile(o.score, diagnostics);
+  if (!read) {
+    printDiagnostics(diagnostics, o.quiet);
+    return exitUsage;
+  }
+  const Score& score = *read;
+  if (!checkOutputs(o, score, diagnostics)) return exitUsage;
   std::optional<double> length;
   std::vector<Table> tables;
   PluginCatalog catalog(pluginSearchPath(o.plugins, std::getenv("ZUN_PLUGIN_PATH")));
@@ -131,6 +175,14 @@ int runRender(const RenderOptions& o) {
   settings.frames = std::llround(*length * o.sampleRate);
   if (settings.frames < 1) {
     usageError("the render would be shorter than one frame");
+    return exitUsage;
+  }
+  plan->file.frames = settings.frames;
+  if (!plan->raw && plan->file.type == FileType::aiff &&
+      !fitsHeader(plan->file.type, plan->file.format, settings.frames)) {
+    usageError("the render (" + std::to_string(settings.frames) + " frames, from " +
+               (o.durationSeconds ? "--duration" : "the score's end") + ") is too long for " +
+               fileTypeName(plan->file.type) + ", whose sizes stop at 2 GiB: use a .wav or .flac output");
     return exitUsage;
   }
 

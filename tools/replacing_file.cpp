@@ -25,9 +25,23 @@ mode_t newFileMode() {
   return 0666 & ~mask;
 }
 
+// A path that is a symbolic link names the file the link leads to: that
+// file is replaced and the link kept. Links are followed as the system
+// follows them, up to its limit of 40.
+std::string linkTarget(std::string path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  for (int hops = 0; hops < 40 && fs::is_symlink(path, ec); ++hops) {
+    const fs::path next = fs::read_symlink(path, ec);
+    if (ec) break;
+    path = (next.is_absolute() ? next : fs::path(path).parent_path() / next).string();
+  }
+  return path;
+}
+
 }  // namespace
 
-ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)) {
+ReplacingFile::ReplacingFile(std::string target) : target_(linkTarget(std::move(target))) {
   namespace fs = std::filesystem;
   std::error_code ec;
   if (fs::is_directory(target_, ec))

@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "ext.h"
+#include "zunMessages.h"
 
 namespace zun::tools {
 
@@ -73,6 +75,63 @@ void checkArguments(const std::vector<int>& types, const std::vector<Value>& arg
                 form + ")");
 }
 
+// What the checker knows of the objects beyond their messages' types: the
+// tables each reads, named by the message that binds each one, and what a
+// message of one number does with a value outside the range it takes.
+struct Accepted {
+  zunRange range;
+  bool integer;  // a float is truncated before the object sees it
+};
+
+struct ObjectFacts {
+  std::vector<std::string> roles;
+  std::map<std::string, Accepted> ranges;
+};
+
+template <class Engine, size_t Roles>
+ObjectFacts factsOf(zunMessageTable<Engine> table, const char* const (&roles)[Roles]) {
+  ObjectFacts facts{{roles, roles + Roles}, {}};
+  for (const zunMessage<Engine>* m = table.begin; m != table.end; ++m)
+    if (m->argument == zunArgument::integer || m->argument == zunArgument::real)
+      facts.ranges.emplace(m->selector, Accepted{m->range, m->argument == zunArgument::integer});
+  return facts;
+}
+
+const ObjectFacts* factsFor(const std::string& className) {
+  static const ObjectFacts burst = factsOf(zunBurstMessages(), zunBurstRoles);
+  static const ObjectFacts cloud = factsOf(zunCloudMessages(), zunCloudRoles);
+  if (className == "burst.zun~") return &burst;
+  if (className == "cloud.zun~") return &cloud;
+  return nullptr;
+}
+
+std::string number(double x) {
+  std::ostringstream out;
+  out << x;
+  return out.str();
+}
+
+std::string describe(const zunRange& r) {
+  if (std::isinf(r.low)) return (r.highIncluded ? "up to " : "below ") + number(r.high);
+  if (std::isinf(r.high)) return r.lowIncluded ? number(r.low) + " and above" : "above " + number(r.low);
+  return number(r.low) + " to " + number(r.high);
+}
+
+std::string consequence(zunOutside outside, const std::string& value) {
+  switch (outside) {
+    case zunOutside::refused: return "the object refuses " + value + " (an error at render time)";
+    case zunOutside::ignored: return "the object ignores " + value + " and keeps the value it has";
+    case zunOutside::folded: return "the object folds " + value + " into that range";
+    case zunOutside::nothing: break;
+  }
+  return "";
+}
+
+std::string ordinal(size_t n) {
+  static const char* const names[] = {"first", "second", "third", "fourth", "fifth"};
+  return n < 5 ? names[n] : std::to_string(n + 1) + "th";
+}
+
 class Checker {
  public:
   Checker(const Score& score, ClassCatalog& catalog, const CheckOptions& options, Diagnostics& d)
@@ -85,6 +144,7 @@ class Checker {
     for (const AtStatement& a : score_.messages) at(a);
     for (const RampStatement& r : score_.ramps) ramp(r);
     overlappingRamps();
+    unboundTables();
     inputs();
     return length();
   }
@@ -93,6 +153,9 @@ class Checker {
   struct Declared {
     int line;
     const zun::ClassInfo* info;  // null if the class is unknown
+    const ObjectStatement* statement = nullptr;
+    const ObjectFacts* facts = nullptr;
+    std::set<size_t> bound = {};  // the roles some statement binds
   };
 
   void buffers() {
@@ -133,12 +196,76 @@ class Checker {
         continue;
       }
       it->second.info = info;
+      it->second.statement = &o;
       if (!info->signal)
         d_.warning(o.className.pos, o.className.text + " is not a signal class: it makes no sound");
       checkArguments(info->constructorTypes, o.args, o.className.text + "'s creation arguments",
                      "object ID " + o.className.text + " " + argumentForm(info->constructorTypes),
                      after(o.className), d_);
-      warnUnknownBuffers(info->constructorTypes, o.args);
+      it->second.facts = factsFor(o.className.text);
+      if (it->second.facts)
+        bindTables(it->second, o.args, o.className.text + " takes");
+      else
+        warnUnknownBuffers(info->constructorTypes, o.args);
+    }
+  }
+
+  // Table names in role order, as creation arguments and "setbuf" give
+  // them: a number binds no table, and names beyond the roles are ignored.
+  void bindTables(Declared& object, const std::vector<Value>& names, const std::string& what) {
+    const std::vector<std::string>& roles = object.facts->roles;
+    for (size_t i = 0; i < names.size(); ++i) {
+      const Value& v = names[i];
+      if (i >= roles.size())
+        d_.warning(v.pos, what + " " + std::to_string(roles.size()) + " table names: the " +
+                              ordinal(i) + ", " + v.describe() + ", is ignored");
+      else if (v.isNumber())
+        d_.warning(v.pos, what + " table names: " + v.describe() + " binds no table (" +
+                              roles[i] + " reads silence)");
+      else
+        bindTable(object, i, v);
+    }
+  }
+
+  void bindTable(Declared& object, size_t role, const Value& name) {
+    object.bound.insert(role);
+    warnUnknownBuffers({A_SYM}, {name});
+  }
+
+  // Messages the object takes as they are, or leaves without effect.
+  void checkFacts(Declared& object, const Token& selector, const std::vector<Value>& args) {
+    const ObjectFacts& facts = *object.facts;
+    if (selector.text == "setbuf") {
+      bindTables(object, args, "setbuf takes");
+      return;
+    }
+    for (size_t r = 0; r < facts.roles.size(); ++r)
+      if (facts.roles[r] == selector.text && !args.empty()) bindTable(object, r, args[0]);
+    auto range = facts.ranges.find(selector.text);
+    if (range == facts.ranges.end()) return;
+    for (const Value& v : args) warnOutside(selector, range->second, v);
+  }
+
+  void warnOutside(const Token& selector, const Accepted& accepted, const Value& v) {
+    const zunRange& range = accepted.range;
+    if (!v.isNumber() || range.outside == zunOutside::nothing) return;
+    const double x = accepted.integer ? std::trunc(v.number()) : v.number();
+    if (range.contains(x)) return;
+    d_.warning(v.pos, quote(selector.text) + " takes values " + describe(range) + ": " +
+                          consequence(range.outside, v.describe()));
+  }
+
+  // An object that never gets one of its tables plays silence throughout.
+  void unboundTables() {
+    for (const auto& [id, object] : objects_) {
+      if (!object.facts || !object.statement) continue;
+      const std::vector<std::string>& roles = object.facts->roles;
+      for (size_t r = 0; r < roles.size(); ++r)
+        if (!object.bound.count(r))
+          d_.warning(object.statement->className.pos,
+                     object.statement->className.text + " " + id + " never gets its " + ordinal(r) +
+                         " table (creation argument " + std::to_string(r + 1) + ", or " + roles[r] +
+                         "): it plays silence");
     }
   }
 
@@ -182,7 +309,11 @@ class Checker {
     if (m) {
       checkArguments(m->types, a.args, "message " + quote(a.selector.text),
                      signature(m->selector, m->types), after(a.selector), d_);
-      warnUnknownBuffers(m->types, a.args);
+      Declared& object = objects_.at(a.object.text);
+      if (object.facts)
+        checkFacts(object, a.selector, a.args);
+      else
+        warnUnknownBuffers(m->types, a.args);
     }
     lastTime(a.time, "message");
   }
@@ -203,6 +334,13 @@ class Checker {
       else if (first == A_LONG || first == A_DEFLONG)
         d_.warning(r.selector.pos, quote(r.selector.text) +
                                        " takes an int: each value of the ramp is truncated");
+      const Declared& object = objects_.at(r.object.text);
+      auto range = object.facts ? object.facts->ranges.find(r.selector.text)
+                                : std::map<std::string, Accepted>::const_iterator{};
+      if (object.facts && range != object.facts->ranges.end()) {
+        warnOutside(r.selector, range->second, r.from);
+        warnOutside(r.selector, range->second, r.to);
+      }
     }
     lastTime(r.end, "ramp");
   }

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 namespace zun::tools {
@@ -310,11 +311,17 @@ Score parseScore(std::istream& in, const std::string& directory, Diagnostics& di
   return score;
 }
 
-Score parseScoreFile(const std::string& path, Diagnostics& diagnostics) {
+std::optional<Score> parseScoreFile(const std::string& path, Diagnostics& diagnostics) {
+  if (path == "-") return parseScore(std::cin, ".", diagnostics);
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    diagnostics.error({}, "cannot read the score: it is a directory");
+    return std::nullopt;
+  }
   std::ifstream in(path);
   if (!in) {
-    diagnostics.error({}, "cannot open the score: " + std::string(std::strerror(errno)));
-    return {};
+    diagnostics.error({}, "cannot read the score: " + std::string(std::strerror(errno)));
+    return std::nullopt;
   }
   std::filesystem::path dir = std::filesystem::path(path).parent_path();
   return parseScore(in, dir.empty() ? "." : dir.string(), diagnostics);

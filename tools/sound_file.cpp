@@ -1,6 +1,7 @@
 #include "sound_file.h"
 
 #include <sndfile.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -43,15 +44,48 @@ class Dither {
   std::uint64_t state_;
 };
 
+// A float WAV's format chunk needs the 2-byte size of its extension (0)
+// after the 16 bytes a PCM one has: readers such as sox warn without it.
+// libsndfile writes 16 bytes, then a fact chunk and a PAD chunk that leads
+// up to the data; the 2 bytes are taken from the PAD chunk, so that the data
+// and every size but those two stay where they are. A header laid out
+// otherwise is left as it is.
+void completeFloatFormat(int fd) {
+  unsigned char h[84];
+  if (::pread(fd, h, sizeof h, 0) != static_cast<ssize_t>(sizeof h)) return;
+  auto is = [&](int at, const char* id, unsigned size) {
+    return std::memcmp(h + at, id, 4) == 0 && h[at + 4] == size && h[at + 5] == 0 &&
+           h[at + 6] == 0 && h[at + 7] == 0;
+  };
+  if (std::memcmp(h, "RIFF", 4) != 0 || std::memcmp(h + 8, "WAVE", 4) != 0 ||
+      !is(12, "fmt ", 16) || h[20] != 3 || h[21] != 0 || !is(36, "fact", 4) ||
+      !is(48, "PAD ", 24) || std::memcmp(h + 80, "data", 4) != 0)
+    return;
+  unsigned char fixed[80 - 12] = {};
+  std::memcpy(fixed, h + 12, 24);  // "fmt ", its size and its 16 bytes
+  fixed[4] = 18;                   // the extension's size, 0, follows them
+  std::memcpy(fixed + 26, h + 36, 12);  // the fact chunk
+  std::memcpy(fixed + 38, "PAD ", 4);
+  fixed[42] = 22;
+  if (::pwrite(fd, fixed, sizeof fixed, 12) != static_cast<ssize_t>(sizeof fixed))
+    throw std::runtime_error("cannot finish the sound file");
+}
+
 class FileSink : public AudioSink {
  public:
   explicit FileSink(const FileSinkOptions& o) : file_(o.path), format_(o.format), dither_(o.ditherSeed) {
     SF_INFO info{};
     info.samplerate = o.sampleRate;
     info.channels = 2;
-    int major = o.type == FileType::wav ? SF_FORMAT_WAV
+    if (o.type == FileType::aiff && !fitsHeader(o.type, o.format, o.frames))
+      throw std::runtime_error(std::string(fileTypeName(o.type)) + " files cannot hold " +
+                               std::to_string(o.frames) + " frames");
+    rf64_ = o.type == FileType::wav && !fitsHeader(FileType::wav, o.format, o.frames);
+    floatWav_ = o.type == FileType::wav && !rf64_ && o.format == SampleFormat::float32;
+    int major = rf64_                      ? SF_FORMAT_RF64
+                : o.type == FileType::wav  ? SF_FORMAT_WAV
                 : o.type == FileType::aiff ? SF_FORMAT_AIFF
-                                            : SF_FORMAT_FLAC;
+                                           : SF_FORMAT_FLAC;
     int minor = o.format == SampleFormat::float32 ? SF_FORMAT_FLOAT
                 : o.format == SampleFormat::pcm16 ? SF_FORMAT_PCM_16
                                                    : SF_FORMAT_PCM_24;
@@ -79,7 +113,10 @@ class FileSink : public AudioSink {
       const double scale = std::ldexp(1.0, bits_ - 1);
       const double top = scale - 1.0;
       for (size_t i = 0; i < n; ++i) {
-        double q = std::floor(stereo[i] * scale + dither_.next() + 0.5);
+        // Digital silence stays silent; the dither is drawn all the same,
+        // so that the sound around it does not change.
+        const double noise = dither_.next();
+        double q = stereo[i] == 0.0 ? 0.0 : std::floor(stereo[i] * scale + noise + 0.5);
         if (q > top || q < -scale) {
           ++clipped_;
           q = std::clamp(q, -scale, top);
@@ -94,6 +131,7 @@ class FileSink : public AudioSink {
 
   void finish() override {
     if (sf_close(sound_.release()) != 0) throw std::runtime_error("cannot finish the sound file");
+    if (floatWav_) completeFloatFormat(file_.fd());
     file_.commit();
   }
 
@@ -105,6 +143,8 @@ class FileSink : public AudioSink {
   SampleFormat format_;
   Dither dither_;
   int bits_ = 24;
+  bool rf64_ = false;
+  bool floatWav_ = false;
   long long clipped_ = 0;
   std::vector<float> floats_;
   std::vector<int> ints_;
@@ -192,6 +232,18 @@ std::optional<FileType> fileTypeFor(const std::string& path) {
   if (ext == ".aif" || ext == ".aiff" || ext == ".aifc") return FileType::aiff;
   if (ext == ".flac") return FileType::flac;
   return std::nullopt;
+}
+
+bool fitsHeader(FileType type, SampleFormat format, long long frames) {
+  const long long frameBytes = format == SampleFormat::float32 ? 8
+                               : format == SampleFormat::pcm16 ? 4
+                                                               : 6;
+  // Room for the header's own chunks within the size it counts.
+  constexpr long long headerRoom = 4096;
+  const long long limit = type == FileType::wav    ? 0xFFFFFFFFLL - headerRoom
+                          : type == FileType::aiff ? 0x7FFFFFFFLL - headerRoom
+                                                   : -1;
+  return limit < 0 || frames <= limit / frameBytes;
 }
 
 std::unique_ptr<AudioSink> openFileSink(const FileSinkOptions& options) {

@@ -52,7 +52,13 @@ struct FileSinkOptions {
   SampleFormat format = SampleFormat::float32;
   int sampleRate = 44100;
   std::uint64_t ditherSeed = 1;  // TPDF dither of the integer formats
+  long long frames = 0;          // how many the render will write
 };
+
+// Whether `frames` stereo frames fit the 32-bit sizes of a WAV header (an
+// AIFF header's sizes are signed: 31 bits). A WAV that does not fit is
+// written as RF64; an AIFF that does not fit is refused.
+bool fitsHeader(FileType type, SampleFormat format, long long frames);
 
 // Opens the output, written in place of `path` only when finished. Throws
 // std::runtime_error (an impossible format, an unwritable directory).

@@ -86,14 +86,23 @@ TEST(Cloud, SetterFolding) {
   }
 }
 
+// Before any block the sample has no length: a position after its start
+// waits for the first block that brings one, and a later setPhase wins.
 TEST(Cloud, SamplePositionInMilliseconds) {
-  zunCloud e(4, 44100.0);
-  // Before any block the sample has no length.
-  const struct { double ms, phase; } before[] = {{10.0, 1.0}, {-10.0, 0.0}, {0.0, 0.0}};
-  for (const auto& c : before) {
-    e.setPhase(0.5);
-    e.setSamplePosition(c.ms);
-    EXPECT_EQ(e.phase, c.phase) << c.ms;
+  const struct { double ms; bool thenPhase; double phase; } cases[] = {
+      {10.0, false, 0.01}, {-10.0, false, 0.0}, {0.0, false, 0.0},
+      {5000.0, false, 1.0}, {10.0, true, 0.25},
+  };
+  for (const auto& c : cases) {
+    CloudRig rig;
+    rig.wave.assign(44100, 0.f);
+    rig.engine.setSamplePosition(c.ms);
+    if (c.thenPhase) rig.engine.setPhase(0.25);
+    rig.wave.clear();
+    rig.run(1);  // an empty sample has no length either
+    rig.wave.assign(44100, 0.f);
+    rig.run(1);
+    EXPECT_EQ(rig.engine.phase, c.phase) << c.ms;
   }
   CloudRig rig;
   rig.wave.assign(44100, 0.f);

@@ -233,8 +233,12 @@ TEST(Options, EqualPowerPanningKeepsThePower) {
       EXPECT_NEAR(s.left[i] * s.left[i] + s.right[i] * s.right[i], c.power, 1e-12);
       lefts.push_back(s.left[i]);
     }
-    if (c.mode == 0 && c.width > 0.0) EXPECT_NE(lefts[0], lefts[1]) << "random places";
-    if (c.mode == 0 && c.width == 0.0) EXPECT_NEAR(lefts[0], 1.0, 1e-15);
+    if (c.mode == 0 && c.width > 0.0) {
+      EXPECT_NE(lefts[0], lefts[1]) << "random places";
+    }
+    if (c.mode == 0 && c.width == 0.0) {
+      EXPECT_NEAR(lefts[0], 1.0, 1e-15);
+    }
   }
 }
 

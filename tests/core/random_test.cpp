@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
+#include <ctime>
+#include <vector>
 
 #include "zunBurst.h"
 #include "zunCloud.h"
@@ -45,4 +48,47 @@ TEST(Random, EnginesDrawFromTheirOwnSeed) {
   EXPECT_EQ(cloud.unipolar(1.0), 0.5000039131846505);
   EXPECT_EQ(cloud.bipolar(2.0), burst.bipolar(2.0));
   EXPECT_EQ(burst.seed, cloud.seed);
+}
+
+// Every seed a user gives becomes an odd state: the multiplier's order
+// modulo 2^32 is 2^29, so an odd state has that period, the longest there
+// is. Seeds that sit next to each other give states far apart.
+TEST(Random, UserSeedsGetTheFullPeriod) {
+  std::uint32_t power = 16807u;  // 16807^(2^k)
+  for (int k = 0; k < 28; ++k) power *= power;
+  EXPECT_NE(power, 1u);
+  EXPECT_EQ(power * power, 1u);
+
+  const long long seeds[] = {0, 1, 2, -1, -2147483648LL, 2147483647, 4294967296LL};
+  for (long long s : seeds) {
+    const int state = zunSeedState(s);
+    EXPECT_EQ(state & 1, 1) << s;
+    const auto apart = static_cast<std::uint32_t>(state ^ zunSeedState(s + 1));
+    EXPECT_GE(__builtin_popcount(apart), 8) << s;
+  }
+}
+
+// Without a seed, the first engine of a process keeps the clock's value and
+// every later one gets a stream of its own.
+TEST(Random, EnginesOfOneSecondDrawStreamsOfTheirOwn) {
+  const int clock = zunClockSeed(0);
+  std::vector<int> states;
+  for (unsigned k = 0; k < 64; ++k) states.push_back(zunClockSeed(k));
+  if (zunClockSeed(0) != clock) GTEST_SKIP() << "the clock ticked";
+  EXPECT_EQ(states[0], static_cast<std::int32_t>(static_cast<std::uint32_t>(std::time(nullptr))));
+  std::sort(states.begin(), states.end());
+  EXPECT_EQ(std::adjacent_find(states.begin(), states.end()), states.end());
+}
+
+// A seed asked for between blocks is the state the next block draws from.
+TEST(Random, AReseedTakesEffectAtTheNextBlock) {
+  zunCloud cloud(4, 44100.0);
+  cloud.setSeed(1);
+  cloud.reseed(7);
+  EXPECT_EQ(cloud.seed, 1);
+  std::vector<float> table(64, 1.f);
+  std::vector<double> left(1), right(1);
+  double* outs[2] = {left.data(), right.data()};
+  cloud.Processing(nullptr, 0, outs, 2, 1, 64, 64, table.data(), table.data());
+  EXPECT_EQ(cloud.seed, zunSeedState(7));
 }

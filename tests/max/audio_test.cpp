@@ -147,4 +147,52 @@ TEST_F(ExternalTest, LongHostVectorsSoundAsVectorsThatFit) {
     }
 }
 
+// Objects made one after the other (within the same second) play streams of
+// their own, two clouds panned at random differ; "seed" makes any object
+// replay one stream, whatever the other messages before it.
+TEST_F(ExternalTest, EachObjectDrawsItsOwnStreamUntilSeeded) {
+  const struct { long first, second; bool same; } cases[] = {
+      {-1, -1, false}, {5, 5, true}, {5, 6, false}, {0, -2147483648L, false}};
+  for (t_object* (*make)() : {makeBurst, makeCloud})
+    for (const auto& c : cases) {
+      t_object* pair[2] = {make(), make()};
+      zun::startDsp();
+      for (int i = 0; i < 2; ++i) {
+        const long seed = i == 0 ? c.first : c.second;
+        if (seed != -1) zun::send(pair[i], "seed", {seed});
+        sendAll(pair[i], {{"start", {1}}, {"setWidth", {1}}, {"setDensity", {200}}});
+      }
+      std::vector<double> left[2];
+      for (int v = 0; v < 100; ++v) {
+        zun::process();
+        for (int i = 0; i < 2; ++i) {
+          const double* out = zun::output(pair[i], 0);
+          left[i].insert(left[i].end(), out, out + zun::vectorSize());
+        }
+      }
+      EXPECT_FALSE(allZero(left[0]));
+      EXPECT_EQ(left[0] == left[1], c.same) << c.first << " " << c.second;
+      zun::reset();
+    }
+}
+
+// A position in milliseconds sent before audio starts (from a loadbang)
+// waits until the sample's length is known, and then plays as if sent
+// after the first vector.
+TEST_F(ExternalTest, ASamplePositionSentBeforeAudioIsKept) {
+  std::vector<Stereo> sounds;
+  for (bool early : {true, false}) {
+    t_object* x = makeCloud();
+    if (early) zun::send(x, "setSamplePosition", {46});
+    zun::startDsp();
+    zun::process();
+    if (!early) zun::send(x, "setSamplePosition", {46});
+    zun::send(x, "start", {1});
+    sounds.push_back(render(x, 4410));
+    zun::destroy(x);
+  }
+  EXPECT_EQ(sounds[0].left, sounds[1].left);
+  EXPECT_NE(sounds[0].left[10], 0.5 * ramp()[11]) << "not from the start of the sample";
+}
+
 }  // namespace

@@ -19,7 +19,7 @@ const Table burstTable = {
     {"setRndDensity", A_FLOAT}, {"setCps", A_FLOAT},        {"setRndCps", A_FLOAT},
     {"setGlisson", A_FLOAT},    {"setRndGlisson", A_FLOAT}, {"setMorph", A_FLOAT},
     {"setRndMorph", A_FLOAT},   {"info", A_NOTHING},        {"grain", A_NOTHING},
-    {"assist", A_CANT},         {"dblclick", A_CANT},
+    {"assist", A_CANT},         {"dblclick", A_CANT},       {"seed", A_LONG},
     // opt-in, after the first set
     {"setRndLevel", A_FLOAT},   {"setRndMask", A_FLOAT},    {"setBurstPlay", A_LONG},
     {"setBurstRest", A_LONG},   {"setPanningLaw", A_LONG},  {"triggerInput", A_LONG},
@@ -34,7 +34,7 @@ const Table cloudTable = {
     {"setRndLength", A_FLOAT}, {"setDensity", A_FLOAT},    {"setRndDensity", A_FLOAT},
     {"setPitch", A_FLOAT},     {"setRndPitch", A_FLOAT},   {"setSamplePosition", A_FLOAT},
     {"setPhase", A_FLOAT},     {"info", A_NOTHING},        {"grain", A_NOTHING},
-    {"assist", A_CANT},        {"dblclick", A_CANT},
+    {"assist", A_CANT},        {"dblclick", A_CANT},       {"seed", A_LONG},
     // opt-in, after the first set
     {"setRndPosition", A_FLOAT}, {"setScanSpeed", A_FLOAT},  {"setRndReverse", A_FLOAT},
     {"setRndLevel", A_FLOAT},    {"setPanningLaw", A_LONG},  {"triggerInput", A_LONG},

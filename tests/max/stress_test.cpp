@@ -32,22 +32,25 @@ zun::Atom wildAtom(std::mt19937& rng) {
 }
 
 TEST_F(ExternalTest, StressMessageThreadsAgainstTheAudioThread) {
-  makeBurst();
-  makeCloud();
-  // Created without tables: the first bindings race the audio thread.
+  // Two objects that play throughout and send their grain events...
+  t_object* steady[] = {makeBurst(), makeCloud()};
+  // ...and two created without tables: the first bindings race the audio
+  // thread.
   t_object* objects[] = {zun::create("burst.zun~"), zun::create("cloud.zun~")};
   std::atomic<long> answers{0};
   std::atomic<long> events{0};
+  for (t_object* x : steady) {
+    zun::connectList(x, 3, [&](const std::vector<zun::Atom>&) { ++events; });
+    zun::send(x, "start", {1});
+    zun::send(x, "events", {1});
+  }
   for (t_object* x : objects) {
     zun::connect(x, 2, [&](t_atom_long v) {
       EXPECT_GE(v, 0);
       EXPECT_LE(v, 128);
       ++answers;
     });
-    zun::connectList(x, 3, [&](const std::vector<zun::Atom>& row) {
-      EXPECT_EQ(row.size(), 10u);
-      ++events;
-    });
+    zun::connectList(x, 3, [&](const std::vector<zun::Atom>& row) { EXPECT_EQ(row.size(), 10u); });
     zun::feedInput(x, 0, [](double* in, long frames) {
       for (long i = 0; i < frames; ++i) in[i] = i % 50 == 0 ? 1.0 : -1.0;
     });

@@ -32,6 +32,7 @@ struct BadInput {
   std::vector<std::string> extra;  // options; "-o out.wav" unless they give -o
   int status;
   std::string message;  // a part of stderr
+  std::string score = "s.zun";
 };
 
 TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
@@ -72,6 +73,20 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
       {"integer raw", "end 1", {"-o", "-", "--format", "pcm16"}, 2, "raw float32 only"},
       {"missing directory", "end 1", {"-o", "nowhere/out.wav"}, 1, "cannot write in nowhere"},
       {"directory", "end 1", {"-o", "."}, 1, "it is a directory"},
+      {"output the score reads", "buffer s file out.wav\nend 1", {}, 2,
+       "s.zun:4:15: error: buffer s reads the file that -o out.wav would write over"},
+      {"output the score reads through a link", "buffer s file link.wav\nend 1", {}, 2,
+       "s.zun:4:15: error: buffer s reads the file that -o out.wav"},
+      {"info over the output", "end 1", {"--info", "./out.wav"}, 2,
+       "--info and -o name the same file"},
+      {"output over the score", "end 1", {"-o", "s.zun.wav", "--info", "s.zun"}, 2,
+       "--info s.zun is the score itself"},
+      {"AIFF too long", "end 1", {"-o", "out.aiff", "--duration", "40000"}, 2,
+       "too long for AIFF"},
+      {"score that is a directory", "", {}, 2,
+       "plugins: error: cannot read the score: it is a directory\n", "plugins"},
+      {"missing score", "", {}, 2,
+       "gone.zun: error: cannot read the score: No such file or directory\n", "gone.zun"},
   };
   for (const BadInput& c : cases) {
     TempDir dir;
@@ -79,7 +94,8 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
     zuntest::writeFile(dir / "out.wav", "precious");
     std::filesystem::create_directory(dir / "plugins");
     zuntest::writeFile(dir / "plugins" / "broken~.so", "not a library");
-    std::vector<std::string> args = {"render", "s.zun"};
+    std::filesystem::create_symlink("out.wav", dir / "link.wav");
+    std::vector<std::string> args = {"render", c.score};
     if (std::find(c.extra.begin(), c.extra.end(), "-o") == c.extra.end())
       args.insert(args.end(), {"-o", "out.wav"});
     args.insert(args.end(), c.extra.begin(), c.extra.end());
@@ -88,7 +104,11 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
     EXPECT_NE(o.err.find(c.message), std::string::npos) << c.what << "\n" << o.err;
     EXPECT_EQ(o.out, "") << c.what;
     EXPECT_EQ(zuntest::readFile(dir / "out.wav"), "precious") << c.what;
-    EXPECT_EQ(dir.files(), (std::vector<std::string>{"out.wav", "plugins", "s.zun"})) << c.what;
+    EXPECT_EQ(dir.files(), (std::vector<std::string>{"link.wav", "out.wav", "plugins", "s.zun"}))
+        << c.what;
+    if (c.score != "s.zun") {
+      EXPECT_EQ(o.err, c.message) << "one error, nothing else";
+    }
   }
 }
 
@@ -116,6 +136,22 @@ TEST(Cli, RawOutputIsExactlyTheFramesAndNothingElse) {
     EXPECT_EQ(static_cast<long long>(o.out.size()), c.frames * 2 * 4) << c.end;
     EXPECT_NE(o.err.find("wrote " + std::to_string(c.frames) + " frames"), std::string::npos) << o.err;
   }
+}
+
+// "-" reads the score from standard input; its relative paths start at the
+// working directory.
+TEST(Cli, ReadsTheScoreFromStandardInput) {
+  TempDir dir;
+  zuntest::writeFile(dir / "s.zun", std::string(header) + "at 0 p start 1\nend 0.2\n");
+  const Outcome file = runZun({"render", "s.zun", "-o", "-", "--seed", "2", "-q"}, dir.path());
+  const Outcome piped =
+      runZun({"render", "-", "-o", "-", "--seed", "2", "-q"}, dir.path(), dir / "s.zun");
+  EXPECT_EQ(piped.status, 0) << piped.err;
+  EXPECT_EQ(piped.out, file.out);
+  EXPECT_EQ(file.out.size(), 8820u * 8);
+  zuntest::writeFile(dir / "bad.zun", "at 0 q start 1\nend 1\n");
+  const Outcome bad = runZun({"render", "-", "-o", "-"}, dir.path(), dir / "bad.zun");
+  EXPECT_NE(bad.err.find("<stdin>:1:6: error: unknown object 'q'"), std::string::npos) << bad.err;
 }
 
 TEST(Cli, DurationOverridesTheEnd) {

@@ -66,12 +66,15 @@ inline std::string shellQuote(const std::string& s) {
   return out + "'";
 }
 
-// Runs zun with `args` in `dir`, without ZUN_PLUGIN_PATH.
-inline Outcome runZun(const std::vector<std::string>& args, const std::filesystem::path& dir) {
+// Runs zun with `args` in `dir`, without ZUN_PLUGIN_PATH, reading `input`
+// (if given) on its standard input.
+inline Outcome runZun(const std::vector<std::string>& args, const std::filesystem::path& dir,
+                      const std::filesystem::path& input = {}) {
   const std::filesystem::path out = dir / ".stdout", err = dir / ".stderr";
   std::string command = "cd " + shellQuote(dir.string()) + " && env -u ZUN_PLUGIN_PATH " +
                         shellQuote(ZUN_EXECUTABLE);
   for (const std::string& a : args) command += " " + shellQuote(a);
+  if (!input.empty()) command += " <" + shellQuote(input.string());
   command += " >" + shellQuote(out.string()) + " 2>" + shellQuote(err.string());
   const int raw = std::system(command.c_str());
   Outcome o;

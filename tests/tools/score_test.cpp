@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 
 #include "ext.h"
@@ -151,6 +152,45 @@ TEST(Checker, ReportsEachMistakeAtItsPlace) {
     const std::vector<std::string> found = diagnose(c.body);
     ASSERT_EQ(found.size(), 1u) << c.body << "\n" << ::testing::PrintToString(found);
     EXPECT_EQ(found[0].rfind(c.expected, 0), 0u) << found[0];
+  }
+}
+
+// The real classes, from their plug-ins.
+class PluginCatalog : public ClassCatalog {
+ public:
+  const zun::ClassInfo* find(const std::string& name, std::string&) override {
+    zun::loadPlugin(ZUN_BURST_PLUGIN);
+    zun::loadPlugin(ZUN_CLOUD_PLUGIN);
+    return &(infos_[name] = zun::classInfo(name));
+  }
+
+ private:
+  std::map<std::string, zun::ClassInfo> infos_;
+};
+
+// What the objects will leave without effect is pointed out, at its place.
+TEST(Checker, WarnsWhereTheObjectsWillIgnoreWhatTheScoreAsks) {
+  const BadScore cases[] = {
+      {"at 0 c setPitch 200", "s.zun:4:17: warning: 'setPitch' takes values below 128: the object ignores the int 200"},
+      {"at 0 c setDensity 0", "s.zun:4:19: warning: 'setDensity' takes values above 1e-05: the object ignores"},
+      {"at 0 c start 2", "s.zun:4:14: warning: 'start' takes values 0 to 1: the object refuses the int 2"},
+      {"at 0 c overlap -1", "s.zun:4:16: warning: 'overlap' takes values 0 to 128: the object refuses"},
+      {"at 0 p setMorph 1.5", "s.zun:4:17: warning: 'setMorph' takes values 0 to 1: the object folds the float 1.5"},
+      {"ramp 0 1 c setPhase 0 2", "s.zun:4:23: warning: 'setPhase' takes values 0 to 1: the object folds the int 2"},
+      {"at 0 p setbuf s 3 s", "s.zun:4:17: warning: setbuf takes table names: the int 3 binds no table"},
+      {"at 0 c setbuf s s s", "s.zun:4:19: warning: setbuf takes 2 table names: the third, the symbol 's', is ignored"},
+      {"object q cloud.zun~ s s s", "s.zun:4:25: warning: cloud.zun~ takes 2 table names: the third"},
+      {"object q cloud.zun~ s", "s.zun:4:10: warning: cloud.zun~ q never gets its second table (creation argument 2, or setWindowing)"},
+  };
+  for (const BadScore& c : cases) {
+    Diagnostics d("s.zun");
+    std::istringstream in("buffer s sine 64\nobject p burst.zun~ s s s\nobject c cloud.zun~ s s\n" +
+                          std::string(c.body) + "\nat 0 c setPitch 12\nat 0 p setWidth 0.5\nend 1\n");
+    Score score = parseScore(in, ".", d);
+    PluginCatalog catalog;
+    checkScore(score, catalog, {}, d);
+    ASSERT_EQ(d.all().size(), 1u) << c.body << "\n" << (d.all().empty() ? "" : d.format(d.all()[0]));
+    EXPECT_EQ(d.format(d.all()[0]).rfind(c.expected, 0), 0u) << d.format(d.all()[0]);
   }
 }
 
