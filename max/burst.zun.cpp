@@ -20,6 +20,7 @@ struct _index {
   zunBufferRef windowing_ref;
   zunBufferRef wave2_ref;
   void* info_outlet;
+  zunEventOutlet events;
 };
 
 t_class* burst_class = nullptr;
@@ -43,10 +44,14 @@ void burst_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
 
 // ---- life
 
+void burst_tick(_index* x) { zunEventsTick(x->events, *x->engine); }
+
 void* burst_new(t_symbol*, long argc, t_atom* argv) {
   object_post(nullptr, "%s", zunBurstBanner);
   _index* x = static_cast<_index*>(object_alloc(burst_class));
   if (!x) return nullptr;
+  // The events outlet is made first, so that it is the rightmost.
+  zunEventsMade(x->events, &x->header.z_ob, reinterpret_cast<method>(burst_tick));
   x->info_outlet = intout(x);
   x->engine = new zunBurst(128, static_cast<double>(sys_getsr()));
   x->engine->setSeed(zunClockSeed(zunInstanceNumber()));
@@ -62,6 +67,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
 
 void burst_free(_index* x) {
   z_dsp_free(&x->header);
+  object_free(x->events.clock);
   if (t_buffer_ref* ref = x->wave1_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->windowing_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->wave2_ref.load()) object_free(ref);
@@ -96,9 +102,20 @@ void burst_info(_index* x) {
 void burst_grain(_index* x) { x->engine->grain(); }
 
 void burst_seed(_index* x, long v) { zunSeed(*x->engine, v); }
+// Beyond the first set of messages.
+void burst_setRndMask(_index* x, double v) { x->engine->setRndMask(v); }
+void burst_setBurstPlay(_index* x, long v) { x->engine->setBurstPlay(v); }
+void burst_setBurstRest(_index* x, long v) { x->engine->setBurstRest(v); }
+void burst_setRndLevel(_index* x, double v) { zunRndLevel(*x->engine, v); }
+void burst_setPanningLaw(_index* x, long v) { zunRefuse(zunPanningLaw(*x->engine, v)); }
+void burst_triggerInput(_index* x, long v) { zunRefuse(zunTriggerInput(*x->engine, v)); }
+void burst_events(_index* x, long v) {
+  zunRefuse(zunEvents(*x->engine, v));
+  zunEventsSwitched(x->events, *x->engine);
+}
 
 void burst_assist(_index*, void*, long kind, long index, char* text) {
-  zunAssist(kind, index, text);
+  zunAssist(kind, index, text, zunBurstEventNames);
 }
 
 // Opens an editor for every bound table, in role order.
@@ -162,6 +179,13 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(burst_assist), "assist", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_dblclick), "dblclick", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_seed), "seed", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setRndLevel), "setRndLevel", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setRndMask), "setRndMask", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setBurstPlay), "setBurstPlay", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setBurstRest), "setBurstRest", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setPanningLaw), "setPanningLaw", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_triggerInput), "triggerInput", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_events), "events", A_LONG, 0);
   class_dspinit(c);
   class_register(gensym("box"), c);
   burst_class = c;

@@ -108,6 +108,14 @@ const char* zunDensity(Engine& engine, double v);
 // Any integer: the engine's random stream from the next block on.
 template <class Engine>
 const char* zunSeed(Engine& engine, long long v);
+template <class Engine>
+const char* zunRndLevel(Engine& engine, double v);
+template <class Engine>
+const char* zunPanningLaw(Engine& engine, long long v);
+template <class Engine>
+const char* zunTriggerInput(Engine& engine, long long v);
+template <class Engine>
+const char* zunEvents(Engine& engine, long long v);
 const char* zunReverse(zunCloud& engine, long long v);
 const char* zunOverlap(zunCloud& engine, long long v);
 const char* zunPitch(zunCloud& engine, double v);
@@ -117,4 +125,30 @@ const char* zunPitch(zunCloud& engine, double v);
 template <class Engine>
 void zunFollowRate(Engine& engine, double sampleRate) {
   if (!(sampleRate == engine.getAbsoluteSR())) engine.setAbsoluteSR(sampleRate);
+}
+
+// A grain event as the list an object sends for it: the fields named below,
+// in units a user sets them in (length in ms, glisson as setGlisson takes
+// it, pitch in semitones); the first zunEventIntegers are whole numbers.
+constexpr int zunEventFields = 10;
+constexpr int zunEventIntegers = 3;
+inline const char* const zunBurstEventNames =
+    "sample voice period length cps glisson morph level left right";
+inline const char* const zunCloudEventNames =
+    "sample voice period length pitch position direction level left right";
+void zunEventValues(const zunBurst&, const zunGrainEvent& e, double (&values)[zunEventFields]);
+void zunEventValues(const zunCloud&, const zunGrainEvent& e, double (&values)[zunEventFields]);
+
+// Message side (one consumer at a time): hands every queued event to
+// send(values) while the object's events are on, and drops them otherwise.
+template <class Engine, class Send>
+void zunDrainEvents(Engine& engine, Send send) {
+  const bool on = engine.options.wantsEvents();
+  zunGrainEvent e;
+  double values[zunEventFields];
+  while (engine.options.events.pop(e)) {
+    if (!on) continue;
+    zunEventValues(engine, e, values);
+    send(values);
+  }
 }
