@@ -32,16 +32,18 @@ inline double zunExactPeriod(double quotient) {
 // starts a grain each time the count reaches the period. Each start draws the
 // next period, so starts are exactly `period` samples apart across blocks.
 // startGrain(j, lead) starts a grain at sample j of the block; here it is
-// always due on that sample (lead 0).
-template <class Start>
+// always due on that sample (lead 0). `afterSample(j)` runs after the
+// clock's decision on each sample j.
+template <class Start, class AfterSample>
 void zunSchedule(int n, unsigned long& sampleCounter, const unsigned long& period, bool toggle,
-                 Start startGrain) {
+                 Start startGrain, AfterSample afterSample) {
   for (int j = 0; j < n; ++j) {
     ++sampleCounter;
     if (sampleCounter >= period && toggle) {
       startGrain(j, 0.0);
       sampleCounter = 0;
     }
+    afterSample(j);
   }
 }
 
@@ -59,9 +61,9 @@ struct zunExactSchedule {
 // starts on the sample after its beginning, which comes `lead` of a sample
 // before the moment it is due. A start after its due moment (the stream was
 // off meanwhile) begins the train afresh, on time.
-template <class Start>
+template <class Start, class AfterSample>
 void zunScheduleExact(int n, unsigned long& sampleCounter, const zunExactSchedule& schedule,
-                      bool toggle, Start startGrain) {
+                      bool toggle, Start startGrain, AfterSample afterSample) {
   for (int j = 0; j < n; ++j) {
     ++sampleCounter;
     const double lead =
@@ -70,5 +72,6 @@ void zunScheduleExact(int n, unsigned long& sampleCounter, const zunExactSchedul
       startGrain(j, lead > 0.0 ? lead : 0.0);
       sampleCounter = 0;
     }
+    afterSample(j);
   }
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "zunRandom.h"
+#include "zunGrainOptions.h"
 #include "zunRelaxed.h"
 #include "zunScheduler.h"
 #include "zunSharedPool.h"
@@ -39,6 +40,12 @@ class zunBurst {
   void setMorph(double x);
   void setRndMorph(double x);
   void setToggle(int t);
+  // Masking: each grain is silenced with probability p (0 to 1); and in
+  // bursts, `play` grains sound, then `rest` are silenced, over and over
+  // (a rest of 0 masks nothing). Masked grains keep the train's timing.
+  void setRndMask(double p);
+  void setBurstPlay(long long grains);
+  void setBurstRest(long long grains);
 
   void setInterp(int mode);
   void setAbsoluteSR(double sr);
@@ -50,7 +57,6 @@ class zunBurst {
   // effect at the start of the next block.
   void reseed(long long userSeed) { seedRequest.ask(zunSeedState(userSeed)); }
 
-  // Options beyond the pulsar engine's own, all off at first.
   // Grain periods as real numbers of samples: a grain due between two
   // samples starts on the sample before, moved back by the fraction of a
   // sample it is early, so that the train is periodic between samples.
@@ -121,11 +127,16 @@ class zunBurst {
   zunRelaxed<double> glisson;
   zunRelaxed<double> rndGlisson;
   zunWorkBuffers buffers;
+  zunGrainOptions options;
+  zunRelaxed<double> rndMask{0.0};
+  zunRelaxed<long> burstPlay{1};
+  zunRelaxed<long> burstRest{0};
   zunRelaxed<bool> subsample;
   zunExactSchedule exactSchedule;
   zunRelaxed<bool> bandLimit;
 
  private:
+  bool unmasked();
   // Swaps while no block renders; what it replaces is freed afterwards.
   // Called with levelRefresh held.
   void publishLevels(int which, std::unique_ptr<const zunWaveLevels> levels);
@@ -133,4 +144,9 @@ class zunBurst {
 
   std::unique_ptr<const zunWaveLevels> waveLevels[2];
   std::mutex levelRefresh;
+
+  // The burst pattern in force and the place in it (audio thread).
+  long maskPlay = 0;
+  long maskRest = 0;
+  long maskCount = 0;
 };

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "zunGrainOptions.h"
 #include "zunRandom.h"
 #include "zunRelaxed.h"
 #include "zunScheduler.h"
+#include "zunScan.h"
 #include "zunSharedPool.h"
 #include "zunWorkBuffers.h"
 
@@ -31,6 +33,13 @@ class zunCloud {
   void setPhase(double x);
   void setSamplePosition(double x);
   void setToggle(int t);
+  // A random spread of each grain's start: up to x/2 ms either side.
+  void setRndPosition(double x);
+  // The start position moving by itself; see zunScan.
+  void setScanSpeed(double x);
+  // Each grain reads backwards with probability p, as all do under
+  // setInvert(1).
+  void setRndReverse(double p);
 
   void setInterp(int mode);
   void setInvert(int invert);
@@ -43,7 +52,6 @@ class zunCloud {
   // effect at the start of the next block.
   void reseed(long long userSeed) { seedRequest.ask(zunSeedState(userSeed)); }
 
-  // Options beyond the sample engine's own, both off at first.
   // Grain periods as real numbers of samples: a grain due between two
   // samples starts on the sample before, moved back by the fraction of a
   // sample it is early, so that the train is periodic between samples.
@@ -88,6 +96,15 @@ class zunCloud {
   zunRelaxed<double> rndPitch;
   zunRelaxed<double> phase;
   zunRelaxed<double> lengthDeviation;
+  zunGrainOptions options;
+  zunRelaxed<double> rndPosition{0.0};
+  zunRelaxed<double> scanSpeed{0.0};
+  zunRelaxed<double> rndReverse{0.0};
   zunRelaxed<bool> subsample;
   zunExactSchedule exactSchedule;
+
+ private:
+  double startPosition(int offset);
+
+  zunScan scan;
 };

@@ -1,289 +1,370 @@
-// What the engines' switches beyond their own do to the sound, measured on
-// renders: sub-sample grain onsets, band-limited wave tables, cubic reads.
+// The opt-in controls, by their effect on the sound. Tables of ones (or a
+// ramp sample) make every sample of a grain tell its level, gains or read
+// position; grains are kept apart so that each onset is one grain.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
 
-#include "spectrum.h"
 #include "zunBurst.h"
 #include "zunCloud.h"
 
 namespace {
 
-using spectrum::cents;
-using spectrum::decibels;
-using spectrum::pi;
-
-std::vector<float> shape(int n, std::function<double(double)> f) {
-  std::vector<float> t(n);
-  for (int i = 0; i < n; ++i) t[i] = static_cast<float>(f(static_cast<double>(i) / n));
-  return t;
-}
-std::vector<float> ones(int n = 64) { return std::vector<float>(n, 1.f); }
-std::vector<float> hann(int n = 2048) {
-  return shape(n, [](double x) { return 0.5 - 0.5 * std::cos(2 * pi * x); });
-}
-// Partials 1 to `count`, partial h of amplitude 1/h: a sawtooth's first ones.
-std::vector<float> partials(int count, int n = 2048) {
-  return shape(n, [count](double x) {
-    double v = 0;
-    for (int h = 1; h <= count; ++h) v += std::sin(2 * pi * h * x) / h;
-    return v;
-  });
-}
-std::vector<float> saw(int n = 2048) {
-  return shape(n, [](double x) { return x < 0.5 ? 2 * x : 2 * x - 2; });
-}
-
-// An engine with its tables, rendering its left output vector by vector.
-template <class Engine>
-struct Rig {
-  Rig(double rate, std::vector<float> w1, std::vector<float> win, std::vector<float> w2 = {})
-      : engine(128, rate), wave(std::move(w1)), window(std::move(win)), wave2(std::move(w2)) {
-    engine.setSeed(1);
-    engine.setInterp(1);
-    engine.setToggle(1);
-  }
-  std::vector<double> render(long frames) {
-    std::vector<double> left(frames), right(frames);
-    for (long done = 0; done < frames; done += 64) {
-      double* outs[2] = {left.data() + done, right.data() + done};
-      process(outs, std::min(64L, frames - done));
-    }
-    return left;
-  }
-  void process(double** outs, long n);
-  // Band-limits both wave tables from their contents.
-  void bandLimit() {
-    engine.setBandLimit(1);
-    engine.refreshWaveLevels(0, [&](auto use) { use(zunTable{wave.data(), size(wave), 1}); });
-    engine.refreshWaveLevels(1, [&](auto use) { use(zunTable{wave2.data(), size(wave2), 1}); });
-  }
-  static long long size(const std::vector<float>& t) { return static_cast<long long>(t.size()); }
-
-  Engine engine;
-  std::vector<float> wave, window, wave2;
+struct Sound {
+  std::vector<double> left, right;
 };
 
-template <>
-void Rig<zunBurst>::process(double** outs, long n) {
-  engine.Processing(nullptr, 0, outs, 2, n, size(wave), size(window), size(wave2), wave.data(),
-                    window.data(), wave2.data());
-}
-template <>
-void Rig<zunCloud>::process(double** outs, long n) {
-  engine.Processing(nullptr, 0, outs, 2, n, size(wave), size(window), wave.data(), window.data());
+void process(zunBurst& e, double** ins, double** outs, long n, std::vector<float>& wave,
+             std::vector<float>& window) {
+  e.Processing(ins, 1, outs, 2, n, wave.size(), window.size(), wave.size(), wave.data(),
+               window.data(), wave.data());
 }
 
-// Grains one period long under a Hann window, reading a table of ones: a
-// raised cosine at the grain rate.
+void process(zunCloud& e, double** ins, double** outs, long n, std::vector<float>& wave,
+             std::vector<float>& window) {
+  e.Processing(ins, 1, outs, 2, n, wave.size(), window.size(), wave.data(), window.data());
+}
+
+// An engine at 40960 Hz (a grain every 4096 samples at the default density)
+// on tables of ones, hard left at level 1, with an optional trigger signal.
 template <class Engine>
-double trainFundamental(double rate, double density, bool subsample) {
-  Rig<Engine> rig(rate, ones(), hann(), ones());
-  if constexpr (std::is_same_v<Engine, zunBurst>) {
-    rig.engine.setAttack(1);  // the window read plainly across the grain
-    rig.engine.setDecay(1);
+struct Rig {
+  explicit Rig(int voices = 128) : e(voices, 40960.0) {
+    e.setSeed(7);
+    e.setLevel(1.0);
+    e.setPanningMode(1);
   }
-  rig.engine.setLength(1000.0 / density);
-  rig.engine.setDensity(density);
-  rig.engine.setSubsample(subsample);
-  return spectrum::frequency(rig.render(static_cast<long>(2.2 * rate)), rate, density);
-}
-
-}  // namespace
-
-// Whole-sample periods play the rate of the truncated period (3000 grains
-// a second at 44.1 kHz sound at 3150 Hz); sub-sample onsets play the
-// density itself.
-TEST(Subsample, TheFundamentalIsTheDensity) {
-  for (double density : {100.0, 300.0, 700.0, 1234.5, 3000.0, 5000.0}) {
-    for (bool on : {false, true}) {
-      SCOPED_TRACE(testing::Message() << density << (on ? " sub-sample" : " whole"));
-      const auto expected = [&](double rate) { return on ? density : rate / std::floor(rate / density); };
-      EXPECT_LT(std::fabs(cents(trainFundamental<zunBurst>(44100, density, on) / expected(44100))), 0.1);
-      EXPECT_LT(std::fabs(cents(trainFundamental<zunCloud>(48000, density, on) / expected(48000))), 0.1);
+  // Renders `total` samples in vectors of `vector` samples.
+  Sound run(long total, long vector = 64) {
+    Sound s{std::vector<double>(total), std::vector<double>(total)};
+    input.resize(total, 0.0);
+    for (long done = 0; done < total; done += vector) {
+      const long n = std::min(vector, total - done);
+      double* ins[1] = {input.data() + done};
+      double* outs[2] = {s.left.data() + done, s.right.data() + done};
+      process(e, ins, outs, n, wave, window);
     }
+    return s;
   }
+  Engine e;
+  std::vector<float> wave = std::vector<float>(64, 1.f);
+  std::vector<float> window = std::vector<float>(64, 1.f);
+  std::vector<double> input;
+};
+
+// A sample whose frame i holds i, so that a grain's samples tell where it
+// reads; 32768 frames make the positions in it exact.
+std::vector<float> rampSample() {
+  std::vector<float> t(32768);
+  for (size_t i = 0; i < t.size(); ++i) t[i] = static_cast<float>(i);
+  return t;
 }
 
-// A 1 kHz train at 44.1 kHz has a period of 44.1 samples: its onsets fall
-// on a pattern that repeats every 441 samples. Grains that did not make up
-// for starting off their due moment would jitter by up to a sample and put
-// sidebands at every multiple of 100 Hz between the harmonics.
-TEST(Subsample, ATrainBetweenSamplesHasNoSidebands) {
-  Rig<zunBurst> rig(44100, shape(2048, [](double x) { return std::sin(2 * pi * x); }), hann(),
-                    ones());
-  rig.engine.setAttack(1);
-  rig.engine.setDecay(1);
-  rig.engine.setCps(2000);
-  rig.engine.setLength(4);
-  rig.engine.setDensity(1000);
-  rig.engine.setSubsample(1);
-  const std::vector<double> out = rig.render(4410 + 44100);
-  double harmonic = 0, sideband = 0;
-  for (int m = 1; m < 220; ++m) {
-    const double power = std::norm(spectrum::dft(out, 4410, 44100, m * 100.0 / 44100));
-    (m % 10 == 0 ? harmonic : sideband) = std::fmax(m % 10 == 0 ? harmonic : sideband, power);
-  }
-  EXPECT_LT(decibels(sideband / harmonic), -100.0);
+// Where grains begin: a sounding sample after a silent one.
+std::vector<long> onsets(const std::vector<double>& v) {
+  std::vector<long> found;
+  for (size_t i = 0; i < v.size(); ++i)
+    if (v[i] != 0.0 && (i == 0 || v[i - 1] == 0.0)) found.push_back(static_cast<long>(i));
+  return found;
 }
 
-// An early start draws what an on-time one draws, in the same order, and
-// keeps the period untruncated.
-TEST(Subsample, AnEarlyStartDrawsTheSameValues) {
-  for (double lead : {0.0, 0.5}) {
-    zunBurst e(128, 44100.0);
-    e.setSeed(1);
-    e.setRndDensity(1.0);
-    e.setRndLength(1.0);
-    e.setWidth(1.0);
-    e.initializeGrain(0, lead);
-    EXPECT_EQ(e.pool->gainLeft[0], 0.5000039131846505);
-    EXPECT_EQ(e.getGrainLength(), 0.09059035602580248);
-    EXPECT_EQ(e.period, 3200u);
-    EXPECT_EQ(e.exactSchedule.period, 3200.749835265223);
-    EXPECT_EQ(e.exactSchedule.lead, lead);
-    EXPECT_EQ(e.seed, 1878557649);
-  }
+std::vector<double> at(const std::vector<double>& v, const std::vector<long>& where, long shift = 0) {
+  std::vector<double> values;
+  for (long i : where) values.push_back(v[i + shift]);
+  return values;
 }
 
-namespace {
-
-// One long grain with a flat envelope at 48 kHz: a steady pulsaret. At
-// 3100 Hz every partial lies on a multiple of 100 Hz; those that are not
-// multiples of 3100 Hz folded back from above 24 kHz. Returns the folded
-// power against the fundamental's.
-double aliasing(const std::vector<float>& wave, bool bandLimited) {
-  Rig<zunBurst> rig(48000, wave, ones(), wave);
-  rig.engine.setAttack(0);
-  rig.engine.setDecay(0);
-  rig.engine.setLength(10000);
-  rig.engine.setDensity(0.01);  // one grain
-  rig.engine.setCps(3100);
-  if (bandLimited) rig.bandLimit();
-  const std::vector<double> out = rig.render(4800 + 48000);
-  double folded = 0;
-  for (int m = 1; m < 240; ++m)
-    if (m % 31 != 0) folded += std::norm(spectrum::dft(out, 4800, 48000, m * 100.0 / 48000));
-  return decibels(folded / std::norm(spectrum::dft(out, 4800, 48000, 3100.0 / 48000)));
-}
-
-std::vector<double> flatGrain(const std::vector<float>& wave, double glisson, bool bandLimited) {
-  Rig<zunBurst> rig(48000, wave, ones(), wave);
-  rig.engine.setAttack(0);
-  rig.engine.setDecay(0);
-  rig.engine.setLength(50);
-  rig.engine.setCps(1550);
-  rig.engine.setGlisson(glisson);
-  if (bandLimited) rig.bandLimit();
-  return rig.render(2400);
-}
-
-double largestDifference(const std::vector<double>& a, const std::vector<double>& b) {
-  double most = 0;
-  for (size_t k = 0; k < a.size(); ++k) most = std::fmax(most, std::fabs(a[k] - b[k]));
-  return most;
+// How many of n draws fall under a chance p, with five standard deviations
+// either side.
+void expectShare(long count, long n, double p) {
+  const double mean = n * p, spread = 5.0 * std::sqrt(n * p * (1.0 - p));
+  EXPECT_GE(count, mean - spread);
+  EXPECT_LE(count, mean + spread);
 }
 
 }  // namespace
 
-TEST(BandLimit, ASawtoothPulsaretFoldsNothingBack) {
-  EXPECT_GT(aliasing(saw(), false), -12.0);
-  EXPECT_LT(aliasing(saw(), true), -60.0);
+// With every option at its off value, a trigger signal present and events
+// on, both engines play exactly what they play untouched, and draw the
+// same random values.
+TEST(Options, OffValuesChangeNothing) {
+  auto check = [](auto& plain, auto& asked) {
+    for (auto* rig : {&plain, &asked}) {
+      rig->e.setRndDensity(1.0);
+      rig->e.setRndLength(1.0);
+      rig->e.setPanningMode(0);
+      rig->e.setWidth(0.7);
+      rig->e.setToggle(1);
+    }
+    asked.e.options.setRndLevel(0.0);
+    asked.e.options.setPanningLaw(0);
+    asked.e.options.setEvents(1);
+    asked.input.assign(40000, 0.0);
+    for (long i = 0; i < 40000; i += 333) asked.input[i] = 1.0;
+    const Sound a = plain.run(40000, 100), b = asked.run(40000, 100);
+    EXPECT_EQ(a.left, b.left);
+    EXPECT_EQ(a.right, b.right);
+    EXPECT_EQ(int(plain.e.seed), int(asked.e.seed));
+  };
+  Rig<zunBurst> b1, b2;
+  b2.e.setRndMask(0.0);
+  b2.e.setBurstPlay(3);
+  b2.e.setBurstRest(0);
+  check(b1, b2);
+  Rig<zunCloud> c1, c2;
+  c2.e.setRndPosition(0.0);
+  c2.e.setScanSpeed(0.0);
+  c2.e.setRndReverse(0.0);
+  check(c1, c2);
 }
 
-// A grain reads the levels that keep its partials below 24 kHz up to the
-// highest frequency it reaches. At 1550 Hz that is 15 partials: the level
-// of 8 holds the whole table of 8; gliding up an octave to 3100 Hz it is 7:
-// the level of 4. Gliding down, the start is the highest.
-TEST(BandLimit, AGrainReadsTheLevelsForItsHighestFrequency) {
-  const struct { double glisson; int partialsHeard; } cases[] = {{0, 8}, {12, 4}, {-12, 8}};
+TEST(Options, SettersFoldTheirValues) {
+  zunBurst b(4, 44100.0);
+  zunCloud c(4, 44100.0);
+  const struct {
+    std::function<void(double)> set;
+    std::function<double()> stored;
+    double given, expected;
+  } cases[] = {
+      {[&](double x) { b.options.setRndLevel(x); }, [&] { return double(b.options.rndLevel); }, -6.0, 6.0},
+      {[&](double x) { b.options.setRndLevel(x); }, [&] { return double(b.options.rndLevel); }, INFINITY, INFINITY},
+      {[&](double x) { b.setRndMask(x); }, [&] { return double(b.rndMask); }, 2.0, 1.0},
+      {[&](double x) { b.setRndMask(x); }, [&] { return double(b.rndMask); }, -0.5, 0.0},
+      {[&](double x) { if (x == x) b.setBurstPlay(static_cast<long long>(x)); }, [&] { return double(b.burstPlay); }, -3, 0},
+      {[&](double x) { if (x == x) b.setBurstRest(static_cast<long long>(x)); }, [&] { return double(b.burstRest); }, 1e12, 1048576},
+      {[&](double x) { c.setRndPosition(x); }, [&] { return double(c.rndPosition); }, -40.0, 20.0},
+      {[&](double x) { c.setScanSpeed(x); }, [&] { return double(c.scanSpeed); }, -INFINITY, -1000.0},
+      {[&](double x) { c.setScanSpeed(x); }, [&] { return double(c.scanSpeed); }, 1e300, 1000.0},
+      {[&](double x) { c.setRndReverse(x); }, [&] { return double(c.rndReverse); }, 7.0, 1.0},
+  };
+  for (const auto& k : cases) {
+    k.set(k.given);
+    EXPECT_EQ(k.stored(), k.expected) << k.given;
+    k.set(NAN);
+    EXPECT_EQ(k.stored(), k.expected) << "NaN changes nothing";
+  }
+}
+
+// Each grain's level lies within the spread below the set level, and the
+// levels differ from grain to grain; an infinite spread silences grains.
+TEST(Options, LevelJitterStaysWithinItsDecibels) {
+  for (double db : {6.0, 40.0}) {
+    Rig<zunBurst> rig;
+    rig.e.setDensity(1000);
+    rig.e.setLength(0.5);
+    rig.e.options.setRndLevel(db);
+    rig.e.setToggle(1);
+    const Sound s = rig.run(40960);
+    const std::vector<double> levels = at(s.left, onsets(s.left));
+    ASSERT_GT(levels.size(), 900u);
+    double low = 1.0, high = 0.0;
+    for (double l : levels) low = std::fmin(low, l), high = std::fmax(high, l);
+    EXPECT_GE(low, std::pow(10.0, -db / 20.0));
+    EXPECT_LE(high, 1.0);
+    EXPECT_LT(low, std::pow(10.0, -db / 20.0 * 0.95)) << "the spread is used";
+    EXPECT_GT(high, std::pow(10.0, -db / 20.0 * 0.05));
+  }
+  Rig<zunCloud> rig;
+  rig.e.options.setRndLevel(INFINITY);
+  rig.e.setToggle(1);
+  const Sound s = rig.run(20000);
+  for (double x : s.left) ASSERT_EQ(x, 0.0);
+}
+
+// Burst masking plays and rests exact counts of grains; random masking
+// silences its share; masked grains keep the train's timing.
+TEST(Options, MaskingPatterns) {
+  const struct {
+    long play, rest;
+    double chance;
+    std::vector<long> grains;  // which of the first ten grains sound; empty: count only
+  } cases[] = {
+      {2, 1, 0.0, {0, 1, 3, 4, 6, 7, 9}},
+      {1, 3, 0.0, {0, 4, 8}},
+      {0, 2, 0.0, {}},
+      {1, 0, 1.0, {}},
+      {1, 0, 0.3, {}},
+  };
   for (const auto& c : cases) {
-    const double error = largestDifference(flatGrain(partials(8), c.glisson, true),
-                                           flatGrain(partials(c.partialsHeard), c.glisson, false));
-    EXPECT_LT(error, 2e-6) << c.glisson;
+    Rig<zunBurst> rig;
+    rig.e.setBurstPlay(c.play);
+    rig.e.setBurstRest(c.rest);
+    rig.e.setRndMask(c.chance);
+    rig.e.setToggle(1);
+    const long grains = c.chance > 0.0 ? 2000 : 10;
+    rig.e.setDensity(c.chance > 0.0 ? 1000 : 10);
+    rig.e.setLength(c.chance > 0.0 ? 0.5 : 50);
+    const long period = c.chance > 0.0 ? 40 : 4096;
+    const std::vector<long> heard = onsets(rig.run(grains * period).left);
+    for (long onset : heard) ASSERT_EQ(onset % period, 0) << "masks keep the timing";
+    if (c.chance > 0.0 && c.chance < 1.0) {
+      expectShare(grains - static_cast<long>(heard.size()), grains, c.chance);
+    } else {
+      std::vector<long> expected;
+      for (long g : c.grains) expected.push_back(g * period);
+      EXPECT_EQ(heard, expected) << c.play << ":" << c.rest;
+    }
   }
-  // A sine has nothing to cut: the levels differ from it by their rounding.
-  const std::vector<float> sine = partials(1);
-  EXPECT_LT(largestDifference(flatGrain(sine, 12, true), flatGrain(sine, 12, false)), 1e-6);
 }
 
-// Levels of tables of every kind of length keep exactly the partials up to
-// their highest one, and nothing above it.
-TEST(BandLimit, LevelsKeepTheirPartialsAndNothingElse) {
-  for (int n : {1, 2, 3, 37, 64, 100, 1000}) {
-    std::vector<float> t(n);
-    for (int i = 0; i < n; ++i) t[i] = static_cast<float>(std::sin(i * 1.7) + std::cos(i * i * 0.1));
-    const zunTable table{t.data(), n, 1};
-    const auto levels = zunWaveLevels::make(table);
-    ASSERT_EQ(levels->count(), n == 1 ? 1 : static_cast<int>(std::log2(n / 2)) + 2) << n;
-    const auto asDoubles = [](const zunTable& l) {
-      std::vector<double> v;
-      for (long long i = 0; i < l.frames; ++i) v.push_back(l.at(i));
-      return v;
-    };
-    const std::vector<double> source = asDoubles(table);
-    for (int l = 0, top = n / 2; l < levels->count(); ++l, top /= 2) {
-      const std::vector<double> level = asDoubles(levels->level(table, top + 0.5));
-      for (int k = 0; k <= n / 2; ++k) {
-        const auto kept = spectrum::dft(level, 0, n, double(k) / n);
-        const auto expected = k <= top ? spectrum::dft(source, 0, n, double(k) / n) : 0.0;
-        EXPECT_LT(std::abs(kept - expected), 1e-5 * n) << n << " level " << l << " partial " << k;
+// The equal-power law keeps left² + right² the same wherever a grain sits:
+// 1 for manual panning, 2 for random panning (whose centre keeps the
+// linear law's gains of 1 and 1).
+TEST(Options, EqualPowerPanningKeepsThePower) {
+  const struct { int mode; double width, power; } cases[] = {
+      {1, 0.0, 1.0}, {1, 0.3, 1.0}, {1, 1.0, 1.0}, {0, 0.0, 2.0}, {0, 0.5, 2.0}, {0, 1.0, 2.0}};
+  for (const auto& c : cases) {
+    Rig<zunCloud> rig;
+    rig.e.setPanningMode(c.mode);
+    rig.e.setWidth(c.width);
+    rig.e.options.setPanningLaw(1);
+    rig.e.setDensity(1000);
+    rig.e.setLength(0.5);
+    rig.e.setToggle(1);
+    const Sound s = rig.run(8192);
+    const std::vector<long> starts = onsets(s.left);
+    ASSERT_GT(starts.size(), 150u);
+    std::vector<double> lefts;
+    for (long i : starts) {
+      EXPECT_NEAR(s.left[i] * s.left[i] + s.right[i] * s.right[i], c.power, 1e-12);
+      lefts.push_back(s.left[i]);
+    }
+    if (c.mode == 0 && c.width > 0.0) {
+      EXPECT_NE(lefts[0], lefts[1]) << "random places";
+    }
+    if (c.mode == 0 && c.width == 0.0) {
+      EXPECT_NEAR(lefts[0], 1.0, 1e-15);
+    }
+  }
+}
+
+// Impulses start grains at exactly their samples, whatever the vectors,
+// with the clock off or in addition to it; the clock's own grains stay
+// where they were.
+TEST(Options, TriggerInputStartsGrainsAtItsCrossings) {
+  const std::vector<long> impulses = {5, 64, 66, 1000, 4000, 10001};
+  for (long vector : {1L, 64L, 777L}) {
+    for (int clock : {0, 1}) {
+      Rig<zunBurst> rig;
+      rig.e.setLength(0.04);  // one sample long
+      rig.e.setToggle(clock);
+      rig.e.options.setTriggerInput(1);
+      rig.input.assign(12288, -0.5);
+      for (long i : impulses) rig.input[i] = 1.0;
+      std::vector<long> expected = impulses;
+      if (clock) expected.insert(expected.end(), {0, 4096, 8192});
+      std::sort(expected.begin(), expected.end());
+      EXPECT_EQ(onsets(rig.run(12288, vector).left), expected) << vector << " " << clock;
+    }
+  }
+}
+
+// Grains start at the position, spread by up to half the jitter either
+// side, in the sample read cyclically; the starts differ.
+TEST(Options, PositionJitterSpreadsTheStarts) {
+  Rig<zunCloud> rig;
+  rig.wave = rampSample();
+  rig.e.setPhase(0.5);
+  rig.e.setRndPosition(100.0);  // 4096 frames at 40960 Hz: 2048 either side
+  rig.e.setDensity(1000);
+  rig.e.setLength(0.5);
+  rig.e.setToggle(1);
+  const Sound s = rig.run(40960);
+  double low = 1e9, high = 0.0;
+  for (double read : at(s.left, onsets(s.left))) {
+    low = std::fmin(low, read - 1.0);  // a grain reads one frame in
+    high = std::fmax(high, read - 1.0);
+  }
+  EXPECT_GE(low, 16384 - 2048 - 1);
+  EXPECT_LE(high, 16384 + 2048);
+  EXPECT_LT(low, 16384 - 1800);
+  EXPECT_GT(high, 16384 + 1800);
+}
+
+// The head moves by the speed times the frames elapsed, wrapping, and
+// holds still at speed 0; a grain every 4096 samples reads where it is.
+TEST(Options, ScanSpeedMovesThePosition) {
+  for (double speed : {0.5, -1.0, 2.0, 0.0}) {
+    for (long vector : {64L, 1000L}) {
+      Rig<zunCloud> rig;
+      rig.wave = rampSample();
+      rig.e.setLength(10);
+      rig.e.setScanSpeed(speed);
+      rig.e.setToggle(1);
+      const Sound s = rig.run(8 * 4096, vector);
+      const std::vector<long> starts = onsets(s.left);
+      ASSERT_EQ(starts.size(), 8u);
+      for (long k = 0; k < 8; ++k) {
+        const double head = std::fmod(speed * 4096.0 * k + 32768.0 * 4, 32768.0);
+        EXPECT_EQ(s.left[starts[k] + 1], head + 2.0) << speed << " grain " << k;
       }
     }
   }
 }
 
-// Degenerate tables and frequencies pick a level and sound finite.
-TEST(BandLimit, AnyTableAndFrequencyStaysFinite) {
-  const double inf = INFINITY;
-  for (int n : {1, 2, 3}) {
-    for (double cps : {0.0, 3100.0, -3100.0, 1e300, inf, -inf}) {
-      for (double glisson : {0.0, 1e300, -inf}) {
-        Rig<zunBurst> rig(48000, partials(1, n), hann(), partials(1, n + 1));
-        rig.engine.setCps(cps);
-        rig.engine.setRndCps(cps == 0.0 ? inf : 0.0);
-        rig.engine.setGlisson(glisson);
-        rig.engine.setDensity(2000);
-        rig.bandLimit();
-        for (double x : rig.render(512)) ASSERT_TRUE(std::isfinite(x)) << n << " " << cps;
-      }
-    }
+// Each grain reads backwards with probability p; "reverse" still turns
+// every grain round.
+TEST(Options, ReverseProbability) {
+  const struct { double chance; int invert; } cases[] = {{0.3, 0}, {0.8, 0}, {1.0, 0}, {0.3, 1}};
+  for (const auto& c : cases) {
+    Rig<zunCloud> rig;
+    rig.wave = rampSample();
+    rig.e.setPhase(0.5);
+    rig.e.setRndReverse(c.chance);
+    rig.e.setInvert(c.invert);
+    rig.e.setDensity(1000);
+    rig.e.setLength(0.5);
+    rig.e.setToggle(1);
+    const Sound s = rig.run(2000 * 40);
+    const std::vector<long> starts = onsets(s.left);
+    ASSERT_EQ(starts.size(), 2000u);
+    long backwards = 0;
+    for (long i : starts) backwards += s.left[i + 1] < s.left[i];
+    if (c.invert || c.chance == 1.0) EXPECT_EQ(backwards, 2000);
+    else expectShare(backwards, 2000, c.chance);
   }
 }
 
-TEST(Cubic, WorkedReads) {
-  const float four[] = {1, 2, 4, 8}, two[] = {1, 3}, one[] = {5};
-  const struct { const float* t; long long n; double x, value; } cases[] = {
-      {four, 4, 1.0, 2.0},  {four, 4, 1.5, 2.8125}, {four, 4, 3.5, 4.6875}, {four, 4, 0.5, 0.9375},
-      {four, 4, 4.0, 1.0},  {two, 2, 0.5, 2.0},     {one, 1, 0.7, 5.0},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ((zunTable{c.t, c.n, 1}.read<zunCubicRead>(c.x)), c.value) << c.n << " at " << c.x;
+// One event for each grain that sounds, at its onset, with the voice's
+// level and gains.
+TEST(Options, EventsDescribeTheGrainsPlayed) {
+  Rig<zunBurst> rig;
+  rig.e.setPanningMode(0);
+  rig.e.setWidth(1.0);
+  rig.e.options.setRndLevel(6.0);
+  rig.e.setBurstRest(1);
+  rig.e.setDensity(100);
+  rig.e.setLength(1);
+  rig.e.setToggle(1);
+  rig.e.options.setEvents(1);
+  const Sound s = rig.run(40960, 100);
+  const std::vector<long> starts = onsets(s.left);
+  zunGrainEvent e;
+  size_t k = 0;
+  for (; rig.e.options.events.pop(e); ++k) {
+    ASSERT_LT(k, starts.size());
+    EXPECT_EQ(e.sample, static_cast<unsigned long long>(starts[k]));
+    EXPECT_EQ(e.period, 409u);
+    EXPECT_EQ(s.left[starts[k]], e.level * e.gainLeft);
+    EXPECT_EQ(s.right[starts[k]], e.level * e.gainRight);
+  }
+  EXPECT_EQ(k, starts.size());
+  EXPECT_EQ(k, 51u);
 }
 
-// A sine sample read a fifth up, in the flat middle of a long grain: the
-// power of everything but the sine. The truncating read leaves about
-// -35 dB, the linear one about -76 dB, the cubic one far less.
-TEST(Cubic, ASineReadAFifthUpKeepsItsSpursLow) {
-  const double cycles = 441;  // in a second at 44.1 kHz
-  const auto spurs = [&](int interp, int cubic) {
-    const auto sine = [&](double x) { return std::sin(2 * pi * cycles * x); };
-    Rig<zunCloud> rig(44100, shape(44100, sine), ones());
-    rig.engine.setInterp(interp);
-    rig.engine.setCubic(cubic);
-    rig.engine.setPitch(7);
-    rig.engine.setLength(10000);
-    rig.engine.setDensity(0.01);  // one grain
-    const std::vector<double> out = rig.render(44100);
-    return spectrum::distortion(out, 4410, 32768, cycles * std::exp2(7.0 / 12) / 44100);
-  };
-  const double truncated = spurs(0, 0), linear = spurs(1, 0), cubic = spurs(1, 1);
-  EXPECT_NEAR(truncated, -35, 5);
-  EXPECT_NEAR(linear, -76, 5);
-  EXPECT_LT(cubic, linear - 30);
-  EXPECT_EQ(spurs(0, 1), cubic) << "interp 0 or 1, cubic reads alike";
+// A full queue drops and counts what it has no room for.
+TEST(Options, FullEventQueueCountsWhatItDrops) {
+  zunEventQueue q;
+  zunGrainEvent e;
+  for (unsigned i = 0; i < zunEventQueue::capacity + 5; ++i) {
+    e.voice = static_cast<int>(i);
+    q.push(e);
+  }
+  EXPECT_EQ(q.dropped(), 5u);
+  for (unsigned i = 0; i < zunEventQueue::capacity; ++i) ASSERT_TRUE(q.pop(e) && e.voice == int(i));
+  EXPECT_FALSE(q.pop(e));
 }

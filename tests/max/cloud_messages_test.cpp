@@ -45,6 +45,11 @@ TEST_F(ExternalTest, CloudMessagesReachTheEngineOrAreRefused) {
                {{{"setPitch", {7}}, {"interp", {1}}, {"cubic", {1}}}, differs, {},
                 {{"setPitch", {7}}, {"interp", {1}}}},
                {{{"setSamplePosition", {46}}}, differs, {}, {}},
+               {{{"setRndPosition", {20}}}, differs, {}, {}},
+               {{{"setScanSpeed", {1}}}, differs, {}, {}},
+               {{{"setScanSpeed", {NAN}}}, same, {}, {}},
+               {{{"setRndReverse", {1}}}, differs, {}, {}},
+               {{{"setRndReverse", {1}}, {"reverse", {1}}}, same, {}, {{"reverse", {1}}}},
            });
 }
 
