@@ -73,7 +73,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   zunEventsMade(x->events, &x->header.z_ob, reinterpret_cast<method>(burst_tick));
   x->info_outlet = intout(x);
   x->engine = new zunBurst(128, static_cast<double>(sys_getsr()));
-  x->engine->setSeed(zunClockSeed(zunInstanceNumber()));
+  x->engine->setSeed(zunObjectSeed<zunBurst>());
   x->wave2_ref.store(nullptr);
   x->windowing_ref.store(nullptr);
   x->wave1_ref.store(nullptr);

@@ -52,7 +52,7 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   zunEventsMade(x->events, &x->header.z_ob, reinterpret_cast<method>(cloud_tick));
   x->info_outlet = intout(x);
   x->engine = new zunCloud(128, static_cast<double>(sys_getsr()));
-  x->engine->setSeed(zunClockSeed(zunInstanceNumber()));
+  x->engine->setSeed(zunObjectSeed<zunCloud>());
   x->windowing_ref.store(nullptr);
   x->sample_ref.store(nullptr);
   z_dsp_setup(&x->header, 1);

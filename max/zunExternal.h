@@ -86,23 +86,6 @@ inline void zunRefuse(const char* text) {
   if (text) object_error(nullptr, "%s", text);
 }
 
-// The number of objects of either class made before this one in the
-// process. Each plug-in carries its own copy of the engines, so a static
-// count would be one per class: the count lives instead on a private
-// symbol's binding, which every plug-in of the process sees, and the first
-// plug-in to get there lends its own counter. Max never unloads an
-// external, so the counter outlives every object.
-inline unsigned zunInstanceNumber() {
-  static std::atomic<unsigned> own{0};
-  t_symbol* binding = gensym("zun~ instance count");
-  t_object* lent = nullptr;
-  __atomic_compare_exchange_n(&binding->s_thing, &lent, reinterpret_cast<t_object*>(&own), false,
-                              __ATOMIC_ACQ_REL, __ATOMIC_ACQUIRE);
-  auto* count = lent ? reinterpret_cast<std::atomic<unsigned>*>(lent) : &own;
-  return count->fetch_add(1, std::memory_order_relaxed);
-}
-
-// `eventNames` names the fields of the rightmost outlet's lists.
 inline void zunAssist(long kind, long index, char* text, const char* eventNames) {
   const char* found = nullptr;
   if (kind == ASSIST_OUTLET) {

@@ -1,9 +1,11 @@
 #include "zunMessages.h"
 
 #include <cmath>
+#include <atomic>
 #include <cstring>
 #include <iterator>
 #include <limits>
+#include <type_traits>
 
 namespace {
 
@@ -320,3 +322,13 @@ void zunEventValues(const zunCloud&, const zunGrainEvent& e, double (&values)[zu
   values[5] = e.position;
   values[6] = e.direction;
 }
+
+template <class Engine>
+int zunObjectSeed() {
+  static std::atomic<unsigned> made{0};
+  const unsigned classNumber = std::is_same<Engine, zunBurst>::value ? 0 : 1;
+  return zunClockSeed(2 * made.fetch_add(1, std::memory_order_relaxed) + classNumber);
+}
+
+template int zunObjectSeed<zunBurst>();
+template int zunObjectSeed<zunCloud>();

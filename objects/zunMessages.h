@@ -129,6 +129,13 @@ const char* zunReverse(zunCloud& engine, long long v);
 const char* zunOverlap(zunCloud& engine, long long v);
 const char* zunPitch(zunCloud& engine, double v);
 
+// The state a new object's engine starts from: the clock, told apart for
+// every object made in the process. Each class numbers its own objects and
+// the two classes take alternate numbers, so no two objects share a stream;
+// the first burst.zun~ keeps the plain clock value.
+template <class Engine>
+int zunObjectSeed();
+
 // Only a change of rate reaches the engine (a NaN on either side counts
 // as one).
 template <class Engine>

@@ -28,16 +28,12 @@ struct zunPdObject {
   using Self = zunPdObject;
 
   static inline t_class* pdClass = nullptr;
-  static inline unsigned classNumber = 0;
-  static inline unsigned made = 0;
   static inline zunMessageTable<Engine> messages{};
   static inline const char* banner = nullptr;
   static inline const char* const (*roles)[Roles] = nullptr;
 
-  // `number` tells the classes apart (0, 1) for their objects' seeds.
-  static void setup(const char* className, unsigned number, const char* bannerText,
+  static void setup(const char* className, const char* bannerText,
                     const char* const (&roleNames)[Roles], zunMessageTable<Engine> table) {
-    classNumber = number;
     banner = bannerText;
     roles = &roleNames;
     messages = table;
@@ -81,9 +77,7 @@ struct zunPdObject {
     post("%s", banner);
     Self* x = reinterpret_cast<Self*>(pd_new(pdClass));
     x->engine = new Engine(128, static_cast<double>(sys_getsr()));
-    // Objects made within the same second draw streams of their own: each
-    // class numbers its objects apart from the other's.
-    x->engine->setSeed(zunClockSeed(2 * made++ + classNumber));
+    x->engine->setSeed(zunObjectSeed<Engine>());
     for (t_symbol*& name : x->tables) name = &s_;
     x->work = nullptr;
     x->workFrames = 0;
