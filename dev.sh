@@ -8,15 +8,24 @@
 #   ./dev.sh bench      build optimised and run the benchmarks
 #   ./dev.sh docs       render the scores of docs/pictures and draw their
 #                       spectrograms (docs/pictures/*.png) with sox
+#   ./dev.sh package    build the Max package: the Win64 externals against
+#                       the Max SDK at $MAX_SDK_DIR (./max-sdk-base), with
+#                       Highway from $HWY_SOURCE_DIR (./highway), the macOS
+#                       compile check and the package tree; test it and
+#                       print its folder
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev
-          libbenchmark-dev libsndfile1-dev libcli11-dev libhwy-dev)
+          libbenchmark-dev libsndfile1-dev libcli11-dev libhwy-dev nlohmann-json3-dev
+          libxml2-utils puredata-core puredata-dev)
+
+# The Windows cross compiler, for `package` only.
+package_packages=(g++-mingw-w64-x86-64-posix)
 
 install_missing() {
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "${packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return
@@ -70,6 +79,18 @@ case "${1:-help}" in
     build build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUN_SANITIZE=thread -DZUN_BUILD_BENCH=OFF
     TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L concurrency
     ;;
+  package)
+    install_missing "${package_packages[@]}"
+    sdk=${MAX_SDK_DIR:-max-sdk-base}
+    hwy=${HWY_SOURCE_DIR:-highway}
+    for dir in "$sdk/c74support" "$hwy/hwy"; do
+      [ -d "$dir" ] || { echo "dev.sh package: no $dir (set MAX_SDK_DIR and HWY_SOURCE_DIR)" >&2; exit 1; }
+    done
+    build build -DCMAKE_BUILD_TYPE=Release -DMAX_SDK_DIR="$(realpath "$sdk")" \
+      -DZUN_HWY_SOURCE_DIR="$(realpath "$hwy")"
+    ctest --test-dir build --output-on-failure -j "$jobs" -L package
+    echo "$(pwd)/build/max-package/zun"
+    ;;
   bench)
     install_missing
     build build-bench -DCMAKE_BUILD_TYPE=Release -DZUN_BUILD_TESTS=OFF
@@ -97,6 +118,6 @@ case "${1:-help}" in
     echo "Drew $(ls docs/pictures/*.png | wc -l) pictures into docs/pictures/"
     ;;
   *)
-    sed -n '2,12p' "$0"
+    sed -n '2,17p' "$0"
     ;;
 esac

@@ -539,12 +539,14 @@ bool zunRenderJob::fastTables(int mode) const {
 bool zunRenderJob::secondWaveFinite() const {
   // Looking through a larger table would cost more than the reads it saves.
   constexpr long long largest = 16384;
-  if (wave2Finite < 0) {
+  if (finiteLooked.data != wave2.data || finiteLooked.frames != wave2.frames ||
+      finiteLooked.stride != wave2.stride) {
     const long long floats = wave2.frames * wave2.stride;
-    wave2Finite = !wave2.empty() && floats <= largest &&
-                  HWY_DYNAMIC_DISPATCH(zunSimd::AllFiniteImpl)(wave2.data, floats);
+    finite = !wave2.empty() && floats <= largest &&
+             HWY_DYNAMIC_DISPATCH(zunSimd::AllFiniteImpl)(wave2.data, floats);
+    finiteLooked = wave2;
   }
-  return wave2Finite > 0;
+  return finite;
 }
 
 void zunRenderJob::render(zunGrain& voice, double* out, int count) const {

@@ -20,9 +20,12 @@ struct zunRenderJob {
   bool fastTables(int mode) const;
 
   // Whether every float of the second wave table is finite, looked through
-  // once per job, and only where the table is small.
+  // once for the table the job holds, and only where the table is small.
   bool secondWaveFinite() const;
-  mutable signed char wave2Finite = -1;  // not looked through yet
+  // What the last look found, and for which table (a copy of a job may
+  // hold another).
+  mutable zunTable finiteLooked{nullptr, 0, 0};
+  mutable bool finite = false;
 };
 
 // Renders several voices at once, one per SIMD lane, with the widest vectors

@@ -71,6 +71,10 @@ void zunVoicePool::setInterpMode(int mode) {
   for (int i = 0; i < overlappingFactor; ++i) voices[i]->setInterpMode(mode);
 }
 
+void zunVoicePool::setCubic(bool on) {
+  for (int i = 0; i < overlappingFactor; ++i) voices[i]->setCubic(on);
+}
+
 void zunVoicePool::setInvert(int invert) {
   for (int i = 0; i < overlappingFactor; ++i) voices[i]->setInvert(invert);
 }
@@ -97,19 +101,29 @@ void zunVoicePool::renderOne(int i, int n, const zunRenderJob& job, double* grai
   if (!voices[i]->getStatus()) markIdle(i);
 }
 
+namespace {
+bool sameWaves(const zunRenderJob& a, const zunRenderJob& b) {
+  return a.wave1.data == b.wave1.data && a.wave2.data == b.wave2.data;
+}
+}  // namespace
+
 void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuffer, double* left,
-                                double* right) {
+                                double* right, const zunBlockLevels& levels) {
   const int lanes = zunGroupLanes();
   const bool tablesFit = zunGroupRenders(job, 0);
+  const bool levelled = levels.active();
   zunGroup group;
   group.count = 0;
   int members[zunMaxGroupLanes];
   int mode = 0;
+  zunRenderJob groupJob = job;
+  zunRenderJob voiceJob = job;
   auto flush = [&] {
-    if (!zunGroupPays(job, mode, group.count)) {
-      for (int v = 0; v < group.count; ++v) renderOne(members[v], n, job, grainBuffer, left, right);
+    if (!zunGroupPays(groupJob, mode, group.count)) {
+      for (int v = 0; v < group.count; ++v)
+        renderOne(members[v], n, groupJob, grainBuffer, left, right);
     } else if (group.count > 0) {
-      zunRenderGroup(job, mode, group, n, left, right);
+      zunRenderGroup(groupJob, mode, group, n, left, right);
       for (int v = 0; v < group.count; ++v) {
         grainOffset[members[v]] = 0;
         if (!group.voices[v]->getStatus()) markIdle(members[v]);
@@ -119,13 +133,21 @@ void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuf
   };
   forEachSounding([&](int i) {
     zunGrain& voice = *voices[i];
-    const bool grouped = tablesFit && (voice.interpMode == 0 || voice.interpMode == 1);
-    if (group.count > 0 && (!grouped || voice.interpMode != mode)) flush();
+    // Levels are as long as their tables, with unit stride: they fit where
+    // the tables fit.
+    const zunRenderJob& own = levelled ? (voiceJob = levels.jobFor(job, voice)) : job;
+    // Cubic reads are the voices' own.
+    const bool grouped =
+        tablesFit && !voice.cubic && (voice.interpMode == 0 || voice.interpMode == 1);
+    if (group.count > 0 &&
+        (!grouped || voice.interpMode != mode || (levelled && !sameWaves(own, groupJob))))
+      flush();
     if (!grouped) {
-      renderOne(i, n, job, grainBuffer, left, right);
+      renderOne(i, n, own, grainBuffer, left, right);
       return;
     }
     mode = voice.interpMode;
+    if (levelled) groupJob = own;
     const int v = group.count++;
     members[v] = i;
     group.voices[v] = &voice;

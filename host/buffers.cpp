@@ -1,24 +1,44 @@
 // buffer~ objects and references to them. A buffer~ binds itself to the
 // symbol of its name (s_thing), so a reference finds the buffer~ that has
-// its name at the moment it asks, or none. Locks are counted per buffer~
-// and logged in order; the log has a fixed capacity so that locking on the
-// audio thread never allocates. Several audio threads may lock at once
-// (objects rendering side by side), so the counts and the log are atomic.
+// its name at the moment it asks, or none. A buffer~ that appears, goes or
+// changes sends "notify" to the owners of the references naming it. Locks
+// are counted per buffer~ and logged in order, from any thread; the log has
+// a fixed capacity so that locking on the audio thread never allocates.
 
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <memory>
 #include <type_traits>
 
 #include "ext_buffer.h"
 #include "ext_obex.h"
 #include "hostInternal.h"
+#include "typedCall.h"
 
 namespace {
 
-struct LockCounts {
-  std::atomic<long> locks, unlocks, failedLocks, unmatchedUnlocks, held;
+// Lock counts that the audio thread and message threads update at once.
+struct SharedLockStats {
+  std::atomic<long> locks{0}, unlocks{0}, failedLocks{0}, unmatchedUnlocks{0}, held{0};
+
+  zun::LockStats load() const {
+    return {locks.load(), unlocks.load(), failedLocks.load(), unmatchedUnlocks.load(),
+            held.load()};
+  }
+  void clearAllButHeld() {
+    locks = 0;
+    unlocks = 0;
+    failedLocks = 0;
+    unmatchedUnlocks = 0;
+  }
+  // An unlock releases a lock held, or counts as unmatched.
+  void unlock() {
+    long h = held.load();
+    while (h > 0 && !held.compare_exchange_weak(h, h - 1)) {
+    }
+    if (h > 0) ++unlocks;
+    else ++unmatchedUnlocks;
+  }
 };
 
 struct Buffer {
@@ -27,8 +47,8 @@ struct Buffer {
   long frames;
   long channels;
   float* samples;  // frames * channels floats, interleaved; never null
-  std::atomic<bool> failLocks;
-  LockCounts stats;
+  bool failLocks;
+  SharedLockStats stats;
 };
 static_assert(std::is_standard_layout_v<Buffer>);
 
@@ -39,6 +59,7 @@ static_assert(std::is_standard_layout_v<Buffer>);
 struct _buffer_ref {
   t_object ob;
   std::atomic<t_symbol*> name;
+  t_object* owner;
 };
 static_assert(std::is_standard_layout_v<_buffer_ref>);
 
@@ -51,12 +72,12 @@ struct LockRecord {
 
 constexpr size_t lockLogCapacity = 1 << 16;
 
-// The first lockLogCapacity records; each thread that records claims a slot.
+// Each record claims its slot, so that threads locking at once each log.
 struct LockLog {
-  std::unique_ptr<LockRecord[]> records{new LockRecord[lockLogCapacity]};
+  std::vector<LockRecord> records = std::vector<LockRecord>(lockLogCapacity);
   std::atomic<size_t> claimed{0};
 
-  size_t size() const { return std::min(claimed.load(std::memory_order_acquire), lockLogCapacity); }
+  size_t size() const { return std::min(claimed.load(), lockLogCapacity); }
 };
 
 LockLog& lockRecords() {
@@ -68,22 +89,25 @@ std::vector<t_symbol*> viewed;
 
 void record(zun::LockEvent::Kind kind, t_symbol* name) {
   LockLog& log = lockRecords();
-  // A full log stays full without every thread claiming a slot.
+  // A full log stays full without every lock claiming a slot.
   if (log.claimed.load(std::memory_order_relaxed) >= lockLogCapacity) return;
-  const size_t slot = log.claimed.fetch_add(1, std::memory_order_acq_rel);
+  const size_t slot = log.claimed.fetch_add(1);
   if (slot < lockLogCapacity) log.records[slot] = {kind, name};
 }
-
-void count(std::atomic<long>& counter) { counter.fetch_add(1, std::memory_order_relaxed); }
 
 float* newSamples(long frames, long channels) {
   const size_t n = static_cast<size_t>(frames) * static_cast<size_t>(channels);
   return new float[std::max<size_t>(n, 1)]();
 }
 
+void notifyClients(t_object* buffer, t_symbol* name, const char* what);
+
 void releaseBuffer(t_object* x) {
   Buffer* b = reinterpret_cast<Buffer*>(x);
-  if (b->name->s_thing == x) b->name->s_thing = nullptr;
+  if (b->name->s_thing == x) {
+    b->name->s_thing = nullptr;
+    notifyClients(x, b->name, "globalsymbol_unbinding");
+  }
   delete[] b->samples;
   delete b;
 }
@@ -98,6 +122,24 @@ t_class* bufferClass() {
 t_class* referenceClass() {
   static t_class* c = zun::detail::internalClass("buffer_ref", releaseReference);
   return c;
+}
+
+_buffer_ref* asReference(t_object* x) {
+  if (!x || x->o_magic != OB_MAGIC || x->o_messlist != &referenceClass()->link) return nullptr;
+  return reinterpret_cast<_buffer_ref*>(x);
+}
+
+// Calls the "notify" method of every live owner of a reference that names
+// the buffer~, as the buffer~ would through the references' attachments.
+void notifyClients(t_object* buffer, t_symbol* name, const char* what) {
+  using Notify = t_max_err (*)(void*, t_symbol*, t_symbol*, void*, void*);
+  t_symbol* msg = gensym(what);
+  for (t_object* x : zun::detail::liveObjects()) {
+    _buffer_ref* ref = asReference(x);
+    if (!ref || ref->name.load() != name || !zun::detail::isLive(ref->owner)) continue;
+    const maxclass::Method* m = zun::detail::classOf(ref->owner)->find(gensym("notify"));
+    if (m) zun::detail::methodAs<Notify>(m->fn)(ref->owner, name, msg, buffer, nullptr);
+  }
 }
 
 // The buffer~ an object pointer stands for, or null if it is not one.
@@ -119,19 +161,38 @@ void checkShape(long frames, long channels) {
     throw zun::HostError("a buffer~ needs frames >= 0 and channels >= 1");
 }
 
+// A new size, keeping what fits and zeroing the rest.
+void reshape(Buffer* b, long frames, long channels) {
+  float* samples = newSamples(frames, channels);
+  for (long f = 0; f < std::min(frames, b->frames); ++f)
+    for (long c = 0; c < std::min(channels, b->channels); ++c)
+      samples[f * channels + c] = b->samples[f * b->channels + c];
+  delete[] b->samples;
+  b->samples = samples;
+  b->frames = frames;
+  b->channels = channels;
+}
+
 }  // namespace
 
-extern "C" t_buffer_ref* buffer_ref_new(t_object*, t_symbol* name) {
+extern "C" t_buffer_ref* buffer_ref_new(t_object* self, t_symbol* name) {
   _buffer_ref* ref = new _buffer_ref{};
   ref->ob.o_messlist = &referenceClass()->link;
   ref->ob.o_magic = OB_MAGIC;
   ref->name = name ? name : gensym("");
+  ref->owner = self;
   zun::detail::track(&ref->ob);
   return ref;
 }
 
 extern "C" void buffer_ref_set(t_buffer_ref* x, t_symbol* name) {
   if (x) x->name.store(name ? name : gensym(""), std::memory_order_release);
+}
+
+// A reference finds its buffer~ by name on every call: there is nothing to
+// follow.
+extern "C" t_max_err buffer_ref_notify(t_buffer_ref*, t_symbol*, t_symbol*, void*, void*) {
+  return MAX_ERR_NONE;
 }
 
 extern "C" t_buffer_obj* buffer_ref_getobject(t_buffer_ref* x) {
@@ -148,13 +209,13 @@ extern "C" void buffer_view(t_buffer_obj* buffer_object) {
 extern "C" float* buffer_locksamples(t_buffer_obj* buffer_object) {
   Buffer* b = asBuffer(buffer_object);
   if (!b) return nullptr;
-  if (b->failLocks.load(std::memory_order_relaxed)) {
-    count(b->stats.failedLocks);
+  if (b->failLocks) {
+    ++b->stats.failedLocks;
     record(zun::LockEvent::Kind::failedLock, b->name);
     return nullptr;
   }
-  count(b->stats.locks);
-  count(b->stats.held);
+  ++b->stats.locks;
+  ++b->stats.held;
   record(zun::LockEvent::Kind::lock, b->name);
   return b->samples;
 }
@@ -162,10 +223,7 @@ extern "C" float* buffer_locksamples(t_buffer_obj* buffer_object) {
 extern "C" void buffer_unlocksamples(t_buffer_obj* buffer_object) {
   Buffer* b = asBuffer(buffer_object);
   if (!b) return;
-  long held = b->stats.held.load(std::memory_order_relaxed);
-  while (held > 0 && !b->stats.held.compare_exchange_weak(held, held - 1, std::memory_order_relaxed)) {
-  }
-  count(held > 0 ? b->stats.unlocks : b->stats.unmatchedUnlocks);
+  b->stats.unlock();
   record(zun::LockEvent::Kind::unlock, b->name);
 }
 
@@ -194,6 +252,7 @@ void createBuffer(const std::string& name, long frames, long channels) {
   b->samples = newSamples(frames, channels);
   s->s_thing = &b->ob;
   detail::track(&b->ob);
+  notifyClients(&b->ob, s, "globalsymbol_binding");
 }
 
 void setBufferSamples(const std::string& name, const std::vector<float>& interleaved,
@@ -202,21 +261,17 @@ void setBufferSamples(const std::string& name, const std::vector<float>& interle
     throw HostError("samples do not divide into frames of that many channels");
   const long frames = static_cast<long>(interleaved.size()) / channels;
   if (!named(name)) createBuffer(name, frames, channels);
-  resizeBuffer(name, frames, channels);
-  std::copy(interleaved.begin(), interleaved.end(), require(name)->samples);
+  Buffer* b = require(name);
+  reshape(b, frames, channels);
+  std::copy(interleaved.begin(), interleaved.end(), b->samples);
+  notifyClients(&b->ob, b->name, "buffer_modified");
 }
 
 void resizeBuffer(const std::string& name, long frames, long channels) {
   checkShape(frames, channels);
   Buffer* b = require(name);
-  float* samples = newSamples(frames, channels);
-  for (long f = 0; f < std::min(frames, b->frames); ++f)
-    for (long c = 0; c < std::min(channels, b->channels); ++c)
-      samples[f * channels + c] = b->samples[f * b->channels + c];
-  delete[] b->samples;
-  b->samples = samples;
-  b->frames = frames;
-  b->channels = channels;
+  reshape(b, frames, channels);
+  notifyClients(&b->ob, b->name, "buffer_modified");
 }
 
 void deleteBuffer(const std::string& name) { object_free(&require(name)->ob); }
@@ -225,29 +280,20 @@ bool bufferExists(const std::string& name) { return named(name) != nullptr; }
 
 void setLockFailure(const std::string& name, bool fail) { require(name)->failLocks = fail; }
 
-LockStats lockStats(const std::string& name) {
-  const LockCounts& c = require(name)->stats;
-  return {c.locks.load(), c.unlocks.load(), c.failedLocks.load(), c.unmatchedUnlocks.load(),
-          c.held.load()};
-}
+LockStats lockStats(const std::string& name) { return require(name)->stats.load(); }
 
 std::vector<LockEvent> lockLog() {
-  const LockLog& log = lockRecords();
   std::vector<LockEvent> events;
+  const LockLog& log = lockRecords();
   for (size_t i = 0; i < log.size(); ++i)
     events.push_back({log.records[i].kind, log.records[i].name->s_name});
   return events;
 }
 
 void clearLockLog() {
-  lockRecords().claimed.store(0);
-  for (t_object* x : detail::liveObjects()) {
-    if (Buffer* b = asBuffer(x)) {
-      for (std::atomic<long>* c : {&b->stats.locks, &b->stats.unlocks, &b->stats.failedLocks,
-                                   &b->stats.unmatchedUnlocks})
-        c->store(0);
-    }
-  }
+  lockRecords().claimed = 0;
+  for (t_object* x : detail::liveObjects())
+    if (Buffer* b = asBuffer(x)) b->stats.clearAllButHeld();
 }
 
 std::vector<std::string> viewLog() {
@@ -263,7 +309,7 @@ void resetBuffers() {
   for (t_object* x : liveObjects())
     if (asBuffer(x)) buffers.push_back(x);
   for (t_object* x : buffers) object_free(x);
-  lockRecords().claimed.store(0);
+  lockRecords().claimed = 0;
   viewed.clear();
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <limits>
+#include <map>
 
 #include "ext_obex.h"
 #include "hostInternal.h"
@@ -29,6 +30,7 @@ long frames = 64;
 bool running = false;
 std::vector<t_object*> signalObjects;  // made signal objects, in creation order
 std::vector<Entry> chain;
+std::map<std::pair<t_object*, int>, std::function<void(double*, long)>> feeds;
 
 t_object* chainObject() {
   static t_object chain = [] {
@@ -66,7 +68,11 @@ Entry& entryOf(t_object* x) {
 }
 
 void perform(Entry& e) {
-  for (double* in : e.ins) std::fill(in, in + frames, 0.0);
+  for (size_t i = 0; i < e.ins.size(); ++i) {
+    const auto feed = feeds.find({e.object, static_cast<int>(i)});
+    if (feed != feeds.end()) feed->second(e.ins[i], frames);
+    else std::fill(e.ins[i], e.ins[i] + frames, 0.0);
+  }
   for (double* out : e.outs) std::fill(out, out + frames, std::numeric_limits<double>::quiet_NaN());
   e.routine(e.object, chainObject(), e.ins.data(), static_cast<long>(e.ins.size()), e.outs.data(),
             static_cast<long>(e.outs.size()), frames, e.flags, e.userParam);
@@ -78,8 +84,10 @@ void compile() {
   for (t_object* x : objects) {
     const maxclass::Method* dsp64 = zun::detail::classOf(x)->find(gensym("dsp64"));
     if (!dsp64) continue;
-    // Nothing is connected to the inlets; every outlet is.
+    // Inlets with a feed are connected; every outlet is.
     std::vector<short> counts(static_cast<size_t>(reinterpret_cast<t_pxobject*>(x)->z_count), 0);
+    for (size_t i = 0; i < counts.size(); ++i)
+      counts[i] = static_cast<short>(feeds.count({x, static_cast<int>(i)}));
     counts.resize(counts.size() + static_cast<size_t>(signalOutlets(x)), 1);
     zun::detail::methodAs<void (*)(void*, t_object*, short*, double, long, long)>(dsp64->fn)(
         x, chainObject(), counts.data(), rate, frames, 0);
@@ -134,6 +142,7 @@ namespace zun {
 namespace detail {
 
 void dropFromDsp(t_object* x) {
+  for (auto f = feeds.begin(); f != feeds.end();) f = f->first.first == x ? feeds.erase(f) : ++f;
   signalObjects.erase(std::remove(signalObjects.begin(), signalObjects.end(), x),
                       signalObjects.end());
   chain.erase(
@@ -145,6 +154,7 @@ void resetDsp() {
   running = false;
   chain.clear();
   signalObjects.clear();
+  feeds.clear();
   rate = 44100.0;
   frames = 64;
 }
@@ -195,6 +205,12 @@ void process() {
 void process(t_object* x) {
   if (!running) throw HostError("audio is off");
   perform(entryOf(x));
+}
+
+void feedInput(t_object* x, int inlet, std::function<void(double*, long)> fill) {
+  if (!detail::isLive(x)) throw HostError("not a live object");
+  if (fill) feeds[{x, inlet}] = std::move(fill);
+  else feeds.erase({x, inlet});
 }
 
 const double* output(t_object* x, int channel) {

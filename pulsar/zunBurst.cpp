@@ -4,8 +4,15 @@
 
 #include "zunScheduler.h"
 
+#include "zunRandom.h"
+
 namespace {
 constexpr double maximumMorph = 1048576.0;
+constexpr long longestBurst = 1048576;
+
+long burstCount(long long grains) {
+  return static_cast<long>(grains < 0 ? 0 : (grains > longestBurst ? longestBurst : grains));
+}
 }  // namespace
 
 zunBurst::zunBurst(int overlap, double sampleRate)
@@ -108,6 +115,14 @@ void zunBurst::setRndMorph(double x) {
 
 void zunBurst::setToggle(int t) { toggle = t > 0; }
 
+void zunBurst::setRndMask(double p) {
+  if (!std::isnan(p)) rndMask = p > 1.0 ? 1.0 : (p > 0.0 ? p : 0.0);
+}
+
+void zunBurst::setBurstPlay(long long grains) { burstPlay = burstCount(grains); }
+
+void zunBurst::setBurstRest(long long grains) { burstRest = burstCount(grains); }
+
 void zunBurst::setInterp(int mode) { pool.setInterpMode(mode); }
 
 void zunBurst::setAbsoluteSR(double sr) {
@@ -118,34 +133,95 @@ void zunBurst::setOverlap(int n) { pool.setOverlap(n, absoluteSR); }
 
 void zunBurst::grain() { pool.trigger(); }
 
+void zunBurst::setBandLimit(int on) {
+  std::lock_guard<std::mutex> serial(levelRefresh);
+  bandLimit = on != 0;
+  if (bandLimit) return;
+  publishLevels(0, nullptr);
+  publishLevels(1, nullptr);
+}
+
+// Nothing to swap leaves the blocks alone.
+void zunBurst::publishLevels(int which, std::unique_ptr<const zunWaveLevels> levels) {
+  if (!levels && !waveLevels[which]) return;
+  pool.exclusive([&] { std::swap(waveLevels[which], levels); });
+}
+
+// Levels are read only where they were made from the tables of this block:
+// a table the host has not refreshed them for reads as it is.
+zunBlockLevels zunBurst::levelsFor(const zunRenderJob& job) const {
+  auto matching = [](const std::unique_ptr<const zunWaveLevels>& levels, const zunTable& table) {
+    return levels && levels->madeFrom(table) ? levels.get() : nullptr;
+  };
+  return {matching(waveLevels[0], job.wave1), matching(waveLevels[1], job.wave2)};
+}
+
 double zunBurst::unipolar(double x) { return zunUnipolar(seed, x); }
 
 double zunBurst::bipolar(double x) { return zunBipolar(seed, x); }
 
-int zunBurst::Processing(double**, long, double** outs, long, long sampleFrames,
+int zunBurst::Processing(double** ins, long numIns, double** outs, long, long sampleFrames,
                          long long wave1Frames, long long windowFrames, long long wave2Frames,
                          float* wave1, float* window, float* wave2, long long wave1Stride,
                          long long windowStride, long long wave2Stride) {
   seedRequest.apply(seed);
-  auto schedule = [this](int count) {
-    zunSchedule(count, sampleCounter, period, toggle, [this](int j) { initializeGrain(j); });
+  const double* input = options.input(ins, numIns);
+  zunExactSchedule* exact = subsample ? &exactSchedule : nullptr;
+  auto schedule = [this, &input, exact](int count) {
+    options.schedule(count, input, sampleCounter, period, exact, toggle,
+                     [this](int j, double lead) { initializeGrain(j, lead); });
   };
   const zunRenderJob job{true,
                          {wave1, wave1Frames, wave1Stride},
                          {window, windowFrames, windowStride},
                          {wave2, wave2Frames, wave2Stride}};
   const bool rendered = pool.render([&](zunVoicePool& voices) {
-    buffers.run(sampleFrames, outs, voices, schedule, job);
+    buffers.run(sampleFrames, outs, voices, schedule, job, levelsFor(job));
   });
   // A message thread was changing the voices: this one block stays silent.
-  if (!rendered) zunWorkBuffers::silence(sampleFrames, outs);
+  if (!rendered) {
+    zunWorkBuffers::silence(sampleFrames, outs);
+    options.skip(sampleFrames);
+  }
   return 0;
 }
 
-void zunBurst::initializeGrain(int offset) {
+// The burst pattern counts every grain the train would play; the random
+// mask draws for each of them while it is on, masked by the burst or not.
+bool zunBurst::unmasked() {
+  bool heard = true;
+  const long play = burstPlay, rest = burstRest;
+  if (rest > 0) {
+    if (play != maskPlay || rest != maskRest) {
+      maskPlay = play;
+      maskRest = rest;
+      maskCount = 0;
+    }
+    heard = maskCount < play;
+    maskCount = (maskCount + 1) % (play + rest);
+  } else {
+    maskRest = 0;
+  }
+  const double chance = rndMask;
+  if (chance > 0.0 && unipolar(1.0) < chance) heard = false;
+  return heard;
+}
+
+namespace {
+// The partials of a wave table that stay below half the rate for a grain
+// at `cps` whose frequency glides to cps * (1 + glide).
+double partialLimit(double sampleRate, double cps, double glide) {
+  return sampleRate * 0.5 / (std::fabs(cps) * std::fmax(1.0, std::fabs(1.0 + glide)));
+}
+}  // namespace
+
+void zunBurst::initializeGrain(int offset, double lead) {
   const double rw = unipolar(width);
   lengthDeviation = bipolar(rndLength * length);
-  period = zunPeriod(absoluteSR, density + bipolar(rndDensity * density), density);
+  const double quotient =
+      zunPeriodQuotient(absoluteSR, density + bipolar(rndDensity * density), density);
+  period = zunPeriod(quotient);
+  exactSchedule = {zunExactPeriod(quotient), lead};
   const double pitch = std::exp2(bipolar(rndCps));
   double g = glisson + unipolar(rndGlisson);
   if (g < 0.0) g = g * 0.5;
@@ -155,15 +231,26 @@ void zunBurst::initializeGrain(int offset) {
   // grain could overflow to infinity, so the weight stops there.
   if (!(m >= -maximumMorph)) m = -maximumMorph;
 
+  const double amplitude = options.level(level, seed);
+  if (!unmasked()) return;
+
   const double grainLength = length + lengthDeviation;
   const double grainCps = cps * pitch;
 
   const int i = pool->firstIdle();
   if (i < 0) return;
   zunGrain& voice = pool->start(i, offset);
-  voice.setParameters(level, grainCps, 0.0, grainLength);
+  voice.setParameters(amplitude, grainCps, 0.0, grainLength);
   voice.setGlisson(g);
   voice.setMorph(m);
   voice.setEnvelopeDeformation(attack, decay);
-  pool->pan(i, panningMode, width, rw);
+  voice.startEarly(lead);
+  if (bandLimit) voice.setPartialLimit(partialLimit(absoluteSR, grainCps, g));
+  options.pan(*pool, i, panningMode, width, rw);
+  if (!options.wantsEvents()) return;
+  zunGrainEvent e = options.started(*pool, i, offset, period);
+  e.frequency = grainCps;
+  e.glisson = g;
+  e.morph = m;
+  options.emit(e);
 }

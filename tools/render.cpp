@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <sstream>
 
 #include "schedule.h"
 #include "span_runner.h"
@@ -17,6 +18,14 @@ constexpr long long spanFrames = 4096;
 // Spans rendered ahead of the one being written.
 constexpr int spansAhead = 3;
 
+// A value or a list out of a non-signal outlet.
+struct Sent {
+  int outlet;
+  long long value;
+  const std::vector<std::string>* fields;  // a list's field names; null for a value
+  std::vector<zun::Atom> list;
+};
+
 // What an object posted and sent out of its outlets while it took a
 // message, or while it rendered a vector, kept for the report.
 struct Happening {
@@ -24,7 +33,7 @@ struct Happening {
   long long order;  // of the message among all delivered; -1 for the audio
   const std::string* object;
   PostContext context;
-  std::vector<std::pair<int, long long>> outlets;  // outlet, value
+  std::vector<Sent> sent;
   std::vector<zun::ConsoleLine> lines;
 };
 
@@ -41,6 +50,7 @@ struct Track {
   int signalOutlets;
   bool playing;  // it has a perform routine in the chain
   Happening* happening = nullptr;  // what its outlets are reported to, if not now
+  std::map<int, std::vector<std::string>> fields;  // of its list outlets
 };
 
 // One object's share of a span: its messages, what came of them, its output.
@@ -50,6 +60,17 @@ struct Part {
   std::vector<double> left;
   std::vector<double> right;
 };
+
+// Objects send their grain events out on clocks, which the scheduler runs
+// between vectors for every object together: a score that switches them on
+// renders on one thread, vector by vector.
+bool switchesEventsOn(const Score& score) {
+  for (const AtStatement& a : score.messages)
+    if (a.selector.text == "events") return true;
+  for (const RampStatement& r : score.ramps)
+    if (r.selector.text == "events") return true;
+  return false;
+}
 
 class Session {
  public:
@@ -69,6 +90,7 @@ class Session {
       zun::setBufferSamples(t.name, t.samples, t.channels);
     }
     createObjects();
+    feedInputs(tables);
     zun::startDsp();
     drainConsole({});
     for (const zun::PerformEntry& e : zun::dspChain())
@@ -91,12 +113,19 @@ class Session {
       tracks_.push_back({x, &o.id.text, 0, false});
       Track& track = tracks_.back();
       for (int i = 0, n = zun::outletCount(x); i < n; ++i) {
-        if (zun::outletType(x, i) == "signal") {
+        const std::string type = zun::outletType(x, i);
+        if (type == "signal") {
           ++track.signalOutlets;
+        } else if (type == "list") {
+          const std::vector<std::string>* fields = &(track.fields[i] = fieldNames(x, i));
+          zun::connectList(x, i, [this, &track, i, fields](const std::vector<zun::Atom>& values) {
+            if (track.happening) track.happening->sent.push_back({i, 0, fields, values});
+            else observer_.list(now_, *track.id, i, *fields, values);
+          });
         } else {
           zun::connect(x, i, [this, &track, i](t_atom_long value) {
             if (track.happening)
-              track.happening->outlets.emplace_back(i, static_cast<long long>(value));
+              track.happening->sent.push_back({i, static_cast<long long>(value), nullptr, {}});
             else
               observer_.outlet(now_, *track.id, i, static_cast<long long>(value));
           });
@@ -110,6 +139,36 @@ class Session {
     for (const zun::MethodInfo& m : zun::classInfo(className).methods)
       if (m.selector == "seed") return m.types == std::vector<int>{A_LONG};
     return false;
+  }
+
+  // The words after the last ": " of the outlet's assist text.
+  static std::vector<std::string> fieldNames(t_object* x, int outlet) {
+    const std::string text = zun::assist(x, ASSIST_OUTLET, outlet);
+    const size_t colon = text.rfind(": ");
+    std::vector<std::string> names;
+    if (colon == std::string::npos) return names;
+    std::istringstream words(text.substr(colon + 2));
+    for (std::string w; words >> w;) names.push_back(w);
+    return names;
+  }
+
+  // Each input plays its table's first channel from the first frame.
+  void feedInputs(const std::vector<Table>& tables) {
+    for (const InputStatement& in : score_.inputs) {
+      const Table* table = nullptr;
+      for (const Table& t : tables)
+        if (t.name == in.buffer.text) table = &t;
+      if (!table) continue;
+      long long next = 0;
+      zun::feedInput(tracks_[ids_.at(in.object.text)].object, 0,
+                     [table, next, loop = in.loop](double* vector, long frames) mutable {
+        const long long length = table->frames();
+        for (long i = 0; i < frames; ++i, ++next) {
+          if (loop && length > 0 && next == length) next = 0;
+          vector[i] = next < length ? table->samples[static_cast<size_t>(next * table->channels)] : 0.0;
+        }
+      });
+    }
   }
 
   void drainConsole(const PostContext& context) {
@@ -134,7 +193,8 @@ class Session {
     const long long total = settings_.frames;
     const double until = static_cast<double>(total) / settings_.sampleRate;
     MessageSchedule schedule(score_, settings_.sampleRate, until);
-    spanVectors_ = std::max<long long>(1, spanFrames / vs);
+    const bool clocked = switchesEventsOn(score_);
+    spanVectors_ = clocked ? 1 : std::max<long long>(1, spanFrames / vs);
     const long long vectors = (total + vs - 1) / vs;
     const long long spans = (vectors + spanVectors_ - 1) / spanVectors_;
     parts_.assign(spansAhead, std::vector<Part>(tracks_.size()));
@@ -146,8 +206,8 @@ class Session {
     }
     mix_.resize(static_cast<size_t>(vs) * 2);
     const int objects = static_cast<int>(tracks_.size());
-    SpanRunner runner(std::clamp(settings_.jobs, 1, std::max(objects, 1)), objects, spans,
-                      spansAhead);
+    SpanRunner runner(clocked ? 1 : std::clamp(settings_.jobs, 1, std::max(objects, 1)), objects,
+                      spans, spansAhead);
     runner.run({[&](long long span) { prepare(schedule, span); },
                 [&](long long span, int track) {
                   if (track < objects) renderPart(span, track);
@@ -208,7 +268,7 @@ class Session {
         zun::process(track.object);
       }
       track.happening = nullptr;
-      if (!h.lines.empty() || !h.outlets.empty()) part.happenings.push_back(std::move(h));
+      if (!h.lines.empty() || !h.sent.empty()) part.happenings.push_back(std::move(h));
       if (track.signalOutlets == 0) continue;
       const double* left = zun::output(track.object, 0);
       const double* right = track.signalOutlets > 1 ? zun::output(track.object, 1) : left;
@@ -241,24 +301,36 @@ class Session {
     return true;
   }
 
-  // What a vector's messages and audio left, as a render on one thread
-  // reports it: the messages in their order, then the audio, object by
-  // object.
+  // What a vector's messages and audio left, in the order of a render on
+  // one thread: the messages in their order, each with what it sent, then
+  // what the audio sent, object by object; the scheduler's turn after the
+  // vector, with what its clocks send; then the lines the audio posted, and
+  // those the clocks posted.
   void report(std::vector<Part>& slot, std::vector<size_t>& reported, long long frame) {
-    std::vector<const Happening*> due;
-    for (size_t i = 0; i < slot.size(); ++i)
-      for (size_t& k = reported[i]; k < slot[i].happenings.size() && slot[i].happenings[k].frame == frame &&
-                                    slot[i].happenings[k].order >= 0; ++k)
-        due.push_back(&slot[i].happenings[k]);
-    std::sort(due.begin(), due.end(),
+    std::vector<const Happening*> messages, audio;
+    for (size_t i = 0; i < slot.size(); ++i) {
+      const std::vector<Happening>& happenings = slot[i].happenings;
+      for (size_t& k = reported[i]; k < happenings.size() && happenings[k].frame == frame; ++k)
+        (happenings[k].order >= 0 ? messages : audio).push_back(&happenings[k]);
+    }
+    std::sort(messages.begin(), messages.end(),
               [](const Happening* a, const Happening* b) { return a->order < b->order; });
-    for (size_t i = 0; i < slot.size(); ++i)
-      for (size_t& k = reported[i]; k < slot[i].happenings.size() && slot[i].happenings[k].frame == frame; ++k)
-        due.push_back(&slot[i].happenings[k]);
-    for (const Happening* h : due) {
-      for (const auto& [outlet, value] : h->outlets) observer_.outlet(now_, *h->object, outlet, value);
+    for (const Happening* h : messages) {
+      reportSent(*h);
       for (const zun::ConsoleLine& line : h->lines) observer_.console(now_, line, h->context);
-      if (h->order >= 0) ++result_.messages;
+      ++result_.messages;
+    }
+    for (const Happening* h : audio) reportSent(*h);
+    zun::runScheduler(1000.0 * static_cast<double>(settings_.vectorSize) / settings_.sampleRate);
+    for (const Happening* h : audio)
+      for (const zun::ConsoleLine& line : h->lines) observer_.console(now_, line, h->context);
+    drainConsole({});
+  }
+
+  void reportSent(const Happening& h) {
+    for (const Sent& x : h.sent) {
+      if (x.fields) observer_.list(now_, *h.object, x.outlet, *x.fields, x.list);
+      else observer_.outlet(now_, *h.object, x.outlet, x.value);
     }
   }
 

@@ -4,9 +4,11 @@
 // objects, the objects with their creation arguments), then runs the audio
 // chain vector by vector, delivering each vector's due messages before
 // processing it, and sums every object's two signal outlets into the stereo
-// output. Objects are independent, so each renders spans of many vectors on
-// a thread of its own; their outputs are summed, and what they posted and
-// sent out reported, in the order of a render on one thread.
+// output. After each vector the scheduler moves on by the vector's length,
+// so that the objects' clocks go off between vectors. Objects are
+// independent, so each renders spans of many vectors on a thread of its
+// own; their outputs are summed, and what they posted and sent out
+// reported, in the order of a render on one thread.
 
 #include <optional>
 #include <string>
@@ -53,6 +55,12 @@ class RenderObserver {
   // An integer out of a non-signal outlet, such as the answer to "info".
   virtual void outlet(double /*seconds*/, const std::string& /*object*/, int /*outlet*/,
                       long long /*value*/) {}
+  // A list out of a non-signal outlet, such as a grain event. `fields`
+  // names its values where the outlet's assist text ends in them
+  // ("...: sample voice ..."), and is empty otherwise.
+  virtual void list(double /*seconds*/, const std::string& /*object*/, int /*outlet*/,
+                    const std::vector<std::string>& /*fields*/,
+                    const std::vector<zun::Atom>& /*values*/) {}
   virtual void progress(long long /*framesDone*/, long long /*framesTotal*/) {}
   virtual bool cancelled() { return false; }
 };

@@ -22,7 +22,7 @@ namespace {
 // The objects share their tables, so their performs lock the same buffer~
 // at once; messages land on many vectors, some refused (a post), some
 // answered (an outlet value); the level~ objects post every value sent.
-const char* const score = R"(
+const std::string score = R"(
 buffer sine   sine 512
 buffer saw    saw 512
 buffer window hann 512
@@ -62,9 +62,10 @@ struct Rendered {
   RenderResult result;
 };
 
-std::unique_ptr<Rendered> renderWith(int jobs, long vs) {
+// `extra` statements join the score.
+std::unique_ptr<Rendered> renderWith(int jobs, long vs, const std::string& extra = "") {
   Diagnostics d("jobs.zun");
-  std::istringstream in(score);
+  std::istringstream in(score + extra);
   const Score s = parseScore(in, ".", d);
   PluginCatalog catalog({ZUN_TEST_PLUGIN_DIR,
                          std::filesystem::path(ZUN_BURST_PLUGIN).parent_path().string()});
@@ -86,17 +87,24 @@ TEST(Jobs, ObjectsOnSeveralThreadsRenderAndReportAsOnOneThread) {
   const struct {
     int jobs;
     long vs;  // 4096: one vector a span
-  } cases[] = {{2, 64}, {4, 7}, {3, 4096}};
+    const char* extra;
+  } cases[] = {{2, 64, ""},
+               {4, 7, ""},
+               {3, 4096, ""},
+               // Events go out on clocks between vectors: one thread.
+               {2, 64, "at 0.05 c1 events 1\nat 0.1 p2 events 1\n"}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.jobs << " jobs, vectors of " << c.vs);
-    const auto one = renderWith(1, c.vs);
-    const auto many = renderWith(c.jobs, c.vs);
+    SCOPED_TRACE(::testing::Message() << c.jobs << " jobs, vectors of " << c.vs << c.extra);
+    const auto one = renderWith(1, c.vs, c.extra);
+    const auto many = renderWith(c.jobs, c.vs, c.extra);
     ASSERT_EQ(many->sink.samples.size(), one->sink.samples.size());
     EXPECT_EQ(std::memcmp(many->sink.samples.data(), one->sink.samples.data(),
                           one->sink.samples.size() * sizeof(double)),
               0);
     EXPECT_EQ(many->recorder.posts, one->recorder.posts);
     EXPECT_EQ(many->recorder.outlets, one->recorder.outlets);
+    EXPECT_EQ(many->recorder.lists, one->recorder.lists);
+    EXPECT_EQ(one->recorder.lists.empty(), *c.extra == '\0');
     EXPECT_EQ(many->result.messages, one->result.messages);
     EXPECT_EQ(many->result.peak, one->result.peak);
     EXPECT_EQ(many->result.peakFrame, one->result.peakFrame);

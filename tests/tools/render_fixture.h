@@ -5,6 +5,7 @@
 
 #include <sstream>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "render.h"
@@ -47,6 +48,14 @@ class Recorder : public zun::tools::RenderObserver {
     s << seconds << " " << object << " " << outlet << " " << value;
     outlets.push_back(s.str());
   }
+  void list(double seconds, const std::string& object, int outlet,
+            const std::vector<std::string>& fields, const std::vector<zun::Atom>& values) override {
+    std::ostringstream s;
+    s << seconds << " " << object << " " << outlet << " " << fields.size();
+    for (const zun::Atom& a : values)
+      std::visit([&s](const auto& v) { s << " " << v; }, a.value);
+    lists.push_back(s.str());
+  }
   // The values of the "set N" posts, with their times.
   std::vector<std::pair<double, double>> levels() const {
     std::vector<std::pair<double, double>> v;
@@ -56,6 +65,7 @@ class Recorder : public zun::tools::RenderObserver {
   }
   std::vector<Post> posts;
   std::vector<std::string> outlets;
+  std::vector<std::string> lists;
 };
 
 }  // namespace zuntest

@@ -1,0 +1,54 @@
+# Checks a Win64 external as Max will load it (cmake -P, with OBJDUMP and
+# FILE): it imports only from Windows' KERNEL32, the C runtime and Max's
+# two libraries, exports nothing but `main`, and holds no aligned vector
+# move of 32 or 64 bytes through memory, which could fault on a stack that
+# GCC aligned to 16 only.
+
+cmake_minimum_required(VERSION 3.25)
+
+function(fail what)
+  message(FATAL_ERROR "${FILE}: ${what}")
+endfunction()
+
+execute_process(COMMAND ${OBJDUMP} -p ${FILE} OUTPUT_VARIABLE headers RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  fail("objdump -p failed")
+endif()
+
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+set(allowed "^(KERNEL32|msvcrt|api-ms-win-crt-[a-z0-9-]+|MaxAPI|MaxAudio)\\.dll$")
+set(seen "")
+foreach(line IN LISTS imports)
+  string(REPLACE "DLL Name: " "" dll "${line}")
+  string(STRIP "${dll}" dll)
+  if(NOT dll MATCHES "${allowed}")
+    fail("imports from ${dll}")
+  endif()
+  list(APPEND seen ${dll})
+endforeach()
+foreach(needed KERNEL32.dll MaxAPI.dll MaxAudio.dll)
+  if(NOT needed IN_LIST seen)
+    fail("does not import from ${needed} (imports: ${seen})")
+  endif()
+endforeach()
+
+string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n(([ \t]+\\[[^\n]+\n)*)" table "${headers}")
+string(REGEX MATCHALL "\\] [^\n]+" exports "${CMAKE_MATCH_1}")
+if(NOT exports STREQUAL "] main")
+  fail("exports ${exports}, not main alone")
+endif()
+
+execute_process(COMMAND ${OBJDUMP} -d --no-show-raw-insn ${FILE}
+                OUTPUT_VARIABLE code RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  fail("objdump -d failed")
+endif()
+string(REGEX MATCHALL
+       "[^\n]*\t(vmovap[sd]|vmovdqa(32|64)?|vmovntp[sd]|vmovntdqa?)[ \t][^\n]*\\([^\n]*%[yz]mm[^\n]*|[^\n]*\t(vmovap[sd]|vmovdqa(32|64)?|vmovntp[sd]|vmovntdqa?)[ \t][^\n]*%[yz]mm[^\n]*\\([^\n]*"
+       aligned "${code}")
+list(LENGTH aligned count)
+if(count GREATER 0)
+  list(GET aligned 0 first)
+  fail("${count} aligned vector moves through memory, such as:\n${first}")
+endif()
+message(STATUS "${FILE}: imports ${seen}; exports main; no aligned wide vector moves")

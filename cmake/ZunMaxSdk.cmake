@@ -1,0 +1,82 @@
+# The externals as Max loads them, built against the public Max SDK at
+# MAX_SDK_DIR the way the SDK's own max-pretarget.cmake and
+# max-posttarget.cmake build them:
+#   Windows  CLASS.mxe64, a DLL linked against MaxAPI.lib and MaxAudio.lib
+#   macOS    CLASS.mxo, a bundle for arm64 and x86_64, linked against the
+#            MaxAudioAPI framework, the Max API resolved from Max at load
+#   Linux    with ZUN_MACOS_COMPILE_CHECK: the macOS sources compiled with
+#            MAC_VERSION, against stand-ins for two Apple system headers,
+#            and not linked (there is no Mac linker here)
+# `cmake --install BUILD --component max_package --prefix PACKAGES` puts
+# them in PACKAGES/zun/externals.
+
+set(ZUN_C74_SUPPORT ${MAX_SDK_DIR}/c74support)
+foreach(header max-includes/ext.h msp-includes/z_dsp.h msp-includes/ext_buffer.h)
+  if(NOT EXISTS ${ZUN_C74_SUPPORT}/${header})
+    message(FATAL_ERROR "MAX_SDK_DIR (${MAX_SDK_DIR}) is not a max-sdk-base: no c74support/${header}")
+  endif()
+endforeach()
+
+if(APPLE)
+  # What max-pretarget.cmake links with: every Max API symbol left for Max
+  # to provide when it loads the external.
+  file(STRINGS ${MAX_SDK_DIR}/script/max-linker-flags.txt zun_max_linker_flags)
+  separate_arguments(zun_max_linker_flags UNIX_COMMAND "${zun_max_linker_flags}")
+  find_library(ZUN_MAX_AUDIO_FRAMEWORK MaxAudioAPI REQUIRED
+               PATHS ${ZUN_C74_SUPPORT}/msp-includes NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/PkgInfo "iLaX????")
+endif()
+
+function(zun_max_external target class_name source objects)
+  if(ZUN_MACOS_COMPILE_CHECK)
+    add_library(${target} OBJECT ${source})
+    target_compile_definitions(${target} PRIVATE MAC_VERSION)
+    target_include_directories(${target} SYSTEM PRIVATE
+      ${PROJECT_SOURCE_DIR}/cmake/apple-system-header-shims)
+  else()
+    add_library(${target} MODULE ${source})
+    set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${class_name})
+    install(TARGETS ${target} LIBRARY DESTINATION zun/externals
+            COMPONENT max_package EXCLUDE_FROM_ALL)
+  endif()
+  target_include_directories(${target} SYSTEM PRIVATE
+    ${ZUN_C74_SUPPORT} ${ZUN_C74_SUPPORT}/max-includes ${ZUN_C74_SUPPORT}/msp-includes)
+  # Handlers are registered as the SDK's generic `method` pointer.
+  target_compile_options(${target} PRIVATE -Wno-cast-function-type)
+  target_link_libraries(${target} PRIVATE ${objects})
+
+  if(WIN32)
+    set_target_properties(${target} PROPERTIES SUFFIX ".mxe64")
+    target_compile_definitions(${target} PRIVATE WIN_VERSION MAXAPI_USE_MSCRT _USE_MATH_DEFINES)
+    target_link_libraries(${target} PRIVATE
+      ${ZUN_C74_SUPPORT}/max-includes/x64/MaxAPI.lib
+      ${ZUN_C74_SUPPORT}/msp-includes/x64/MaxAudio.lib)
+    # The C++ runtime, libgcc and winpthread go inside the external, which
+    # then imports only from Windows, the C runtime and Max; it exports
+    # its entry point alone, and ships without its symbol table.
+    target_link_options(${target} PRIVATE
+      -static -static-libgcc -static-libstdc++
+      -Wl,--exclude-all-symbols -Wl,--exclude-libs,ALL -s)
+  elseif(APPLE)
+    # A bundle identifier takes letters, digits, dots and hyphens.
+    string(REPLACE "~" "-tilde" identifier "org.zun.${class_name}")
+    set_target_properties(${target} PROPERTIES
+      BUNDLE TRUE
+      BUNDLE_EXTENSION mxo
+      XCODE_ATTRIBUTE_WRAPPER_EXTENSION mxo
+      CXX_VISIBILITY_PRESET hidden
+      VISIBILITY_INLINES_HIDDEN ON
+      MACOSX_BUNDLE_INFO_PLIST ${PROJECT_SOURCE_DIR}/cmake/MaxExternal.plist.in
+      MACOSX_BUNDLE_GUI_IDENTIFIER ${identifier}
+      MACOSX_BUNDLE_BUNDLE_VERSION ${PROJECT_VERSION}
+      MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION}
+      MACOSX_BUNDLE_COPYRIGHT "zun, MIT licence")
+    target_link_options(${target} PRIVATE ${zun_max_linker_flags})
+    target_link_libraries(${target} PRIVATE ${ZUN_MAX_AUDIO_FRAMEWORK})
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_BINARY_DIR}/PkgInfo
+              $<TARGET_BUNDLE_CONTENT_DIR:${target}>/PkgInfo
+      COMMAND codesign -s - -f --deep $<TARGET_BUNDLE_DIR:${target}>
+      VERBATIM)
+  endif()
+endfunction()

@@ -1,0 +1,334 @@
+// The Max package as installed: every patcher is a patch that Max can
+// load and that plays, every reference page documents what the classes
+// register, and every file a patcher names is there. What the classes
+// register, and how many outlets of what kind they make, is read from the
+// plug-ins through the host, not restated here.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ext.h"
+#include "sound_file.h"
+#include "zunHost.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+const fs::path packageDir = ZUN_PACKAGE_DIR;
+const std::vector<std::string> patchers = {"help/burst.zun~.maxhelp", "help/cloud.zun~.maxhelp",
+                                           "examples/zun-pulsar.maxpat", "examples/zun-cloud.maxpat"};
+
+struct Box {
+  std::string id, maxclass, text;
+  int inlets = 0, outlets = 0;
+  std::vector<std::string> outletTypes;
+  double x = 0, y = 0;
+  std::string className() const {  // the object an object box makes
+    return maxclass == "newobj" ? text.substr(0, text.find(' ')) : maxclass;
+  }
+};
+
+struct Line {
+  std::string from;
+  int outlet;
+  std::string to;
+  int inlet;
+};
+
+struct Patch {
+  std::map<std::string, Box> boxes;
+  std::vector<Line> lines;
+};
+
+Patch readPatch(const std::string& relative) {
+  std::ifstream in(packageDir / relative);
+  const json root = json::parse(in);  // throws on anything but JSON
+  const json& patcher = root.at("patcher");
+  EXPECT_EQ(patcher.at("classnamespace"), "box");
+  Patch p;
+  for (const json& entry : patcher.at("boxes")) {
+    const json& b = entry.at("box");
+    Box box{b.at("id"),
+            b.at("maxclass"),
+            b.value("text", ""),
+            b.at("numinlets"),
+            b.at("numoutlets"),
+            b.value("outlettype", std::vector<std::string>{})};
+    box.x = b.at("patching_rect")[0];
+    box.y = b.at("patching_rect")[1];
+    EXPECT_TRUE(p.boxes.emplace(box.id, box).second) << "two boxes " << box.id;
+  }
+  for (const json& entry : patcher.at("lines")) {
+    const json& l = entry.at("patchline");
+    p.lines.push_back({l.at("source")[0], l.at("source")[1], l.at("destination")[0],
+                       l.at("destination")[1]});
+  }
+  return p;
+}
+
+std::vector<std::string> words(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<std::string> w;
+  for (std::string s; in >> s;) w.push_back(s);
+  return w;
+}
+
+// A message box's messages (separated by commas), each a selector and atoms.
+struct Message {
+  std::string selector;
+  std::vector<zun::Atom> args;
+};
+std::vector<Message> messagesOf(const std::string& text) {
+  std::vector<Message> all;
+  std::istringstream in(text);
+  for (std::string part; std::getline(in, part, ',');) {
+    const std::vector<std::string> w = words(part);
+    if (w.empty()) continue;
+    Message m{w[0], {}};
+    for (size_t i = 1; i < w.size(); ++i) {
+      static const std::regex integer("-?[0-9]+"), real("-?[0-9]*\\.[0-9]+");
+      if (std::regex_match(w[i], integer))
+        m.args.emplace_back(std::stol(w[i]));
+      else if (std::regex_match(w[i], real))
+        m.args.emplace_back(std::stod(w[i]));
+      else
+        m.args.emplace_back(w[i]);
+    }
+    all.push_back(m);
+  }
+  return all;
+}
+
+// The standard Max objects the patchers may use, with their inlets and
+// outlets.
+const std::map<std::string, std::pair<int, int>> standardObjects = {
+    {"comment", {1, 0}}, {"message", {2, 1}}, {"number", {1, 2}},
+    {"ezdac~", {2, 0}},  {"dac~", {2, 0}},    {"buffer~", {1, 2}}};
+
+class Package : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    zun::loadPlugin(ZUN_BURST_PLUGIN);
+    zun::loadPlugin(ZUN_CLOUD_PLUGIN);
+  }
+  void TearDown() override { zun::reset(); }
+
+  static bool ours(const Box& b) {
+    return b.maxclass == "newobj" && (b.className() == "burst.zun~" || b.className() == "cloud.zun~");
+  }
+  // The selectors a patch can send, with their type lists.
+  static std::map<std::string, std::vector<int>> messagesOfClass(const std::string& name) {
+    std::map<std::string, std::vector<int>> m;
+    for (const zun::MethodInfo& info : zun::classInfo(name).methods)
+      if (info.types.empty() || info.types[0] != A_CANT) m[info.selector] = info.types;
+    return m;
+  }
+  static bool accepts(const std::vector<int>& types, const std::vector<zun::Atom>& args) {
+    if (types == std::vector<int>{A_GIMME}) return true;
+    if (types.size() != args.size()) return false;
+    for (size_t i = 0; i < args.size(); ++i) {
+      const bool symbol = std::holds_alternative<std::string>(args[i].value);
+      if ((types[i] == A_SYM) != symbol) return false;
+    }
+    return true;
+  }
+  // Message boxes wired to one of our objects, in the order of their place
+  // in the patch (top to bottom, then left to right), with their targets.
+  static std::vector<std::pair<Box, std::vector<Box>>> wiredMessages(const Patch& p) {
+    std::vector<std::pair<Box, std::vector<Box>>> wired;
+    for (const auto& [id, box] : p.boxes) {
+      if (box.maxclass != "message") continue;
+      std::vector<Box> targets;
+      for (const Line& l : p.lines)
+        if (l.from == id && ours(p.boxes.at(l.to))) targets.push_back(p.boxes.at(l.to));
+      if (!targets.empty()) wired.emplace_back(box, targets);
+    }
+    std::sort(wired.begin(), wired.end(), [](const auto& a, const auto& b) {
+      return std::tie(a.first.y, a.first.x) < std::tie(b.first.y, b.first.x);
+    });
+    return wired;
+  }
+};
+
+TEST_F(Package, PatchersAreMaxPatchesOfKnownObjectsJoinedAtRealInletsAndOutlets) {
+  for (const std::string& file : patchers) {
+    SCOPED_TRACE(file);
+    const Patch p = readPatch(file);
+    for (const auto& [id, box] : p.boxes) {
+      SCOPED_TRACE(box.text.empty() ? box.maxclass : box.text);
+      if (ours(box)) {
+        t_object* x = zun::create(box.className());
+        std::vector<std::string> types;
+        for (int i = 0; i < zun::outletCount(x); ++i) types.push_back(zun::outletType(x, i));
+        EXPECT_EQ(box.inlets, 1);
+        EXPECT_EQ(box.outletTypes, types);
+        EXPECT_EQ(box.outlets, zun::outletCount(x));
+        zun::destroy(x);
+        continue;
+      }
+      const auto known = standardObjects.find(box.className());
+      ASSERT_NE(known, standardObjects.end()) << "not a class the package uses";
+      EXPECT_EQ(std::make_pair(box.inlets, box.outlets), known->second);
+    }
+    for (const Line& l : p.lines) {
+      ASSERT_TRUE(p.boxes.count(l.from) && p.boxes.count(l.to)) << l.from << " -> " << l.to;
+      EXPECT_LT(l.outlet, p.boxes.at(l.from).outlets) << l.from;
+      EXPECT_LT(l.inlet, p.boxes.at(l.to).inlets) << l.to;
+    }
+  }
+}
+
+TEST_F(Package, MessageBoxesHoldRegisteredSelectorsWithArgumentsTheirTypesAccept) {
+  for (const std::string& file : patchers) {
+    SCOPED_TRACE(file);
+    for (const auto& [box, targets] : wiredMessages(readPatch(file)))
+      for (const Box& target : targets) {
+        const auto registered = messagesOfClass(target.className());
+        for (const Message& m : messagesOf(box.text)) {
+          SCOPED_TRACE(target.className() + ": " + box.text);
+          ASSERT_TRUE(registered.count(m.selector)) << m.selector;
+          EXPECT_TRUE(accepts(registered.at(m.selector), m.args)) << m.selector;
+        }
+      }
+  }
+}
+
+// Help shows every message of its object, each explained by a comment
+// beside it, and an info readout on the right outlet.
+TEST_F(Package, HelpShowsEveryMessageWithACommentAndReadsTheGrainCount) {
+  for (const std::string name : {"burst.zun~", "cloud.zun~"}) {
+    SCOPED_TRACE(name);
+    const Patch p = readPatch("help/" + name + ".maxhelp");
+    std::set<std::string> shown;
+    for (const auto& [box, targets] : wiredMessages(p)) {
+      for (const Message& m : messagesOf(box.text)) shown.insert(m.selector);
+      const bool explained = std::any_of(p.boxes.begin(), p.boxes.end(), [&](const auto& b) {
+        return b.second.maxclass == "comment" && std::abs(b.second.y - box.y) < 1 && b.second.x > box.x;
+      });
+      EXPECT_TRUE(explained) << box.text;
+    }
+    std::set<std::string> registered;
+    for (const auto& [selector, types] : messagesOfClass(name)) registered.insert(selector);
+    EXPECT_EQ(shown, registered);
+    EXPECT_TRUE(std::any_of(p.lines.begin(), p.lines.end(), [&](const Line& l) {
+      return ours(p.boxes.at(l.from)) && l.outlet == 2 && p.boxes.at(l.to).maxclass == "number";
+    }));
+  }
+}
+
+// Builds the patch in the host: its buffer~ objects from their media files,
+// our objects with their arguments; sends every message box in order of
+// place; renders a second. Every sample is finite and both channels sound.
+TEST_F(Package, EveryPatcherPlays) {
+  for (const std::string& file : patchers) {
+    SCOPED_TRACE(file);
+    zun::reset();
+    const Patch p = readPatch(file);
+    std::map<std::string, t_object*> objects;
+    int counts = 0;
+    for (const auto& [id, box] : p.boxes) {
+      const std::vector<std::string> w = words(box.text);
+      if (box.className() == "buffer~") {
+        const auto data = zun::tools::readSoundFile((packageDir / "media" / w.at(2)).string(), 1 << 24);
+        zun::setBufferSamples(w.at(1), data.samples, data.channels);
+      } else if (ours(box)) {
+        objects[id] = zun::create(w[0], std::vector<zun::Atom>(w.begin() + 1, w.end()));
+        zun::connect(objects[id], 2, [&](t_atom_long) { ++counts; });
+      }
+    }
+    ASSERT_FALSE(objects.empty());
+    int infos = 0;
+    for (const auto& [box, targets] : wiredMessages(p))
+      for (const Box& target : targets)
+        for (const Message& m : messagesOf(box.text)) {
+          EXPECT_TRUE(zun::send(objects.at(target.id), m.selector, m.args)) << box.text;
+          infos += m.selector == "info";
+        }
+    EXPECT_EQ(counts, infos);
+    zun::startDsp();
+    double energy[2] = {0, 0};
+    for (long done = 0; done < 44100; done += zun::vectorSize()) {
+      zun::process();
+      for (const auto& [id, x] : objects)
+        for (int c = 0; c < 2; ++c)
+          for (long i = 0; i < zun::vectorSize(); ++i) {
+            const double v = zun::output(x, c)[i];
+            ASSERT_TRUE(std::isfinite(v));
+            energy[c] += v * v;
+          }
+    }
+    EXPECT_GT(energy[0], 0.0);
+    EXPECT_GT(energy[1], 0.0);
+  }
+}
+
+TEST_F(Package, HoldsEveryFileThePatchersName) {
+  for (const std::string& file : patchers) {
+    SCOPED_TRACE(file);
+    for (const auto& [id, box] : readPatch(file).boxes)
+      if (box.className() == "buffer~") {
+        ASSERT_EQ(words(box.text).size(), 3u) << box.text;
+        EXPECT_TRUE(fs::is_regular_file(packageDir / "media" / words(box.text)[2])) << box.text;
+      }
+  }
+  for (const char* f : {"package-info.json", "README.md", "LICENSE"})
+    EXPECT_TRUE(fs::is_regular_file(packageDir / f)) << f;
+  std::ifstream info(packageDir / "package-info.json");
+  EXPECT_EQ(json::parse(info).at("name"), "zun");
+}
+
+// Each reference page documents exactly the messages its class registers,
+// each with the arguments of its type list; numeric ones give range and
+// default.
+TEST_F(Package, RefpagesDocumentExactlyTheRegisteredMessages) {
+  const std::map<int, std::string> typeNames = {{A_LONG, "int"}, {A_FLOAT, "float"}, {A_SYM, "symbol"}};
+  for (const std::string name : {"burst.zun~", "cloud.zun~"}) {
+    SCOPED_TRACE(name);
+    std::ifstream in(packageDir / "docs/refpages" / (name + ".maxref.xml"));
+    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_NE(page.find("<c74object name=\"" + name + "\""), std::string::npos);
+    const std::regex methodPattern("<method name=\"([^\"]+)\">([\\s\\S]*?)</method>");
+    const std::regex argPattern("<arg name=\"[^\"]+\" optional=\"([01])\" type=\"([a-z]+)\"");
+    std::map<std::string, std::string> documented;
+    for (std::sregex_iterator m(page.begin(), page.end(), methodPattern), end; m != end; ++m)
+      documented[(*m)[1]] = (*m)[2];
+    const auto registered = messagesOfClass(name);
+    std::set<std::string> a, b;
+    for (const auto& [s, t] : documented) a.insert(s);
+    for (const auto& [s, t] : registered) b.insert(s);
+    ASSERT_EQ(a, b);
+    for (const auto& [selector, types] : registered) {
+      SCOPED_TRACE(selector);
+      const std::string& body = documented.at(selector);
+      std::vector<std::string> args;
+      for (std::sregex_iterator m(body.begin(), body.end(), argPattern), end; m != end; ++m)
+        args.push_back((*m)[2].str() + ((*m)[1] == "1" ? "?" : ""));
+      std::vector<std::string> expected;
+      for (int t : types)
+        if (t != A_GIMME) expected.push_back(typeNames.at(t));
+      if (types == std::vector<int>{A_GIMME})
+        EXPECT_TRUE(std::all_of(args.begin(), args.end(), [](auto& s) { return s == "symbol?"; }));
+      else
+        EXPECT_EQ(args, expected);
+      if (!types.empty() && (types[0] == A_LONG || types[0] == A_FLOAT)) {
+        EXPECT_NE(body.find("Range: "), std::string::npos);
+        EXPECT_NE(body.find("Default: "), std::string::npos);
+      }
+    }
+  }
+}
+
+}  // namespace
