@@ -123,7 +123,8 @@ int soundingStretch(const Lanes& l, int remaining) {
                                            hn::Add(hn::Load(d, l.increment), hn::Set(d, 0x1p-52)))),
                          one);
   if (!hn::AllTrue(d, hn::Ge(sure, one))) return 0;
-  return static_cast<int>(std::min(static_cast<double>(remaining), hn::GetLane(hn::MinOfLanes(d, sure))));
+  const double shortest = hn::GetLane(hn::MinOfLanes(d, sure));
+  return static_cast<int>(std::min(static_cast<double>(remaining), shortest));
 }
 
 struct Parameters {
@@ -169,7 +170,8 @@ template <bool Forwards = false>
 HWY_INLINE V wrapOnce(V phase) {
   const D d;
   const V one = hn::Set(d, 1.0), zero = hn::Zero(d);
-  const V below = Forwards ? phase : hn::IfThenElse(hn::Lt(phase, zero), hn::Add(phase, one), phase);
+  const V below =
+      Forwards ? phase : hn::IfThenElse(hn::Lt(phase, zero), hn::Add(phase, one), phase);
   return hn::IfThenElse(hn::Ge(phase, one), hn::Sub(phase, one), below);
 }
 

@@ -108,7 +108,8 @@ class Session {
       for (const Value& v : o.args) args.push_back(v.toAtom());
       t_object* x = zun::create(o.className.text, args);
       if (settings_.seed && takesSeed(o.className.text))
-        zun::send(x, "seed", {static_cast<t_atom_long>(objectSeed(*settings_.seed, tracks_.size()))});
+        zun::send(x, "seed",
+                  {static_cast<t_atom_long>(objectSeed(*settings_.seed, tracks_.size()))});
       drainConsole({o.line, &o.id.text, nullptr});
       tracks_.push_back({x, &o.id.text, 0, false});
       Track& track = tracks_.back();
@@ -251,7 +252,8 @@ class Session {
       const long long frame = vectorStart(span, v);
       for (; next != part.messages.end() && next->frame == frame; ++next) {
         const ScheduledMessage& m = next->message;
-        Happening h{frame, next->order, track.id, {m.line, &m.object->text, &m.selector->text}, {}, {}};
+        const PostContext context{m.line, &m.object->text, &m.selector->text};
+        Happening h{frame, next->order, track.id, context, {}, {}};
         track.happening = &h;
         {
           zun::ConsoleCapture capture(h.lines);
