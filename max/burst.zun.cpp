@@ -75,9 +75,9 @@ void burst_free(_index* x) {
 
 // ---- messages
 
-void burst_start(_index* x, long v) { zunRefuse(zunStart(*x->engine, v)); }
-void burst_interp(_index* x, long v) { zunRefuse(zunInterp(*x->engine, v)); }
-void burst_setPanningMode(_index* x, long v) { zunRefuse(zunPanningMode(*x->engine, v)); }
+void burst_start(_index* x, t_atom_long v) { zunRefuse(zunStart(*x->engine, v)); }
+void burst_interp(_index* x, t_atom_long v) { zunRefuse(zunInterp(*x->engine, v)); }
+void burst_setPanningMode(_index* x, t_atom_long v) { zunRefuse(zunPanningMode(*x->engine, v)); }
 void burst_setDensity(_index* x, double v) { zunDensity(*x->engine, v); }
 
 void burst_setLevel(_index* x, double v) { x->engine->setLevel(v); }
@@ -95,12 +95,12 @@ void burst_setMorph(_index* x, double v) { x->engine->setMorph(v); }
 void burst_setRndMorph(_index* x, double v) { x->engine->setRndMorph(v); }
 
 void burst_info(_index* x) {
-  outlet_int(x->info_outlet, static_cast<long>(x->engine->getNumOscActive()));
+  outlet_int(x->info_outlet, static_cast<t_atom_long>(x->engine->getNumOscActive()));
 }
 
 void burst_grain(_index* x) { x->engine->grain(); }
 
-void burst_seed(_index* x, long v) { zunSeed(*x->engine, v); }
+void burst_seed(_index* x, t_atom_long v) { zunSeed(*x->engine, v); }
 
 void burst_assist(_index*, void*, long kind, long index, char* text) {
   zunAssist(kind, index, text);

@@ -69,11 +69,11 @@ void cloud_free(_index* x) {
 
 // ---- messages
 
-void cloud_start(_index* x, long v) { zunRefuse(zunStart(*x->engine, v)); }
-void cloud_interp(_index* x, long v) { zunRefuse(zunInterp(*x->engine, v)); }
-void cloud_overlap(_index* x, long v) { zunRefuse(zunOverlap(*x->engine, v)); }
-void cloud_reverse(_index* x, long v) { zunRefuse(zunReverse(*x->engine, v)); }
-void cloud_setPanningMode(_index* x, long v) { zunRefuse(zunPanningMode(*x->engine, v)); }
+void cloud_start(_index* x, t_atom_long v) { zunRefuse(zunStart(*x->engine, v)); }
+void cloud_interp(_index* x, t_atom_long v) { zunRefuse(zunInterp(*x->engine, v)); }
+void cloud_overlap(_index* x, t_atom_long v) { zunRefuse(zunOverlap(*x->engine, v)); }
+void cloud_reverse(_index* x, t_atom_long v) { zunRefuse(zunReverse(*x->engine, v)); }
+void cloud_setPanningMode(_index* x, t_atom_long v) { zunRefuse(zunPanningMode(*x->engine, v)); }
 void cloud_setDensity(_index* x, double v) { zunDensity(*x->engine, v); }
 void cloud_setPitch(_index* x, double v) { zunPitch(*x->engine, v); }
 
@@ -87,12 +87,12 @@ void cloud_setSamplePosition(_index* x, double v) { x->engine->setSamplePosition
 void cloud_setPhase(_index* x, double v) { x->engine->setPhase(v); }
 
 void cloud_info(_index* x) {
-  outlet_int(x->info_outlet, static_cast<long>(x->engine->getNumOscActive()));
+  outlet_int(x->info_outlet, static_cast<t_atom_long>(x->engine->getNumOscActive()));
 }
 
 void cloud_grain(_index* x) { x->engine->grain(); }
 
-void cloud_seed(_index* x, long v) { zunSeed(*x->engine, v); }
+void cloud_seed(_index* x, t_atom_long v) { zunSeed(*x->engine, v); }
 
 void cloud_assist(_index*, void*, long kind, long index, char* text) {
   zunAssist(kind, index, text);
