@@ -6,19 +6,24 @@
 #                 package takes them
 #   macos-check/  the macOS sources compiled with clang; a compile error
 #                 fails this build
-# Each is skipped, and its test says why, when what it needs is missing;
-# `./dev.sh package` installs all of it.
+# With Wine, win64/ also makes the host for Windows and zun-driver, and
+# the tests labelled `wine` run the externals there: they must register
+# and play exactly as the Linux plug-ins do. Each is skipped, and its test
+# says why, when what it needs is missing; `./dev.sh package` installs all
+# of it.
 
 include(ExternalProject)
 
 find_program(ZUN_MINGW_CXX x86_64-w64-mingw32-g++-posix)
 find_program(ZUN_MINGW_OBJDUMP x86_64-w64-mingw32-objdump)
 find_program(ZUN_CLANG_CXX clang++)
+find_program(ZUN_WINE wine)
 
 function(zun_skipped_test name reason)
   message(NOTICE "skipped: ${reason}")
   add_test(NAME ${name} COMMAND sh -c "echo 'skipped: ${reason}'; exit 77")
-  set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77 LABELS package)
+  set(labels package ${ARGN})
+  set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77 LABELS "${labels}")
 endfunction()
 
 set(zun_classes burst.zun~ cloud.zun~)
@@ -41,14 +46,17 @@ else()
   foreach(class IN LISTS zun_classes)
     list(APPEND externals ${win64}/max/${class}.mxe64)
   endforeach()
+  set(windows_host ${win64}/bin)
+  set(windows_programs ${windows_host}/zun-driver.exe ${windows_host}/zun_core_tests.exe)
   ExternalProject_Add(zun_win64
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${win64}
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
                -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE} -DMAX_SDK_DIR=${MAX_SDK_DIR}
                -DZUN_HWY_SOURCE_DIR=${ZUN_HWY_SOURCE_DIR}
+               -DZUN_WINDOWS_HOST=$<BOOL:${ZUN_WINE}>
     BUILD_ALWAYS ON
-    BUILD_BYPRODUCTS ${externals}
+    BUILD_BYPRODUCTS ${externals} $<$<BOOL:${ZUN_WINE}>:${windows_programs}>
     INSTALL_COMMAND "")
   install(FILES ${externals} DESTINATION zun/externals COMPONENT max_package EXCLUDE_FROM_ALL)
   foreach(file IN LISTS externals)
@@ -58,6 +66,42 @@ else()
                      -P ${PROJECT_SOURCE_DIR}/cmake/CheckWin64External.cmake)
     set_tests_properties(win64_external_${name} PROPERTIES LABELS package)
   endforeach()
+endif()
+
+# ---- the Windows externals under Wine
+
+if(zun_win64_missing)
+  zun_skipped_test(wine "Wine: the Win64 externals are not built" wine)
+elseif(NOT ZUN_WINE)
+  zun_skipped_test(wine "Wine: no wine (wine64 and wine)" wine)
+else()
+  # Headless, in a prefix of this build's own, without the dialogs that
+  # offer to install Mono and Gecko.
+  set(wine_env ${CMAKE_COMMAND} -E env WINEPREFIX=${PROJECT_BINARY_DIR}/wine-prefix
+               WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= --unset=DISPLAY
+               --unset=WAYLAND_DISPLAY)
+  add_test(NAME wine_prefix COMMAND ${wine_env} ${ZUN_WINE} wineboot --init)
+  set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine)
+  # Every instruction set of the group renderer built in, each in turn.
+  add_test(NAME wine_core_tests COMMAND ${wine_env} ${ZUN_WINE} ${windows_host}/zun_core_tests.exe)
+  set(compare ${wine_env} ${CMAKE_COMMAND} -DWINE=${ZUN_WINE} -DDRIVER=$<TARGET_FILE:zun_driver>
+              -DWINDOWS_DRIVER=${windows_host}/zun-driver.exe
+              "-DPLUGINS=$<TARGET_FILE:zun_burst_external>;$<TARGET_FILE:zun_cloud_external>"
+              "-DEXTERNALS=${externals}")
+  add_test(NAME wine_classes
+           COMMAND ${compare} -DCLASSES=ON -DWORK=${PROJECT_BINARY_DIR}/wine/classes
+                   -P ${PROJECT_SOURCE_DIR}/cmake/CompareUnderWine.cmake)
+  set(wine_tests wine_core_tests wine_classes)
+  foreach(score examples/pulsar.zun examples/cloud.zun tests/wine/every_message.zun)
+    get_filename_component(name ${score} NAME_WE)
+    add_test(NAME wine_render_${name}
+             COMMAND ${compare} -DSCORE=${PROJECT_SOURCE_DIR}/${score} -DZUN=$<TARGET_FILE:zun>
+                     -DWORK=${PROJECT_BINARY_DIR}/wine/${name}
+                     -P ${PROJECT_SOURCE_DIR}/cmake/CompareUnderWine.cmake)
+    list(APPEND wine_tests wine_render_${name})
+  endforeach()
+  set_tests_properties(${wine_tests} PROPERTIES FIXTURES_REQUIRED wine)
+  set_tests_properties(wine_prefix ${wine_tests} PROPERTIES LABELS "package;wine" TIMEOUT 900)
 endif()
 
 # ---- macOS
