@@ -47,7 +47,10 @@ else()
     list(APPEND externals ${win64}/max/${class}.mxe64)
   endforeach()
   set(windows_host ${win64}/bin)
-  set(windows_programs ${windows_host}/zun-driver.exe ${windows_host}/zun_core_tests.exe)
+  set(windows_programs "")
+  if(ZUN_WINE)
+    set(windows_programs ${windows_host}/zun-driver.exe ${windows_host}/zun_core_tests.exe)
+  endif()
   ExternalProject_Add(zun_win64
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${win64}
@@ -56,7 +59,7 @@ else()
                -DZUN_HWY_SOURCE_DIR=${ZUN_HWY_SOURCE_DIR}
                -DZUN_WINDOWS_HOST=$<BOOL:${ZUN_WINE}>
     BUILD_ALWAYS ON
-    BUILD_BYPRODUCTS ${externals} $<$<BOOL:${ZUN_WINE}>:${windows_programs}>
+    BUILD_BYPRODUCTS ${externals} ${windows_programs}
     INSTALL_COMMAND "")
   install(FILES ${externals} DESTINATION zun/externals COMPONENT max_package EXCLUDE_FROM_ALL)
   foreach(file IN LISTS externals)
@@ -84,19 +87,30 @@ else()
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine)
   # Every instruction set of the group renderer built in, each in turn.
   add_test(NAME wine_core_tests COMMAND ${wine_env} ${ZUN_WINE} ${windows_host}/zun_core_tests.exe)
+  # Lists reach the script joined by |: a test's command splits them at ;.
+  string(JOIN | external_files ${externals})
   set(compare ${wine_env} ${CMAKE_COMMAND} -DWINE=${ZUN_WINE} -DDRIVER=$<TARGET_FILE:zun_driver>
               -DWINDOWS_DRIVER=${windows_host}/zun-driver.exe
-              "-DPLUGINS=$<TARGET_FILE:zun_burst_external>;$<TARGET_FILE:zun_cloud_external>"
-              "-DEXTERNALS=${externals}")
+              -DPLUGINS=$<TARGET_FILE:zun_burst_external>|$<TARGET_FILE:zun_cloud_external>
+              -DEXTERNALS=${external_files})
   add_test(NAME wine_classes
            COMMAND ${compare} -DCLASSES=ON -DWORK=${PROJECT_BINARY_DIR}/wine/classes
                    -P ${PROJECT_SOURCE_DIR}/cmake/CompareUnderWine.cmake)
   set(wine_tests wine_core_tests wine_classes)
-  foreach(score examples/pulsar.zun examples/cloud.zun tests/wine/every_message.zun)
+  # MinGW-w64's exp2 (libmingwex, on the x87) rounds about one argument in
+  # a thousand to the other neighbour of glibc's: the samples of a grain of
+  # burst.zun~ whose random deviation of frequency meets one differ in
+  # their last bits, below what float32 keeps. That score's floats,
+  # console lines and outlet values, and every other score's samples, must
+  # be the same.
+  set(known_differences_every_burst_message doubles)
+  foreach(score examples/pulsar.zun examples/cloud.zun tests/wine/every_burst_message.zun
+                tests/wine/every_cloud_message.zun)
     get_filename_component(name ${score} NAME_WE)
     add_test(NAME wine_render_${name}
              COMMAND ${compare} -DSCORE=${PROJECT_SOURCE_DIR}/${score} -DZUN=$<TARGET_FILE:zun>
                      -DWORK=${PROJECT_BINARY_DIR}/wine/${name}
+                     -DKNOWN_DIFFERENCES=${known_differences_${name}}
                      -P ${PROJECT_SOURCE_DIR}/cmake/CompareUnderWine.cmake)
     list(APPEND wine_tests wine_render_${name})
   endforeach()
