@@ -19,7 +19,7 @@ cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev
           libbenchmark-dev libsndfile1-dev libcli11-dev libhwy-dev nlohmann-json3-dev
-          libxml2-utils)
+          libxml2-utils puredata-core puredata-dev)
 
 # For `package` only: the Windows cross compiler, and Wine to run what it
 # builds (without the desktop packages Wine recommends).

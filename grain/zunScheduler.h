@@ -18,14 +18,22 @@ inline unsigned long zunPeriod(double sampleRate, double density, double nominal
 // The scheduling pass of a block: counts samples and, while the stream is on,
 // starts a grain each time the count reaches the period. Each start draws the
 // next period, so starts are exactly `period` samples apart across blocks.
-template <class Start>
+// `afterSample(j)` runs after the clock's decision on each sample j.
+template <class Start, class AfterSample>
 void zunSchedule(int n, unsigned long& sampleCounter, const unsigned long& period, bool toggle,
-                 Start startGrain) {
+                 Start startGrain, AfterSample afterSample) {
   for (int j = 0; j < n; ++j) {
     ++sampleCounter;
     if (sampleCounter >= period && toggle) {
       startGrain(j);
       sampleCounter = 0;
     }
+    afterSample(j);
   }
+}
+
+template <class Start>
+void zunSchedule(int n, unsigned long& sampleCounter, const unsigned long& period, bool toggle,
+                 Start startGrain) {
+  zunSchedule(n, sampleCounter, period, toggle, startGrain, [](int) {});
 }

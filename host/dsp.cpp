@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <limits>
+#include <map>
 
 #include "ext_obex.h"
 #include "hostInternal.h"
@@ -29,6 +30,7 @@ long frames = 64;
 bool running = false;
 std::vector<t_object*> signalObjects;  // made signal objects, in creation order
 std::vector<Entry> chain;
+std::map<std::pair<t_object*, int>, std::function<void(double*, long)>> feeds;
 
 t_object* chainObject() {
   static t_object chain = [] {
@@ -71,8 +73,10 @@ void compile() {
   for (t_object* x : objects) {
     const maxclass::Method* dsp64 = zun::detail::classOf(x)->find(gensym("dsp64"));
     if (!dsp64) continue;
-    // Nothing is connected to the inlets; every outlet is.
+    // Inlets with a feed are connected; every outlet is.
     std::vector<short> counts(static_cast<size_t>(reinterpret_cast<t_pxobject*>(x)->z_count), 0);
+    for (size_t i = 0; i < counts.size(); ++i)
+      counts[i] = static_cast<short>(feeds.count({x, static_cast<int>(i)}));
     counts.resize(counts.size() + static_cast<size_t>(signalOutlets(x)), 1);
     zun::detail::methodAs<void (*)(void*, t_object*, short*, double, long, long)>(dsp64->fn)(
         x, chainObject(), counts.data(), rate, frames, 0);
@@ -127,6 +131,7 @@ namespace zun {
 namespace detail {
 
 void dropFromDsp(t_object* x) {
+  for (auto f = feeds.begin(); f != feeds.end();) f = f->first.first == x ? feeds.erase(f) : ++f;
   signalObjects.erase(std::remove(signalObjects.begin(), signalObjects.end(), x),
                       signalObjects.end());
   chain.erase(
@@ -138,6 +143,7 @@ void resetDsp() {
   running = false;
   chain.clear();
   signalObjects.clear();
+  feeds.clear();
   rate = 44100.0;
   frames = 64;
 }
@@ -183,12 +189,22 @@ std::vector<PerformEntry> dspChain() {
 void process() {
   if (!running) throw HostError("audio is off");
   for (Entry& e : chain) {
-    for (double* in : e.ins) std::fill(in, in + frames, 0.0);
+    for (size_t i = 0; i < e.ins.size(); ++i) {
+      const auto feed = feeds.find({e.object, static_cast<int>(i)});
+      if (feed != feeds.end()) feed->second(e.ins[i], frames);
+      else std::fill(e.ins[i], e.ins[i] + frames, 0.0);
+    }
     for (double* out : e.outs)
       std::fill(out, out + frames, std::numeric_limits<double>::quiet_NaN());
     e.routine(e.object, chainObject(), e.ins.data(), static_cast<long>(e.ins.size()), e.outs.data(),
               static_cast<long>(e.outs.size()), frames, e.flags, e.userParam);
   }
+}
+
+void feedInput(t_object* x, int inlet, std::function<void(double*, long)> fill) {
+  if (!detail::isLive(x)) throw HostError("not a live object");
+  if (fill) feeds[{x, inlet}] = std::move(fill);
+  else feeds.erase({x, inlet});
 }
 
 const double* output(t_object* x, int channel) {

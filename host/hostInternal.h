@@ -47,6 +47,7 @@ struct Outlet {
   t_symbol* type;
   Outlet* next;  // the outlet to the right
   std::function<void(t_atom_long)> receiver;
+  std::function<void(const std::vector<Atom>&)> listReceiver;
 };
 
 // Live objects, in creation order.
@@ -68,5 +69,6 @@ void freeOutlets(t_object* x);
 void dropFromDsp(t_object* x);
 void resetBuffers();
 void resetDsp();
+void resetScheduler();
 
 }  // namespace zun::detail

@@ -88,6 +88,7 @@ void reset() {
   detail::resetBuffers();
   while (!detail::liveObjects().empty()) object_free(detail::liveObjects().back());
   detail::resetDsp();
+  detail::resetScheduler();
   clearConsole();
 }
 

@@ -20,12 +20,14 @@ t_object* requireLive(t_object* x) {
 extern "C" void* outlet_new(void* p, const char* s) {
   t_object* x = static_cast<t_object*>(p);
   if (!zun::detail::isLive(x)) return nullptr;
-  Outlet* outlet = new Outlet{x, gensym(s ? s : ""), first(x), {}};
+  Outlet* outlet = new Outlet{x, gensym(s ? s : ""), first(x), {}, {}};
   x->o_outlet = outlet;
   return outlet;
 }
 
 extern "C" void* intout(void* x) { return outlet_new(x, "int"); }
+
+extern "C" void* listout(void* x) { return outlet_new(x, "list"); }
 
 // Returns 1 once the value has gone out, as Max does when no stack
 // overflow stopped it.
@@ -33,6 +35,22 @@ extern "C" void* outlet_int(void* o, t_atom_long n) {
   Outlet* outlet = static_cast<Outlet*>(o);
   if (!outlet) return nullptr;
   if (outlet->receiver) outlet->receiver(n);
+  return reinterpret_cast<void*>(1);
+}
+
+extern "C" void* outlet_list(t_outlet* o, t_symbol*, short ac, t_atom* av) {
+  Outlet* outlet = static_cast<Outlet*>(o);
+  if (!outlet) return nullptr;
+  if (outlet->listReceiver) {
+    std::vector<zun::Atom> atoms;
+    for (short i = 0; i < ac; ++i) {
+      const t_atom& a = av[i];
+      if (a.a_type == A_LONG) atoms.emplace_back(static_cast<long>(a.a_w.w_long));
+      else if (a.a_type == A_FLOAT) atoms.emplace_back(a.a_w.w_float);
+      else atoms.emplace_back(a.a_type == A_SYM && a.a_w.w_sym ? a.a_w.w_sym->s_name : "");
+    }
+    outlet->listReceiver(atoms);
+  }
   return reinterpret_cast<void*>(1);
 }
 
@@ -73,6 +91,12 @@ void connect(t_object* x, int outlet, std::function<void(t_atom_long)> receiver)
   Outlet* o = detail::outletAt(requireLive(x), outlet);
   if (!o) throw HostError("no outlet " + std::to_string(outlet));
   o->receiver = std::move(receiver);
+}
+
+void connectList(t_object* x, int outlet, std::function<void(const std::vector<Atom>&)> receiver) {
+  Outlet* o = detail::outletAt(requireLive(x), outlet);
+  if (!o) throw HostError("no outlet " + std::to_string(outlet));
+  o->listReceiver = std::move(receiver);
 }
 
 }  // namespace zun

@@ -83,6 +83,8 @@ int outletCount(t_object* x);
 std::string outletType(t_object* x, int index);
 // Delivers every integer sent out of the outlet to `receiver`.
 void connect(t_object* x, int outlet, std::function<void(t_atom_long)> receiver);
+// Delivers every list sent out of the outlet to `receiver`.
+void connectList(t_object* x, int outlet, std::function<void(const std::vector<Atom>&)> receiver);
 
 // ---- console
 
@@ -180,10 +182,25 @@ class AudioThread {
 // samples, valid until the chain is compiled again or the object is freed.
 const double* output(t_object* x, int channel);
 
+// A signal into the object's signal inlet `inlet`: before each process()
+// the host calls fill(vector, frames) for it, where the inlet of an object
+// without a feed reads zeros. A feed counts as a connection when the chain
+// compiles. An empty function takes the feed away. Set feeds on the thread
+// that runs process(), between vectors.
+void feedInput(t_object* x, int inlet, std::function<void(double*, long)> fill);
+
+// ---- the scheduler
+
+// Moves logical time on by `milliseconds`, firing every clock that falls
+// due meanwhile, in time order, on the calling thread. Time starts at 0.
+void runScheduler(double milliseconds);
+double schedulerTime();
+
 // ---- all of it
 
 // Frees every object and buffer~, empties the console and the logs, stops
-// audio and restores 44100 Hz and 64 samples. Loaded classes stay.
+// audio, restores 44100 Hz and 64 samples and sets the scheduler's time
+// back to 0. Loaded classes stay.
 void reset();
 
 }  // namespace zun

@@ -20,6 +20,7 @@ struct _index {
   zunBufferRef windowing_ref;
   zunBufferRef wave2_ref;
   void* info_outlet;
+  zunEventOutlet events;
 };
 
 t_class* burst_class = nullptr;
@@ -32,29 +33,28 @@ void burst_setWindowing(_index* x, t_symbol* name) {
 }
 void burst_setWave2(_index* x, t_symbol* name) { zunBind(&x->header.z_ob, x->wave2_ref, name); }
 
-// Arguments in role order: wave table 1, window, wave table 2; any further
-// arguments are ignored.
+// Arguments in role order: wave table 1, window, wave table 2.
 void burst_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
-  for (long i = 0; i < argc; ++i) {
-    t_symbol* name = atom_getsymarg(static_cast<short>(i), static_cast<short>(argc), argv);
-    if (i == 0)
-      burst_setWave1(x, name);
-    else if (i == 1)
-      burst_setWindowing(x, name);
-    else if (i == 2)
-      burst_setWave2(x, name);
-  }
+  zunBufferRef* const refs[] = {&x->wave1_ref, &x->windowing_ref, &x->wave2_ref};
+  zunBindInRoleOrder(zunBurstRoles, argc, [&](int role) {
+    zunBind(&x->header.z_ob, *refs[role],
+            atom_getsymarg(static_cast<short>(role), static_cast<short>(argc), argv));
+  });
 }
 
 // ---- life
+
+void burst_tick(_index* x) { zunEventsTick(x->events, *x->engine); }
 
 void* burst_new(t_symbol*, long argc, t_atom* argv) {
   object_post(nullptr, "%s", zunBurstBanner);
   _index* x = static_cast<_index*>(object_alloc(burst_class));
   if (!x) return nullptr;
+  // The events outlet is made first, so that it is the rightmost.
+  zunEventsMade(x->events, &x->header.z_ob, reinterpret_cast<method>(burst_tick));
   x->info_outlet = intout(x);
   x->engine = new zunBurst(128, static_cast<double>(sys_getsr()));
-  x->engine->setSeed(zunClockSeed(zunInstanceNumber()));
+  x->engine->setSeed(zunObjectSeed<zunBurst>());
   x->wave2_ref.store(nullptr);
   x->windowing_ref.store(nullptr);
   x->wave1_ref.store(nullptr);
@@ -67,6 +67,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
 
 void burst_free(_index* x) {
   z_dsp_free(&x->header);
+  object_free(x->events.clock);
   if (t_buffer_ref* ref = x->wave1_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->windowing_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->wave2_ref.load()) object_free(ref);
@@ -101,9 +102,20 @@ void burst_info(_index* x) {
 void burst_grain(_index* x) { x->engine->grain(); }
 
 void burst_seed(_index* x, t_atom_long v) { zunSeed(*x->engine, v); }
+// Beyond the first set of messages.
+void burst_setRndMask(_index* x, double v) { x->engine->setRndMask(v); }
+void burst_setBurstPlay(_index* x, t_atom_long v) { x->engine->setBurstPlay(v); }
+void burst_setBurstRest(_index* x, t_atom_long v) { x->engine->setBurstRest(v); }
+void burst_setRndLevel(_index* x, double v) { zunRndLevel(*x->engine, v); }
+void burst_setPanningLaw(_index* x, t_atom_long v) { zunRefuse(zunPanningLaw(*x->engine, v)); }
+void burst_triggerInput(_index* x, t_atom_long v) { zunRefuse(zunTriggerInput(*x->engine, v)); }
+void burst_events(_index* x, t_atom_long v) {
+  zunRefuse(zunEvents(*x->engine, v));
+  zunEventsSwitched(x->events, *x->engine);
+}
 
 void burst_assist(_index*, void*, long kind, long index, char* text) {
-  zunAssist(kind, index, text);
+  zunAssist(kind, index, text, zunBurstEventNames);
 }
 
 // Opens an editor for every bound table, in role order.
@@ -167,6 +179,13 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(burst_assist), "assist", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_dblclick), "dblclick", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_seed), "seed", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setRndLevel), "setRndLevel", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setRndMask), "setRndMask", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setBurstPlay), "setBurstPlay", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setBurstRest), "setBurstRest", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_setPanningLaw), "setPanningLaw", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_triggerInput), "triggerInput", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_events), "events", A_LONG, 0);
   class_dspinit(c);
   class_register(gensym("box"), c);
   burst_class = c;

@@ -19,6 +19,7 @@ struct _index {
   zunBufferRef sample_ref;
   zunBufferRef windowing_ref;
   void* info_outlet;
+  zunEventOutlet events;
 };
 
 t_class* cloud_class = nullptr;
@@ -30,27 +31,28 @@ void cloud_setWindowing(_index* x, t_symbol* name) {
   zunBind(&x->header.z_ob, x->windowing_ref, name);
 }
 
-// Arguments in role order: sample, window; any further arguments are
-// ignored.
+// Arguments in role order: sample, window.
 void cloud_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
-  for (long i = 0; i < argc; ++i) {
-    t_symbol* name = atom_getsymarg(static_cast<short>(i), static_cast<short>(argc), argv);
-    if (i == 0)
-      cloud_setSample(x, name);
-    else if (i == 1)
-      cloud_setWindowing(x, name);
-  }
+  zunBufferRef* const refs[] = {&x->sample_ref, &x->windowing_ref};
+  zunBindInRoleOrder(zunCloudRoles, argc, [&](int role) {
+    zunBind(&x->header.z_ob, *refs[role],
+            atom_getsymarg(static_cast<short>(role), static_cast<short>(argc), argv));
+  });
 }
 
 // ---- life
+
+void cloud_tick(_index* x) { zunEventsTick(x->events, *x->engine); }
 
 void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   object_post(nullptr, "%s", zunCloudBanner);
   _index* x = static_cast<_index*>(object_alloc(cloud_class));
   if (!x) return nullptr;
+  // The events outlet is made first, so that it is the rightmost.
+  zunEventsMade(x->events, &x->header.z_ob, reinterpret_cast<method>(cloud_tick));
   x->info_outlet = intout(x);
   x->engine = new zunCloud(128, static_cast<double>(sys_getsr()));
-  x->engine->setSeed(zunClockSeed(zunInstanceNumber()));
+  x->engine->setSeed(zunObjectSeed<zunCloud>());
   x->windowing_ref.store(nullptr);
   x->sample_ref.store(nullptr);
   z_dsp_setup(&x->header, 1);
@@ -62,6 +64,7 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
 
 void cloud_free(_index* x) {
   z_dsp_free(&x->header);
+  object_free(x->events.clock);
   if (t_buffer_ref* ref = x->sample_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->windowing_ref.load()) object_free(ref);
   delete x->engine;
@@ -93,9 +96,20 @@ void cloud_info(_index* x) {
 void cloud_grain(_index* x) { x->engine->grain(); }
 
 void cloud_seed(_index* x, t_atom_long v) { zunSeed(*x->engine, v); }
+// Beyond the first set of messages.
+void cloud_setRndPosition(_index* x, double v) { x->engine->setRndPosition(v); }
+void cloud_setScanSpeed(_index* x, double v) { x->engine->setScanSpeed(v); }
+void cloud_setRndReverse(_index* x, double v) { x->engine->setRndReverse(v); }
+void cloud_setRndLevel(_index* x, double v) { zunRndLevel(*x->engine, v); }
+void cloud_setPanningLaw(_index* x, t_atom_long v) { zunRefuse(zunPanningLaw(*x->engine, v)); }
+void cloud_triggerInput(_index* x, t_atom_long v) { zunRefuse(zunTriggerInput(*x->engine, v)); }
+void cloud_events(_index* x, t_atom_long v) {
+  zunRefuse(zunEvents(*x->engine, v));
+  zunEventsSwitched(x->events, *x->engine);
+}
 
 void cloud_assist(_index*, void*, long kind, long index, char* text) {
-  zunAssist(kind, index, text);
+  zunAssist(kind, index, text, zunCloudEventNames);
 }
 
 // Opens an editor for every bound table, in role order.
@@ -155,6 +169,13 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_assist), "assist", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_dblclick), "dblclick", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_seed), "seed", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setRndPosition), "setRndPosition", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setScanSpeed), "setScanSpeed", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setRndReverse), "setRndReverse", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setRndLevel), "setRndLevel", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setPanningLaw), "setPanningLaw", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_triggerInput), "triggerInput", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_events), "events", A_LONG, 0);
   class_dspinit(c);
   class_register(gensym("box"), c);
   cloud_class = c;

@@ -2,8 +2,8 @@
 
 // What burst.zun~ and cloud.zun~ do alike in Max: bind a table name, hold
 // their buffer~s locked for one vector, post a refusal, answer assist and
-// number the objects for their clock seeds. What a message means is
-// host-neutral and lives in zunMessages.h.
+// deliver grain events, and number the objects for their clock seeds.
+// What a message means is host-neutral and lives in zunMessages.h.
 
 #include <atomic>
 #include <cstring>
@@ -11,6 +11,7 @@
 #include "ext.h"
 #include "ext_buffer.h"
 #include "ext_obex.h"
+#include "zunMessages.h"
 #include "zunRun.h"
 
 // A buffer reference of the object record. The audio thread reads it every
@@ -78,23 +79,7 @@ inline void zunRefuse(const char* text) {
   if (text) object_error(nullptr, "%s", text);
 }
 
-// The number of objects of either class made before this one in the
-// process. Each plug-in carries its own copy of the engines, so a static
-// count would be one per class: the count lives instead on a private
-// symbol's binding, which every plug-in of the process sees, and the first
-// plug-in to get there lends its own counter. Max never unloads an
-// external, so the counter outlives every object.
-inline unsigned zunInstanceNumber() {
-  static std::atomic<unsigned> own{0};
-  t_symbol* binding = gensym("zun~ instance count");
-  t_object* lent = nullptr;
-  __atomic_compare_exchange_n(&binding->s_thing, &lent, reinterpret_cast<t_object*>(&own), false,
-                              __ATOMIC_ACQ_REL, __ATOMIC_ACQUIRE);
-  auto* count = lent ? reinterpret_cast<std::atomic<unsigned>*>(lent) : &own;
-  return count->fetch_add(1, std::memory_order_relaxed);
-}
-
-inline void zunAssist(long kind, long index, char* text) {
+inline void zunAssist(long kind, long index, char* text, const char* eventNames) {
   const char* found = nullptr;
   if (kind == ASSIST_OUTLET) {
     if (index == 0)
@@ -103,8 +88,60 @@ inline void zunAssist(long kind, long index, char* text) {
       found = "(signal) Output Right Signal";
     else if (index == 2)
       found = "(message) Output Granulator Informations";
+    else if (index == 3)
+      found = "(list) Grain Events: ";
   } else if (index == 0) {
     found = "(message) Configure Granulator";
   }
   if (found) std::strcpy(text, found);
+  if (kind == ASSIST_OUTLET && index == 3) std::strcat(text, eventNames);
+}
+
+// Grain events leave the audio thread through the engine's queue; a clock
+// takes them out every few milliseconds while they are on and sends each
+// as a list. Events the queue had no room for are reported here, off the
+// audio thread.
+constexpr long zunEventInterval = 5;  // milliseconds
+
+struct zunEventOutlet {
+  void* outlet;
+  t_clock* clock;
+  unsigned long long reported;  // events lost and reported so far
+};
+
+inline void zunEventsMade(zunEventOutlet& events, t_object* owner, method tick) {
+  events.outlet = listout(owner);
+  events.clock = clock_new(owner, tick);
+  events.reported = 0;
+}
+
+// After an "events" message: the clock runs while events are on and takes
+// its last round after they are switched off, emptying the queue.
+template <class Engine>
+void zunEventsSwitched(zunEventOutlet& events, Engine& engine) {
+  if (engine.options.wantsEvents()) clock_delay(events.clock, 0);
+}
+
+template <class Engine>
+void zunEventsTick(zunEventOutlet& events, Engine& engine) {
+  zunDrainEvents(engine, [&](const double (&values)[zunEventFields]) {
+    t_atom list[zunEventFields];
+    for (int i = 0; i < zunEventFields; ++i) {
+      if (i < zunEventIntegers) {
+        list[i].a_type = A_LONG;
+        list[i].a_w.w_long = static_cast<t_atom_long>(values[i]);
+      } else {
+        list[i].a_type = A_FLOAT;
+        list[i].a_w.w_float = values[i];
+      }
+    }
+    outlet_list(events.outlet, nullptr, zunEventFields, list);
+  });
+  const unsigned long long lost = engine.options.events.dropped();
+  if (lost > events.reported) {
+    object_error(nullptr, "events: %llu grain events lost: more grains started between two deliveries than the queue holds",
+                 lost - events.reported);
+    events.reported = lost;
+  }
+  if (engine.options.wantsEvents()) clock_delay(events.clock, zunEventInterval);
 }

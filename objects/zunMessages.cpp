@@ -1,8 +1,11 @@
 #include "zunMessages.h"
 
+#include <cmath>
+#include <atomic>
 #include <cstring>
 #include <iterator>
 #include <limits>
+#include <type_traits>
 
 namespace {
 
@@ -16,6 +19,8 @@ constexpr zunRange magnitude{0.0, infinity, true, true, zunOutside::folded};
 constexpr zunRange densities{1e-5, infinity, false, true, zunOutside::ignored};
 constexpr zunRange pitches{-infinity, 128.0, true, false, zunOutside::ignored};
 constexpr zunRange voiceCounts{0.0, 128.0, true, true, zunOutside::refused};
+constexpr zunRange burstCounts{0.0, 1048576.0, true, true, zunOutside::folded};
+constexpr zunRange scanSpeeds{-1000.0, 1000.0, true, true, zunOutside::folded};
 
 constexpr int longestOverlap = 128;
 
@@ -25,6 +30,11 @@ const char* const panningText =
     "setPanningMode message: 0 = random width (use setWidth) 1 = manual (0 = L 1 = R)";
 const char* const reverseText = "reverse message: 0 = normal; 1 = read backward samples";
 const char* const overlapText = "overlap message: maximum overlap permitted is 128";
+const char* const panningLawText = "setPanningLaw message: 0 = linear; 1 = equal power";
+const char* const triggerInputText =
+    "triggerInput message: 0 = off; 1 = a grain at each upward zero crossing of the input";
+const char* const eventsText =
+    "events message: 0 = off; 1 = a list out of the rightmost outlet for every grain";
 
 // Switches take 0 or 1 only: anything else, negatives included, is refused
 // with the switch's own text and changes nothing.
@@ -37,6 +47,12 @@ const char* setSwitch(Engine& engine, void (Engine::*set)(int), long long v, con
 
 template <class Engine, void (Engine::*Set)(double)>
 const char* forward(Engine& engine, double v) {
+  (engine.*Set)(v);
+  return nullptr;
+}
+
+template <class Engine, void (Engine::*Set)(long long)>
+const char* forwardInteger(Engine& engine, long long v) {
   (engine.*Set)(v);
   return nullptr;
 }
@@ -97,6 +113,13 @@ const zunMessage<B> burstMessages[] = {
     tableMessage<B>("assist", zunArgument::host),
     tableMessage<B>("dblclick", zunArgument::host),
     switchMessage<B>("seed", zunSeed<B>, anyValue),
+    realMessage<B>("setRndLevel", zunRndLevel<B>, magnitude),
+    realMessage<B>("setRndMask", forward<B, &B::setRndMask>, unit),
+    switchMessage<B>("setBurstPlay", forwardInteger<B, &B::setBurstPlay>, burstCounts),
+    switchMessage<B>("setBurstRest", forwardInteger<B, &B::setBurstRest>, burstCounts),
+    switchMessage<B>("setPanningLaw", zunPanningLaw<B>),
+    switchMessage<B>("triggerInput", zunTriggerInput<B>),
+    switchMessage<B>("events", zunEvents<B>),
 };
 
 using C = zunCloud;
@@ -125,6 +148,13 @@ const zunMessage<C> cloudMessages[] = {
     tableMessage<C>("assist", zunArgument::host),
     tableMessage<C>("dblclick", zunArgument::host),
     switchMessage<C>("seed", zunSeed<C>, anyValue),
+    realMessage<C>("setRndPosition", forward<C, &C::setRndPosition>, magnitude),
+    realMessage<C>("setScanSpeed", forward<C, &C::setScanSpeed>, scanSpeeds),
+    realMessage<C>("setRndReverse", forward<C, &C::setRndReverse>, unit),
+    realMessage<C>("setRndLevel", zunRndLevel<C>, magnitude),
+    switchMessage<C>("setPanningLaw", zunPanningLaw<C>),
+    switchMessage<C>("triggerInput", zunTriggerInput<C>),
+    switchMessage<C>("events", zunEvents<C>),
 };
 
 }  // namespace
@@ -177,6 +207,36 @@ const char* zunSeed(Engine& engine, long long v) {
 
 template const char* zunSeed(zunBurst&, long long);
 template const char* zunSeed(zunCloud&, long long);
+
+template <class Engine>
+const char* zunRndLevel(Engine& engine, double v) {
+  engine.options.setRndLevel(v);
+  return nullptr;
+}
+
+template <class Engine>
+const char* zunPanningLaw(Engine& engine, long long v) {
+  return setSwitch(engine.options, &zunGrainOptions::setPanningLaw, v, panningLawText);
+}
+
+template <class Engine>
+const char* zunTriggerInput(Engine& engine, long long v) {
+  return setSwitch(engine.options, &zunGrainOptions::setTriggerInput, v, triggerInputText);
+}
+
+template <class Engine>
+const char* zunEvents(Engine& engine, long long v) {
+  return setSwitch(engine.options, &zunGrainOptions::setEvents, v, eventsText);
+}
+
+template const char* zunRndLevel(zunBurst&, double);
+template const char* zunRndLevel(zunCloud&, double);
+template const char* zunPanningLaw(zunBurst&, long long);
+template const char* zunPanningLaw(zunCloud&, long long);
+template const char* zunTriggerInput(zunBurst&, long long);
+template const char* zunTriggerInput(zunCloud&, long long);
+template const char* zunEvents(zunBurst&, long long);
+template const char* zunEvents(zunCloud&, long long);
 template const char* zunStart(zunBurst&, long long);
 template const char* zunStart(zunCloud&, long long);
 template const char* zunInterp(zunBurst&, long long);
@@ -203,3 +263,41 @@ const char* zunPitch(zunCloud& engine, double v) {
   if (v < 128.0) engine.setPitch(v);
   return nullptr;
 }
+
+namespace {
+
+void commonValues(const zunGrainEvent& e, double (&values)[zunEventFields]) {
+  values[0] = static_cast<double>(e.sample);
+  values[1] = e.voice;
+  values[2] = static_cast<double>(e.period);
+  values[3] = e.length * 1000.0;
+  values[7] = e.level;
+  values[8] = e.gainLeft;
+  values[9] = e.gainRight;
+}
+
+}  // namespace
+
+void zunEventValues(const zunBurst&, const zunGrainEvent& e, double (&values)[zunEventFields]) {
+  commonValues(e, values);
+  values[4] = e.frequency;
+  values[5] = e.glisson * 12.0;
+  values[6] = e.morph;
+}
+
+void zunEventValues(const zunCloud&, const zunGrainEvent& e, double (&values)[zunEventFields]) {
+  commonValues(e, values);
+  values[4] = 12.0 * std::log2(e.frequency);
+  values[5] = e.position;
+  values[6] = e.direction;
+}
+
+template <class Engine>
+int zunObjectSeed() {
+  static std::atomic<unsigned> made{0};
+  const unsigned classNumber = std::is_same<Engine, zunBurst>::value ? 0 : 1;
+  return zunClockSeed(2 * made.fetch_add(1, std::memory_order_relaxed) + classNumber);
+}
+
+template int zunObjectSeed<zunBurst>();
+template int zunObjectSeed<zunCloud>();

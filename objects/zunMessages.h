@@ -7,6 +7,9 @@
 // layer (Max, Pd) binds tables, posts refusals and feeds outlets; the rest
 // is written here once.
 
+#include <cstddef>
+#include <cstring>
+
 #include "zunBurst.h"
 #include "zunCloud.h"
 
@@ -73,6 +76,22 @@ zunMessageTable<zunCloud> zunCloudMessages();
 inline const char* const zunBurstRoles[] = {"setWave1", "setWindowing", "setWave2"};
 inline const char* const zunCloudRoles[] = {"setSample", "setWindowing"};
 
+// The role a table message binds: the index of its selector among the
+// roles, or -1.
+template <size_t Roles>
+int zunRoleOf(const char* const (&roles)[Roles], const char* selector) {
+  for (size_t r = 0; r < Roles; ++r)
+    if (std::strcmp(roles[r], selector) == 0) return static_cast<int>(r);
+  return -1;
+}
+
+// "setbuf" and the creation arguments: argument i names the table of role
+// i, and arguments past the last role are ignored.
+template <size_t Roles, class Bind>
+void zunBindInRoleOrder(const char* const (&)[Roles], long argc, Bind bind) {
+  for (long i = 0; i < argc && i < static_cast<long>(Roles); ++i) bind(static_cast<int>(i));
+}
+
 inline const char* const zunBurstBanner = "burst.zun~ 1.0.4";
 inline const char* const zunCloudBanner = "cloud.zun~ 1.0.4";
 
@@ -89,13 +108,54 @@ const char* zunDensity(Engine& engine, double v);
 // Any integer: the engine's random stream from the next block on.
 template <class Engine>
 const char* zunSeed(Engine& engine, long long v);
+template <class Engine>
+const char* zunRndLevel(Engine& engine, double v);
+template <class Engine>
+const char* zunPanningLaw(Engine& engine, long long v);
+template <class Engine>
+const char* zunTriggerInput(Engine& engine, long long v);
+template <class Engine>
+const char* zunEvents(Engine& engine, long long v);
 const char* zunReverse(zunCloud& engine, long long v);
 const char* zunOverlap(zunCloud& engine, long long v);
 const char* zunPitch(zunCloud& engine, double v);
+
+// The state a new object's engine starts from: the clock, told apart for
+// every object made in the process. Each class numbers its own objects and
+// the two classes take alternate numbers, so no two objects share a stream;
+// the first burst.zun~ keeps the plain clock value.
+template <class Engine>
+int zunObjectSeed();
 
 // Only a change of rate reaches the engine (a NaN on either side counts
 // as one).
 template <class Engine>
 void zunFollowRate(Engine& engine, double sampleRate) {
   if (!(sampleRate == engine.getAbsoluteSR())) engine.setAbsoluteSR(sampleRate);
+}
+
+// A grain event as the list an object sends for it: the fields named below,
+// in units a user sets them in (length in ms, glisson as setGlisson takes
+// it, pitch in semitones); the first zunEventIntegers are whole numbers.
+constexpr int zunEventFields = 10;
+constexpr int zunEventIntegers = 3;
+inline const char* const zunBurstEventNames =
+    "sample voice period length cps glisson morph level left right";
+inline const char* const zunCloudEventNames =
+    "sample voice period length pitch position direction level left right";
+void zunEventValues(const zunBurst&, const zunGrainEvent& e, double (&values)[zunEventFields]);
+void zunEventValues(const zunCloud&, const zunGrainEvent& e, double (&values)[zunEventFields]);
+
+// Message side (one consumer at a time): hands every queued event to
+// send(values) while the object's events are on, and drops them otherwise.
+template <class Engine, class Send>
+void zunDrainEvents(Engine& engine, Send send) {
+  const bool on = engine.options.wantsEvents();
+  zunGrainEvent e;
+  double values[zunEventFields];
+  while (engine.options.events.pop(e)) {
+    if (!on) continue;
+    zunEventValues(engine, e, values);
+    send(values);
+  }
 }

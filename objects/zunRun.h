@@ -16,7 +16,11 @@ struct zunHostTable {
   long long stride;
 };
 
-inline void zunSilence(double** outs, long numOuts, long sampleFrames) {
+// The engine does not run, but its running sample count (the time of its
+// grain events) still passes.
+template <class Engine>
+void zunSilence(Engine& engine, double** outs, long numOuts, long sampleFrames) {
+  engine.options.skip(sampleFrames);
   for (long o = 0; o < numOuts && o < 2; ++o)
     for (long i = 0; i < sampleFrames; ++i) outs[o][i] = 0.0;
 }
@@ -25,7 +29,7 @@ inline void zunSilence(double** outs, long numOuts, long sampleFrames) {
 inline void zunRun(zunBurst& engine, double** ins, long numIns, double** outs, long numOuts,
                    long sampleFrames, const zunHostTable (&t)[3]) {
   if (!t[0].samples || !t[1].samples || !t[2].samples)
-    return zunSilence(outs, numOuts, sampleFrames);
+    return zunSilence(engine, outs, numOuts, sampleFrames);
   engine.Processing(ins, numIns, outs, numOuts, sampleFrames, t[0].frames, t[1].frames, t[2].frames,
                     t[0].samples, t[1].samples, t[2].samples, t[0].stride, t[1].stride,
                     t[2].stride);
@@ -34,7 +38,7 @@ inline void zunRun(zunBurst& engine, double** ins, long numIns, double** outs, l
 // Tables in role order: the sample, the window.
 inline void zunRun(zunCloud& engine, double** ins, long numIns, double** outs, long numOuts,
                    long sampleFrames, const zunHostTable (&t)[2]) {
-  if (!t[0].samples || !t[1].samples) return zunSilence(outs, numOuts, sampleFrames);
+  if (!t[0].samples || !t[1].samples) return zunSilence(engine, outs, numOuts, sampleFrames);
   engine.Processing(ins, numIns, outs, numOuts, sampleFrames, t[0].frames, t[1].frames,
                     t[0].samples, t[1].samples, t[0].stride, t[1].stride);
 }

@@ -4,8 +4,15 @@
 
 #include "zunScheduler.h"
 
+#include "zunRandom.h"
+
 namespace {
 constexpr double maximumMorph = 1048576.0;
+constexpr long longestBurst = 1048576;
+
+long burstCount(long long grains) {
+  return static_cast<long>(grains < 0 ? 0 : (grains > longestBurst ? longestBurst : grains));
+}
 }  // namespace
 
 zunBurst::zunBurst(int overlap, double sampleRate)
@@ -108,6 +115,14 @@ void zunBurst::setRndMorph(double x) {
 
 void zunBurst::setToggle(int t) { toggle = t > 0; }
 
+void zunBurst::setRndMask(double p) {
+  if (!std::isnan(p)) rndMask = p > 1.0 ? 1.0 : (p > 0.0 ? p : 0.0);
+}
+
+void zunBurst::setBurstPlay(long long grains) { burstPlay = burstCount(grains); }
+
+void zunBurst::setBurstRest(long long grains) { burstRest = burstCount(grains); }
+
 void zunBurst::setInterp(int mode) { pool.setInterpMode(mode); }
 
 void zunBurst::setAbsoluteSR(double sr) {
@@ -122,13 +137,15 @@ double zunBurst::unipolar(double x) { return zunUnipolar(seed, x); }
 
 double zunBurst::bipolar(double x) { return zunBipolar(seed, x); }
 
-int zunBurst::Processing(double**, long, double** outs, long, long sampleFrames,
+int zunBurst::Processing(double** ins, long numIns, double** outs, long, long sampleFrames,
                          long long wave1Frames, long long windowFrames, long long wave2Frames,
                          float* wave1, float* window, float* wave2, long long wave1Stride,
                          long long windowStride, long long wave2Stride) {
   seedRequest.apply(seed);
-  auto schedule = [this](int count) {
-    zunSchedule(count, sampleCounter, period, toggle, [this](int j) { initializeGrain(j); });
+  const double* input = options.input(ins, numIns);
+  auto schedule = [this, &input](int count) {
+    options.schedule(count, input, sampleCounter, period, toggle,
+                     [this](int j) { initializeGrain(j); });
   };
   const zunRenderJob job{true,
                          {wave1, wave1Frames, wave1Stride},
@@ -138,8 +155,32 @@ int zunBurst::Processing(double**, long, double** outs, long, long sampleFrames,
     buffers.run(sampleFrames, outs, voices, schedule, job);
   });
   // A message thread was changing the voices: this one block stays silent.
-  if (!rendered) zunWorkBuffers::silence(sampleFrames, outs);
+  if (!rendered) {
+    zunWorkBuffers::silence(sampleFrames, outs);
+    options.skip(sampleFrames);
+  }
   return 0;
+}
+
+// The burst pattern counts every grain the train would play; the random
+// mask draws for each of them while it is on, masked by the burst or not.
+bool zunBurst::unmasked() {
+  bool heard = true;
+  const long play = burstPlay, rest = burstRest;
+  if (rest > 0) {
+    if (play != maskPlay || rest != maskRest) {
+      maskPlay = play;
+      maskRest = rest;
+      maskCount = 0;
+    }
+    heard = maskCount < play;
+    maskCount = (maskCount + 1) % (play + rest);
+  } else {
+    maskRest = 0;
+  }
+  const double chance = rndMask;
+  if (chance > 0.0 && unipolar(1.0) < chance) heard = false;
+  return heard;
 }
 
 void zunBurst::initializeGrain(int offset) {
@@ -155,6 +196,9 @@ void zunBurst::initializeGrain(int offset) {
   // grain could overflow to infinity, so the weight stops there.
   if (!(m >= -maximumMorph)) m = -maximumMorph;
 
+  const double amplitude = options.level(level, seed);
+  if (!unmasked()) return;
+
   const double grainLength = length + lengthDeviation;
   const double grainCps = cps * pitch;
 
@@ -163,9 +207,15 @@ void zunBurst::initializeGrain(int offset) {
   pool->grainOffset[i] = offset;
   zunGrain& voice = *pool->voices[i];
   voice.start();
-  voice.setParameters(level, grainCps, 0.0, grainLength);
+  voice.setParameters(amplitude, grainCps, 0.0, grainLength);
   voice.setGlisson(g);
   voice.setMorph(m);
   voice.setEnvelopeDeformation(attack, decay);
-  pool->pan(i, panningMode, width, rw);
+  options.pan(*pool, i, panningMode, width, rw);
+  if (!options.wantsEvents()) return;
+  zunGrainEvent e = options.started(*pool, i, offset, period);
+  e.frequency = grainCps;
+  e.glisson = g;
+  e.morph = m;
+  options.emit(e);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zunRandom.h"
+#include "zunGrainOptions.h"
 #include "zunRelaxed.h"
 #include "zunSharedPool.h"
 #include "zunWorkBuffers.h"
@@ -33,6 +34,12 @@ class zunBurst {
   void setMorph(double x);
   void setRndMorph(double x);
   void setToggle(int t);
+  // Masking: each grain is silenced with probability p (0 to 1); and in
+  // bursts, `play` grains sound, then `rest` are silenced, over and over
+  // (a rest of 0 masks nothing). Masked grains keep the train's timing.
+  void setRndMask(double p);
+  void setBurstPlay(long long grains);
+  void setBurstRest(long long grains);
 
   void setInterp(int mode);
   void setAbsoluteSR(double sr);
@@ -83,4 +90,16 @@ class zunBurst {
   zunRelaxed<double> glisson;
   zunRelaxed<double> rndGlisson;
   zunWorkBuffers buffers;
+  zunGrainOptions options;
+  zunRelaxed<double> rndMask{0.0};
+  zunRelaxed<long> burstPlay{1};
+  zunRelaxed<long> burstRest{0};
+
+ private:
+  bool unmasked();
+
+  // The burst pattern in force and the place in it (audio thread).
+  long maskPlay = 0;
+  long maskRest = 0;
+  long maskCount = 0;
 };

@@ -41,6 +41,9 @@ double clampToUnit(double x) {
   if (x > 1.0) x = 1.0;
   return x;
 }
+
+// Beyond a thousand times the sample's own rate a scan says nothing more.
+constexpr double fastestScan = 1000.0;
 }  // namespace
 
 // A NaN names no value: every setter leaves its parameter as it was.
@@ -107,6 +110,18 @@ void zunCloud::convertPendingPosition() {
 
 void zunCloud::setToggle(int t) { toggle = t > 0; }
 
+void zunCloud::setRndPosition(double x) {
+  if (!std::isnan(x)) rndPosition = std::fabs(x) * 0.5;
+}
+
+void zunCloud::setScanSpeed(double x) {
+  if (!std::isnan(x)) scanSpeed = std::fmax(-fastestScan, std::fmin(fastestScan, x));
+}
+
+void zunCloud::setRndReverse(double p) {
+  if (!std::isnan(p)) rndReverse = clampToUnit(p);
+}
+
 void zunCloud::setInterp(int mode) { pool.setInterpMode(mode); }
 
 void zunCloud::setInvert(int invert) { pool.setInvert(invert); }
@@ -123,14 +138,19 @@ double zunCloud::unipolar(double x) { return zunUnipolar(seed, x); }
 
 double zunCloud::bipolar(double x) { return zunBipolar(seed, x); }
 
-int zunCloud::Processing(double**, long, double** outs, long, long n, long long sampleFrameCount,
-                         long long windowFrameCount, float* sampleTable, float* windowTable,
-                         long long sampleStride, long long windowStride) {
+int zunCloud::Processing(double** ins, long numIns, double** outs, long, long n,
+                         long long sampleFrameCount, long long windowFrameCount,
+                         float* sampleTable, float* windowTable, long long sampleStride,
+                         long long windowStride) {
   sampleLength = sampleFrameCount > 0 ? static_cast<unsigned long>(sampleFrameCount) : 0;
   convertPendingPosition();
   seedRequest.apply(seed);
-  auto schedule = [this](int count) {
-    zunSchedule(count, sampleCounter, period, toggle, [this](int j) { initializeGrain(j); });
+  const double* input = options.input(ins, numIns);
+  auto schedule = [this, &input](int count) {
+    scan.begin(phase, scanSpeed, sampleLength);
+    options.schedule(count, input, sampleCounter, period, toggle,
+                     [this](int j) { initializeGrain(j); });
+    scan.end(phase, count);
   };
   const zunTable sample{sampleTable, sampleFrameCount, sampleStride};
   const zunRenderJob job{false, sample, {windowTable, windowFrameCount, windowStride}, sample};
@@ -138,22 +158,47 @@ int zunCloud::Processing(double**, long, double** outs, long, long n, long long 
     buffers.run(n, outs, voices, schedule, job);
   });
   // A message thread was changing the voices: this one block stays silent.
-  if (!rendered) zunWorkBuffers::silence(n, outs);
+  if (!rendered) {
+    zunWorkBuffers::silence(n, outs);
+    options.skip(n);
+  }
   return 0;
+}
+
+// The set position, or the scan's head, spread at random while asked to.
+double zunCloud::startPosition(int offset) {
+  const double position = scan.at(offset, phase);
+  const double spread = rndPosition;
+  if (!(spread > 0.0)) return position;
+  const double frames = bipolar(spread) / 1000.0 * absoluteSR;
+  return zunWrapPhase(position + frames / static_cast<double>(sampleLength));
 }
 
 void zunCloud::initializeGrain(int offset) {
   const double u = unipolar(width);
   lengthDeviation = bipolar(rndLength * length);
   period = zunPeriod(absoluteSR, density + bipolar(rndDensity * density), density);
-  const double f =
-      std::exp2(bipolar(rndPitch)) * (pitch * (absoluteSR / static_cast<double>(sampleLength)));
+  const double transposition = std::exp2(bipolar(rndPitch));
+  const double f = transposition * (pitch * (absoluteSR / static_cast<double>(sampleLength)));
+  const double start = startPosition(offset);
+  const double reverseChance = rndReverse;
+  const bool flipped = reverseChance > 0.0 && unipolar(1.0) < reverseChance;
+  const double amplitude = options.level(level, seed);
 
   const int i = pool->firstIdle();
   if (i < 0) return;
   pool->grainOffset[i] = offset;
   zunGrain& voice = *pool->voices[i];
+  // A grain already read backwards by "reverse" stays so: the draw turns
+  // only forward grains round, by reading at the negated rate.
+  const bool backwards = flipped && voice.direction > 0.0;
   voice.start();
-  voice.setParameters(level, f, phase, length + lengthDeviation);
-  pool->pan(i, panningMode, width, u);
+  voice.setParameters(amplitude, backwards ? -f : f, start, length + lengthDeviation);
+  options.pan(*pool, i, panningMode, width, u);
+  if (!options.wantsEvents()) return;
+  zunGrainEvent e = options.started(*pool, i, offset, period);
+  e.frequency = transposition * pitch;
+  e.position = voice.phase;
+  e.direction = backwards || voice.direction < 0.0 ? -1.0 : 1.0;
+  options.emit(e);
 }

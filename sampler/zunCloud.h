@@ -1,7 +1,9 @@
 #pragma once
 
+#include "zunGrainOptions.h"
 #include "zunRandom.h"
 #include "zunRelaxed.h"
+#include "zunScan.h"
 #include "zunSharedPool.h"
 #include "zunWorkBuffers.h"
 
@@ -30,6 +32,13 @@ class zunCloud {
   void setPhase(double x);
   void setSamplePosition(double x);
   void setToggle(int t);
+  // A random spread of each grain's start: up to x/2 ms either side.
+  void setRndPosition(double x);
+  // The start position moving by itself; see zunScan.
+  void setScanSpeed(double x);
+  // Each grain reads backwards with probability p, as all do under
+  // setInvert(1).
+  void setRndReverse(double p);
 
   void setInterp(int mode);
   void setInvert(int invert);
@@ -77,4 +86,13 @@ class zunCloud {
   zunRelaxed<double> rndPitch;
   zunRelaxed<double> phase;
   zunRelaxed<double> lengthDeviation;
+  zunGrainOptions options;
+  zunRelaxed<double> rndPosition{0.0};
+  zunRelaxed<double> scanSpeed{0.0};
+  zunRelaxed<double> rndReverse{0.0};
+
+ private:
+  double startPosition(int offset);
+
+  zunScan scan;
 };

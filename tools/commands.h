@@ -25,6 +25,7 @@ struct RenderOptions {
   std::optional<double> durationSeconds;
   std::vector<std::string> plugins;
   std::optional<std::string> info;
+  std::optional<std::string> events;
   bool quiet = false;
 };
 

@@ -1,5 +1,6 @@
 #include "console_report.h"
 
+#include <algorithm>
 #include <csignal>
 
 namespace zun::tools {
@@ -29,11 +30,15 @@ std::string csvField(const std::string& s) {
 }  // namespace
 
 ConsoleReport::ConsoleReport(std::string scoreName, bool quiet, bool collectOutlets,
-                             bool progressBar)
+                             bool progressBar, bool collectLists, double sampleRate,
+                             long long frames)
     : scoreName_(std::move(scoreName)),
       quiet_(quiet),
       collect_(collectOutlets),
-      bar_(stderr, progressBar && !quiet) {}
+      bar_(stderr, progressBar && !quiet),
+      collectLists_(collectLists),
+      sampleRate_(sampleRate),
+      frames_(frames) {}
 
 void ConsoleReport::console(double seconds, const zun::ConsoleLine& line,
                             const PostContext& context) {
@@ -61,6 +66,61 @@ void ConsoleReport::outlet(double seconds, const std::string& object, int outlet
   bar_.clear();
   std::fprintf(stderr, "%s %s outlet %d: %lld\n", stamp(seconds).c_str(), object.c_str(), outlet,
                value);
+}
+
+namespace {
+
+std::string text(const zun::Atom& a) {
+  if (const auto* i = std::get_if<t_atom_long>(&a.value)) return std::to_string(*i);
+  if (const auto* d = std::get_if<double>(&a.value)) {
+    char number[32];
+    std::snprintf(number, sizeof number, "%.17g", *d);
+    return number;
+  }
+  return csvField(std::get<std::string>(a.value));
+}
+
+}  // namespace
+
+void ConsoleReport::list(double seconds, const std::string& object, int outlet,
+                         const std::vector<std::string>& fields,
+                         const std::vector<zun::Atom>& values) {
+  if (!collectLists_) {
+    if (quiet_) return;
+    std::string line = stamp(seconds) + " " + object + " outlet " + std::to_string(outlet) + ":";
+    for (const zun::Atom& a : values) line += " " + text(a);
+    bar_.clear();
+    std::fprintf(stderr, "%s\n", line.c_str());
+    return;
+  }
+  ListRow row{seconds, object, {}};
+  for (size_t i = 0; i < values.size(); ++i) {
+    const std::string name = i < fields.size() ? fields[i] : "v" + std::to_string(i + 1);
+    size_t column = std::find(listColumns_.begin(), listColumns_.end(), name) - listColumns_.begin();
+    if (column == listColumns_.size()) listColumns_.push_back(name);
+    row.cells.emplace_back(column, text(values[i]));
+    const auto* sample = std::get_if<t_atom_long>(&values[i].value);
+    if (name != "sample" || !sample) continue;
+    if (*sample >= frames_) return;
+    row.seconds = static_cast<double>(*sample) / sampleRate_;
+  }
+  listRows_.push_back(std::move(row));
+}
+
+std::string ConsoleReport::listCsv() const {
+  std::string out = "time,object";
+  for (const std::string& c : listColumns_) out += "," + csvField(c);
+  out += "\n";
+  for (const ListRow& row : listRows_) {
+    std::vector<std::string> cells(listColumns_.size());
+    for (const auto& [column, value] : row.cells) cells[column] = value;
+    char time[32];
+    std::snprintf(time, sizeof time, "%.6f", row.seconds);
+    out += std::string(time) + "," + csvField(row.object);
+    for (const std::string& c : cells) out += "," + c;
+    out += "\n";
+  }
+  return out;
 }
 
 bool ConsoleReport::cancelled() { return interrupted != 0; }

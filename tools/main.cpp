@@ -13,7 +13,7 @@ The score is a text file of statements, one a line (see docs/score.md):
   buffer NAME GENERATOR SIZE [ARGS]   buffer NAME file PATH
   object ID CLASS [ARGS]              at TIME ID SELECTOR [ARGS]
   ramp T0 T1 ID SELECTOR FROM TO [every INTERVAL]
-  end TIME
+  input ID BUFFER [loop]              end TIME
 Plug-ins are looked for in the --plugins directories, then in ZUN_PLUGIN_PATH
 (colon-separated), then next to zun (its build tree, or PREFIX/lib/zun).
 Exit status: 0 done, 1 failed while running, 2 bad options or score,
@@ -69,6 +69,10 @@ int main(int argc, char** argv) {
   renderCommand->add_option("--info", render.info,
                             "write the objects' outlet values (the answers to info) to a CSV "
                             "file instead of printing them")
+      ->type_name("FILE");
+  renderCommand->add_option("--events", render.events,
+                            "write the lists the objects send, such as their grain events, to a "
+                            "CSV file instead of printing them")
       ->type_name("FILE");
   renderCommand->add_flag("-q,--quiet", render.quiet, "print nothing but errors");
   renderCommand->footer(renderFooter);

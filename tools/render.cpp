@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <sstream>
 
 #include "schedule.h"
 
@@ -35,6 +36,7 @@ class Session {
       zun::setBufferSamples(t.name, t.samples, t.channels);
     }
     createObjects();
+    feedInputs(tables);
     zun::startDsp();
     drainConsole({});
     for (const zun::PerformEntry& e : zun::dspChain())
@@ -55,8 +57,14 @@ class Session {
       drainConsole({o.line, &o.id.text, nullptr});
       Voice v{x, 0, false};
       for (int i = 0, n = zun::outletCount(x); i < n; ++i) {
-        if (zun::outletType(x, i) == "signal") {
+        const std::string type = zun::outletType(x, i);
+        if (type == "signal") {
           ++v.signalOutlets;
+        } else if (type == "list") {
+          const std::string* id = &o.id.text;
+          zun::connectList(x, i, [this, id, i, fields = fieldNames(x, i)](const std::vector<zun::Atom>& values) {
+            observer_.list(now_, *id, i, fields, values);
+          });
         } else {
           const std::string* id = &o.id.text;
           zun::connect(x, i, [this, id, i](t_atom_long value) {
@@ -73,6 +81,35 @@ class Session {
     for (const zun::MethodInfo& m : zun::classInfo(className).methods)
       if (m.selector == "seed") return m.types == std::vector<int>{A_LONG};
     return false;
+  }
+
+  // The words after the last ": " of the outlet's assist text.
+  static std::vector<std::string> fieldNames(t_object* x, int outlet) {
+    const std::string text = zun::assist(x, ASSIST_OUTLET, outlet);
+    const size_t colon = text.rfind(": ");
+    std::vector<std::string> names;
+    if (colon == std::string::npos) return names;
+    std::istringstream words(text.substr(colon + 2));
+    for (std::string w; words >> w;) names.push_back(w);
+    return names;
+  }
+
+  // Each input plays its table's first channel from the first frame.
+  void feedInputs(const std::vector<Table>& tables) {
+    for (const InputStatement& in : score_.inputs) {
+      const Table* table = nullptr;
+      for (const Table& t : tables)
+        if (t.name == in.buffer.text) table = &t;
+      if (!table) continue;
+      long long next = 0;
+      zun::feedInput(ids_.at(in.object.text), 0, [table, next, loop = in.loop](double* vector, long frames) mutable {
+        const long long length = table->frames();
+        for (long i = 0; i < frames; ++i, ++next) {
+          if (loop && length > 0 && next == length) next = 0;
+          vector[i] = next < length ? table->samples[static_cast<size_t>(next * table->channels)] : 0.0;
+        }
+      });
+    }
   }
 
   void drainConsole(const PostContext& context) {
@@ -106,6 +143,7 @@ class Session {
       now_ = static_cast<double>(start) / settings_.sampleRate;
       deliver(schedule, start);
       zun::process();
+      zun::runScheduler(1000.0 * static_cast<double>(vs) / settings_.sampleRate);
       drainConsole({});
       mixVector(mix.data());
       const long frames = static_cast<long>(std::min<long long>(vs, total - start));

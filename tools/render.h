@@ -4,7 +4,8 @@
 // objects, the objects with their creation arguments), then runs the audio
 // chain vector by vector, delivering each vector's due messages before
 // processing it, and sums every object's two signal outlets into the stereo
-// output.
+// output. After each vector the scheduler moves on by the vector's length,
+// so that the objects' clocks go off between vectors.
 
 #include <optional>
 #include <string>
@@ -47,6 +48,12 @@ class RenderObserver {
   // An integer out of a non-signal outlet, such as the answer to "info".
   virtual void outlet(double /*seconds*/, const std::string& /*object*/, int /*outlet*/,
                       long long /*value*/) {}
+  // A list out of a non-signal outlet, such as a grain event. `fields`
+  // names its values where the outlet's assist text ends in them
+  // ("...: sample voice ..."), and is empty otherwise.
+  virtual void list(double /*seconds*/, const std::string& /*object*/, int /*outlet*/,
+                    const std::vector<std::string>& /*fields*/,
+                    const std::vector<zun::Atom>& /*values*/) {}
   virtual void progress(long long /*framesDone*/, long long /*framesTotal*/) {}
   virtual bool cancelled() { return false; }
 };

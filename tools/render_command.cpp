@@ -186,12 +186,14 @@ int runRender(const RenderOptions& o) {
     return exitUsage;
   }
 
-  ConsoleReport report(o.score, o.quiet, o.info.has_value(), isatty(STDERR_FILENO) != 0);
+  ConsoleReport report(o.score, o.quiet, o.info.has_value(), isatty(STDERR_FILENO) != 0,
+                       o.events.has_value(), o.sampleRate, settings.frames);
   RenderResult result;
   std::unique_ptr<AudioSink> sink;
   try {
-    std::unique_ptr<ReplacingFile> infoFile;
+    std::unique_ptr<ReplacingFile> infoFile, eventsFile;
     if (o.info) infoFile = std::make_unique<ReplacingFile>(*o.info);
+    if (o.events) eventsFile = std::make_unique<ReplacingFile>(*o.events);
     sink = plan->raw ? openRawSink(stdout) : openFileSink(plan->file);
     if (!o.seed && !o.quiet)
       std::fprintf(stderr,
@@ -211,6 +213,14 @@ int runRender(const RenderOptions& o) {
       const std::string csv = report.csv();
       infoFile->write(csv.data(), csv.size());
       infoFile->commit();
+    }
+    if (eventsFile) {
+      const std::string csv = report.listCsv();
+      eventsFile->write(csv.data(), csv.size());
+      eventsFile->commit();
+      if (report.lists() == 0 && !o.quiet)
+        std::fprintf(stderr, "zun: warning: --events: no object sent a list; send an object "
+                             "'events 1' for its grain events\n");
     }
   } catch (const std::exception& e) {
     report.releaseInterrupts();

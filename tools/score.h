@@ -9,6 +9,7 @@
 //   at TIME ID SELECTOR [ARGS]            one message at a time
 //   ramp T0 T1 ID SELECTOR FROM TO [every INTERVAL]
 //                                         float messages interpolated linearly
+//   input ID BUFFER [loop]                a table played into an object's inlet
 //   end TIME                              the length of the render
 
 #include <optional>
@@ -82,6 +83,15 @@ struct RampStatement {
   SourcePos everyPos;
 };
 
+// The table's first channel, from the render's first frame, into the
+// object's signal inlet; then silence, or the table again with `loop`.
+struct InputStatement {
+  int line = 0;
+  Token object;
+  Token buffer;
+  bool loop = false;
+};
+
 struct EndStatement {
   int line = 0;
   Time time;
@@ -93,6 +103,7 @@ struct Score {
   std::vector<ObjectStatement> objects;
   std::vector<AtStatement> messages;
   std::vector<RampStatement> ramps;
+  std::vector<InputStatement> inputs;
   std::optional<EndStatement> end;
 };
 

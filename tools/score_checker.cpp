@@ -145,6 +145,7 @@ class Checker {
     for (const RampStatement& r : score_.ramps) ramp(r);
     overlappingRamps();
     unboundTables();
+    inputs();
     return length();
   }
 
@@ -360,6 +361,28 @@ class Checker {
             break;
           }
         }
+  }
+
+  // An input names a buffer of the score and an object declared above it,
+  // one input an object.
+  void inputs() {
+    std::map<std::string, int> fed;
+    for (const InputStatement& in : score_.inputs) {
+      if (!bufferLines_.count(in.buffer.text))
+        d_.error(in.buffer.pos, "no buffer named " + quote(in.buffer.text) + " in this score");
+      auto it = objects_.find(in.object.text);
+      if (it == objects_.end() || it->second.line > in.line) {
+        d_.error(in.object.pos, "unknown object " + quote(in.object.text) +
+                                    " (declare it first: object " + in.object.text + " CLASS [ARGS])");
+        continue;
+      }
+      auto [first, fresh] = fed.emplace(in.object.text, in.line);
+      if (!fresh)
+        d_.error(in.object.pos, "object " + quote(in.object.text) + " has an input already at line " +
+                                    std::to_string(first->second));
+      else if (it->second.info && !it->second.info->signal)
+        d_.warning(in.object.pos, in.object.text + " is not a signal object: its input is not read");
+    }
   }
 
   void lastTime(const Time& t, const char* what) { events_.push_back({t, what}); }

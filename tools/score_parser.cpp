@@ -55,9 +55,10 @@ class Parser {
     else if (word == "at") at(t);
     else if (word == "ramp") ramp(t);
     else if (word == "end") end(t);
+    else if (word == "input") input(t);
     else
       d_.error(t[0].pos, "unknown statement " + quote(t[0].text) +
-                             " (a line starts with buffer, object, at, ramp or end)");
+                             " (a line starts with buffer, object, at, ramp, input or end)");
   }
 
  private:
@@ -208,6 +209,20 @@ class Parser {
       r.everyPos = t[8].pos;
     }
     score_.ramps.push_back(std::move(r));
+  }
+
+  void input(const std::vector<Token>& t) {
+    if (t.size() < 3) {
+      d_.error(after(t), "incomplete input statement: write input ID BUFFER [loop]");
+      return;
+    }
+    const bool loop = t.size() > 3 && t[3].text == "loop" && !t[3].quoted;
+    if (t.size() > (loop ? 4u : 3u)) {
+      const Token& extra = t[loop ? 4 : 3];
+      d_.error(extra.pos, "unexpected " + quote(extra.text) + " (write input ID BUFFER [loop])");
+      return;
+    }
+    score_.inputs.push_back({t[0].pos.line, t[1], t[2], loop});
   }
 
   void end(const std::vector<Token>& t) {

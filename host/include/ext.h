@@ -1,5 +1,5 @@
 // ext.h -- the basic types and calls of the Max host API: symbols, atoms,
-// objects, outlets and the console, under the names of the Max SDK so that
+// objects, outlets, clocks and the console, under the names of the Max SDK so that
 // externals written against it build unchanged against the real SDK.
 #ifndef ZUN_EXT_H
 #define ZUN_EXT_H
@@ -53,6 +53,7 @@ enum { MAGIC = 1758379419L, OB_MAGIC = MAGIC };
 
 typedef void t_outlet;
 typedef void t_inlet;
+typedef void t_clock;
 
 struct messlist;
 struct maxclass;
@@ -91,7 +92,19 @@ t_symbol* gensym(C74_CONST char* s);
 
 void* outlet_new(void* x, C74_CONST char* s);
 void* intout(void* x);
+void* listout(void* x);
 void* outlet_int(void* o, t_atom_long n);
+void* outlet_list(t_outlet* x, t_symbol* s, short ac, t_atom* av);
+
+// Clocks call fn(obj) when they go off; freed with freeobject (or
+// object_free), which unsets them.
+t_clock* clock_new(void* obj, method fn);
+void clock_delay(t_clock* x, long n);
+void clock_fdelay(t_clock* x, double f);
+void clock_unset(t_clock* x);
+void clock_getftime(double* time);
+void freeobject(void* op);
+#define clock_free freeobject
 
 END_USING_C_LINKAGE
 

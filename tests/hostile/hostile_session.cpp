@@ -1,8 +1,10 @@
 #include "hostile_session.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <sstream>
 
 #include "zunHost.h"
@@ -36,6 +38,7 @@ struct Object {
   double widestRandomLength = 0.0;
   long info = -1;
   long voices = 128;  // the pool's size, which "overlap" changes
+  unsigned long long lastEvent = 0;  // the sample of the latest grain event
 };
 
 class Session {
@@ -65,7 +68,8 @@ class Session {
     const std::uint32_t roll = c.below(100);
     if (roll < 55) sendSomething();
     else if (roll < 70) bufferAction();
-    else if (roll < 90) processVectors(1 + static_cast<int>(c.below(3)));
+    else if (roll < 88) processVectors(1 + static_cast<int>(c.below(3)));
+    else if (roll < 90) feedSignal(objects.empty() ? nullptr : objects[c.below(static_cast<std::uint32_t>(objects.size()))].x);
     else if (roll < 95) zun::setVectorSize(pickVectorSize());
     else if (roll < 98) zun::setSampleRate(pickRate());
     else createOrDestroy();
@@ -209,7 +213,45 @@ class Session {
       for (Object& each : objects)
         if (each.x == x) each.info = static_cast<long>(value);
     });
+    zun::connectList(o.x, 3, [this, x = o.x](const std::vector<zun::Atom>& row) {
+      for (Object& each : objects)
+        if (each.x == x) checkEvent(each, row);
+    });
     objects.push_back(o);
+    feedSignal(o.x);
+  }
+
+  // A signal for the trigger input: impulses, noise, a constant, or
+  // samples that are not numbers.
+  void feedSignal(t_object* x) {
+    if (!x) return;
+    const std::uint32_t kind = c.below(5);
+    const long every = 1 + static_cast<long>(c.below(300));
+    auto sample = std::make_shared<long>(0);
+    zun::feedInput(x, 0, [kind, every, sample](double* in, long frames) {
+      for (long i = 0; i < frames; ++i, ++*sample) {
+        const long k = *sample;
+        switch (kind) {
+          case 0: in[i] = k % every == 0 ? 1.0 : -1.0; break;
+          case 1: in[i] = std::sin(0.37 * static_cast<double>(k) * static_cast<double>(every)); break;
+          case 2: in[i] = 0.5; break;
+          case 3: in[i] = k % every == 0 ? NAN : (k % 3 == 0 ? inf : -inf); break;
+          default: in[i] = 0.0;
+        }
+      }
+    });
+  }
+
+  // Every grain event is a list of ten numbers naming a voice of the pool,
+  // in the order of the grains' samples.
+  void checkEvent(Object& o, const std::vector<zun::Atom>& row) {
+    const auto* sample = row.size() == 10 ? std::get_if<t_atom_long>(&row[0].value) : nullptr;
+    const auto* voice = sample ? std::get_if<t_atom_long>(&row[1].value) : nullptr;
+    if (!voice) return fail(o.className + ": a grain event is not the list it should be");
+    if (*voice < 0 || *voice >= 128) return fail(o.className + ": a grain event names no voice");
+    const auto at = static_cast<unsigned long long>(*sample);
+    if (at < o.lastEvent) return fail(o.className + ": grain events out of order");
+    o.lastEvent = at;
   }
 
   void createOrDestroy() {
@@ -228,6 +270,11 @@ class Session {
   void processVectors(int vectors) {
     for (int v = 0; v < vectors; ++v) {
       zun::process();
+      // At rates down to 1 Hz a vector lasts hours, which the objects'
+      // event clocks would fill with millions of idle ticks; a tenth of a
+      // second of scheduler time per vector drains every queue all the same.
+      zun::runScheduler(
+          std::min(100.0, 1000.0 * static_cast<double>(zun::vectorSize()) / zun::sampleRate()));
       check();
     }
   }
@@ -272,6 +319,7 @@ class Session {
     double longest = defaultVoiceSeconds;
     for (Object& o : objects) {
       zun::send(o.x, "start", {0});
+      zun::send(o.x, "triggerInput", {0});
       zun::send(o.x, "setbuf", {"a", "b", "c"});
       longest = std::fmax(longest, o.longestLength * (1.0 + o.widestRandomLength));
     }

@@ -26,13 +26,14 @@ namespace {
 
 using namespace zunTest;
 
-TEST_F(ExternalTest, ProcessingAllocatesNothing) {
+// Every path of the perform routines: running engines with many grains,
+// a missing reference, a missing buffer~ and a failed lock; with the
+// opt-in controls on too, a trigger signal and a full event queue.
+void expectNoAllocation(const std::vector<Message>& options) {
   const long before = allocations;
   t_object* burst = makeBurst();
   t_object* cloud = makeCloud();
   ASSERT_GT(allocations, before) << "the counter sees the plug-ins' allocations";
-  // Every path of the perform routines: running engines with many grains,
-  // a missing reference, a missing buffer~ and a failed lock.
   zun::create("burst.zun~", {"sine", "hann"});
   zun::create("cloud.zun~", {"missing", "ones"});
   zun::setBufferSamples("locked", ramp());
@@ -41,6 +42,10 @@ TEST_F(ExternalTest, ProcessingAllocatesNothing) {
   for (t_object* x : {burst, cloud}) {
     zun::send(x, "start", {1});
     zun::send(x, "setDensity", {1000});
+    sendAll(x, options);
+    zun::feedInput(x, 0, [](double* in, long frames) {
+      for (long i = 0; i < frames; ++i) in[i] = i % 100 == 0 ? 1.0 : -1.0;
+    });
   }
   zun::setVectorSize(16384);
   zun::startDsp();
@@ -53,6 +58,14 @@ TEST_F(ExternalTest, ProcessingAllocatesNothing) {
   EXPECT_EQ(zun::lockStats("ramp").locks, 8);
   EXPECT_FALSE(allZero(std::vector<double>(zun::output(burst, 0), zun::output(burst, 0) + 16384)));
   EXPECT_FALSE(allZero(std::vector<double>(zun::output(cloud, 0), zun::output(cloud, 0) + 16384)));
+}
+
+TEST_F(ExternalTest, ProcessingAllocatesNothing) { expectNoAllocation({}); }
+
+TEST_F(ExternalTest, ProcessingWithEveryOptionAllocatesNothing) {
+  expectNoAllocation({{"setRndLevel", {6}},    {"setPanningLaw", {1}},   {"triggerInput", {1}},
+                      {"events", {1}},         {"setRndMask", {0.2}},    {"setBurstRest", {1}},
+                      {"setRndPosition", {50}}, {"setScanSpeed", {-0.7}}, {"setRndReverse", {0.5}}});
 }
 
 }  // namespace

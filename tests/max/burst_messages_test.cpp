@@ -25,6 +25,11 @@ TEST_F(ExternalTest, BurstMessagesReachTheEngineOrAreRefused) {
                           {{{"setRndGlisson", {12}}}, differs, {}, {}},
                           {{{"setMorph", {1}}}, differs, {}, {}},
                           {{{"setRndMorph", {1}}}, differs, {}, {}},
+                          {{{"setRndMask", {1}}}, silent, {}, {}},
+                          {{{"setRndMask", {-1}}}, same, {}, {}},
+                          {{{"setBurstRest", {1}}}, onsetsAt({0, 8820}), {}, {}},
+                          {{{"setBurstPlay", {2}}}, same, {}, {}},
+                          {{{"setBurstPlay", {0}}, {"setBurstRest", {5}}}, silent, {}, {}},
                       });
 }
 

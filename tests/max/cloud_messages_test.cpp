@@ -41,6 +41,11 @@ TEST_F(ExternalTest, CloudMessagesReachTheEngineOrAreRefused) {
                {{{"setRndPitch", {12}}}, differs, {}, {}},
                {{{"setPhase", {0.5}}}, differs, {}, {}},
                {{{"setSamplePosition", {46}}}, differs, {}, {}},
+               {{{"setRndPosition", {20}}}, differs, {}, {}},
+               {{{"setScanSpeed", {1}}}, differs, {}, {}},
+               {{{"setScanSpeed", {NAN}}}, same, {}, {}},
+               {{{"setRndReverse", {1}}}, differs, {}, {}},
+               {{{"setRndReverse", {1}}, {"reverse", {1}}}, same, {}, {{"reverse", {1}}}},
            });
 }
 

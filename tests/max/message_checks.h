@@ -82,6 +82,11 @@ inline void runCases(t_object* (*make)(), const std::vector<MessageCase>& cases)
 const std::string startText = "start message: 0 = off; 1 = on";
 const std::string panText =
     "setPanningMode message: 0 = random width (use setWidth) 1 = manual (0 = L 1 = R)";
+const std::string panningLawText = "setPanningLaw message: 0 = linear; 1 = equal power";
+const std::string triggerInputText =
+    "triggerInput message: 0 = off; 1 = a grain at each upward zero crossing of the input";
+const std::string eventsText =
+    "events message: 0 = off; 1 = a list out of the rightmost outlet for every grain";
 
 // The messages both objects take alike.
 inline std::vector<MessageCase> sharedCases() {
@@ -102,6 +107,16 @@ inline std::vector<MessageCase> sharedCases() {
       {{{"setDensity", {-5}}}, same, {}, {}},
       {{{"setDensity", {0.0000101}}}, onsetsAt({0}), {}, {}},
       {{{"setRndDensity", {1}}}, differs, {}, {}},
+      // opt-in
+      {{{"setRndLevel", {0}}}, same, {}, {}},
+      {{{"setRndLevel", {-12}}}, differs, {}, {}},
+      {{{"setPanningLaw", {1}}}, differs, {}, {}},
+      {{{"setPanningLaw", {0}}}, same, {}, {}},
+      {{{"setPanningLaw", {2}}}, same, {panningLawText}, {}},
+      {{{"triggerInput", {1}}}, same, {}, {}},  // nothing connected
+      {{{"triggerInput", {-1}}}, same, {triggerInputText}, {}},
+      {{{"events", {1}}}, same, {}, {}},
+      {{{"events", {2}}}, same, {eventsText}, {}},
   };
 }
 

@@ -20,6 +20,10 @@ const Table burstTable = {
     {"setGlisson", A_FLOAT},    {"setRndGlisson", A_FLOAT}, {"setMorph", A_FLOAT},
     {"setRndMorph", A_FLOAT},   {"info", A_NOTHING},        {"grain", A_NOTHING},
     {"assist", A_CANT},         {"dblclick", A_CANT},       {"seed", A_LONG},
+    // opt-in, after the first set
+    {"setRndLevel", A_FLOAT},   {"setRndMask", A_FLOAT},    {"setBurstPlay", A_LONG},
+    {"setBurstRest", A_LONG},   {"setPanningLaw", A_LONG},  {"triggerInput", A_LONG},
+    {"events", A_LONG},
 };
 
 const Table cloudTable = {
@@ -31,15 +35,20 @@ const Table cloudTable = {
     {"setPitch", A_FLOAT},     {"setRndPitch", A_FLOAT},   {"setSamplePosition", A_FLOAT},
     {"setPhase", A_FLOAT},     {"info", A_NOTHING},        {"grain", A_NOTHING},
     {"assist", A_CANT},        {"dblclick", A_CANT},       {"seed", A_LONG},
+    // opt-in, after the first set
+    {"setRndPosition", A_FLOAT}, {"setScanSpeed", A_FLOAT},  {"setRndReverse", A_FLOAT},
+    {"setRndLevel", A_FLOAT},    {"setPanningLaw", A_LONG},  {"triggerInput", A_LONG},
+    {"events", A_LONG},
 };
 
 const struct Plugin {
   const char* path;
   const char* className;
   const Table* table;
+  const char* eventNames;
 } plugins[] = {
-    {ZUN_BURST_PLUGIN, "burst.zun~", &burstTable},
-    {ZUN_CLOUD_PLUGIN, "cloud.zun~", &cloudTable},
+    {ZUN_BURST_PLUGIN, "burst.zun~", &burstTable, zunBurstEventNames},
+    {ZUN_CLOUD_PLUGIN, "cloud.zun~", &cloudTable, zunCloudEventNames},
 };
 
 TEST_F(ExternalTest, MainRegistersOneSignalClassWithItsMessageTable) {
@@ -102,13 +111,14 @@ TEST_F(ExternalTest, EveryInstancePostsTheBannerOnce) {
   }
 }
 
-TEST_F(ExternalTest, OutletsAreLeftRightAndInformation) {
+TEST_F(ExternalTest, OutletsAreLeftRightInformationAndEvents) {
   for (const Plugin& p : plugins) {
     t_object* x = zun::create(p.className);
-    ASSERT_EQ(zun::outletCount(x), 3);
+    ASSERT_EQ(zun::outletCount(x), 4);
     EXPECT_EQ(zun::outletType(x, 0), "signal");
     EXPECT_EQ(zun::outletType(x, 1), "signal");
     EXPECT_EQ(zun::outletType(x, 2), "int");
+    EXPECT_EQ(zun::outletType(x, 3), "list");
     EXPECT_EQ(zunTest::info(x), 0) << "an idle object counts no grain";
   }
 }
@@ -121,7 +131,7 @@ TEST_F(ExternalTest, AssistTextsByKindAndIndex) {
       {ASSIST_OUTLET, 0, "(signal) Output Left Signal"},
       {ASSIST_OUTLET, 1, "(signal) Output Right Signal"},
       {ASSIST_OUTLET, 2, "(message) Output Granulator Informations"},
-      {ASSIST_OUTLET, 3, "untouched"},
+      {ASSIST_OUTLET, 4, "untouched"},
       {ASSIST_INLET, 0, "(message) Configure Granulator"},
       {ASSIST_INLET, 1, "untouched"},
       {0, 0, "(message) Configure Granulator"},
@@ -132,6 +142,7 @@ TEST_F(ExternalTest, AssistTextsByKindAndIndex) {
     for (const auto& c : cases)
       EXPECT_EQ(zun::assist(x, c.kind, c.index, "untouched"), c.text)
           << p.className << " " << c.kind << "/" << c.index;
+    EXPECT_EQ(zun::assist(x, ASSIST_OUTLET, 3), std::string("(list) Grain Events: ") + p.eventNames);
   }
 }
 

@@ -2,7 +2,9 @@
 // messages of every selector with wild values, tables bound for the first
 // time and rebound while audio runs, pool rebuilds and grain bursts; the
 // audio thread changes the sample rate and vector size between vectors, as
-// a host recompiling its chain does. Runs under ThreadSanitizer in CI.
+// a host recompiling its chain does; a scheduler thread delivers grain
+// events while the audio thread queues them, and a trigger signal starts
+// grains. Runs under ThreadSanitizer in CI.
 
 #include <atomic>
 #include <chrono>
@@ -30,19 +32,32 @@ zun::Atom wildAtom(std::mt19937& rng) {
 }
 
 TEST_F(ExternalTest, StressMessageThreadsAgainstTheAudioThread) {
-  makeBurst();
-  makeCloud();
-  // Created without tables: the first bindings race the audio thread.
+  // Two objects that play throughout and send their grain events...
+  t_object* steady[] = {makeBurst(), makeCloud()};
+  // ...and two created without tables: the first bindings race the audio
+  // thread.
   t_object* objects[] = {zun::create("burst.zun~"), zun::create("cloud.zun~")};
   std::atomic<long> answers{0};
+  std::atomic<long> events{0};
+  for (t_object* x : steady) {
+    zun::connectList(x, 3, [&](const std::vector<zun::Atom>&) { ++events; });
+    zun::send(x, "start", {1});
+    zun::send(x, "events", {1});
+  }
   for (t_object* x : objects) {
     zun::connect(x, 2, [&](t_atom_long v) {
       EXPECT_GE(v, 0);
       EXPECT_LE(v, 128);
       ++answers;
     });
+    zun::connectList(x, 3, [&](const std::vector<zun::Atom>& row) { EXPECT_EQ(row.size(), 10u); });
+    zun::feedInput(x, 0, [](double* in, long frames) {
+      for (long i = 0; i < frames; ++i) in[i] = i % 50 == 0 ? 1.0 : -1.0;
+    });
     zun::send(x, "start", {1});
     zun::send(x, "setDensity", {800});
+    zun::send(x, "events", {1});
+    zun::send(x, "triggerInput", {1});
   }
   zun::startDsp();
 
@@ -66,10 +81,20 @@ TEST_F(ExternalTest, StressMessageThreadsAgainstTheAudioThread) {
       if (rng() % 16 == 0) zun::send(x, "overlap", {static_cast<long>(1 + rng() % 128)});
     }
   };
+  std::atomic<bool> stop{false};
+  std::thread scheduler([&] {
+    while (!stop) {
+      zun::runScheduler(1.0);
+      std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+  });
   std::thread second(messages, 2u);
   messages(1u);
   second.join();
+  stop = true;
+  scheduler.join();
   EXPECT_GT(audio->vectors(), 100);
+  EXPECT_GT(events.load(), 0);
   audio.reset();
   for (t_object* x : objects) zun::send(x, "info");
   EXPECT_GE(answers.load(), 2);

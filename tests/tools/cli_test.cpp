@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <sstream>
 #include <thread>
 
 #include "run_command.h"
@@ -52,6 +53,11 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
       {"message after the end", "at 2 p start 0\nend 1", {}, 2,
        "s.zun:4:4: error: this message comes after the end of the score"},
       {"negative size", "buffer n saw -64\nend 1", {}, 2, "s.zun:4:14: error: negative size -64"},
+      {"input of no buffer", "input p nothing\nend 1", {}, 2,
+       "s.zun:4:9: error: no buffer named 'nothing'"},
+      {"second input", "input p w\ninput p win loop\nend 1", {}, 2,
+       "s.zun:5:7: error: object 'p' has an input already at line 4"},
+      {"input, then more", "input p w loop twice\nend 1", {}, 2, "s.zun:4:16: error: unexpected 'twice'"},
       {"no end", "at 0 p start 1", {}, 2, "s.zun: error: the score has no end"},
       {"unknown option", "end 1", {"--loud"}, 2, "--loud"},
       {"unknown format", "end 1", {"--format", "pcm8"}, 2, "--format"},
@@ -197,6 +203,29 @@ TEST(Cli, ReportsLevelsObjectPostsAndOutletValues) {
   EXPECT_EQ(quiet.err, "[0.501 s] p start: error: start message: 0 = off; 1 = on (s.zun:6)\n");
   const std::string csv = zuntest::readFile(dir / "info.csv");
   EXPECT_EQ(csv.rfind("time,object,outlet,value\n0.500680,p,2,1\n", 0), 0u) << csv;
+}
+
+// A table played into the inlet starts a grain at each upward crossing,
+// and --events writes each grain's list under the names the outlet gives.
+TEST(Cli, InputTableTriggersGrainsAndEventsGoToCsv) {
+  TempDir dir;
+  zuntest::writeFile(dir / "s.zun", std::string(header) +
+                                        "buffer clicks square 4410 1 0.01\n"
+                                        "input p clicks loop\n"
+                                        "at 0 p triggerInput 1\n"
+                                        "at 0 p events 1\n"
+                                        "end 0.5\n");
+  const Outcome o = runZun({"render", "s.zun", "-o", "out.wav", "-q", "--events", "e.csv"}, dir.path());
+  EXPECT_EQ(o.status, 0) << o.err;
+  const std::string csv = zuntest::readFile(dir / "e.csv");
+  std::istringstream lines(csv);
+  std::string line;
+  std::getline(lines, line);
+  EXPECT_EQ(line, "time,object,sample,voice,period,length,cps,glisson,morph,level,left,right");
+  std::vector<std::string> starts;
+  while (std::getline(lines, line)) starts.push_back(line.substr(0, line.find(",0,4410,")));
+  EXPECT_EQ(starts, (std::vector<std::string>{"0.000000,p,0", "0.100000,p,4410", "0.200000,p,8820",
+                                              "0.300000,p,13230", "0.400000,p,17640"}));
 }
 
 TEST(Cli, AnInterruptedRenderLeavesTheOutputAlone) {

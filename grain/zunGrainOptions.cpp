@@ -1,0 +1,17 @@
+#include "zunGrainOptions.h"
+
+// The equal-power law places the grain where the linear law does (0 left,
+// 1 right) and gives it cos and sin of that place times a quarter turn, so
+// that the sum of the squared gains is the same wherever it sits. Manual
+// panning keeps the linear law's gains at the two ends (1 and 0); random
+// panning keeps them at width 0 (1 and 1), and so is scaled by the square
+// root of 2.
+void zunGrainOptions::pan(zunVoicePool& pool, int i, bool manual, double width,
+                          double randomWidth) const {
+  if (!equalPower) return pool.pan(i, manual, width, randomWidth);
+  const double place = manual ? width : 0.5 + width * 0.5 - randomWidth;
+  const double scale = manual ? 1.0 : std::sqrt(2.0);
+  const double angle = place * (M_PI / 2.0);
+  pool.gainLeft[i] = scale * std::cos(angle);
+  pool.gainRight[i] = scale * std::sin(angle);
+}

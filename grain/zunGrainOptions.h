@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cmath>
+
+#include "zunEventQueue.h"
+#include "zunRandom.h"
+#include "zunRelaxed.h"
+#include "zunScheduler.h"
+#include "zunVoicePool.h"
+
+// What both engines offer beyond their first set of controls, each off
+// until asked for: a random drop of each grain's level, an equal-power pan
+// law, grains started by a trigger signal and an event for each grain
+// started. Off, none of them draws a random value or changes a sample.
+class zunGrainOptions {
+ public:
+  // Message threads. A NaN names no value and changes nothing.
+  void setRndLevel(double decibels) {
+    if (!std::isnan(decibels)) rndLevel = std::fabs(decibels);
+  }
+  void setPanningLaw(int law) { equalPower = law > 0; }
+  void setTriggerInput(int on) { triggerInput = on > 0; }
+  void setEvents(int on) { eventsOn = on > 0; }
+
+  // Audio thread, once a vector: the trigger signal, or null when the
+  // option is off or no signal came in. The sample before the first one
+  // read after switching on counts as 0.
+  const double* input(double** ins, long numIns) {
+    if (!triggerInput) {
+      inputWasOn = false;
+      return nullptr;
+    }
+    if (!inputWasOn) previousInput = 0.0;
+    inputWasOn = true;
+    return numIns > 0 && ins && ins[0] ? ins[0] : nullptr;
+  }
+
+  // The scheduling pass of an n-sample block: the engine's clock as
+  // zunSchedule runs it and, while `input` is not null, a grain at each
+  // upward zero crossing of the input (the sample before <= 0, this one
+  // > 0), after the clock's grain of the same sample. A triggered grain
+  // draws a period like any other but leaves the clock's period as it was.
+  // `input` moves on to the next block's samples.
+  template <class Start>
+  void schedule(int n, const double*& input, unsigned long& counter, unsigned long& period,
+                bool toggle, Start start) {
+    if (!input) {
+      zunSchedule(n, counter, period, toggle, start);
+    } else {
+      const double* in = input;
+      zunSchedule(n, counter, period, toggle, start, [&](int j) {
+        if (previousInput <= 0.0 && in[j] > 0.0) {
+          const unsigned long kept = period;
+          start(j);
+          period = kept;
+        }
+        previousInput = in[j];
+      });
+      input += n;
+    }
+    elapsed += n;
+  }
+
+  // Samples of a vector the engine did not render still pass.
+  void skip(long n) { elapsed += static_cast<unsigned long long>(n > 0 ? n : 0); }
+  unsigned long long sampleAt(int offset) const { return elapsed + static_cast<unsigned>(offset); }
+
+  // A grain's level: `level` lowered by a random 0 to rndLevel dB.
+  template <class State>
+  double level(double level, State& seed) const {
+    const double spread = rndLevel;
+    if (!(spread > 0.0)) return level;
+    double drop = zunUnipolar(seed, spread);
+    if (!(drop > 0.0)) drop = 0.0;  // the draw's range reaches a hair below 0
+    return level * std::pow(10.0, drop / -20.0);
+  }
+
+  // Voice i's gains under the law in force; see zunVoicePool::pan.
+  void pan(zunVoicePool& pool, int i, bool manual, double width, double randomWidth) const;
+
+  bool wantsEvents() const { return eventsOn; }
+  // What every engine's event tells of voice i, started `offset` samples
+  // into the block.
+  zunGrainEvent started(const zunVoicePool& pool, int i, int offset, unsigned long period) const {
+    zunGrainEvent e;
+    e.sample = sampleAt(offset);
+    e.voice = i;
+    e.period = period;
+    e.length = pool.voices[i]->length;
+    e.level = pool.voices[i]->amplitude;
+    e.gainLeft = pool.gainLeft[i];
+    e.gainRight = pool.gainRight[i];
+    return e;
+  }
+  void emit(const zunGrainEvent& event) { events.push(event); }
+
+  zunRelaxed<double> rndLevel{0.0};
+  zunRelaxed<bool> equalPower{false};
+  zunRelaxed<bool> triggerInput{false};
+  zunRelaxed<bool> eventsOn{false};
+  zunEventQueue events;
+
+ private:
+  // Audio thread only.
+  unsigned long long elapsed = 0;
+  double previousInput = 0.0;
+  bool inputWasOn = false;
+};

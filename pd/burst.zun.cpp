@@ -1,0 +1,13 @@
+// burst.zun~ for Pd: the pulsar granulator engine reading three arrays by
+// name (wave table 1, the window, wave table 2).
+
+#include "zunBurst.h"
+#include "zunMessages.h"
+#include "zunPdExternal.h"
+
+// Pd's loader finds the setup function of a class named burst.zun~ under
+// this name.
+extern "C" __attribute__((visibility("default"))) void setup_burst0x2ezun_tilde() {
+  zunPdObject<zunBurst, 3>::setup("burst.zun~", zunBurstBanner, zunBurstRoles,
+                                  zunBurstMessages());
+}

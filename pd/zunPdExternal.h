@@ -1,0 +1,185 @@
+#pragma once
+
+// burst.zun~ and cloud.zun~ in Pd: one object record and one set of
+// methods for either engine. The class registers every message of its
+// table in zunMessages.h; what a message means lives there, and what is
+// Pd's own lives here: arrays looked up by name, the outlets, pd_error, the
+// DSP method and the signal inlet.
+
+#include <m_pd.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "zunMessages.h"
+#include "zunRandom.h"
+#include "zunRun.h"
+
+template <class Engine, size_t Roles>
+struct zunPdObject {
+  t_object header;
+  t_float signalIn;         // the left inlet's signal, which the engines do not read
+  Engine* engine;
+  t_symbol* tables[Roles];  // the array name bound to each role
+  t_outlet* infoOutlet;
+  double* work;             // the engine's left and right vectors
+  int workFrames;
+
+  using Self = zunPdObject;
+
+  static inline t_class* pdClass = nullptr;
+  static inline zunMessageTable<Engine> messages{};
+  static inline const char* banner = nullptr;
+  static inline const char* const (*roles)[Roles] = nullptr;
+
+  static void setup(const char* className, const char* bannerText,
+                    const char* const (&roleNames)[Roles], zunMessageTable<Engine> table) {
+    banner = bannerText;
+    roles = &roleNames;
+    messages = table;
+    pdClass = class_new(gensym(className), reinterpret_cast<t_newmethod>(create),
+                        reinterpret_cast<t_method>(destroy), sizeof(Self), CLASS_DEFAULT, A_GIMME,
+                        0);
+    CLASS_MAINSIGNALIN(pdClass, Self, signalIn);
+    class_addmethod(pdClass, reinterpret_cast<t_method>(dsp), gensym("dsp"), A_CANT, 0);
+    for (const zunMessage<Engine>* m = table.begin; m != table.end; ++m) {
+      if (std::strcmp(m->selector, "info") == 0)
+        class_addmethod(pdClass, reinterpret_cast<t_method>(info), gensym(m->selector), A_NULL);
+      else if (const t_method handler = methodFor(*m))
+        class_addmethod(pdClass, handler, gensym(m->selector), A_GIMME, 0);
+    }
+  }
+
+ private:
+  // The method answering a message in Pd, or null for those Pd has no use
+  // for: the host's own calls ("dsp64", "assist", "dblclick") are Max's,
+  // and Pd has its own "dsp".
+  static t_method methodFor(const zunMessage<Engine>& m) {
+    switch (m.argument) {
+      case zunArgument::symbol:
+        return zunRoleOf(*roles, m.selector) >= 0 ? reinterpret_cast<t_method>(bindOne) : nullptr;
+      case zunArgument::symbols:
+        return reinterpret_cast<t_method>(bindAll);
+      case zunArgument::none:
+        return m.action ? reinterpret_cast<t_method>(engineMessage) : nullptr;
+      case zunArgument::integer:
+        return m.integer ? reinterpret_cast<t_method>(engineMessage) : nullptr;
+      case zunArgument::real:
+        return m.real ? reinterpret_cast<t_method>(engineMessage) : nullptr;
+      default:
+        return nullptr;
+    }
+  }
+
+  // ---- life
+
+  static void* create(t_symbol*, int argc, t_atom* argv) {
+    post("%s", banner);
+    Self* x = reinterpret_cast<Self*>(pd_new(pdClass));
+    x->engine = new Engine(128, static_cast<double>(sys_getsr()));
+    x->engine->setSeed(zunObjectSeed<Engine>());
+    for (t_symbol*& name : x->tables) name = &s_;
+    x->work = nullptr;
+    x->workFrames = 0;
+    outlet_new(&x->header, &s_signal);
+    outlet_new(&x->header, &s_signal);
+    x->infoOutlet = outlet_new(&x->header, &s_float);
+    bindAll(x, nullptr, argc, argv);
+    return x;
+  }
+
+  static void destroy(Self* x) {
+    delete x->engine;
+    delete[] x->work;
+  }
+
+  // ---- messages
+
+  static void badArguments(Self* x, t_symbol* s) {
+    pd_error(x, "Bad arguments for message '%s' to object '%s'", s->s_name,
+             class_getname(pdClass));
+  }
+
+  static void refuse(Self* x, const char* text) {
+    if (text) pd_error(x, "%s", text);
+  }
+
+  // Pd's numbers are all floats: where an integer is taken, the float is
+  // truncated toward zero, and held within range.
+  static long long truncated(t_float f) {
+    if (std::isnan(f)) return 0;
+    if (f >= 9223372036854775808.0f) return 9223372036854775807LL;
+    if (f < -9223372036854775808.0f) return -9223372036854775807LL - 1;
+    return static_cast<long long>(f);
+  }
+
+  // A message of the engine: registered only with the handler its
+  // argument calls for.
+  static void engineMessage(Self* x, t_symbol* s, int argc, t_atom* argv) {
+    const zunMessage<Engine>* m = messages.find(s->s_name);
+    if (m->argument == zunArgument::none) return m->action(*x->engine);
+    if (argc < 1 || argv[0].a_type != A_FLOAT) return badArguments(x, s);
+    const t_float v = argv[0].a_w.w_float;
+    if (m->argument == zunArgument::integer)
+      refuse(x, m->integer(*x->engine, truncated(v)));
+    else
+      refuse(x, m->real(*x->engine, static_cast<double>(v)));
+  }
+
+  static void bindOne(Self* x, t_symbol* s, int argc, t_atom* argv) {
+    if (argc < 1 || argv[0].a_type != A_SYMBOL) return badArguments(x, s);
+    x->tables[zunRoleOf(*roles, s->s_name)] = argv[0].a_w.w_symbol;
+  }
+
+  // A name that is not a symbol binds no array.
+  static void bindAll(Self* x, t_symbol*, int argc, t_atom* argv) {
+    zunBindInRoleOrder(*roles, argc, [&](int role) {
+      x->tables[role] = argv[role].a_type == A_SYMBOL ? argv[role].a_w.w_symbol : &s_;
+    });
+  }
+
+  static void info(Self* x) {
+    outlet_float(x->infoOutlet, static_cast<t_float>(x->engine->getNumOscActive()));
+  }
+
+  // ---- audio
+
+  // The array bound to `name` as it is now. Looked up at every vector, so
+  // that an array deleted, resized or made since the last one is never
+  // read through a stale pointer.
+  static zunHostTable lookUp(t_symbol* name) {
+    t_garray* array = reinterpret_cast<t_garray*>(pd_findbyclass(name, garray_class));
+    int frames = 0;
+    t_word* words = nullptr;
+    if (!array || !garray_getfloatwords(array, &frames, &words) || !words)
+      return {nullptr, 0, 0};
+    return {&words->w_float, frames, static_cast<long long>(sizeof(t_word) / sizeof(t_float))};
+  }
+
+  static t_int* perform(t_int* w) {
+    Self* x = reinterpret_cast<Self*>(w[1]);
+    t_sample* left = reinterpret_cast<t_sample*>(w[2]);
+    t_sample* right = reinterpret_cast<t_sample*>(w[3]);
+    const int n = static_cast<int>(w[4]);
+    zunHostTable found[Roles];
+    for (size_t r = 0; r < Roles; ++r) found[r] = lookUp(x->tables[r]);
+    double* outs[2] = {x->work, x->work + n};
+    zunRun(*x->engine, nullptr, 0, outs, 2, n, found);
+    for (int i = 0; i < n; ++i) left[i] = static_cast<t_sample>(outs[0][i]);
+    for (int i = 0; i < n; ++i) right[i] = static_cast<t_sample>(outs[1][i]);
+    return w + 5;
+  }
+
+  // The engine renders in double: its vectors are made here, never on the
+  // audio path.
+  static void dsp(Self* x, t_signal** sp) {
+    const int n = sp[0]->s_n;
+    if (n != x->workFrames) {
+      delete[] x->work;
+      x->work = new double[2 * static_cast<size_t>(n)]();
+      x->workFrames = n;
+    }
+    zunFollowRate(*x->engine, static_cast<double>(sp[0]->s_sr));
+    dsp_add(perform, 4, x, sp[1]->s_vec, sp[2]->s_vec, static_cast<t_int>(n));
+  }
+};

@@ -1,0 +1,439 @@
+// Both objects in real Pd. A scenario played by Pd's own qlist and
+// recorded with writesf~ equals, bit for bit, `zun render` of the same
+// scenario written as a score; arrays resized and deleted under a playing
+// cloud give their new contents or silence; the help patches, installed or
+// in the build tree, open without an error and sound.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sndfile.h>
+
+#include "run_command.h"
+
+using zuntest::Outcome;
+using zuntest::readFile;
+using zuntest::runZun;
+using zuntest::shellQuote;
+using zuntest::TempDir;
+using zuntest::writeFile;
+
+namespace {
+
+constexpr int rate = 44100;
+constexpr int block = 64;  // Pd's vector, and the renders'
+
+// ---- sound files
+
+struct Sound {
+  std::vector<float> stereo;  // interleaved; empty unless the file has two channels
+  long long frames() const { return static_cast<long long>(stereo.size()) / 2; }
+  // The largest magnitude over frames [from, to), or infinity where a
+  // sample is not finite.
+  float peak(long long from, long long to) const {
+    float p = 0.0f;
+    for (long long i = 2 * from; i < 2 * std::min(to, frames()); ++i)
+      p = std::isfinite(stereo[size_t(i)]) ? std::max(p, std::fabs(stereo[size_t(i)])) : INFINITY;
+    return p;
+  }
+};
+
+Sound readSound(const std::filesystem::path& path) {
+  SF_INFO info{};
+  Sound s;
+  SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info);
+  if (!f) return s;
+  if (info.channels == 2) {
+    s.stereo.resize(size_t(info.frames) * 2);
+    sf_readf_float(f, s.stereo.data(), info.frames);
+  }
+  sf_close(f);
+  return s;
+}
+
+struct Table {
+  std::string name;
+  int size;
+  double (*shape)(double);  // over one period, x from 0 to 1
+};
+
+double sine(double x) { return std::sin(2.0 * M_PI * x); }
+double hann(double x) { return 0.5 - 0.5 * std::cos(2.0 * M_PI * x); }
+double saw(double x) { return x < 0.5 ? 2.0 * x : 2.0 * x - 2.0; }
+double tone(double x) { return std::sin(2.0 * M_PI * 441.0 * x) * (1.0 - x); }
+
+void writeTable(const std::filesystem::path& dir, const Table& t) {
+  std::vector<float> samples(size_t(t.size));
+  for (int i = 0; i < t.size; ++i) samples[size_t(i)] = float(t.shape(double(i) / t.size));
+  SF_INFO info{};
+  info.samplerate = rate;
+  info.channels = 1;
+  info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+  SNDFILE* f = sf_open((dir / (t.name + ".wav")).c_str(), SFM_WRITE, &info);
+  ASSERT_NE(f, nullptr) << sf_strerror(nullptr);
+  sf_writef_float(f, samples.data(), t.size);
+  sf_close(f);
+}
+
+size_t count(const std::string& text, const std::string& what) {
+  size_t n = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+// The number after each occurrence of `label`.
+std::vector<double> numbersAfter(const std::string& text, const std::string& label) {
+  std::vector<double> numbers;
+  for (size_t at = text.find(label); at != std::string::npos; at = text.find(label, at + 1))
+    numbers.push_back(std::strtod(text.c_str() + at + label.size(), nullptr));
+  return numbers;
+}
+
+std::string number(double v) {
+  char s[40];
+  std::snprintf(s, sizeof s, "%.17g", v);
+  return s;
+}
+
+double blockMs(double blocks) { return blocks * block * 1000.0 / rate; }
+
+// ---- running Pd
+
+template <class Base>
+class NeedsPd : public Base {
+ protected:
+  void SetUp() override {
+    if (!*ZUN_PD_EXECUTABLE || !*ZUN_PD_PACKAGE)
+      GTEST_SKIP() << "Pd is not installed (Debian: puredata-core, puredata-dev)";
+  }
+};
+using PdTest = NeedsPd<::testing::Test>;
+
+// Pd headless on one package folder, quitting by itself (or killed after a
+// minute). It keeps time by the clock rather than running in batch mode:
+// writesf~ hands the file to a disk thread, which a batch run can outrun
+// before the file is even open. Without real-time priority: run as root,
+// Pd would take it, with a watchdog that signals it.
+Outcome runPd(const std::filesystem::path& dir, const std::vector<std::string>& patches,
+              const std::string& package = ZUN_PD_PACKAGE) {
+  std::string command = "cd " + shellQuote(dir.string()) +
+                        " && timeout -k 5 60 " ZUN_PD_ENVIRONMENT " " + shellQuote(ZUN_PD_EXECUTABLE) +
+                        " -nogui -noaudio -nomidi -nrt -noprefs -nostdpath -stderr -r " +
+                        std::to_string(rate) + " -path " + shellQuote(package);
+  for (const std::string& p : patches) command += " -open " + shellQuote(p);
+  command += " >" + shellQuote((dir / "pd.out").string()) + " 2>&1";
+  const int raw = std::system(command.c_str());
+  Outcome o;
+  o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+  o.err = readFile(dir / "pd.out");
+  return o;
+}
+
+// ---- scenarios: messages on vector boundaries, for Pd and for zun
+
+struct Step {
+  int block;                  // the message arrives before this vector
+  std::string message;        // selector and arguments, values float32 holds exactly
+  std::string to = "zunobj";  // the receiver in Pd
+};
+
+struct Scenario {
+  const char* name;
+  const char* object;  // class and creation arguments
+  std::vector<Table> tables;
+  std::vector<Step> steps;
+  int blocks;  // the length compared
+};
+
+void PrintTo(const Scenario& s, std::ostream* os) { *os << s.name; }
+
+// writesf~ may drop what its disk thread has not written yet when it
+// stops: the recording goes on for half a second after the scenario.
+constexpr int overrun = 345;
+
+// Pd runs a clock due within a vector before computing that vector, so
+// each message is timed half a vector after the boundary it belongs to.
+std::string qlist(const Scenario& s) {
+  std::string text;
+  double at = 0.0;
+  auto wait = [&](int b) {
+    const double due = b == 0 ? 0.0 : blockMs(b + 0.5);
+    if (due != at) text += number(due - at) + " ";
+    at = due;
+  };
+  for (const Step& step : s.steps) {
+    wait(step.block);
+    text += step.to + " " + step.message + ";\n";
+  }
+  wait(s.blocks + overrun);
+  return text + "zunrec stop;\npd-recorder clear;\npd quit;\n";
+}
+
+std::string score(const Scenario& s) {
+  std::string text;
+  for (const Table& t : s.tables) text += "buffer " + t.name + " file " + t.name + ".wav\n";
+  text += std::string("object p ") + s.object + "\n";
+  for (const Step& step : s.steps)
+    text += "at " + number(step.block * double(block) / rate) + " p " + step.message + "\n";
+  return text + "end " + number(s.blocks * double(block) / rate) + "\n";
+}
+
+// Loads the arrays (each in a subpatch `pd NAME-table` a step may clear),
+// starts the DSP and the recording, then the sequence; [r zunobj] feeds
+// the object, whose outlets go to writesf~ in `pd recorder`, which the
+// end clears to close the file.
+std::string scenarioPatch(const Scenario& s) {
+  std::string reads, arrays;
+  int y = 130;
+  for (const Table& t : s.tables) {
+    reads += (reads.empty() ? "" : " \\, ") + ("read -resize " + t.name + ".wav " + t.name);
+    arrays += "#N canvas 0 0 300 200 " + t.name + "-table 0;\n#X obj 10 10 array define " +
+              t.name + ";\n#X restore 200 " + std::to_string(y += 30) +
+              " pd " + t.name + "-table;\n";
+  }
+  return "#N canvas 0 0 600 400 12;\n"
+         "#X obj 10 10 loadbang;\n"
+         "#X obj 10 40 t b b;\n"
+         "#X msg 10 70 \\; pd dsp 1 \\; zunrec open -bytes 4 pd.wav \\; zunrec start \\; "
+         "zunseq read steps.txt \\; zunseq bang;\n"
+         "#X msg 200 40 " + reads + ";\n"
+         "#X obj 200 70 soundfiler;\n"
+         "#X obj 10 100 r zunseq;\n"
+         "#X obj 10 130 qlist;\n"
+         "#X obj 10 160 r zunobj;\n"
+         "#X obj 10 190 " + s.object + ";\n"
+         "#N canvas 0 0 300 200 recorder 0;\n"
+         "#X obj 10 10 inlet~;\n"
+         "#X obj 80 10 inlet~;\n"
+         "#X obj 150 10 r zunrec;\n"
+         "#X obj 10 50 writesf~ 2;\n"
+         "#X connect 0 0 3 0;\n"
+         "#X connect 1 0 3 1;\n"
+         "#X connect 2 0 3 0;\n"
+         "#X restore 10 220 pd recorder;\n"
+         "#X obj 200 220 print info;\n"
+         "#X connect 0 0 1 0;\n"
+         "#X connect 1 0 2 0;\n"
+         "#X connect 1 1 3 0;\n"
+         "#X connect 3 0 4 0;\n"
+         "#X connect 5 0 6 0;\n"
+         "#X connect 7 0 8 0;\n"
+         "#X connect 8 0 9 0;\n"
+         "#X connect 8 1 9 1;\n"
+         "#X connect 8 2 10 0;\n" +
+         arrays;
+}
+
+Outcome playInPd(const std::filesystem::path& dir, const Scenario& s) {
+  for (const Table& t : s.tables) writeTable(dir, t);
+  writeFile(dir / "steps.txt", qlist(s));
+  writeFile(dir / "scenario.pd", scenarioPatch(s));
+  return runPd(dir, {"scenario.pd"});
+}
+
+class PdScenario : public NeedsPd<::testing::TestWithParam<Scenario>> {};
+
+TEST_P(PdScenario, RecordingEqualsTheRenderOfTheSameScore) {
+  const Scenario& s = GetParam();
+  TempDir dir;
+  const Outcome pd = playInPd(dir.path(), s);
+  ASSERT_EQ(pd.status, 0) << pd.err;
+  writeFile(dir / "scenario.zun", score(s));
+  const Outcome zun = runZun({"render", "scenario.zun", "-o", "zun.wav", "--vs", "64"}, dir.path());
+  ASSERT_EQ(zun.status, 0) << zun.err;
+
+  const Sound fromPd = readSound(dir / "pd.wav"), fromZun = readSound(dir / "zun.wav");
+  ASSERT_EQ(fromZun.frames(), static_cast<long long>(s.blocks) * block);
+  ASSERT_GE(fromPd.frames(), fromZun.frames());
+  for (long long f = 0; f < fromZun.frames(); ++f)
+    ASSERT_EQ(std::memcmp(&fromPd.stereo[size_t(2 * f)], &fromZun.stereo[size_t(2 * f)], 8), 0)
+        << "first different frame " << f;
+  EXPECT_GT(fromPd.peak(0, fromPd.frames()), 0.01f) << "the scenario should sound";
+  EXPECT_EQ(count(pd.err, "error: "), count(zun.err, ": error: ")) << pd.err;
+  for (const char* refusal : {"start message: 0 = off; 1 = on",
+                              "overlap message: maximum overlap permitted is 128"})
+    EXPECT_EQ(count(pd.err, refusal), count(zun.err, refusal)) << refusal;
+  const std::vector<double> answers = numbersAfter(pd.err, "info: ");
+  EXPECT_EQ(answers.size(), 1u);
+  EXPECT_EQ(answers, numbersAfter(zun.err, "outlet 2: "));
+}
+
+const Scenario scenarios[] = {
+    {"burst",
+     "burst.zun~ wave window bright",
+     {{"wave", 4096, sine}, {"window", 2048, hann}, {"bright", 4096, saw}},
+     {{0, "seed 7"},
+      {0, "setLevel 0.5"},
+      {0, "setRndLength 0.5"},
+      {0, "setRndDensity 0.25"},
+      {0, "setRndCps 2"},
+      {0, "setWidth 0.5"},
+      {0, "setDensity 40"},
+      {0, "setLength 30"},
+      {0, "setCps 330"},
+      {0, "start 1"},
+      {90, "setMorph 0.5"},
+      {150, "interp 1"},
+      {210, "setGlisson 6"},
+      {210, "setRndGlisson 3"},
+      {210, "setRndMorph 0.5"},
+      {210, "setPanningMode 1"},
+      {211, "setWidth 0.75"},
+      {270, "setAttack 0.25"},
+      {270, "setDecay 0.75"},
+      {330, "start 2"},
+      {331, "setbuf bright window wave"},
+      {400, "setWave2 window"},
+      {450, "grain"},
+      {460, "info"},
+      {500, "setWave1 bright"},
+      {500, "setWindowing window"},
+      {520, "start 0"}},
+     640},
+    {"cloud",
+     "cloud.zun~ sample window",
+     {{"sample", 88200, tone}, {"window", 1024, hann}},
+     {{0, "seed -12345"},
+      {0, "setDensity 30"},
+      {0, "setRndLength 0.5"},
+      {0, "setRndDensity 0.5"},
+      {0, "setRndPitch 1"},
+      {0, "setWidth 1"},
+      {0, "setLevel 0.5"},
+      {0, "setLength 50"},
+      {0, "setPitch 7"},
+      {0, "setSamplePosition 250"},
+      {0, "start 1"},
+      {100, "reverse 1"},
+      {180, "overlap 16"},
+      {181, "overlap 200"},
+      {240, "setPhase 0.25"},
+      {240, "interp 1"},
+      {300, "setPanningMode 1"},
+      {300, "setWidth 0.25"},
+      {360, "setSample window"},
+      {400, "seed 99"},
+      {420, "setbuf sample window"},
+      {421, "setWindowing window"},
+      {440, "info"},
+      {480, "start 0"},
+      {500, "grain"}},
+     620},
+};
+
+INSTANTIATE_TEST_SUITE_P(Pd, PdScenario, ::testing::ValuesIn(scenarios),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A cloud on a sample of constant 0.5: the sample shrinks and is zeroed,
+// grows back holding 0.25, is deleted, and is made anew under its name.
+TEST_F(PdTest, ResizedOrDeletedUnderAPlayingCloudGiveTheNewContentsOrSilence) {
+  TempDir dir;
+  const Scenario s{"arrays",
+                   "cloud.zun~ sample window",
+                   {{"sample", 44100, [](double) { return 0.5; }}, {"window", 1024, hann}},
+                   {{0, "setDensity 200"},
+                    {0, "setLength 20"},
+                    {0, "start 1"},
+                    {100, "resize 100", "sample"},
+                    {100, "const 0", "sample"},
+                    {200, "resize 44100", "sample"},
+                    {200, "const 0.25", "sample"},
+                    {300, "clear", "pd-sample-table"},
+                    {400, "obj 10 10 array define sample 44100", "pd-sample-table"},
+                    {400, "const 0.125", "sample"}},
+                   500};
+  const Outcome pd = playInPd(dir.path(), s);
+  ASSERT_EQ(pd.status, 0) << pd.err;
+  EXPECT_EQ(count(pd.err, "error"), 0u) << pd.err;
+  const Sound sound = readSound(dir / "pd.wav");
+  ASSERT_GE(sound.frames(), static_cast<long long>(s.blocks) * block);
+  const struct {
+    int from, to;  // vectors
+    bool sounds;
+  } spans[] = {{10, 100, true}, {100, 200, false}, {210, 300, true}, {300, 400, false},
+               {410, 500, true}};
+  for (const auto& span : spans) {
+    const float peak = sound.peak(span.from * block, span.to * block);
+    EXPECT_TRUE(std::isfinite(peak) && (peak > 0.0f) == span.sounds) << span.from << ": " << peak;
+  }
+}
+
+// ---- the help patches
+
+// The box number in its patch of the first object box starting with
+// `text`, and how many boxes the patch's top level holds.
+std::pair<int, int> findBox(const std::string& patch, const std::string& text) {
+  std::istringstream lines(patch);
+  int depth = 0, boxes = 0, found = -1;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("#N canvas", 0) == 0) ++depth;
+    if (line.rfind("#X restore", 0) == 0) --depth;
+    if (depth != 1) continue;
+    for (const char* box : {"#X obj ", "#X msg ", "#X text ", "#X floatatom ", "#X restore "})
+      if (line.rfind(box, 0) == 0) {
+        std::istringstream words(line);
+        std::string word, x, y;
+        words >> word >> word >> x >> y >> std::ws;
+        const std::string rest(std::istreambuf_iterator<char>(words), {});
+        if (found < 0 && line.rfind("#X obj ", 0) == 0 && rest.rfind(text, 0) == 0) found = boxes;
+        ++boxes;
+      }
+  }
+  return {found, boxes};
+}
+
+// Opens each help patch, wires writesf~ to its object and a receiver into
+// it by Pd's own dynamic patching, starts the object and records a second.
+void expectHelpPatchesToSound(const std::string& package) {
+  for (const std::string name : {"burst.zun~", "cloud.zun~"}) {
+    SCOPED_TRACE(name);
+    TempDir dir;
+    const std::string help = package + "/" + name + "-help.pd";
+    const auto [object, boxes] = findBox(readFile(help), name + " ");
+    ASSERT_GE(object, 0);
+    const std::string to = " \\; pd-" + name + "-help.pd ", o = std::to_string(object),
+                      writer = std::to_string(boxes);
+    const std::string wiring =
+        to + "obj 600 700 writesf~ 2" + to + "obj 600 730 r zunrec" + to + "obj 600 760 r zunobj" +
+        to + "connect " + o + " 0 " + writer + " 0" + to + "connect " + o + " 1 " + writer + " 1" +
+        to + "connect " + std::to_string(boxes + 1) + " 0 " + writer + " 0" + to + "connect " +
+        std::to_string(boxes + 2) + " 0 " + o + " 0";
+    writeFile(dir / "harness.pd",
+              "#N canvas 0 0 400 300 12;\n#X obj 10 10 loadbang;\n#X msg 10 40" + wiring +
+                  " \\; pd dsp 1 \\; zunrec open -bytes 4 " + (dir / "help.wav").string() +
+                  " \\; zunrec start \\; zunobj start 1;\n#X obj 10 70 delay " +
+                  number(1000 + blockMs(overrun)) + ";\n#X msg 10 100 \\; zunrec stop" + to +
+                  "clear \\; pd quit;\n#X connect 0 0 1 0;\n#X connect 0 0 2 0;\n"
+                  "#X connect 2 0 3 0;\n");
+    const Outcome pd = runPd(dir.path(), {help, "harness.pd"}, package);
+    ASSERT_EQ(pd.status, 0) << pd.err;
+    EXPECT_EQ(count(pd.err, "couldn't create") + count(pd.err, "error"), 0u) << pd.err;
+    const Sound sound = readSound(dir / "help.wav");
+    ASSERT_GE(sound.frames(), rate);
+    const float peak = sound.peak(0, rate);
+    EXPECT_TRUE(peak > 0.0f && std::isfinite(peak)) << peak;
+  }
+}
+
+TEST_F(PdTest, HelpPatchesOpenWithoutErrorsAndSound) {
+  expectHelpPatchesToSound(ZUN_PD_PACKAGE);
+}
+
+// `cmake --install --component pd` makes the package folder zun/ that Pd
+// finds with -path.
+TEST_F(PdTest, TheInstalledPackageWorksToo) {
+  TempDir prefix;
+  ASSERT_EQ(std::system((shellQuote(ZUN_CMAKE) + " --install " + shellQuote(ZUN_BUILD_DIR) + " --prefix " +
+                         shellQuote(prefix.path().string()) + " --component pd >/dev/null")
+                            .c_str()),
+            0);
+  expectHelpPatchesToSound((prefix / ZUN_PD_INSTALL_DIR).string());
+}
+
+}  // namespace
