@@ -6,9 +6,9 @@
 #   SCORE    on the tables zun builds here, the render's console lines and
 #            outlet values, its samples as doubles, and as floats also
 #            against `zun render -o -`
-# KNOWN_DIFFERENCES names the comparisons (doubles, floats) that are known
-# to differ and why: they must still differ, and are reported, so that the
-# list shrinks when the cause is mended. WINEPREFIX and the rest of Wine's
+# KNOWN_DIFFERENCES names the comparisons (log, doubles, floats) known to
+# differ: they must still differ, and are reported, so that the list
+# shrinks when the cause is mended. WINEPREFIX and the rest of Wine's
 # settings come from the environment.
 
 cmake_minimum_required(VERSION 3.25)
@@ -37,45 +37,45 @@ function(run name)
   endif()
 endfunction()
 
-# Lines end as each system ends them.
-function(same_text a b what)
-  file(READ ${WORK}/${a} x)
-  file(READ ${WORK}/${b} y)
-  string(REPLACE "\r\n" "\n" y "${y}")
-  if(NOT x STREQUAL y)
-    set(failures "${failures}\n${what} differ:\n--- Linux\n${x}--- Windows\n${y}" PARENT_SCOPE)
+# A comparison's outcome from its program's exit status. One named in
+# KNOWN_DIFFERENCES must differ, and is reported; any other must not.
+macro(verdict name status what report)
+  set(differs OFF)
+  if(NOT ${status} EQUAL 0)
+    set(differs ON)
   endif()
-endfunction()
-
-function(same_samples format a b what)
-  execute_process(COMMAND ${DRIVER} compare ${format} ${WORK}/${a} ${WORK}/${b}
-                  OUTPUT_VARIABLE report RESULT_VARIABLE status)
-  if(NOT status EQUAL 0)
-    set(failures "${failures}\n${what}: ${report}" PARENT_SCOPE)
-  endif()
-endfunction()
-
-# Windows' samples against Linux's, `name` being doubles or floats.
-function(windows_samples name format a b what)
-  execute_process(COMMAND ${DRIVER} compare ${format} ${WORK}/${a} ${WORK}/${b}
-                  OUTPUT_VARIABLE report RESULT_VARIABLE status)
-  if(name IN_LIST KNOWN_DIFFERENCES)
-    if(status EQUAL 0)
-      set(failures "${failures}\n${what} no longer differ: take ${name} off KNOWN_DIFFERENCES"
-          PARENT_SCOPE)
-    else()
+  if(${name} IN_LIST KNOWN_DIFFERENCES)
+    if(differs)
       message(STATUS "known difference, ${what}: ${report}")
+    else()
+      string(APPEND failures "\n${what} no longer differ: take ${name} off KNOWN_DIFFERENCES")
     endif()
-  elseif(NOT status EQUAL 0)
-    set(failures "${failures}\n${what}: ${report}" PARENT_SCOPE)
+  elseif(differs)
+    string(APPEND failures "\n${what} differ: ${report}")
   endif()
-endfunction()
+endmacro()
+
+# Lines end as each system ends them; the report shows the lines that differ.
+macro(same_text name a b what)
+  file(READ ${WORK}/${b} windows)
+  string(REPLACE "\r\n" "\n" windows "${windows}")
+  file(WRITE ${WORK}/${b}.lf "${windows}")
+  execute_process(COMMAND diff ${WORK}/${a} ${WORK}/${b}.lf OUTPUT_VARIABLE lines
+                  RESULT_VARIABLE status)
+  verdict(${name} ${status} "${what}" "\n${lines}")
+endmacro()
+
+macro(same_samples name format a b what)
+  execute_process(COMMAND ${DRIVER} compare ${format} ${WORK}/${a} ${WORK}/${b}
+                  OUTPUT_VARIABLE report RESULT_VARIABLE status)
+  verdict(${name} ${status} "${what}" "${report}")
+endmacro()
 
 windows_paths(externals ${EXTERNALS})
 if(CLASSES)
   run(linux.txt ${DRIVER} classes ${PLUGINS})
   run(windows.txt ${WINE} ${WINDOWS_DRIVER} classes ${externals})
-  same_text(linux.txt windows.txt "the classes")
+  same_text(classes linux.txt windows.txt "the classes")
 else()
   windows_paths(score ${SCORE})
   windows_paths(tables ${WORK}/tables)
@@ -84,10 +84,10 @@ else()
   run(tables.log ${DRIVER} tables ${SCORE} 1 ${WORK}/tables)
   run(linux.log ${DRIVER} render ${SCORE} ${WORK}/tables 1 ${WORK}/linux ${PLUGINS})
   run(windows.log ${WINE} ${WINDOWS_DRIVER} render ${score} ${tables} 1 ${base} ${externals})
-  same_text(linux.log windows.log "the console lines and outlet values")
-  same_samples(float32 zun.f32 linux.f32 "zun-driver's floats against zun render")
-  windows_samples(doubles float64 linux.f64 windows.f64 "the doubles of the mix")
-  windows_samples(floats float32 zun.f32 windows.f32 "the floats against zun render")
+  same_text(log linux.log windows.log "the console lines and outlet values")
+  same_samples(driver float32 zun.f32 linux.f32 "zun-driver's floats and zun render's")
+  same_samples(doubles float64 linux.f64 windows.f64 "the doubles of the mix")
+  same_samples(floats float32 zun.f32 windows.f32 "the floats, against zun render's")
 endif()
 
 if(failures)

@@ -27,6 +27,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "render.h"
@@ -103,6 +104,19 @@ class Log : public RenderObserver {
   }
   void outlet(double seconds, const std::string& object, int outlet, long long value) override {
     std::printf("%.6f outlet %s %d: %lld\n", seconds, object.c_str(), outlet, value);
+  }
+  void list(double seconds, const std::string& object, int outlet, const std::vector<std::string>&,
+            const std::vector<zun::Atom>& values) override {
+    std::printf("%.6f list %s %d:", seconds, object.c_str(), outlet);
+    for (const zun::Atom& a : values) {
+      if (const t_atom_long* i = std::get_if<t_atom_long>(&a.value))
+        std::printf(" %lld", static_cast<long long>(*i));
+      else if (const double* f = std::get_if<double>(&a.value))
+        std::printf(" %.17g", *f);
+      else
+        std::printf(" %s", std::get<std::string>(a.value).c_str());
+    }
+    std::printf("\n");
   }
 };
 
