@@ -13,6 +13,9 @@
 namespace zunbench {
 
 constexpr int kPoolVoices = 128;
+
+// The engines' options beyond their own, one at a time.
+enum class Option { none, subsample, cubic, bandlimit };
 constexpr double kGrainMs = 85.0;
 
 // Grains per second at which grains of kGrainMs overlap `voices` deep on

@@ -10,10 +10,18 @@ using namespace zunbench;
 namespace {
 
 // Interpolating, morphing half-way between a sine and a saw, attack and
-// decay of 0.125 of the grain each, glissando on, random pan.
-void BM_BurstEngine(benchmark::State& state) {
+// decay of 0.125 of the grain each, glissando on, random pan; and the same
+// with one option beyond the engine's own on.
+void burstEngine(benchmark::State& state, Option option) {
   Tables& t = tables();
   zunBurst engine(kPoolVoices, kSampleRate);
+  engine.setSubsample(option == Option::subsample);
+  engine.setCubic(option == Option::cubic);
+  if (option == Option::bandlimit) {
+    engine.setBandLimit(1);
+    engine.refreshWaveLevels(0, [&](auto use) { use(zunTable{t.sine.data(), kTableFrames, 1}); });
+    engine.refreshWaveLevels(1, [&](auto use) { use(zunTable{t.saw.data(), kTableFrames, 1}); });
+  }
   engine.setSeed(1);
   engine.setDensity(densityFor(static_cast<int>(state.range(0))));
   engine.setLength(kGrainMs);
@@ -31,6 +39,11 @@ void BM_BurstEngine(benchmark::State& state) {
                       t.sine.data(), t.hann.data(), t.saw.data());
   });
 }
+void BM_BurstEngine(benchmark::State& state) { burstEngine(state, Option::none); }
 BENCHMARK(BM_BurstEngine)->ArgName("target_voices")->Arg(8)->Arg(64)->Arg(120);
+void BM_BurstOption(benchmark::State& state, Option option) { burstEngine(state, option); }
+BENCHMARK_CAPTURE(BM_BurstOption, subsample, Option::subsample)->ArgName("target_voices")->Arg(64);
+BENCHMARK_CAPTURE(BM_BurstOption, cubic, Option::cubic)->ArgName("target_voices")->Arg(64);
+BENCHMARK_CAPTURE(BM_BurstOption, bandlimit, Option::bandlimit)->ArgName("target_voices")->Arg(64);
 
 }  // namespace

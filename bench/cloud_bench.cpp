@@ -12,10 +12,13 @@ using namespace zunbench;
 
 namespace {
 
-// Interpolating, grains from a quarter into a 10 s sample, random pan.
-void BM_CloudEngine(benchmark::State& state, double ratio) {
+// Interpolating, grains from a quarter into a 10 s sample, random pan; and
+// the same with one option beyond the engine's own on.
+void cloudEngine(benchmark::State& state, double ratio, Option option) {
   Tables& t = tables();
   zunCloud engine(kPoolVoices, kSampleRate);
+  engine.setSubsample(option == Option::subsample);
+  engine.setCubic(option == Option::cubic);
   engine.setSeed(1);
   engine.setDensity(densityFor(static_cast<int>(state.range(0))));
   engine.setLength(kGrainMs);
@@ -30,9 +33,17 @@ void BM_CloudEngine(benchmark::State& state, double ratio) {
                       t.noise.data(), t.hann.data());
   });
 }
+void BM_CloudEngine(benchmark::State& state, double ratio) {
+  cloudEngine(state, ratio, Option::none);
+}
 BENCHMARK_CAPTURE(BM_CloudEngine, ratio_1.0, 1.0)
     ->ArgName("target_voices")->Arg(8)->Arg(64)->Arg(120);
 BENCHMARK_CAPTURE(BM_CloudEngine, ratio_1.5, 1.5)
     ->ArgName("target_voices")->Arg(8)->Arg(64)->Arg(120);
+void BM_CloudOption(benchmark::State& state, Option option) { cloudEngine(state, 1.5, option); }
+BENCHMARK_CAPTURE(BM_CloudOption, ratio_1.5_subsample, Option::subsample)
+    ->ArgName("target_voices")->Arg(64);
+BENCHMARK_CAPTURE(BM_CloudOption, ratio_1.5_cubic, Option::cubic)
+    ->ArgName("target_voices")->Arg(64);
 
 }  // namespace

@@ -25,11 +25,12 @@ void reportPerSample(benchmark::State& state, const zunGrain& voice) {
 
 // The pulsar routine as the pulsar engine drives it: two wave tables morphed
 // half-way, deformed window (attack and decay 0.125), glissando on.
-void BM_VoiceMorph(benchmark::State& state) {
+void voiceMorph(benchmark::State& state, bool cubic) {
   Tables& t = tables();
   zunGrain voice(kSampleRate);
   voice.setParameters(0.5, 220.0, 0.0, kEndlessSeconds);
   voice.setInterpMode(static_cast<int>(state.range(0)));
+  voice.setCubic(cubic);
   voice.setMorph(0.5);
   voice.setGlisson(1.0 / 12.0);
   voice.setEnvelopeDeformation(0.125, 0.125);
@@ -42,16 +43,20 @@ void BM_VoiceMorph(benchmark::State& state) {
   }
   reportPerSample(state, voice);
 }
+void BM_VoiceMorph(benchmark::State& state) { voiceMorph(state, false); }
+void BM_VoiceMorphCubic(benchmark::State& state) { voiceMorph(state, true); }
 BENCHMARK(BM_VoiceMorph)->ArgName("interp")->Arg(0)->Arg(1);
+BENCHMARK(BM_VoiceMorphCubic)->ArgName("interp")->Arg(1);
 
 // The sample routine as the sample engine drives it: a 10 s sample read at
 // its own rate, plain window.
-void BM_VoiceSample(benchmark::State& state) {
+void voiceSample(benchmark::State& state, bool cubic) {
   Tables& t = tables();
   zunGrain voice(kSampleRate);
   voice.setParameters(0.5, kSampleRate / static_cast<double>(kSampleFrames), 0.25,
                       kEndlessSeconds);
   voice.setInterpMode(static_cast<int>(state.range(0)));
+  voice.setCubic(cubic);
   voice.start();
   double out[kVector];
   for (auto _ : state) {
@@ -60,6 +65,9 @@ void BM_VoiceSample(benchmark::State& state) {
   }
   reportPerSample(state, voice);
 }
+void BM_VoiceSample(benchmark::State& state) { voiceSample(state, false); }
+void BM_VoiceSampleCubic(benchmark::State& state) { voiceSample(state, true); }
 BENCHMARK(BM_VoiceSample)->ArgName("interp")->Arg(0)->Arg(1);
+BENCHMARK(BM_VoiceSampleCubic)->ArgName("interp")->Arg(1);
 
 }  // namespace

@@ -35,7 +35,8 @@ zunGrain::zunGrain(double sampleRate)
       length(0.0),
       frequency(0.0),
       morph(0.0),
-      direction(1.0) {
+      direction(1.0),
+      partialLimit(std::numeric_limits<double>::infinity()) {
   setParameters(0.5, 440.0, 0.0, 85.0);
 }
 
@@ -64,6 +65,8 @@ void zunGrain::setAbsoluteSR(double sampleRate) {
 }
 
 void zunGrain::setInterpMode(int mode) { interpMode = mode; }
+
+void zunGrain::setCubic(bool on) { cubic = on; }
 
 void zunGrain::setInvert(int invert) { direction = invert == 1 ? -1.0 : 1.0; }
 
@@ -95,6 +98,17 @@ void zunGrain::start() {
 }
 
 void zunGrain::setStatus(bool status_) { status = status_; }
+
+// The phase moves as the plain routine moves it; a glissando's factor is 1
+// at the grain's start, so the glissando routines' first fraction of a
+// step is the same. A grain that ends at its first sample stays as it is.
+void zunGrain::startEarly(double lead) {
+  if (!(lead > 0.0) || !(grainIncrement < 1.0)) return;
+  grainPosition -= lead * grainIncrement;
+  phase = zunWrapPhase(phase - lead * phaseIncrement * direction);
+}
+
+void zunGrain::setPartialLimit(double limit) { partialLimit = limit; }
 
 // 1 / length / rate, except that a grain must always end: a length that is
 // not positive (or NaN) ends the grain at its first sample, as a length of 0
@@ -163,7 +177,7 @@ void zunGrain::renderIn(double* out, int count, const zunTable wave1, const zunT
     else if (ph < 0.0) ph += 1.0;
     if (!(ph >= 0.0 && ph <= 1.0)) ph = zunWrapPhase(ph);
 
-    if (Mode != 0 && Mode != 1) {
+    if (Mode != 0 && Mode != 1 && Mode != zunCubicRead) {
       out[i] = (0.0 * 0.0) * gain;
       continue;
     }
@@ -185,7 +199,9 @@ void zunGrain::render(double* out, int count, const zunTable& wave1, const zunTa
   // A missing table reads silence, as any mode other than 0 and 1 does.
   const bool noTable = wave1.empty() || window.empty() || (Variant == morphVariant && wave2.empty());
   const int mode = noTable ? -1 : interpMode;
-  if (mode == 0) renderIn<Variant, 0>(out, count, wave1, window, wave2);
+  if (cubic && (mode == 0 || mode == 1))
+    renderIn<Variant, zunCubicRead>(out, count, wave1, window, wave2);
+  else if (mode == 0) renderIn<Variant, 0>(out, count, wave1, window, wave2);
   else if (mode == 1) renderIn<Variant, 1>(out, count, wave1, window, wave2);
   else renderIn<Variant, -1>(out, count, wave1, window, wave2);
 }

@@ -17,12 +17,23 @@ class zunGrain {
   void setGlisson(double glisson);
   void setAbsoluteSR(double sampleRate);
   void setInterpMode(int mode);
+  // Reads every table with four-point cubic interpolation while interpMode
+  // is 0 or 1; other modes stay silent.
+  void setCubic(bool on);
   void setInvert(int invert);
   void setFrequency(double frequency);
   void setLength(double length);
   void setEnvelopeDeformation(double attack, double decay);
   void trigger();
   void start();
+  // For a grain that has just started `lead` of a sample (0 to 1) before the
+  // moment it is due: moves its position and phase back by that much, so
+  // that its samples are those of a grain started between two samples.
+  void startEarly(double lead);
+  // The partials of a wave table that stay below half the sample rate over
+  // the whole grain: partial h does while h < limit. Band-limited renders
+  // read the wave tables' level that fits; it is infinite until set.
+  void setPartialLimit(double limit);
   void setStatus(bool status);
   bool getStatus() const { return status; }
 
@@ -61,6 +72,8 @@ class zunGrain {
   double frequency;
   double morph;
   double direction;
+  bool cubic = false;
+  double partialLimit;
 
  private:
   template <int Variant, int Mode>

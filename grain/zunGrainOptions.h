@@ -36,23 +36,30 @@ class zunGrainOptions {
   }
 
   // The scheduling pass of an n-sample block: the engine's clock as
-  // zunSchedule runs it and, while `input` is not null, a grain at each
-  // upward zero crossing of the input (the sample before <= 0, this one
-  // > 0), after the clock's grain of the same sample. A triggered grain
-  // draws a period like any other but leaves the clock's period as it was.
-  // `input` moves on to the next block's samples.
+  // zunSchedule runs it (zunScheduleExact where `exact` is not null) and,
+  // while `input` is not null, a grain at each upward zero crossing of the
+  // input (the sample before <= 0, this one > 0), after the clock's grain
+  // of the same sample. A triggered grain draws a period like any other but
+  // leaves the clock's period as it was. `input` moves on to the next
+  // block's samples. start(j, lead) starts a grain at sample j.
   template <class Start>
   void schedule(int n, const double*& input, unsigned long& counter, unsigned long& period,
-                bool toggle, Start start) {
+                zunExactSchedule* exact, bool toggle, Start start) {
+    auto clock = [&](auto afterSample) {
+      if (exact) zunScheduleExact(n, counter, *exact, toggle, start, afterSample);
+      else zunSchedule(n, counter, period, toggle, start, afterSample);
+    };
     if (!input) {
-      zunSchedule(n, counter, period, toggle, start);
+      clock([](int) {});
     } else {
       const double* in = input;
-      zunSchedule(n, counter, period, toggle, start, [&](int j) {
+      clock([&](int j) {
         if (previousInput <= 0.0 && in[j] > 0.0) {
           const unsigned long kept = period;
-          start(j);
+          const zunExactSchedule keptExact = exact ? *exact : zunExactSchedule();
+          start(j, 0.0);
           period = kept;
+          if (exact) *exact = keptExact;
         }
         previousInput = in[j];
       });

@@ -35,8 +35,9 @@ class zunSharedPool {
   }
 
   // Message threads. Replacing the pool cuts every sounding grain; the new
-  // voices carry their defaults. Counts that are not positive, or equal to
-  // the current one, change nothing.
+  // voices carry their defaults, but for the cubic switch, which stays as
+  // it was. Counts that are not positive, or equal to the current one,
+  // change nothing.
   // The new pool is built, and the old one freed, outside the gate, so that
   // the gate is closed only for the swap.
   void setOverlap(int count, double sampleRate) {
@@ -45,6 +46,7 @@ class zunSharedPool {
     zunVoicePool* old = new zunVoicePool(count, sampleRate);
     {
       zunAudioGate::Exclusive hold(gate);
+      if (cubic) old->setCubic(true);
       std::swap(old, pool);
     }
     delete old;
@@ -69,6 +71,17 @@ class zunSharedPool {
     zunAudioGate::Exclusive hold(gate);
     pool->setInvert(invert);
   }
+  void setCubic(bool on) {
+    zunAudioGate::Exclusive hold(gate);
+    cubic = on;
+    pool->setCubic(on);
+  }
+  // Runs change() while no block renders, as the operations above do.
+  template <class Change>
+  void exclusive(Change change) {
+    zunAudioGate::Exclusive hold(gate);
+    change();
+  }
   // Sets the engine's rate and every voice's under one hold, so that no
   // block sees the two disagree.
   void setAbsoluteSR(double sampleRate, zunRelaxed<double>& engineRate) {
@@ -81,6 +94,7 @@ class zunSharedPool {
   // Only rebuilds write `pool`; they are serialized, so one may read it
   // before it holds the gate.
   zunVoicePool* pool;
+  bool cubic = false;  // written and read with the gate held
   std::mutex rebuilds;
   mutable zunAudioGate gate;
 };

@@ -40,6 +40,10 @@ void zunVoicePool::setInterpMode(int mode) {
   for (int i = 0; i < overlappingFactor; ++i) voices[i]->setInterpMode(mode);
 }
 
+void zunVoicePool::setCubic(bool on) {
+  for (int i = 0; i < overlappingFactor; ++i) voices[i]->setCubic(on);
+}
+
 void zunVoicePool::setInvert(int invert) {
   for (int i = 0; i < overlappingFactor; ++i) voices[i]->setInvert(invert);
 }
@@ -65,21 +69,31 @@ void zunVoicePool::renderOne(int i, int n, const zunRenderJob& job, double* grai
   mix(i, grainBuffer, n, left, right);
 }
 
+namespace {
+bool sameWaves(const zunRenderJob& a, const zunRenderJob& b) {
+  return a.wave1.data == b.wave1.data && a.wave2.data == b.wave2.data;
+}
+}  // namespace
+
 void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuffer, double* left,
-                                double* right) {
+                                double* right, const zunBlockLevels& levels) {
   const int lanes = zunGroupLanes();
   const bool tablesFit = zunGroupRenders(job, 0);
+  const bool levelled = levels.active();
   zunGroup group;
   group.count = 0;
   int members[zunMaxGroupLanes];
   int mode = 0;
+  zunRenderJob groupJob = job;
+  zunRenderJob voiceJob = job;
   auto flush = [&] {
     // A group costs the same however few lanes it fills; voices filling
     // fewer than half of them render faster on their own.
     if (group.count * 2 < lanes) {
-      for (int v = 0; v < group.count; ++v) renderOne(members[v], n, job, grainBuffer, left, right);
+      for (int v = 0; v < group.count; ++v)
+        renderOne(members[v], n, groupJob, grainBuffer, left, right);
     } else if (group.count > 0) {
-      zunRenderGroup(job, mode, group, n, left, right);
+      zunRenderGroup(groupJob, mode, group, n, left, right);
       for (int v = 0; v < group.count; ++v) grainOffset[members[v]] = 0;
     }
     group.count = 0;
@@ -87,13 +101,21 @@ void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuf
   for (int i = 0; i < overlappingFactor; ++i) {
     zunGrain& voice = *voices[i];
     if (!voice.getStatus()) continue;
-    const bool grouped = tablesFit && (voice.interpMode == 0 || voice.interpMode == 1);
-    if (group.count > 0 && (!grouped || voice.interpMode != mode)) flush();
+    // Levels are as long as their tables, with unit stride: they fit where
+    // the tables fit.
+    const zunRenderJob& own = levelled ? (voiceJob = levels.jobFor(job, voice)) : job;
+    // Cubic reads are the voices' own.
+    const bool grouped =
+        tablesFit && !voice.cubic && (voice.interpMode == 0 || voice.interpMode == 1);
+    if (group.count > 0 &&
+        (!grouped || voice.interpMode != mode || (levelled && !sameWaves(own, groupJob))))
+      flush();
     if (!grouped) {
-      renderOne(i, n, job, grainBuffer, left, right);
+      renderOne(i, n, own, grainBuffer, left, right);
       continue;
     }
     mode = voice.interpMode;
+    if (levelled) groupJob = own;
     const int v = group.count++;
     members[v] = i;
     group.voices[v] = &voice;

@@ -2,6 +2,7 @@
 
 #include "zunGrain.h"
 #include "zunVoiceGroup.h"
+#include "zunWaveLevels.h"
 
 // An engine's voices and the mix state of the grain each one plays, as
 // parallel arrays indexed by voice number.
@@ -26,6 +27,7 @@ class zunVoicePool {
   // Starts the lowest idle voice by hand with whatever it last played.
   void trigger();
   void setInterpMode(int mode);
+  void setCubic(bool on);
   void setInvert(int invert);
   void setAbsoluteSR(double sampleRate);
 
@@ -33,9 +35,10 @@ class zunVoicePool {
   // and `right` from its start offset on, in voice order. Voices render
   // together in groups where the group renderer takes them, one by one into
   // `grainBuffer` otherwise; either way every sample and every sum is the
-  // same.
+  // same. With band-limiting, each voice reads its wave tables' levels;
+  // only voices reading the same levels render together.
   void renderAndMix(int n, const zunRenderJob& job, double* grainBuffer, double* left,
-                    double* right);
+                    double* right, const zunBlockLevels& levels = zunBlockLevels());
 
   int overlappingFactor;
   zunGrain** voices;

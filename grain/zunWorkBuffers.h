@@ -22,14 +22,14 @@ class zunWorkBuffers {
   // schedule(n) decides the grain starts of an n-sample block in `pool`.
   template <class Schedule>
   void run(long sampleFrames, double** outs, zunVoicePool& pool, Schedule schedule,
-           const zunRenderJob& job) {
+           const zunRenderJob& job, const zunBlockLevels& levels = zunBlockLevels()) {
     for (long done = 0; done < sampleFrames;) {
       const int n = static_cast<int>(std::min<long>(sampleFrames - done, size));
       std::fill(grainBuffer, grainBuffer + n, 0.0);
       std::fill(leftBuffer, leftBuffer + n, 0.0);
       std::fill(rightBuffer, rightBuffer + n, 0.0);
       schedule(n);
-      pool.renderAndMix(n, job, grainBuffer, leftBuffer, rightBuffer);
+      pool.renderAndMix(n, job, grainBuffer, leftBuffer, rightBuffer, levels);
       std::copy(leftBuffer, leftBuffer + n, outs[0] + done);
       std::copy(rightBuffer, rightBuffer + n, outs[1] + done);
       done += n;

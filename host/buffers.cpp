@@ -1,8 +1,9 @@
 // buffer~ objects and references to them. A buffer~ binds itself to the
 // symbol of its name (s_thing), so a reference finds the buffer~ that has
-// its name at the moment it asks, or none. Locks are counted per buffer~
-// and logged in order; the log has a fixed capacity so that locking on the
-// audio thread never allocates.
+// its name at the moment it asks, or none. A buffer~ that appears, goes or
+// changes sends "notify" to the owners of the references naming it. Locks
+// are counted per buffer~ and logged in order, from any thread; the log has
+// a fixed capacity so that locking on the audio thread never allocates.
 
 #include <algorithm>
 #include <atomic>
@@ -12,8 +13,33 @@
 #include "ext_buffer.h"
 #include "ext_obex.h"
 #include "hostInternal.h"
+#include "typedCall.h"
 
 namespace {
+
+// Lock counts that the audio thread and message threads update at once.
+struct SharedLockStats {
+  std::atomic<long> locks{0}, unlocks{0}, failedLocks{0}, unmatchedUnlocks{0}, held{0};
+
+  zun::LockStats load() const {
+    return {locks.load(), unlocks.load(), failedLocks.load(), unmatchedUnlocks.load(),
+            held.load()};
+  }
+  void clearAllButHeld() {
+    locks = 0;
+    unlocks = 0;
+    failedLocks = 0;
+    unmatchedUnlocks = 0;
+  }
+  // An unlock releases a lock held, or counts as unmatched.
+  void unlock() {
+    long h = held.load();
+    while (h > 0 && !held.compare_exchange_weak(h, h - 1)) {
+    }
+    if (h > 0) ++unlocks;
+    else ++unmatchedUnlocks;
+  }
+};
 
 struct Buffer {
   t_object ob;  // first, so that a t_buffer_obj* points at the buffer~
@@ -22,7 +48,7 @@ struct Buffer {
   long channels;
   float* samples;  // frames * channels floats, interleaved; never null
   bool failLocks;
-  zun::LockStats stats;
+  SharedLockStats stats;
 };
 static_assert(std::is_standard_layout_v<Buffer>);
 
@@ -33,6 +59,7 @@ static_assert(std::is_standard_layout_v<Buffer>);
 struct _buffer_ref {
   t_object ob;
   std::atomic<t_symbol*> name;
+  t_object* owner;
 };
 static_assert(std::is_standard_layout_v<_buffer_ref>);
 
@@ -45,20 +72,25 @@ struct LockRecord {
 
 constexpr size_t lockLogCapacity = 1 << 16;
 
-std::vector<LockRecord>& lockRecords() {
-  static std::vector<LockRecord> records = [] {
-    std::vector<LockRecord> r;
-    r.reserve(lockLogCapacity);
-    return r;
-  }();
-  return records;
+// Each record claims its slot, so that threads locking at once each log.
+struct LockLog {
+  std::vector<LockRecord> records = std::vector<LockRecord>(lockLogCapacity);
+  std::atomic<size_t> claimed{0};
+
+  size_t size() const { return std::min(claimed.load(), lockLogCapacity); }
+};
+
+LockLog& lockRecords() {
+  static LockLog log;
+  return log;
 }
 
 std::vector<t_symbol*> viewed;
 
 void record(zun::LockEvent::Kind kind, t_symbol* name) {
-  std::vector<LockRecord>& records = lockRecords();
-  if (records.size() < lockLogCapacity) records.push_back({kind, name});
+  LockLog& log = lockRecords();
+  const size_t slot = log.claimed.fetch_add(1);
+  if (slot < lockLogCapacity) log.records[slot] = {kind, name};
 }
 
 float* newSamples(long frames, long channels) {
@@ -66,9 +98,14 @@ float* newSamples(long frames, long channels) {
   return new float[std::max<size_t>(n, 1)]();
 }
 
+void notifyClients(t_object* buffer, t_symbol* name, const char* what);
+
 void releaseBuffer(t_object* x) {
   Buffer* b = reinterpret_cast<Buffer*>(x);
-  if (b->name->s_thing == x) b->name->s_thing = nullptr;
+  if (b->name->s_thing == x) {
+    b->name->s_thing = nullptr;
+    notifyClients(x, b->name, "globalsymbol_unbinding");
+  }
   delete[] b->samples;
   delete b;
 }
@@ -83,6 +120,24 @@ t_class* bufferClass() {
 t_class* referenceClass() {
   static t_class* c = zun::detail::internalClass("buffer_ref", releaseReference);
   return c;
+}
+
+_buffer_ref* asReference(t_object* x) {
+  if (!x || x->o_magic != OB_MAGIC || x->o_messlist != &referenceClass()->link) return nullptr;
+  return reinterpret_cast<_buffer_ref*>(x);
+}
+
+// Calls the "notify" method of every live owner of a reference that names
+// the buffer~, as the buffer~ would through the references' attachments.
+void notifyClients(t_object* buffer, t_symbol* name, const char* what) {
+  using Notify = t_max_err (*)(void*, t_symbol*, t_symbol*, void*, void*);
+  t_symbol* msg = gensym(what);
+  for (t_object* x : zun::detail::liveObjects()) {
+    _buffer_ref* ref = asReference(x);
+    if (!ref || ref->name.load() != name || !zun::detail::isLive(ref->owner)) continue;
+    const maxclass::Method* m = zun::detail::classOf(ref->owner)->find(gensym("notify"));
+    if (m) zun::detail::methodAs<Notify>(m->fn)(ref->owner, name, msg, buffer, nullptr);
+  }
 }
 
 // The buffer~ an object pointer stands for, or null if it is not one.
@@ -104,19 +159,38 @@ void checkShape(long frames, long channels) {
     throw zun::HostError("a buffer~ needs frames >= 0 and channels >= 1");
 }
 
+// A new size, keeping what fits and zeroing the rest.
+void reshape(Buffer* b, long frames, long channels) {
+  float* samples = newSamples(frames, channels);
+  for (long f = 0; f < std::min(frames, b->frames); ++f)
+    for (long c = 0; c < std::min(channels, b->channels); ++c)
+      samples[f * channels + c] = b->samples[f * b->channels + c];
+  delete[] b->samples;
+  b->samples = samples;
+  b->frames = frames;
+  b->channels = channels;
+}
+
 }  // namespace
 
-extern "C" t_buffer_ref* buffer_ref_new(t_object*, t_symbol* name) {
+extern "C" t_buffer_ref* buffer_ref_new(t_object* self, t_symbol* name) {
   _buffer_ref* ref = new _buffer_ref{};
   ref->ob.o_messlist = &referenceClass()->link;
   ref->ob.o_magic = OB_MAGIC;
   ref->name = name ? name : gensym("");
+  ref->owner = self;
   zun::detail::track(&ref->ob);
   return ref;
 }
 
 extern "C" void buffer_ref_set(t_buffer_ref* x, t_symbol* name) {
   if (x) x->name.store(name ? name : gensym(""), std::memory_order_release);
+}
+
+// A reference finds its buffer~ by name on every call: there is nothing to
+// follow.
+extern "C" t_max_err buffer_ref_notify(t_buffer_ref*, t_symbol*, t_symbol*, void*, void*) {
+  return MAX_ERR_NONE;
 }
 
 extern "C" t_buffer_obj* buffer_ref_getobject(t_buffer_ref* x) {
@@ -147,12 +221,7 @@ extern "C" float* buffer_locksamples(t_buffer_obj* buffer_object) {
 extern "C" void buffer_unlocksamples(t_buffer_obj* buffer_object) {
   Buffer* b = asBuffer(buffer_object);
   if (!b) return;
-  if (b->stats.held == 0) {
-    ++b->stats.unmatchedUnlocks;
-  } else {
-    --b->stats.held;
-    ++b->stats.unlocks;
-  }
+  b->stats.unlock();
   record(zun::LockEvent::Kind::unlock, b->name);
 }
 
@@ -181,6 +250,7 @@ void createBuffer(const std::string& name, long frames, long channels) {
   b->samples = newSamples(frames, channels);
   s->s_thing = &b->ob;
   detail::track(&b->ob);
+  notifyClients(&b->ob, s, "globalsymbol_binding");
 }
 
 void setBufferSamples(const std::string& name, const std::vector<float>& interleaved,
@@ -189,21 +259,17 @@ void setBufferSamples(const std::string& name, const std::vector<float>& interle
     throw HostError("samples do not divide into frames of that many channels");
   const long frames = static_cast<long>(interleaved.size()) / channels;
   if (!named(name)) createBuffer(name, frames, channels);
-  resizeBuffer(name, frames, channels);
-  std::copy(interleaved.begin(), interleaved.end(), require(name)->samples);
+  Buffer* b = require(name);
+  reshape(b, frames, channels);
+  std::copy(interleaved.begin(), interleaved.end(), b->samples);
+  notifyClients(&b->ob, b->name, "buffer_modified");
 }
 
 void resizeBuffer(const std::string& name, long frames, long channels) {
   checkShape(frames, channels);
   Buffer* b = require(name);
-  float* samples = newSamples(frames, channels);
-  for (long f = 0; f < std::min(frames, b->frames); ++f)
-    for (long c = 0; c < std::min(channels, b->channels); ++c)
-      samples[f * channels + c] = b->samples[f * b->channels + c];
-  delete[] b->samples;
-  b->samples = samples;
-  b->frames = frames;
-  b->channels = channels;
+  reshape(b, frames, channels);
+  notifyClients(&b->ob, b->name, "buffer_modified");
 }
 
 void deleteBuffer(const std::string& name) { object_free(&require(name)->ob); }
@@ -212,18 +278,20 @@ bool bufferExists(const std::string& name) { return named(name) != nullptr; }
 
 void setLockFailure(const std::string& name, bool fail) { require(name)->failLocks = fail; }
 
-LockStats lockStats(const std::string& name) { return require(name)->stats; }
+LockStats lockStats(const std::string& name) { return require(name)->stats.load(); }
 
 std::vector<LockEvent> lockLog() {
   std::vector<LockEvent> events;
-  for (const LockRecord& r : lockRecords()) events.push_back({r.kind, r.name->s_name});
+  const LockLog& log = lockRecords();
+  for (size_t i = 0; i < log.size(); ++i)
+    events.push_back({log.records[i].kind, log.records[i].name->s_name});
   return events;
 }
 
 void clearLockLog() {
-  lockRecords().clear();
+  lockRecords().claimed = 0;
   for (t_object* x : detail::liveObjects())
-    if (Buffer* b = asBuffer(x)) b->stats = LockStats{0, 0, 0, 0, b->stats.held};
+    if (Buffer* b = asBuffer(x)) b->stats.clearAllButHeld();
 }
 
 std::vector<std::string> viewLog() {
@@ -239,7 +307,7 @@ void resetBuffers() {
   for (t_object* x : liveObjects())
     if (asBuffer(x)) buffers.push_back(x);
   for (t_object* x : buffers) object_free(x);
-  lockRecords().clear();
+  lockRecords().claimed = 0;
   viewed.clear();
 }
 

@@ -25,13 +25,32 @@ struct _index {
 
 t_class* burst_class = nullptr;
 
+// ---- band-limited wave tables
+
+// With band-limiting on, makes the levels of wave table `which` (0: wave
+// table 1, 1: wave table 2) from its buffer~ as it is now.
+void burst_refreshLevels(_index* x, int which) {
+  zunBufferRef* ref = which == 0 ? &x->wave1_ref : &x->wave2_ref;
+  x->engine->refreshWaveLevels(which, [ref](auto use) {
+    const zunLockedTables<1> locked({ref});
+    const zunHostTable& t = locked.tables[0];
+    use(zunTable{t.samples, t.frames, t.stride});
+  });
+}
+
 // ---- buffer binding
 
-void burst_setWave1(_index* x, t_symbol* name) { zunBind(&x->header.z_ob, x->wave1_ref, name); }
+void burst_setWave1(_index* x, t_symbol* name) {
+  zunBind(&x->header.z_ob, x->wave1_ref, name);
+  burst_refreshLevels(x, 0);
+}
 void burst_setWindowing(_index* x, t_symbol* name) {
   zunBind(&x->header.z_ob, x->windowing_ref, name);
 }
-void burst_setWave2(_index* x, t_symbol* name) { zunBind(&x->header.z_ob, x->wave2_ref, name); }
+void burst_setWave2(_index* x, t_symbol* name) {
+  zunBind(&x->header.z_ob, x->wave2_ref, name);
+  burst_refreshLevels(x, 1);
+}
 
 // Arguments in role order: wave table 1, window, wave table 2.
 void burst_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
@@ -114,6 +133,34 @@ void burst_events(_index* x, t_atom_long v) {
   zunEventsSwitched(x->events, *x->engine);
 }
 
+void burst_subsample(_index* x, t_atom_long v) { zunRefuse(zunSubsample(*x->engine, v)); }
+void burst_cubic(_index* x, t_atom_long v) { zunRefuse(zunCubic(*x->engine, v)); }
+
+// Switched on (again), band-limiting makes both wave tables' levels anew.
+void burst_bandlimit(_index* x, t_atom_long v) {
+  const char* refusal = zunBandlimit(*x->engine, v);
+  zunRefuse(refusal);
+  if (refusal || v == 0) return;
+  burst_refreshLevels(x, 0);
+  burst_refreshLevels(x, 1);
+}
+
+// A buffer~ that a reference names tells its clients when it appears, goes
+// or changes; band-limited levels are made anew for each wave table whose
+// buffer~ sent it, or that has none now.
+t_max_err burst_notify(_index* x, t_symbol* s, t_symbol* msg, void* sender, void* data) {
+  zunBufferRef* const refs[] = {&x->wave1_ref, &x->windowing_ref, &x->wave2_ref};
+  for (zunBufferRef* ref : refs)
+    if (t_buffer_ref* r = ref->load()) buffer_ref_notify(r, s, msg, sender, data);
+  if (!zunTableChange(msg) || !x->engine->getBandLimit()) return MAX_ERR_NONE;
+  for (int which = 0; which < 2; ++which) {
+    t_buffer_ref* r = (which == 0 ? x->wave1_ref : x->wave2_ref).load();
+    t_buffer_obj* b = r ? buffer_ref_getobject(r) : nullptr;
+    if (!b || b == sender) burst_refreshLevels(x, which);
+  }
+  return MAX_ERR_NONE;
+}
+
 void burst_assist(_index*, void*, long kind, long index, char* text) {
   zunAssist(kind, index, text, zunBurstEventNames);
 }
@@ -186,6 +233,10 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(burst_setPanningLaw), "setPanningLaw", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_triggerInput), "triggerInput", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_events), "events", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_subsample), "subsample", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_bandlimit), "bandlimit", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_cubic), "cubic", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_notify), "notify", A_CANT, 0);
   class_dspinit(c);
   class_register(gensym("box"), c);
   burst_class = c;

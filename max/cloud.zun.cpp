@@ -107,6 +107,8 @@ void cloud_events(_index* x, t_atom_long v) {
   zunRefuse(zunEvents(*x->engine, v));
   zunEventsSwitched(x->events, *x->engine);
 }
+void cloud_subsample(_index* x, t_atom_long v) { zunRefuse(zunSubsample(*x->engine, v)); }
+void cloud_cubic(_index* x, t_atom_long v) { zunRefuse(zunCubic(*x->engine, v)); }
 
 void cloud_assist(_index*, void*, long kind, long index, char* text) {
   zunAssist(kind, index, text, zunCloudEventNames);
@@ -176,6 +178,8 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_setPanningLaw), "setPanningLaw", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_triggerInput), "triggerInput", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_events), "events", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_subsample), "subsample", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_cubic), "cubic", A_LONG, 0);
   class_dspinit(c);
   class_register(gensym("box"), c);
   cloud_class = c;

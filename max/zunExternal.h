@@ -74,6 +74,13 @@ class zunLockedTables {
   float* locked[Roles];
 };
 
+// The notifications a buffer~ sends its clients when it appears under a
+// name, goes, or its contents or length change.
+inline bool zunTableChange(t_symbol* msg) {
+  return msg == gensym("buffer_modified") || msg == gensym("globalsymbol_binding") ||
+         msg == gensym("globalsymbol_unbinding");
+}
+
 // Refusals are posted as errors of no particular object.
 inline void zunRefuse(const char* text) {
   if (text) object_error(nullptr, "%s", text);

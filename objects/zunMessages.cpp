@@ -35,6 +35,12 @@ const char* const triggerInputText =
     "triggerInput message: 0 = off; 1 = a grain at each upward zero crossing of the input";
 const char* const eventsText =
     "events message: 0 = off; 1 = a list out of the rightmost outlet for every grain";
+const char* const subsampleText =
+    "subsample message: 0 = grains start on whole samples; 1 = between samples";
+const char* const bandlimitText =
+    "bandlimit message: 0 = wave tables as they are; 1 = band-limited wave tables";
+const char* const cubicText =
+    "cubic message: 0 = reads as interp sets them; 1 = four point cubic interp.";
 
 // Switches take 0 or 1 only: anything else, negatives included, is refused
 // with the switch's own text and changes nothing.
@@ -120,6 +126,10 @@ const zunMessage<B> burstMessages[] = {
     switchMessage<B>("setPanningLaw", zunPanningLaw<B>),
     switchMessage<B>("triggerInput", zunTriggerInput<B>),
     switchMessage<B>("events", zunEvents<B>),
+    switchMessage<B>("subsample", zunSubsample<B>),
+    switchMessage<B>("bandlimit", zunBandlimit),
+    switchMessage<B>("cubic", zunCubic<B>),
+    tableMessage<B>("notify", zunArgument::host),
 };
 
 using C = zunCloud;
@@ -155,6 +165,8 @@ const zunMessage<C> cloudMessages[] = {
     switchMessage<C>("setPanningLaw", zunPanningLaw<C>),
     switchMessage<C>("triggerInput", zunTriggerInput<C>),
     switchMessage<C>("events", zunEvents<C>),
+    switchMessage<C>("subsample", zunSubsample<C>),
+    switchMessage<C>("cubic", zunCubic<C>),
 };
 
 }  // namespace
@@ -237,6 +249,17 @@ template const char* zunTriggerInput(zunBurst&, long long);
 template const char* zunTriggerInput(zunCloud&, long long);
 template const char* zunEvents(zunBurst&, long long);
 template const char* zunEvents(zunCloud&, long long);
+
+template <class Engine>
+const char* zunSubsample(Engine& engine, long long v) {
+  return setSwitch(engine, &Engine::setSubsample, v, subsampleText);
+}
+
+template <class Engine>
+const char* zunCubic(Engine& engine, long long v) {
+  return setSwitch(engine, &Engine::setCubic, v, cubicText);
+}
+
 template const char* zunStart(zunBurst&, long long);
 template const char* zunStart(zunCloud&, long long);
 template const char* zunInterp(zunBurst&, long long);
@@ -245,6 +268,14 @@ template const char* zunPanningMode(zunBurst&, long long);
 template const char* zunPanningMode(zunCloud&, long long);
 template const char* zunDensity(zunBurst&, double);
 template const char* zunDensity(zunCloud&, double);
+template const char* zunSubsample(zunBurst&, long long);
+template const char* zunSubsample(zunCloud&, long long);
+template const char* zunCubic(zunBurst&, long long);
+template const char* zunCubic(zunCloud&, long long);
+
+const char* zunBandlimit(zunBurst& engine, long long v) {
+  return setSwitch(engine, &zunBurst::setBandLimit, v, bandlimitText);
+}
 
 const char* zunReverse(zunCloud& engine, long long v) {
   return setSwitch(engine, &zunCloud::setInvert, v, reverseText);

@@ -116,6 +116,15 @@ template <class Engine>
 const char* zunTriggerInput(Engine& engine, long long v);
 template <class Engine>
 const char* zunEvents(Engine& engine, long long v);
+template <class Engine>
+const char* zunSubsample(Engine& engine, long long v);
+template <class Engine>
+const char* zunCubic(Engine& engine, long long v);
+// Switches band-limiting; with it on, a host then refreshes the levels of
+// both wave tables (zunBurst::refreshWaveLevels), and refreshes a wave
+// table's levels whenever it binds the table or learns that its contents
+// or length changed.
+const char* zunBandlimit(zunBurst& engine, long long v);
 const char* zunReverse(zunCloud& engine, long long v);
 const char* zunOverlap(zunCloud& engine, long long v);
 const char* zunPitch(zunCloud& engine, double v);

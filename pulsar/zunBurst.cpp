@@ -133,6 +133,29 @@ void zunBurst::setOverlap(int n) { pool.setOverlap(n, absoluteSR); }
 
 void zunBurst::grain() { pool.trigger(); }
 
+void zunBurst::setBandLimit(int on) {
+  std::lock_guard<std::mutex> serial(levelRefresh);
+  bandLimit = on != 0;
+  if (bandLimit) return;
+  publishLevels(0, nullptr);
+  publishLevels(1, nullptr);
+}
+
+// Nothing to swap leaves the blocks alone.
+void zunBurst::publishLevels(int which, std::unique_ptr<const zunWaveLevels> levels) {
+  if (!levels && !waveLevels[which]) return;
+  pool.exclusive([&] { std::swap(waveLevels[which], levels); });
+}
+
+// Levels are read only where they were made from the tables of this block:
+// a table the host has not refreshed them for reads as it is.
+zunBlockLevels zunBurst::levelsFor(const zunRenderJob& job) const {
+  auto matching = [](const std::unique_ptr<const zunWaveLevels>& levels, const zunTable& table) {
+    return levels && levels->madeFrom(table) ? levels.get() : nullptr;
+  };
+  return {matching(waveLevels[0], job.wave1), matching(waveLevels[1], job.wave2)};
+}
+
 double zunBurst::unipolar(double x) { return zunUnipolar(seed, x); }
 
 double zunBurst::bipolar(double x) { return zunBipolar(seed, x); }
@@ -143,16 +166,17 @@ int zunBurst::Processing(double** ins, long numIns, double** outs, long, long sa
                          long long windowStride, long long wave2Stride) {
   seedRequest.apply(seed);
   const double* input = options.input(ins, numIns);
-  auto schedule = [this, &input](int count) {
-    options.schedule(count, input, sampleCounter, period, toggle,
-                     [this](int j) { initializeGrain(j); });
+  zunExactSchedule* exact = subsample ? &exactSchedule : nullptr;
+  auto schedule = [this, &input, exact](int count) {
+    options.schedule(count, input, sampleCounter, period, exact, toggle,
+                     [this](int j, double lead) { initializeGrain(j, lead); });
   };
   const zunRenderJob job{true,
                          {wave1, wave1Frames, wave1Stride},
                          {window, windowFrames, windowStride},
                          {wave2, wave2Frames, wave2Stride}};
   const bool rendered = pool.render([&](zunVoicePool& voices) {
-    buffers.run(sampleFrames, outs, voices, schedule, job);
+    buffers.run(sampleFrames, outs, voices, schedule, job, levelsFor(job));
   });
   // A message thread was changing the voices: this one block stays silent.
   if (!rendered) {
@@ -183,10 +207,21 @@ bool zunBurst::unmasked() {
   return heard;
 }
 
-void zunBurst::initializeGrain(int offset) {
+namespace {
+// The partials of a wave table that stay below half the rate for a grain
+// at `cps` whose frequency glides to cps * (1 + glide).
+double partialLimit(double sampleRate, double cps, double glide) {
+  return sampleRate * 0.5 / (std::fabs(cps) * std::fmax(1.0, std::fabs(1.0 + glide)));
+}
+}  // namespace
+
+void zunBurst::initializeGrain(int offset, double lead) {
   const double rw = unipolar(width);
   lengthDeviation = bipolar(rndLength * length);
-  period = zunPeriod(absoluteSR, density + bipolar(rndDensity * density), density);
+  const double quotient =
+      zunPeriodQuotient(absoluteSR, density + bipolar(rndDensity * density), density);
+  period = zunPeriod(quotient);
+  exactSchedule = {zunExactPeriod(quotient), lead};
   const double pitch = std::exp2(bipolar(rndCps));
   double g = glisson + unipolar(rndGlisson);
   if (g < 0.0) g = g * 0.5;
@@ -211,6 +246,8 @@ void zunBurst::initializeGrain(int offset) {
   voice.setGlisson(g);
   voice.setMorph(m);
   voice.setEnvelopeDeformation(attack, decay);
+  voice.startEarly(lead);
+  if (bandLimit) voice.setPartialLimit(partialLimit(absoluteSR, grainCps, g));
   options.pan(*pool, i, panningMode, width, rw);
   if (!options.wantsEvents()) return;
   zunGrainEvent e = options.started(*pool, i, offset, period);

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <memory>
+#include <mutex>
+#include <utility>
+
 #include "zunRandom.h"
 #include "zunGrainOptions.h"
 #include "zunRelaxed.h"
+#include "zunScheduler.h"
 #include "zunSharedPool.h"
+#include "zunWaveLevels.h"
 #include "zunWorkBuffers.h"
 
 // The pulsar granulator: schedules grains (pulsaret trains), draws each
@@ -51,6 +57,35 @@ class zunBurst {
   // effect at the start of the next block.
   void reseed(long long userSeed) { seedRequest.ask(zunSeedState(userSeed)); }
 
+  // Grain periods as real numbers of samples: a grain due between two
+  // samples starts on the sample before, moved back by the fraction of a
+  // sample it is early, so that the train is periodic between samples.
+  void setSubsample(int on) { subsample = on != 0; }
+  // Four-point cubic table reads.
+  void setCubic(int on) { pool.setCubic(on != 0); }
+  // Band-limited wave tables: each grain reads the levels of its wave
+  // tables whose partials stay below half the sample rate up to the highest
+  // frequency it reaches. Switching it off drops the levels; switching it
+  // on makes none: the host refreshes each wave table afterwards.
+  void setBandLimit(int on);
+  bool getBandLimit() const { return bandLimit; }
+  // Message side: with band-limiting on, makes the levels of wave table
+  // `which` (0: wave table 1, 1: wave table 2) from the table that
+  // resolve(use) hands over by calling use(table) once (the table as the
+  // host has it now, readable during that call; empty when there is none)
+  // and publishes them; with it off, drops them. Refreshes run one at a
+  // time, so the levels published last come from the table resolved last.
+  template <class Resolve>
+  void refreshWaveLevels(int which, Resolve resolve) {
+    std::lock_guard<std::mutex> serial(levelRefresh);
+    std::unique_ptr<const zunWaveLevels> levels;
+    if (bandLimit)
+      resolve([&](const zunTable& table) {
+        if (!table.empty()) levels = zunWaveLevels::make(table);
+      });
+    publishLevels(which, std::move(levels));
+  }
+
   double getAbsoluteSR() const { return absoluteSR; }
   double getGrainLength() const { return length + lengthDeviation; }
   int getOverlappingFactor() const { return pool.overlappingFactor(); }
@@ -62,7 +97,9 @@ class zunBurst {
                  long long wave1Frames, long long windowFrames, long long wave2Frames,
                  float* wave1, float* window, float* wave2, long long wave1Stride = 1,
                  long long windowStride = 1, long long wave2Stride = 1);
-  void initializeGrain(int offset);
+  // `lead`: how long before its due moment, in a fraction of a sample, the
+  // grain starts.
+  void initializeGrain(int offset, double lead = 0.0);
   double unipolar(double x);
   double bipolar(double x);
 
@@ -94,9 +131,19 @@ class zunBurst {
   zunRelaxed<double> rndMask{0.0};
   zunRelaxed<long> burstPlay{1};
   zunRelaxed<long> burstRest{0};
+  zunRelaxed<bool> subsample;
+  zunExactSchedule exactSchedule;
+  zunRelaxed<bool> bandLimit;
 
  private:
   bool unmasked();
+  // Swaps while no block renders; what it replaces is freed afterwards.
+  // Called with levelRefresh held.
+  void publishLevels(int which, std::unique_ptr<const zunWaveLevels> levels);
+  zunBlockLevels levelsFor(const zunRenderJob& job) const;
+
+  std::unique_ptr<const zunWaveLevels> waveLevels[2];
+  std::mutex levelRefresh;
 
   // The burst pattern in force and the place in it (audio thread).
   long maskPlay = 0;

@@ -146,10 +146,11 @@ int zunCloud::Processing(double** ins, long numIns, double** outs, long, long n,
   convertPendingPosition();
   seedRequest.apply(seed);
   const double* input = options.input(ins, numIns);
-  auto schedule = [this, &input](int count) {
+  zunExactSchedule* exact = subsample ? &exactSchedule : nullptr;
+  auto schedule = [this, &input, exact](int count) {
     scan.begin(phase, scanSpeed, sampleLength);
-    options.schedule(count, input, sampleCounter, period, toggle,
-                     [this](int j) { initializeGrain(j); });
+    options.schedule(count, input, sampleCounter, period, exact, toggle,
+                     [this](int j, double lead) { initializeGrain(j, lead); });
     scan.end(phase, count);
   };
   const zunTable sample{sampleTable, sampleFrameCount, sampleStride};
@@ -174,10 +175,13 @@ double zunCloud::startPosition(int offset) {
   return zunWrapPhase(position + frames / static_cast<double>(sampleLength));
 }
 
-void zunCloud::initializeGrain(int offset) {
+void zunCloud::initializeGrain(int offset, double lead) {
   const double u = unipolar(width);
   lengthDeviation = bipolar(rndLength * length);
-  period = zunPeriod(absoluteSR, density + bipolar(rndDensity * density), density);
+  const double quotient =
+      zunPeriodQuotient(absoluteSR, density + bipolar(rndDensity * density), density);
+  period = zunPeriod(quotient);
+  exactSchedule = {zunExactPeriod(quotient), lead};
   const double transposition = std::exp2(bipolar(rndPitch));
   const double f = transposition * (pitch * (absoluteSR / static_cast<double>(sampleLength)));
   const double start = startPosition(offset);
@@ -194,6 +198,7 @@ void zunCloud::initializeGrain(int offset) {
   const bool backwards = flipped && voice.direction > 0.0;
   voice.start();
   voice.setParameters(amplitude, backwards ? -f : f, start, length + lengthDeviation);
+  voice.startEarly(lead);
   options.pan(*pool, i, panningMode, width, u);
   if (!options.wantsEvents()) return;
   zunGrainEvent e = options.started(*pool, i, offset, period);

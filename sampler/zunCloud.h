@@ -3,6 +3,7 @@
 #include "zunGrainOptions.h"
 #include "zunRandom.h"
 #include "zunRelaxed.h"
+#include "zunScheduler.h"
 #include "zunScan.h"
 #include "zunSharedPool.h"
 #include "zunWorkBuffers.h"
@@ -51,6 +52,13 @@ class zunCloud {
   // effect at the start of the next block.
   void reseed(long long userSeed) { seedRequest.ask(zunSeedState(userSeed)); }
 
+  // Grain periods as real numbers of samples: a grain due between two
+  // samples starts on the sample before, moved back by the fraction of a
+  // sample it is early, so that the train is periodic between samples.
+  void setSubsample(int on) { subsample = on != 0; }
+  // Four-point cubic table reads.
+  void setCubic(int on) { pool.setCubic(on != 0); }
+
   double getAbsoluteSR() const { return absoluteSR; }
   double getGrainLength() const { return length + lengthDeviation; }
   int getOverlappingFactor() const { return pool.overlappingFactor(); }
@@ -61,7 +69,9 @@ class zunCloud {
   int Processing(double** ins, long numIns, double** outs, long numOuts, long n,
                  long long sampleFrameCount, long long windowFrameCount, float* sampleTable,
                  float* windowTable, long long sampleStride = 1, long long windowStride = 1);
-  void initializeGrain(int offset);
+  // `lead`: how long before its due moment, in a fraction of a sample, the
+  // grain starts.
+  void initializeGrain(int offset, double lead = 0.0);
   void convertPendingPosition();
   double unipolar(double x);
   double bipolar(double x);
@@ -90,6 +100,8 @@ class zunCloud {
   zunRelaxed<double> rndPosition{0.0};
   zunRelaxed<double> scanSpeed{0.0};
   zunRelaxed<double> rndReverse{0.0};
+  zunRelaxed<bool> subsample;
+  zunExactSchedule exactSchedule;
 
  private:
   double startPosition(int offset);

@@ -13,6 +13,9 @@ BEGIN_USING_C_LINKAGE
 t_buffer_ref* buffer_ref_new(t_object* self, t_symbol* name);
 void buffer_ref_set(t_buffer_ref* x, t_symbol* name);
 t_buffer_obj* buffer_ref_getobject(t_buffer_ref* x);
+// An object that references buffer~s gets their notifications through its
+// "notify" method (A_CANT), which passes each on to every reference here.
+t_max_err buffer_ref_notify(t_buffer_ref* x, t_symbol* s, t_symbol* msg, void* sender, void* data);
 
 void buffer_view(t_buffer_obj* buffer_object);
 float* buffer_locksamples(t_buffer_obj* buffer_object);

@@ -13,7 +13,7 @@
    100.0,
    100.0,
    1040.0,
-   900.0
+   984.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -200,7 +200,7 @@
      ],
      "patching_rect": [
       20.0,
-      760.0,
+      844.0,
       322.0,
       22.0
      ],
@@ -215,7 +215,7 @@
      "numoutlets": 0,
      "patching_rect": [
       352.0,
-      760.0,
+      844.0,
       400.0,
       20.0
      ],
@@ -1076,7 +1076,7 @@
      "numoutlets": 0,
      "patching_rect": [
       20.0,
-      800.0,
+      884.0,
       45.0,
       45.0
      ]
@@ -1090,7 +1090,7 @@
      "numoutlets": 0,
      "patching_rect": [
       75.0,
-      812.0,
+      896.0,
       105.0,
       20.0
      ],
@@ -1110,7 +1110,7 @@
      "parameter_enable": 0,
      "patching_rect": [
       200.0,
-      800.0,
+      884.0,
       50.0,
       22.0
      ]
@@ -1124,11 +1124,164 @@
      "numoutlets": 0,
      "patching_rect": [
       255.0,
-      800.0,
+      884.0,
       217.0,
       20.0
      ],
      "text": "sounding grains, after \"info\""
+    }
+   },
+   {
+    "box": {
+     "id": "obj-100",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      733.0,
+      84.0,
+      22.0
+     ],
+     "text": "subsample 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-101",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      112.0,
+      733.0,
+      84.0,
+      22.0
+     ],
+     "text": "subsample 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-102",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      733.0,
+      450.0,
+      20.0
+     ],
+     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-103",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      761.0,
+      77.0,
+      22.0
+     ],
+     "text": "bandlimit 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-104",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      105.0,
+      761.0,
+      77.0,
+      22.0
+     ],
+     "text": "bandlimit 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-105",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      761.0,
+      450.0,
+      20.0
+     ],
+     "text": "wave tables: 0 as they are, 1 band-limited below half the sample rate"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-106",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      789.0,
+      56.0,
+      22.0
+     ],
+     "text": "cubic 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-107",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      84.0,
+      789.0,
+      56.0,
+      22.0
+     ],
+     "text": "cubic 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-108",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      789.0,
+      450.0,
+      20.0
+     ],
+     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
     }
    }
   ],
@@ -1490,6 +1643,78 @@
      "source": [
       "obj-10",
       2
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-10",
+      0
+     ],
+     "source": [
+      "obj-100",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-10",
+      0
+     ],
+     "source": [
+      "obj-101",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-10",
+      0
+     ],
+     "source": [
+      "obj-103",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-10",
+      0
+     ],
+     "source": [
+      "obj-104",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-10",
+      0
+     ],
+     "source": [
+      "obj-106",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-10",
+      0
+     ],
+     "source": [
+      "obj-107",
+      0
      ]
     }
    }

@@ -1015,6 +1015,108 @@
      ],
      "text": "sounding grains, after \"info\""
     }
+   },
+   {
+    "box": {
+     "id": "obj-100",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      593.0,
+      84.0,
+      22.0
+     ],
+     "text": "subsample 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-101",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      112.0,
+      593.0,
+      84.0,
+      22.0
+     ],
+     "text": "subsample 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-102",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      593.0,
+      450.0,
+      20.0
+     ],
+     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-103",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      621.0,
+      56.0,
+      22.0
+     ],
+     "text": "cubic 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-104",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      84.0,
+      621.0,
+      56.0,
+      22.0
+     ],
+     "text": "cubic 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-105",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      621.0,
+      450.0,
+      20.0
+     ],
+     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
+    }
    }
   ],
   "lines": [
@@ -1351,6 +1453,54 @@
      "source": [
       "obj-8",
       2
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-8",
+      0
+     ],
+     "source": [
+      "obj-100",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-8",
+      0
+     ],
+     "source": [
+      "obj-101",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-8",
+      0
+     ],
+     "source": [
+      "obj-103",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-8",
+      0
+     ],
+     "source": [
+      "obj-104",
+      0
      ]
     }
    }

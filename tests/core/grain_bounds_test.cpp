@@ -47,9 +47,10 @@ TEST(VoiceBounds, LargeAndNonFiniteIncrementsStayInTheTable) {
   GuardedTable wave({0.1f, 0.2f, 0.3f}), window({1.f, 0.5f});
   for (Routine routine : {Routine::plain, Routine::glisson, Routine::pulsar}) {
     for (double increment : {1.0, 2.5, -1.0, -3.7, 1e300, -1e300, inf, -inf, double(NAN)}) {
-      for (int mode : {0, 1}) {
+      for (int mode : {0, 1, zunCubicRead}) {
         zunGrain v = steadyVoice(increment);
-        v.setInterpMode(mode);
+        v.setInterpMode(mode == zunCubicRead ? 1 : mode);
+        v.setCubic(mode == zunCubicRead);
         const auto out = renderGuarded(v, routine, 16, wave, window);
         EXPECT_TRUE(allFinite(out)) << increment;
         EXPECT_GE(v.phase, 0.0);
@@ -63,9 +64,10 @@ TEST(VoiceBounds, PhaseThatWrapsToExactlyOne) {
   // A tiny backward step from 0 wraps to 1.0 exactly: the position equals the
   // table's length and reads its last entry, or interpolates onto entry 0.
   GuardedTable wave({1.f, 2.f, 3.f}), window({1.f});
-  for (int mode : {0, 1}) {
+  for (int mode : {0, 1, zunCubicRead}) {
     zunGrain v = steadyVoice(-1e-30);
-    v.setInterpMode(mode);
+    v.setInterpMode(mode == zunCubicRead ? 0 : mode);
+    v.setCubic(mode == zunCubicRead);
     const double value = renderGuarded(v, Routine::plain, 1, wave, window)[0];
     EXPECT_EQ(v.phase, 1.0);
     EXPECT_EQ(value, mode == 0 ? 3.0 : 1.0);
@@ -87,6 +89,7 @@ TEST(VoiceBounds, RandomParametersReadOnlyInsideTheTables) {
     v.setMorph(any(rng));
     v.setEnvelopeDeformation(pick(), pick());
     v.setInterpMode(static_cast<int>(rng() % 3));
+    v.setCubic(rng() % 3 == 0);
     v.start();
     const auto routine = static_cast<Routine>(rng() % 3);
     EXPECT_TRUE(allFinite(renderGuarded(v, routine, 48, wave, window))) << trial;

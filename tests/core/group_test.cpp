@@ -40,6 +40,8 @@ void randomize(zunGrain& v, std::mt19937& rng, int mode) {
   v.trigger();
   v.grainPosition = unit(rng) * 0.98;
   v.phase = rng() % 8 == 0 ? 0.0 : unit(rng);
+  v.setCubic(rng() % 8 == 0);
+  v.setPartialLimit(unit(rng) * 64.0);
 }
 
 }  // namespace
@@ -56,6 +58,14 @@ void matchesVoiceByVoice(int trials) {
                            {wave1.data(), static_cast<long long>(wave1.size()) / stride, stride},
                            {window.data(), static_cast<long long>(window.size()) / stride, stride},
                            {wave2.data(), static_cast<long long>(wave2.size()) / stride, stride}};
+    // Now and then band-limited, with levels for both wave tables.
+    std::unique_ptr<const zunWaveLevels> levels1, levels2;
+    zunBlockLevels levels;
+    if (morph && trial % 4 == 0) {
+      levels1 = zunWaveLevels::make(job.wave1);
+      levels2 = zunWaveLevels::make(job.wave2);
+      levels = {levels1.get(), levels2.get()};
+    }
     const int n = 1 + static_cast<int>(rng() % 200);
     const int voices = 1 + static_cast<int>(rng() % 40);
     const int sharedMode = static_cast<int>(rng() % 2);
@@ -72,15 +82,16 @@ void matchesVoiceByVoice(int trials) {
       pool.gainRight[i] = plain.gainRight[i] = gains[rng() % 5];
     }
     std::vector<double> grain(n), left(n, 0.0), right(n, 0.0);
-    pool.renderAndMix(n, job, grain.data(), left.data(), right.data());
+    pool.renderAndMix(n, job, grain.data(), left.data(), right.data(), levels);
 
     std::vector<double> expectLeft(n, 0.0), expectRight(n, 0.0), one(n);
     for (int i = 0; i < voices; ++i) {
       zunGrain& v = *plain.voices[i];
       if (!v.getStatus()) continue;
       const int o = plain.grainOffset[i];
-      referenceRender(v, morph ? 2 : 0, one.data(), n - o, job.wave1, job.window,
-                      morph ? job.wave2 : job.wave1);
+      const zunRenderJob own = levels.jobFor(job, v);
+      referenceRender(v, morph ? 2 : 0, one.data(), n - o, own.wave1, own.window,
+                      morph ? own.wave2 : own.wave1);
       for (int k = 0; k < n - o; ++k) {
         expectLeft[o + k] += one[k] * plain.gainLeft[i];
         expectRight[o + k] += one[k] * plain.gainRight[i];
@@ -105,7 +116,8 @@ void matchesVoiceByVoice(int trials) {
 // Voices rendered in SIMD groups mix to the same bits, and end in the same
 // state, as voices rendered one by one through the plain routine and mixed
 // in voice order: random pools, offsets, modes (including ones the groups
-// do not take), strides, table sizes and block lengths.
+// do not take, and cubic reads), band-limited levels, strides, table sizes
+// and block lengths.
 // Every instruction set built in is checked, not only this processor's best.
 TEST(Group, MixMatchesVoiceByVoiceRendering) {
   for (int64_t target : hwy::SupportedAndGeneratedTargets()) {

@@ -243,15 +243,16 @@ TEST(Options, EqualPowerPanningKeepsThePower) {
 }
 
 // Impulses start grains at exactly their samples, whatever the vectors,
-// with the clock off or in addition to it; the clock's own grains stay
-// where they were.
+// with the clock off or in addition to it, in whole samples or not; the
+// clock's own grains stay where they were.
 TEST(Options, TriggerInputStartsGrainsAtItsCrossings) {
   const std::vector<long> impulses = {5, 64, 66, 1000, 4000, 10001};
   for (long vector : {1L, 64L, 777L}) {
-    for (int clock : {0, 1}) {
+    for (int clock : {0, 1, 2}) {
       Rig<zunBurst> rig;
       rig.e.setLength(0.04);  // one sample long
       rig.e.setToggle(clock);
+      rig.e.setSubsample(clock == 2);
       rig.e.options.setTriggerInput(1);
       rig.input.assign(12288, -0.5);
       for (long i : impulses) rig.input[i] = 1.0;

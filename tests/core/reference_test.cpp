@@ -53,6 +53,7 @@ zunGrain randomVoice(std::mt19937& rng) {
   v.start();
   v.grainPosition = unit(rng) < 0.2 ? 1.0 - unit(rng) * 1e-3 : unit(rng);
   v.phase = unit(rng);
+  v.setCubic(rng() % 4 == 0);
   return v;
 }
 

@@ -5,10 +5,12 @@
 #include "zunGrain.h"
 #include "zunTable.h"
 
-// A table read in the mode given at run time; any mode but 0 and 1 is silent.
+// A table read in the mode given at run time; any mode but 0, 1 and the
+// cubic read is silent.
 inline double readInMode(const zunTable& t, double x, int mode) {
   if (mode == 0) return t.read<0>(x);
   if (mode == 1) return t.read<1>(x);
+  if (mode == zunCubicRead) return t.read<zunCubicRead>(x);
   return 0.0;
 }
 
@@ -18,7 +20,8 @@ inline double readInMode(const zunTable& t, double x, int mode) {
 inline void referenceRender(zunGrain& v, int variant, double* out, int count, const zunTable& wave1,
                             const zunTable& window, const zunTable& wave2) {
   const bool noTable = wave1.empty() || window.empty() || (variant == 2 && wave2.empty());
-  const int mode = noTable ? -1 : v.interpMode;
+  const bool reads = !noTable && (v.interpMode == 0 || v.interpMode == 1);
+  const int mode = !reads ? -1 : v.cubic ? zunCubicRead : v.interpMode;
   for (int i = 0; i < count; ++i) {
     v.grainPosition += v.grainIncrement;
     if (v.grainPosition >= 1.0) {

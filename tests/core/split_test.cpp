@@ -44,15 +44,23 @@ std::vector<double> render(Engine& e, long total, std::vector<long> sizes, Proce
 // Where at most two grains overlap, the order in which voices are mixed
 // cannot change a bit, so the output must not depend on the vector size:
 // one block, odd splits, single samples, and vectors longer than the work
-// buffers all render the same bits.
+// buffers all render the same bits; also with sub-sample onsets, cubic
+// reads and band-limited wave tables.
 TEST(Split, BurstIsIndependentOfTheVectorSize) {
   auto wave1 = sine(2048), wave2 = sine(517), window = hann(1024);
   auto process = [&](zunBurst& e, double** outs, long n) {
     e.Processing(nullptr, 0, outs, 2, n, wave1.size(), window.size(), wave2.size(), wave1.data(),
                  window.data(), wave2.data());
   };
-  auto make = [] {
+  auto make = [&](bool options) {
     auto e = std::make_unique<zunBurst>(128, 48000.0);
+    if (options) {
+      e->setSubsample(1);
+      e->setCubic(1);
+      e->setBandLimit(1);
+      e->refreshWaveLevels(0, [&](auto use) { use(zunTable{wave1.data(), 2048, 1}); });
+      e->refreshWaveLevels(1, [&](auto use) { use(zunTable{wave2.data(), 517, 1}); });
+    }
     e->setSeed(42);
     e->setInterp(1);
     e->setDensity(10);
@@ -68,10 +76,12 @@ TEST(Split, BurstIsIndependentOfTheVectorSize) {
     return e;
   };
   const long total = 48000;
-  auto reference = render(*make(), total, {total}, process);
-  for (std::vector<long> sizes : std::vector<std::vector<long>>{{1}, {64}, {7, 311, 1}, {20000}}) {
-    auto e = make();
-    EXPECT_EQ(render(*e, total, sizes, process), reference) << sizes[0];
+  for (bool options : {false, true}) {
+    auto reference = render(*make(options), total, {total}, process);
+    for (std::vector<long> sizes : std::vector<std::vector<long>>{{1}, {64}, {7, 311, 1}, {20000}}) {
+      auto e = make(options);
+      EXPECT_EQ(render(*e, total, sizes, process), reference) << sizes[0] << " " << options;
+    }
   }
 }
 
@@ -80,8 +90,10 @@ TEST(Split, CloudIsIndependentOfTheVectorSize) {
   auto process = [&](zunCloud& e, double** outs, long n) {
     e.Processing(nullptr, 0, outs, 2, n, sample.size(), window.size(), sample.data(), window.data());
   };
-  auto make = [] {
+  auto make = [](bool options) {
     auto e = std::make_unique<zunCloud>(128, 48000.0);
+    e->setSubsample(options);
+    e->setCubic(options);
     e->setSeed(3);
     e->setInterp(1);
     e->setDensity(9);
@@ -94,9 +106,11 @@ TEST(Split, CloudIsIndependentOfTheVectorSize) {
     return e;
   };
   const long total = 48000;
-  auto reference = render(*make(), total, {total}, process);
-  for (std::vector<long> sizes : std::vector<std::vector<long>>{{1}, {128}, {13, 8191, 5}}) {
-    auto e = make();
-    EXPECT_EQ(render(*e, total, sizes, process), reference) << sizes[0];
+  for (bool options : {false, true}) {
+    auto reference = render(*make(options), total, {total}, process);
+    for (std::vector<long> sizes : std::vector<std::vector<long>>{{1}, {128}, {13, 8191, 5}}) {
+      auto e = make(options);
+      EXPECT_EQ(render(*e, total, sizes, process), reference) << sizes[0] << " " << options;
+    }
   }
 }

@@ -224,4 +224,41 @@ TEST_F(ExternalTest, MultiChannelTablesReadTheirFirstChannel) {
   }
 }
 
+// With band-limiting on, the wave tables' levels follow their buffer~s: an
+// object made before its table changed sounds as one made afterwards.
+TEST_F(ExternalTest, BandLimitedLevelsFollowTheirBuffers) {
+  const std::vector<zun::Atom> args = {"w", "b", "w"};
+  const auto made = [&] {
+    t_object* x = zun::create("burst.zun~", args);
+    sendAll(x, {{"setCps", {2000}}, {"setLength", {40}}, {"bandlimit", {1}}, {"start", {1}}});
+    return x;
+  };
+  const struct {
+    const char* change;
+    std::function<void()> apply;
+  } cases[] = {
+      {"contents", [] { zun::setBufferSamples("w", sine()); }},
+      {"length", [] { zun::setBufferSamples("w", square(512)); }},
+      {"gone and back", [] { zun::deleteBuffer("w"); zun::setBufferSamples("w", sine(256)); }},
+      {"multi-channel", [] { zun::resizeBuffer("w", 1024, 2); }},
+  };
+  for (const auto& c : cases) {
+    zun::reset();
+    zun::setBufferSamples("w", square());
+    zun::setBufferSamples("b", hann());
+    t_object* before = made();
+    c.apply();
+    t_object* after = made();
+    zun::startDsp();
+    std::vector<double> a, b;
+    for (int v = 0; v < 64; ++v) {
+      zun::process();
+      a.insert(a.end(), zun::output(before, 0), zun::output(before, 0) + zun::vectorSize());
+      b.insert(b.end(), zun::output(after, 0), zun::output(after, 0) + zun::vectorSize());
+    }
+    EXPECT_FALSE(allZero(b)) << c.change;
+    EXPECT_EQ(a, b) << c.change;
+  }
+}
+
 }  // namespace

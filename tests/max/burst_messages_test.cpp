@@ -9,6 +9,15 @@ namespace {
 using namespace zunTest;
 
 const std::string interpText = "interp message: 0 = no interp; 1 = two point interp.";
+const std::string bandlimitText =
+    "bandlimit message: 0 = wave tables as they are; 1 = band-limited wave tables";
+// The square wave at 2 kHz: partials up to the 11th fit below 22.05 kHz.
+const std::vector<Message> squareAt2k = {{"setMorph", {1}}, {"setCps", {2000}}};
+
+std::vector<Message> with(std::vector<Message> messages, std::vector<Message> more) {
+  messages.insert(messages.end(), more.begin(), more.end());
+  return messages;
+}
 
 TEST_F(ExternalTest, BurstMessagesReachTheEngineOrAreRefused) {
   ASSERT_EQ(onsets(play(makeBurst, {}).sound.left), (std::vector<long>{0, 4410, 8820}));
@@ -30,6 +39,12 @@ TEST_F(ExternalTest, BurstMessagesReachTheEngineOrAreRefused) {
                           {{{"setBurstRest", {1}}}, onsetsAt({0, 8820}), {}, {}},
                           {{{"setBurstPlay", {2}}}, same, {}, {}},
                           {{{"setBurstPlay", {0}}, {"setBurstRest", {5}}}, silent, {}, {}},
+                          {{{"cubic", {1}}}, differs, {}, {}},
+                          {with(squareAt2k, {{"bandlimit", {1}}}), differs, {}, squareAt2k},
+                          {with(squareAt2k, {{"bandlimit", {1}}, {"bandlimit", {0}}}), same, {},
+                           squareAt2k},
+                          {with(squareAt2k, {{"bandlimit", {2}}}), same, {bandlimitText},
+                           squareAt2k},
                       });
 }
 

@@ -40,6 +40,10 @@ TEST_F(ExternalTest, CloudMessagesReachTheEngineOrAreRefused) {
                {{{"setPitch", {-48}}}, differs, {}, {}},
                {{{"setRndPitch", {12}}}, differs, {}, {}},
                {{{"setPhase", {0.5}}}, differs, {}, {}},
+               {{{"cubic", {1}}}, same, {}, {}},  // whole frames read alike
+               {{{"setPitch", {7}}, {"cubic", {1}}}, differs, {}, fifth},
+               {{{"setPitch", {7}}, {"interp", {1}}, {"cubic", {1}}}, differs, {},
+                {{"setPitch", {7}}, {"interp", {1}}}},
                {{{"setSamplePosition", {46}}}, differs, {}, {}},
                {{{"setRndPosition", {20}}}, differs, {}, {}},
                {{{"setScanSpeed", {1}}}, differs, {}, {}},

@@ -1,6 +1,6 @@
 // Messages arriving on a message thread while the audio thread processes:
-// pool rebuilds, manual grains, rebinding and queries must neither crash
-// nor race (this suite also runs under ThreadSanitizer).
+// pool rebuilds, manual grains, rebinding, band-limited tables and queries
+// must neither crash nor race (this suite also runs under ThreadSanitizer).
 
 #include <atomic>
 #include <thread>
@@ -34,6 +34,7 @@ TEST_F(ExternalTest, MessagesDuringProcessing) {
     zun::send(burst, "grain");
     zun::send(burst, "interp", {i % 2});
     zun::send(burst, "setWave1", {i % 2 ? "sine" : "sine2"});
+    zun::send(burst, "bandlimit", {i % 3 ? 1 : 0});  // levels made and handed over
     zun::send(burst, "setDensity", {100.0 + i % 1000});
     counted += info(burst) + info(cloud);
   }

@@ -87,6 +87,12 @@ const std::string triggerInputText =
     "triggerInput message: 0 = off; 1 = a grain at each upward zero crossing of the input";
 const std::string eventsText =
     "events message: 0 = off; 1 = a list out of the rightmost outlet for every grain";
+const std::string subsampleText =
+    "subsample message: 0 = grains start on whole samples; 1 = between samples";
+const std::string cubicText =
+    "cubic message: 0 = reads as interp sets them; 1 = four point cubic interp.";
+// Short grains 1520.69 samples apart.
+const std::vector<Message> twentyNine = {{"setLength", {20}}, {"setDensity", {29}}};
 
 // The messages both objects take alike.
 inline std::vector<MessageCase> sharedCases() {
@@ -117,6 +123,12 @@ inline std::vector<MessageCase> sharedCases() {
       {{{"triggerInput", {-1}}}, same, {triggerInputText}, {}},
       {{{"events", {1}}}, same, {}, {}},
       {{{"events", {2}}}, same, {eventsText}, {}},
+      {twentyNine, onsetsAt({0, 1520, 3040, 4560, 6080, 7600}), {}, {}},
+      {{twentyNine[0], twentyNine[1], {"subsample", {1}}},
+       onsetsAt({0, 1520, 3041, 4562, 6082, 7603}), {}, {}},
+      {{twentyNine[0], twentyNine[1], {"subsample", {2}}}, same, {subsampleText}, twentyNine},
+      {{twentyNine[0], twentyNine[1], {"subsample", {-1}}}, same, {subsampleText}, twentyNine},
+      {{{"cubic", {2}}}, same, {cubicText}, {}},
   };
 }
 

@@ -24,6 +24,8 @@ const Table burstTable = {
     {"setRndLevel", A_FLOAT},   {"setRndMask", A_FLOAT},    {"setBurstPlay", A_LONG},
     {"setBurstRest", A_LONG},   {"setPanningLaw", A_LONG},  {"triggerInput", A_LONG},
     {"events", A_LONG},
+    {"subsample", A_LONG},      {"bandlimit", A_LONG},      {"cubic", A_LONG},
+    {"notify", A_CANT},
 };
 
 const Table cloudTable = {
@@ -39,6 +41,7 @@ const Table cloudTable = {
     {"setRndPosition", A_FLOAT}, {"setScanSpeed", A_FLOAT},  {"setRndReverse", A_FLOAT},
     {"setRndLevel", A_FLOAT},    {"setPanningLaw", A_LONG},  {"triggerInput", A_LONG},
     {"events", A_LONG},
+    {"subsample", A_LONG},     {"cubic", A_LONG},
 };
 
 const struct Plugin {

@@ -208,6 +208,16 @@ TEST(Golden, EachExampleRendersToTheSameAudioAsDrivingThePlugInsByHand) {
   }
 }
 
+// The example of the options beyond the objects' own renders, and not
+// silence.
+TEST(Golden, TheOptionsExampleRenders) {
+  TempDir dir;
+  const Outcome o = runZun({"render", examplePath("clean"), "-o", "-", "--seed", "1", "-q"}, dir.path());
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.err, "");
+  EXPECT_NE(o.out.find_first_not_of('\0'), std::string::npos);
+}
+
 // WAV files carry no time of writing: the same render a second later gives
 // the same bytes, and its samples are the raw output's.
 TEST(Golden, AWavFileIsTheSameBytesAtAnotherTime) {
