@@ -5,7 +5,8 @@
 #   CLASSES  the classes, their type lists, assist texts and double-click
 #   SCORE    on the tables zun builds here, the render's console lines and
 #            outlet values, its samples as doubles, and as floats also
-#            against `zun render -o -`
+#            against `zun render -o -`; with EVERY_MESSAGE_OF, first that
+#            the score sends every message of that class
 # KNOWN_DIFFERENCES names the comparisons (log, doubles, floats) known to
 # differ: they must still differ, and are reported, so that the list
 # shrinks when the cause is mended. WINEPREFIX and the rest of Wine's
@@ -71,12 +72,34 @@ macro(same_samples name format a b what)
   verdict(${name} ${status} "${what}" "${report}")
 endmacro()
 
+# A score that stands for every message of the class EVERY_MESSAGE_OF
+# sends each one that the class registers, but the host's own calls.
+macro(every_message_sent)
+  run(classes.txt ${DRIVER} classes ${PLUGINS})
+  file(STRINGS ${WORK}/classes.txt lines)
+  file(READ ${SCORE} text)
+  set(class "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^([^ ]+) in ")
+      set(class ${CMAKE_MATCH_1})
+    elseif(class STREQUAL EVERY_MESSAGE_OF AND line MATCHES "^  ([A-Za-z0-9_]+)( [0-9]+)*$")
+      set(selector ${CMAKE_MATCH_1})
+      if(NOT line MATCHES "^  [^ ]+ 9" AND NOT text MATCHES "\n(at|ramp) [^\n]* ${selector}[ \n]")
+        string(APPEND failures "\n${SCORE} sends no ${selector}")
+      endif()
+    endif()
+  endforeach()
+endmacro()
+
 windows_paths(externals ${EXTERNALS})
 if(CLASSES)
   run(linux.txt ${DRIVER} classes ${PLUGINS})
   run(windows.txt ${WINE} ${WINDOWS_DRIVER} classes ${externals})
   same_text(classes linux.txt windows.txt "the classes")
 else()
+  if(EVERY_MESSAGE_OF)
+    every_message_sent()
+  endif()
   windows_paths(score ${SCORE})
   windows_paths(tables ${WORK}/tables)
   windows_paths(base ${WORK}/windows)

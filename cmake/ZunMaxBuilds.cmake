@@ -107,8 +107,12 @@ else()
   file(GLOB scores ${PROJECT_SOURCE_DIR}/examples/*.zun ${PROJECT_SOURCE_DIR}/tests/wine/*.zun)
   foreach(score IN LISTS scores)
     get_filename_component(name ${score} NAME_WE)
+    set(every "")
+    if(name MATCHES "^every_(.+)_message$")
+      set(every ${CMAKE_MATCH_1}.zun~)
+    endif()
     add_test(NAME wine_render_${name}
-             COMMAND ${compare} -DSCORE=${score} -DZUN=$<TARGET_FILE:zun>
+             COMMAND ${compare} -DSCORE=${score} -DZUN=$<TARGET_FILE:zun> -DEVERY_MESSAGE_OF=${every}
                      -DWORK=${PROJECT_BINARY_DIR}/wine/${name}
                      -DKNOWN_DIFFERENCES=${known_differences_${name}}
                      -P ${PROJECT_SOURCE_DIR}/cmake/CompareUnderWine.cmake)
