@@ -67,7 +67,6 @@ struct zunPdObject {
     if (bandLimits && std::strcmp(m.selector, "bandlimit") == 0)
       return reinterpret_cast<t_method>(bandlimit);
     switch (m.argument) {
-
       case zunArgument::symbol:
         return zunRoleOf(*roles, m.selector) >= 0 ? reinterpret_cast<t_method>(bindOne) : nullptr;
       case zunArgument::symbols:
@@ -242,9 +241,10 @@ struct zunPdObject {
   }
 
   static void followArrays(Self* x) {
-    for (int which = 0; which < 2; ++which)
-      if (moved(lookUp(x->tables[zunBurstWaveRoles[which]]), x->levelSources[which]))
-        refreshLevels(x, which);
+    if constexpr (bandLimits)
+      for (int which = 0; which < 2; ++which)
+        if (moved(lookUp(x->tables[zunBurstWaveRoles[which]]), x->levelSources[which]))
+          refreshLevels(x, which);
   }
 
   // ---- audio

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -506,6 +507,32 @@ void expectHelpPatchesToSound(const std::string& package) {
     ASSERT_GE(sound.frames(), rate);
     const float peak = sound.peak(0, rate);
     EXPECT_TRUE(peak > 0.0f && std::isfinite(peak)) << peak;
+  }
+}
+
+// Every message the class registers (as `zun classes` lists the Max
+// plug-ins, which share the message tables) is in a message box of the help
+// patch, with a comment on its row; Pd has its own "dsp" and no use for
+// Max's own calls.
+TEST_F(PdTest, HelpPatchesShowEveryMessageWithAComment) {
+  const Outcome classes = runZun({"classes"}, ".");
+  ASSERT_EQ(classes.status, 0) << classes.err;
+  std::istringstream lines(classes.out);
+  std::string help;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("  ", 0) != 0) {
+      help = readFile(std::string(ZUN_PD_PACKAGE) + "/" + line.substr(0, line.find(' ')) + "-help.pd");
+      continue;
+    }
+    const std::string selector = line.substr(2, line.find(' ', 2) - 2);
+    if (selector == "object" || selector == "dsp64" || selector == "assist" ||
+        selector == "dblclick" || selector == "notify")
+      continue;
+    const std::regex box("#X msg [0-9]+ ([0-9]+) " + selector + "[ ;]");
+    std::smatch found;
+    ASSERT_TRUE(std::regex_search(help, found, box)) << selector;
+    EXPECT_TRUE(std::regex_search(help, std::regex("#X text [0-9]+ " + found[1].str() + " ")))
+        << selector;
   }
 }
 
