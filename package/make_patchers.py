@@ -25,6 +25,37 @@ EVENT_FIELDS = {
     "cloud.zun~": "sample voice period length pitch position direction level left right",
 }
 
+# Rows both help patchers show alike: a message box (or a switch's two) and
+# its comment.
+COMMON = {
+    "setRndDensity": ("setRndDensity 0.2", "density varies by up to ± half this fraction"),
+    "setLength": ("setLength 80", "grain length in ms"),
+    "setLevel": ("setLevel 0.3", "amplitude of new grains"),
+    "setWidth": ("setWidth 0.8", "stereo spread (mode 0) or place (mode 1: 0 L, 1 R)"),
+    "grain": ("grain", "replays one grain on an idle voice, as it last sounded"),
+    "info": ("info", "sends the number of sounding grains out of outlet 2"),
+    "seed": ("seed 7", "restarts the random stream from 7: the same grains again"),
+    "setRndLevel": ("setRndLevel 6", "each grain's level drops by a random 0 to x dB"),
+}
+SWITCHES = {
+    "setPanningMode": "panning: 0 random spread within setWidth, 1 fixed at setWidth",
+    "start": "0 stops new grains (sounding ones finish), 1 starts the stream",
+    "setPanningLaw": "pan law: 0 linear, 1 equal power (the same loudness at any width)",
+    "triggerInput": "1: a grain at each upward zero crossing of the signal into the inlet",
+    "events": "1: a list per grain out of outlet 3 (below)",
+    "subsample": "grain periods: 0 whole samples, 1 exact (grains start between samples)",
+    "cubic": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says",
+}
+
+
+def switch(selector, comment=None):
+    return ([selector + " 0", selector + " 1"], comment or SWITCHES[selector])
+
+
+def density(example):
+    return ("setDensity %d" % example, "grains per second (ignored at 0.00001 and below)")
+
+
 BURST_HELP = dict(
     name="burst.zun~",
     description="Pulsar synthesis: each grain is a train of pulsarets, a wavetable read at a "
@@ -37,19 +68,20 @@ BURST_HELP = dict(
         ("burst-saw", "zun-saw.wav", "wave table 2: one period of a sawtooth"),
     ],
     binding=[
-        ("setbuf burst-sine burst-window burst-saw", "binds wave table 1, the window and wave table 2"),
+        ("setbuf burst-sine burst-window burst-saw",
+         "binds wave table 1, the window and wave table 2"),
         ("setWave1 burst-sine", "binds wave table 1 alone"),
         ("setWindowing burst-window", "binds the window alone"),
         ("setWave2 burst-saw", "binds wave table 2 alone"),
     ],
     params=(
         [
-            ("setDensity 20", "grains per second (ignored at 0.00001 and below)"),
-            ("setRndDensity 0.2", "density varies by up to ± half this fraction"),
-            ("setLength 80", "grain length in ms"),
+            density(20),
+            COMMON["setRndDensity"],
+            COMMON["setLength"],
             ("setRndLength 0.5", "length varies by up to ± half this fraction"),
-            ("setLevel 0.3", "amplitude of new grains"),
-            ("setWidth 0.8", "stereo spread (mode 0) or place (mode 1: 0 L, 1 R)"),
+            COMMON["setLevel"],
+            COMMON["setWidth"],
         ],
         [
             ("setCps 330", "pulsaret frequency in Hz"),
@@ -60,14 +92,14 @@ BURST_HELP = dict(
             ("setRndMorph 0.2", "adds from 0 to this much to the morph"),
             ("setAttack 0.5", "the window's rise, 0 to 1 (1: half the grain)"),
             ("setDecay 0.5", "the window's fall, 0 to 1 (1: half the grain)"),
-            ("grain", "replays one grain on an idle voice, as it last sounded"),
-            ("info", "sends the number of sounding grains out of outlet 2"),
-            ("seed 7", "restarts the random stream from 7: the same grains again"),
+            COMMON["grain"],
+            COMMON["info"],
+            COMMON["seed"],
         ],
     ),
     extra=(
         [
-            ("setRndLevel 6", "each grain's level drops by a random 0 to x dB"),
+            COMMON["setRndLevel"],
             ("setRndMask 0.2", "each grain is masked (silent) with probability x"),
         ],
         [
@@ -76,15 +108,16 @@ BURST_HELP = dict(
         ],
     ),
     switches=[
-        (["setPanningMode 0", "setPanningMode 1"], "panning: 0 random spread within setWidth, 1 fixed at setWidth"),
-        (["interp 0", "interp 1"], "table reads: 0 plain, 1 two-point interpolation"),
-        (["start 0", "start 1"], "0 stops new grains (sounding ones finish), 1 starts the stream"),
-        (["setPanningLaw 0", "setPanningLaw 1"], "pan law: 0 linear, 1 equal power (the same loudness at any width)"),
-        (["triggerInput 0", "triggerInput 1"], "1: a grain at each upward zero crossing of the signal into the inlet"),
-        (["events 0", "events 1"], "1: a list per grain out of outlet 3 (below)"),
-        (["subsample 0", "subsample 1"], "grain periods: 0 whole samples, 1 exact (grains start between samples)"),
-        (["bandlimit 0", "bandlimit 1"], "wave tables: 0 as they are, 1 band-limited below half the sample rate"),
-        (["cubic 0", "cubic 1"], "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"),
+        switch("setPanningMode"),
+        switch("interp", "table reads: 0 plain, 1 two-point interpolation"),
+        switch("start"),
+        switch("setPanningLaw"),
+        switch("triggerInput"),
+        switch("events"),
+        switch("subsample"),
+        switch("bandlimit",
+               "wave tables: 0 as they are, 1 band-limited below half the sample rate"),
+        switch("cubic"),
     ],
     arguments="burst-sine burst-window burst-saw",
 )
@@ -106,12 +139,12 @@ CLOUD_HELP = dict(
     ],
     params=(
         [
-            ("setDensity 30", "grains per second (ignored at 0.00001 and below)"),
-            ("setRndDensity 0.2", "density varies by up to ± half this fraction"),
-            ("setLength 80", "grain length in ms"),
+            density(30),
+            COMMON["setRndDensity"],
+            COMMON["setLength"],
             ("setRndLength 0.3", "length varies by up to ± half this fraction"),
-            ("setLevel 0.3", "amplitude of new grains"),
-            ("setWidth 0.8", "stereo spread (mode 0) or place (mode 1: 0 L, 1 R)"),
+            COMMON["setLevel"],
+            COMMON["setWidth"],
             ("overlap 64", "how many grains may sound at once, 1 to 128"),
         ],
         [
@@ -119,9 +152,9 @@ CLOUD_HELP = dict(
             ("setRndPitch 0.5", "pitch varies by up to ± half this many semitones"),
             ("setSamplePosition 500", "where grains start reading, in ms into the sample"),
             ("setPhase 0.25", "where grains start reading, 0 to 1 of the sample"),
-            ("grain", "replays one grain on an idle voice, as it last sounded"),
-            ("info", "sends the number of sounding grains out of outlet 2"),
-            ("seed 7", "restarts the random stream from 7: the same grains again"),
+            COMMON["grain"],
+            COMMON["info"],
+            COMMON["seed"],
         ],
     ),
     extra=(
@@ -131,19 +164,19 @@ CLOUD_HELP = dict(
         ],
         [
             ("setRndReverse 0.3", "each grain reads backwards with probability x"),
-            ("setRndLevel 6", "each grain's level drops by a random 0 to x dB"),
+            COMMON["setRndLevel"],
         ],
     ),
     switches=[
-        (["reverse 0", "reverse 1"], "grains read the sample 0 forwards, 1 backwards"),
-        (["setPanningMode 0", "setPanningMode 1"], "panning: 0 random spread within setWidth, 1 fixed at setWidth"),
-        (["interp 0", "interp 1"], "sample reads: 0 plain, 1 two-point interpolation"),
-        (["start 0", "start 1"], "0 stops new grains (sounding ones finish), 1 starts the stream"),
-        (["setPanningLaw 0", "setPanningLaw 1"], "pan law: 0 linear, 1 equal power (the same loudness at any width)"),
-        (["triggerInput 0", "triggerInput 1"], "1: a grain at each upward zero crossing of the signal into the inlet"),
-        (["events 0", "events 1"], "1: a list per grain out of outlet 3 (below)"),
-        (["subsample 0", "subsample 1"], "grain periods: 0 whole samples, 1 exact (grains start between samples)"),
-        (["cubic 0", "cubic 1"], "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"),
+        switch("reverse", "grains read the sample 0 forwards, 1 backwards"),
+        switch("setPanningMode"),
+        switch("interp", "sample reads: 0 plain, 1 two-point interpolation"),
+        switch("start"),
+        switch("setPanningLaw"),
+        switch("triggerInput"),
+        switch("events"),
+        switch("subsample"),
+        switch("cubic"),
     ],
     arguments="cloud-tone cloud-window",
 )

@@ -226,7 +226,8 @@ TEST_F(Package, HelpShowsEveryMessageWithACommentAndReadsTheGrainCountAndEvents)
     EXPECT_EQ(shown, registered);
     for (const auto& [outlet, readout] : {std::pair(2, "number"), std::pair(3, "message")})
       EXPECT_TRUE(std::any_of(p.lines.begin(), p.lines.end(), [&](const Line& l) {
-        return ours(p.boxes.at(l.from)) && l.outlet == outlet && p.boxes.at(l.to).maxclass == readout;
+        return ours(p.boxes.at(l.from)) && l.outlet == outlet &&
+               p.boxes.at(l.to).maxclass == readout;
       })) << readout;
   }
 }

@@ -300,7 +300,8 @@ TEST_P(PdScenario, RecordingEqualsTheRenderOfTheSameScore) {
   ASSERT_EQ(pd.status, 0) << pd.err;
   writeFile(dir / "scenario.zun", score(s));
   const Outcome zun = runZun(
-      {"render", "scenario.zun", "-o", "zun.wav", "--vs", "64", "--events", "events.csv"}, dir.path());
+      {"render", "scenario.zun", "-o", "zun.wav", "--vs", "64", "--events", "events.csv"},
+      dir.path());
   ASSERT_EQ(zun.status, 0) << zun.err;
 
   const Sound fromPd = readSound(dir / "pd.wav"), fromZun = readSound(dir / "zun.wav");
@@ -521,7 +522,8 @@ TEST_F(PdTest, HelpPatchesShowEveryMessageWithAComment) {
   std::string help;
   for (std::string line; std::getline(lines, line);) {
     if (line.rfind("  ", 0) != 0) {
-      help = readFile(std::string(ZUN_PD_PACKAGE) + "/" + line.substr(0, line.find(' ')) + "-help.pd");
+      const std::string name = line.substr(0, line.find(' '));
+      help = readFile(std::string(ZUN_PD_PACKAGE) + "/" + name + "-help.pd");
       continue;
     }
     const std::string selector = line.substr(2, line.find(' ', 2) - 2);
