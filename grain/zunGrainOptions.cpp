@@ -11,7 +11,8 @@ void zunGrainOptions::pan(zunVoicePool& pool, int i, bool manual, double width,
   if (!equalPower) return pool.pan(i, manual, width, randomWidth);
   const double place = manual ? width : 0.5 + width * 0.5 - randomWidth;
   const double scale = manual ? 1.0 : std::sqrt(2.0);
-  const double angle = place * (M_PI / 2.0);
+  constexpr double pi = 3.14159265358979323846;  // M_PI is not standard C++ (MinGW lacks it)
+  const double angle = place * (pi / 2.0);
   pool.gainLeft[i] = scale * std::cos(angle);
   pool.gainRight[i] = scale * std::sin(angle);
 }
