@@ -11,8 +11,9 @@
 #   ./dev.sh package    build the Max package: the Win64 externals against
 #                       the Max SDK at $MAX_SDK_DIR (./max-sdk-base), with
 #                       Highway from $HWY_SOURCE_DIR (./highway), the macOS
-#                       compile check and the package tree; test it and
-#                       print its folder
+#                       compile check and the package tree; test it, run
+#                       the Win64 externals under Wine against the Linux
+#                       plug-ins, and print the package's folder
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -20,24 +21,29 @@ packages=(cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev
           libbenchmark-dev libsndfile1-dev libcli11-dev libhwy-dev nlohmann-json3-dev
           libxml2-utils puredata-core puredata-dev)
 
-# The Windows cross compiler, for `package` only.
+# For `package` only: the Windows cross compiler, and Wine to run what it
+# builds (without the desktop packages Wine recommends).
 package_packages=(g++-mingw-w64-x86-64-posix)
+wine_packages=(wine64 wine)
 
+# install_missing [--no-install-recommends] [PACKAGE...]: the packages
+# above and these, those that are missing.
 install_missing() {
-  local missing=()
+  local options=(-y -qq) missing=()
+  [ "${1:-}" = --no-install-recommends ] && options+=("$1") && shift
   for p in "${packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return
   if [ "$(id -u)" -eq 0 ]; then
     apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive apt-get install "${options[@]}" "${missing[@]}"
   elif command -v sudo >/dev/null; then
     sudo apt-get update -qq
-    sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    sudo DEBIAN_FRONTEND=noninteractive apt-get install "${options[@]}" "${missing[@]}"
   else
     echo "zun needs these Debian packages; as root run:" >&2
-    echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+    echo "  apt-get update && apt-get install ${options[*]} ${missing[*]}" >&2
     exit 1
   fi
 }
@@ -81,6 +87,7 @@ case "${1:-help}" in
     ;;
   package)
     install_missing "${package_packages[@]}"
+    install_missing --no-install-recommends "${wine_packages[@]}"
     sdk=${MAX_SDK_DIR:-max-sdk-base}
     hwy=${HWY_SOURCE_DIR:-highway}
     for dir in "$sdk/c74support" "$hwy/hwy"; do
@@ -118,6 +125,6 @@ case "${1:-help}" in
     echo "Drew $(ls docs/pictures/*.png | wc -l) pictures into docs/pictures/"
     ;;
   *)
-    sed -n '2,17p' "$0"
+    sed -n '2,19p' "$0"
     ;;
 esac

@@ -1,6 +1,6 @@
 # Checks a Win64 external as Max will load it (cmake -P, with OBJDUMP and
 # FILE): it imports only from Windows' KERNEL32, the C runtime and Max's
-# two libraries, exports nothing but `main`, and holds no aligned vector
+# two libraries, and no DllMain, exports nothing but `main`, and holds no aligned vector
 # move of 32 or 64 bytes through memory, which could fault on a stack that
 # GCC aligned to 16 only.
 
@@ -31,6 +31,11 @@ foreach(needed KERNEL32.dll MaxAPI.dll MaxAudio.dll)
     fail("does not import from ${needed} (imports: ${seen})")
   endif()
 endforeach()
+
+# Its start-up must call its own DllMain, not one of Max's libraries.
+if(headers MATCHES "\t[0-9a-f]+\t +[0-9]+  DllMain\n")
+  fail("imports a DllMain")
+endif()
 
 string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n(([ \t]+\\[[^\n]+\n)*)" table "${headers}")
 string(REGEX MATCHALL "\\] [^\n]+" exports "${CMAKE_MATCH_1}")

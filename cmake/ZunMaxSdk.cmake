@@ -48,7 +48,10 @@ function(zun_max_external target class_name source objects)
   if(WIN32)
     set_target_properties(${target} PROPERTIES SUFFIX ".mxe64")
     target_compile_definitions(${target} PRIVATE WIN_VERSION MAXAPI_USE_MSCRT _USE_MATH_DEFINES)
-    target_link_libraries(${target} PRIVATE
+    # MaxAudio.lib also names MaxAudio.dll's own DllMain: the runtime's
+    # (in mingwex) comes first, or loading the external would call Max's
+    # DllMain with the external's handle.
+    target_link_libraries(${target} PRIVATE mingwex
       ${ZUN_C74_SUPPORT}/max-includes/x64/MaxAPI.lib
       ${ZUN_C74_SUPPORT}/msp-includes/x64/MaxAudio.lib)
     # The C++ runtime, libgcc and winpthread go inside the external, which

@@ -1,5 +1,13 @@
 #include "zunGrainOptions.h"
 
+#include <cmath>
+
+namespace {
+// pi / 2, spelled out: M_PI is not standard C++, and some C libraries
+// (MinGW-w64's in strict mode) do not define it.
+constexpr double quarterTurn = 3.14159265358979323846 / 2.0;
+}  // namespace
+
 // The equal-power law places the grain where the linear law does (0 left,
 // 1 right) and gives it cos and sin of that place times a quarter turn, so
 // that the sum of the squared gains is the same wherever it sits. Manual
@@ -11,8 +19,7 @@ void zunGrainOptions::pan(zunVoicePool& pool, int i, bool manual, double width,
   if (!equalPower) return pool.pan(i, manual, width, randomWidth);
   const double place = manual ? width : 0.5 + width * 0.5 - randomWidth;
   const double scale = manual ? 1.0 : std::sqrt(2.0);
-  constexpr double pi = 3.14159265358979323846;  // M_PI is not standard C++ (MinGW lacks it)
-  const double angle = place * (pi / 2.0);
+  const double angle = place * quarterTurn;
   pool.gainLeft[i] = scale * std::cos(angle);
   pool.gainRight[i] = scale * std::sin(angle);
 }

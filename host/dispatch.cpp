@@ -3,9 +3,9 @@
 // type list or refuses the message with a console error.
 
 #include <array>
-#include <climits>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "ext_obex.h"
 #include "hostInternal.h"
@@ -20,12 +20,12 @@ constexpr size_t maxArguments = 3;
 enum class Conversion { ok, missing, wrongType };
 
 // A float sent where an integer is expected is truncated toward zero, and
-// held within the range of long.
-long truncateToLong(double v) {
+// held within the range of t_atom_long.
+t_atom_long truncateToLong(double v) {
   if (std::isnan(v)) return 0;
-  if (v >= 9223372036854775808.0) return LONG_MAX;
-  if (v < -9223372036854775808.0) return LONG_MIN;
-  return static_cast<long>(v);
+  if (v >= 9223372036854775808.0) return std::numeric_limits<t_atom_long>::max();
+  if (v < -9223372036854775808.0) return std::numeric_limits<t_atom_long>::min();
+  return static_cast<t_atom_long>(v);
 }
 
 Conversion convertOne(short type, long argc, const t_atom* argv, long i, Argument& out) {
@@ -36,9 +36,9 @@ Conversion convertOne(short type, long argc, const t_atom* argv, long i, Argumen
     case A_DEFLONG:
       if (!present) {
         if (type == A_LONG) return Conversion::missing;
-        out = 0L;
+        out = t_atom_long{0};
       } else if (a->a_type == A_LONG) {
-        out = static_cast<long>(a->a_w.w_long);
+        out = a->a_w.w_long;
       } else if (a->a_type == A_FLOAT) {
         out = truncateToLong(a->a_w.w_float);
       } else {

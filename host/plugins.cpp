@@ -2,7 +2,11 @@
 // which classes it registered. Libraries stay loaded for the life of the
 // process, as the classes they registered point into them.
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 
 #include <filesystem>
 #include <map>
@@ -12,6 +16,23 @@
 namespace {
 
 std::map<std::string, std::vector<std::string>> loaded;  // by canonical path
+
+#ifdef _WIN32
+// The libraries a Windows plug-in imports (MaxAPI.dll, MaxAudio.dll) are
+// found beside it, then beside the program.
+void* openLibrary(const std::string& path) {
+  return LoadLibraryExW(std::filesystem::path(path).make_preferred().c_str(), nullptr,
+                        LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+}
+void* entryOf(void* library) {
+  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), "main"));
+}
+std::string loadError() { return "Windows error " + std::to_string(GetLastError()); }
+#else
+void* openLibrary(const std::string& path) { return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
+void* entryOf(void* library) { return dlsym(library, "main"); }
+std::string loadError() { return dlerror(); }
+#endif
 
 }  // namespace
 
@@ -23,9 +44,9 @@ std::vector<std::string> loadPlugin(const std::string& path) {
   if (error) throw HostError("cannot open plug-in " + path + ": " + error.message());
   if (auto found = loaded.find(key); found != loaded.end()) return found->second;
 
-  void* library = dlopen(key.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!library) throw HostError("cannot load plug-in " + path + ": " + dlerror());
-  void* entry = dlsym(library, "main");
+  void* library = openLibrary(key);
+  if (!library) throw HostError("cannot load plug-in " + path + ": " + loadError());
+  void* entry = entryOf(library);
   if (!entry) throw HostError("plug-in " + path + " exports no main");
 
   const size_t before = classes().size();

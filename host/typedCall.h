@@ -12,9 +12,10 @@
 
 namespace zun::detail {
 
-// One converted argument: A_LONG as long, A_FLOAT as double, symbols and
-// objects as pointers.
-using Argument = std::variant<long, double, void*>;
+// One converted argument: A_LONG as t_atom_long (64 bits, as Max passes
+// it, where `long` may have 32), A_FLOAT as double, symbols and objects as
+// pointers.
+using Argument = std::variant<t_atom_long, double, void*>;
 
 // The method as a function of its real type. The detour through
 // void (*)(void) states that the change of type is intended.

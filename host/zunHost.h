@@ -27,6 +27,7 @@ struct HostError : std::runtime_error {
 struct Atom {
   Atom(int v) : value(static_cast<t_atom_long>(v)) {}
   Atom(long v) : value(static_cast<t_atom_long>(v)) {}
+  Atom(long long v) : value(static_cast<t_atom_long>(v)) {}
   Atom(double v) : value(v) {}
   Atom(const char* s) : value(std::string(s)) {}
   Atom(std::string s) : value(std::move(s)) {}

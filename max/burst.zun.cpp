@@ -97,9 +97,9 @@ void burst_free(_index* x) {
 
 // ---- messages
 
-void burst_start(_index* x, long v) { zunRefuse(zunStart(*x->engine, v)); }
-void burst_interp(_index* x, long v) { zunRefuse(zunInterp(*x->engine, v)); }
-void burst_setPanningMode(_index* x, long v) { zunRefuse(zunPanningMode(*x->engine, v)); }
+void burst_start(_index* x, t_atom_long v) { zunRefuse(zunStart(*x->engine, v)); }
+void burst_interp(_index* x, t_atom_long v) { zunRefuse(zunInterp(*x->engine, v)); }
+void burst_setPanningMode(_index* x, t_atom_long v) { zunRefuse(zunPanningMode(*x->engine, v)); }
 void burst_setDensity(_index* x, double v) { zunDensity(*x->engine, v); }
 
 void burst_setLevel(_index* x, double v) { x->engine->setLevel(v); }
@@ -117,29 +117,29 @@ void burst_setMorph(_index* x, double v) { x->engine->setMorph(v); }
 void burst_setRndMorph(_index* x, double v) { x->engine->setRndMorph(v); }
 
 void burst_info(_index* x) {
-  outlet_int(x->info_outlet, static_cast<long>(x->engine->getNumOscActive()));
+  outlet_int(x->info_outlet, static_cast<t_atom_long>(x->engine->getNumOscActive()));
 }
 
 void burst_grain(_index* x) { x->engine->grain(); }
 
-void burst_seed(_index* x, long v) { zunSeed(*x->engine, v); }
+void burst_seed(_index* x, t_atom_long v) { zunSeed(*x->engine, v); }
 // Beyond the first set of messages.
 void burst_setRndMask(_index* x, double v) { x->engine->setRndMask(v); }
-void burst_setBurstPlay(_index* x, long v) { x->engine->setBurstPlay(v); }
-void burst_setBurstRest(_index* x, long v) { x->engine->setBurstRest(v); }
+void burst_setBurstPlay(_index* x, t_atom_long v) { x->engine->setBurstPlay(v); }
+void burst_setBurstRest(_index* x, t_atom_long v) { x->engine->setBurstRest(v); }
 void burst_setRndLevel(_index* x, double v) { zunRndLevel(*x->engine, v); }
-void burst_setPanningLaw(_index* x, long v) { zunRefuse(zunPanningLaw(*x->engine, v)); }
-void burst_triggerInput(_index* x, long v) { zunRefuse(zunTriggerInput(*x->engine, v)); }
-void burst_events(_index* x, long v) {
+void burst_setPanningLaw(_index* x, t_atom_long v) { zunRefuse(zunPanningLaw(*x->engine, v)); }
+void burst_triggerInput(_index* x, t_atom_long v) { zunRefuse(zunTriggerInput(*x->engine, v)); }
+void burst_events(_index* x, t_atom_long v) {
   zunRefuse(zunEvents(*x->engine, v));
   zunEventsSwitched(x->events, *x->engine);
 }
 
-void burst_subsample(_index* x, long v) { zunRefuse(zunSubsample(*x->engine, v)); }
-void burst_cubic(_index* x, long v) { zunRefuse(zunCubic(*x->engine, v)); }
+void burst_subsample(_index* x, t_atom_long v) { zunRefuse(zunSubsample(*x->engine, v)); }
+void burst_cubic(_index* x, t_atom_long v) { zunRefuse(zunCubic(*x->engine, v)); }
 
 // Switched on (again), band-limiting makes both wave tables' levels anew.
-void burst_bandlimit(_index* x, long v) {
+void burst_bandlimit(_index* x, t_atom_long v) {
   const char* refusal = zunBandlimit(*x->engine, v);
   zunRefuse(refusal);
   if (refusal || v == 0) return;

@@ -72,11 +72,11 @@ void cloud_free(_index* x) {
 
 // ---- messages
 
-void cloud_start(_index* x, long v) { zunRefuse(zunStart(*x->engine, v)); }
-void cloud_interp(_index* x, long v) { zunRefuse(zunInterp(*x->engine, v)); }
-void cloud_overlap(_index* x, long v) { zunRefuse(zunOverlap(*x->engine, v)); }
-void cloud_reverse(_index* x, long v) { zunRefuse(zunReverse(*x->engine, v)); }
-void cloud_setPanningMode(_index* x, long v) { zunRefuse(zunPanningMode(*x->engine, v)); }
+void cloud_start(_index* x, t_atom_long v) { zunRefuse(zunStart(*x->engine, v)); }
+void cloud_interp(_index* x, t_atom_long v) { zunRefuse(zunInterp(*x->engine, v)); }
+void cloud_overlap(_index* x, t_atom_long v) { zunRefuse(zunOverlap(*x->engine, v)); }
+void cloud_reverse(_index* x, t_atom_long v) { zunRefuse(zunReverse(*x->engine, v)); }
+void cloud_setPanningMode(_index* x, t_atom_long v) { zunRefuse(zunPanningMode(*x->engine, v)); }
 void cloud_setDensity(_index* x, double v) { zunDensity(*x->engine, v); }
 void cloud_setPitch(_index* x, double v) { zunPitch(*x->engine, v); }
 
@@ -90,25 +90,25 @@ void cloud_setSamplePosition(_index* x, double v) { x->engine->setSamplePosition
 void cloud_setPhase(_index* x, double v) { x->engine->setPhase(v); }
 
 void cloud_info(_index* x) {
-  outlet_int(x->info_outlet, static_cast<long>(x->engine->getNumOscActive()));
+  outlet_int(x->info_outlet, static_cast<t_atom_long>(x->engine->getNumOscActive()));
 }
 
 void cloud_grain(_index* x) { x->engine->grain(); }
 
-void cloud_seed(_index* x, long v) { zunSeed(*x->engine, v); }
+void cloud_seed(_index* x, t_atom_long v) { zunSeed(*x->engine, v); }
 // Beyond the first set of messages.
 void cloud_setRndPosition(_index* x, double v) { x->engine->setRndPosition(v); }
 void cloud_setScanSpeed(_index* x, double v) { x->engine->setScanSpeed(v); }
 void cloud_setRndReverse(_index* x, double v) { x->engine->setRndReverse(v); }
 void cloud_setRndLevel(_index* x, double v) { zunRndLevel(*x->engine, v); }
-void cloud_setPanningLaw(_index* x, long v) { zunRefuse(zunPanningLaw(*x->engine, v)); }
-void cloud_triggerInput(_index* x, long v) { zunRefuse(zunTriggerInput(*x->engine, v)); }
-void cloud_events(_index* x, long v) {
+void cloud_setPanningLaw(_index* x, t_atom_long v) { zunRefuse(zunPanningLaw(*x->engine, v)); }
+void cloud_triggerInput(_index* x, t_atom_long v) { zunRefuse(zunTriggerInput(*x->engine, v)); }
+void cloud_events(_index* x, t_atom_long v) {
   zunRefuse(zunEvents(*x->engine, v));
   zunEventsSwitched(x->events, *x->engine);
 }
-void cloud_subsample(_index* x, long v) { zunRefuse(zunSubsample(*x->engine, v)); }
-void cloud_cubic(_index* x, long v) { zunRefuse(zunCubic(*x->engine, v)); }
+void cloud_subsample(_index* x, t_atom_long v) { zunRefuse(zunSubsample(*x->engine, v)); }
+void cloud_cubic(_index* x, t_atom_long v) { zunRefuse(zunCubic(*x->engine, v)); }
 
 void cloud_assist(_index*, void*, long kind, long index, char* text) {
   zunAssist(kind, index, text, zunCloudEventNames);

@@ -274,7 +274,7 @@ Value Value::fromToken(const Token& t) {
 zun::Atom Value::toAtom() const {
   switch (kind) {
     case Kind::integer:
-      return zun::Atom(static_cast<long>(integer));
+      return zun::Atom(static_cast<t_atom_long>(integer));
     case Kind::real:
       return zun::Atom(real);
     case Kind::symbol:
