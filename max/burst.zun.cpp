@@ -58,6 +58,8 @@ void burst_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
   zunBindInRoleOrder(zunBurstRoles, argc, [&](int role) {
     zunBind(&x->header.z_ob, *refs[role],
             atom_getsymarg(static_cast<short>(role), static_cast<short>(argc), argv));
+    for (int which = 0; which < 2; ++which)
+      if (zunBurstWaveRoles[which] == role) burst_refreshLevels(x, which);
   });
 }
 

@@ -104,12 +104,8 @@ inline void zunAssist(long kind, long index, char* text, const char* eventNames)
   if (kind == ASSIST_OUTLET && index == 3) std::strcat(text, eventNames);
 }
 
-// Grain events leave the audio thread through the engine's queue; a clock
-// takes them out every few milliseconds while they are on and sends each
-// as a list. Events the queue had no room for are reported here, off the
-// audio thread.
-constexpr long zunEventInterval = 5;  // milliseconds
-
+// Grain events go out of the rightmost outlet, each as a list, sent by a
+// clock (zunEventRound); lost ones are reported as errors.
 struct zunEventOutlet {
   void* outlet;
   t_clock* clock;
@@ -122,8 +118,7 @@ inline void zunEventsMade(zunEventOutlet& events, t_object* owner, method tick) 
   events.reported = 0;
 }
 
-// After an "events" message: the clock runs while events are on and takes
-// its last round after they are switched off, emptying the queue.
+// After an "events" message: the clock runs while events are on.
 template <class Engine>
 void zunEventsSwitched(zunEventOutlet& events, Engine& engine) {
   if (engine.options.wantsEvents()) clock_delay(events.clock, 0);
@@ -131,7 +126,7 @@ void zunEventsSwitched(zunEventOutlet& events, Engine& engine) {
 
 template <class Engine>
 void zunEventsTick(zunEventOutlet& events, Engine& engine) {
-  zunDrainEvents(engine, [&](const double (&values)[zunEventFields]) {
+  const auto send = [&](const double (&values)[zunEventFields]) {
     t_atom list[zunEventFields];
     for (int i = 0; i < zunEventFields; ++i) {
       if (i < zunEventIntegers) {
@@ -143,12 +138,8 @@ void zunEventsTick(zunEventOutlet& events, Engine& engine) {
       }
     }
     outlet_list(events.outlet, nullptr, zunEventFields, list);
-  });
-  const unsigned long long lost = engine.options.events.dropped();
-  if (lost > events.reported) {
-    object_error(nullptr, "events: %llu grain events lost: more grains started between two deliveries than the queue holds",
-                 lost - events.reported);
-    events.reported = lost;
-  }
-  if (engine.options.wantsEvents()) clock_delay(events.clock, zunEventInterval);
+  };
+  const auto lost = [](unsigned long long n) { object_error(nullptr, zunEventsLostText, n); };
+  if (zunEventRound(engine, events.reported, send, lost))
+    clock_delay(events.clock, static_cast<long>(zunEventInterval));
 }

@@ -75,6 +75,8 @@ zunMessageTable<zunCloud> zunCloudMessages();
 // in the order "setbuf" and the creation arguments give them.
 inline const char* const zunBurstRoles[] = {"setWave1", "setWindowing", "setWave2"};
 inline const char* const zunCloudRoles[] = {"setSample", "setWindowing"};
+// The roles of burst.zun~'s two wave tables, which band-limiting copies.
+inline const int zunBurstWaveRoles[] = {0, 2};
 
 // The role a table message binds: the index of its selector among the
 // roles, or -1.
@@ -167,4 +169,29 @@ void zunDrainEvents(Engine& engine, Send send) {
     zunEventValues(engine, e, values);
     send(values);
   }
+}
+
+// Grain events leave the audio thread through the engine's queue. A host's
+// clock takes them out every zunEventInterval ms while they are on, and
+// once more after an "events" message switched them off, which empties the
+// queue.
+constexpr double zunEventInterval = 5.0;  // milliseconds
+// The text an object posts with the number of events the queue had no room
+// for since it last posted it.
+inline const char* const zunEventsLostText =
+    "events: %llu grain events lost: more grains started between two deliveries than the queue "
+    "holds";
+
+// One round of an object's event clock: every queued event goes to
+// send(values), the events lost since the last round (`reported` counts
+// those told) to lost(count). Returns whether the clock goes on.
+template <class Engine, class Send, class Lost>
+bool zunEventRound(Engine& engine, unsigned long long& reported, Send send, Lost lost) {
+  zunDrainEvents(engine, send);
+  const unsigned long long dropped = engine.options.events.dropped();
+  if (dropped > reported) {
+    lost(dropped - reported);
+    reported = dropped;
+  }
+  return engine.options.wantsEvents();
 }

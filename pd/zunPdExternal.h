@@ -4,12 +4,14 @@
 // methods for either engine. The class registers every message of its
 // table in zunMessages.h; what a message means lives there, and what is
 // Pd's own lives here: arrays looked up by name, the outlets, pd_error, the
-// DSP method and the signal inlet.
+// DSP method, the signal inlet and the clocks that deliver grain events and
+// make band-limited wave tables.
 
 #include <m_pd.h>
 
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 
 #include "zunMessages.h"
 #include "zunRandom.h"
@@ -18,14 +20,20 @@
 template <class Engine, size_t Roles>
 struct zunPdObject {
   t_object header;
-  t_float signalIn;         // the left inlet's signal, which the engines do not read
+  t_float signalIn;         // the left inlet's value while no signal is connected
   Engine* engine;
   t_symbol* tables[Roles];  // the array name bound to each role
   t_outlet* infoOutlet;
-  double* work;             // the engine's left and right vectors
+  t_outlet* eventOutlet;
+  t_clock* eventClock;
+  unsigned long long eventsReported;  // events lost and reported so far
+  t_clock* levelClock;                // burst.zun~ only
+  zunHostTable levelSources[2];       // the arrays the wave tables' levels were made from
+  double* work;                       // the engine's left, right and input vectors
   int workFrames;
 
   using Self = zunPdObject;
+  static constexpr bool bandLimits = std::is_same<Engine, zunBurst>::value;
 
   static inline t_class* pdClass = nullptr;
   static inline zunMessageTable<Engine> messages{};
@@ -52,9 +60,12 @@ struct zunPdObject {
 
  private:
   // The method answering a message in Pd, or null for those Pd has no use
-  // for: the host's own calls ("dsp64", "assist", "dblclick") are Max's,
-  // and Pd has its own "dsp".
+  // for: the host's own calls ("dsp64", "assist", "dblclick", "notify") are
+  // Max's, and Pd has its own "dsp".
   static t_method methodFor(const zunMessage<Engine>& m) {
+    if (std::strcmp(m.selector, "events") == 0) return reinterpret_cast<t_method>(events);
+    if (bandLimits && std::strcmp(m.selector, "bandlimit") == 0)
+      return reinterpret_cast<t_method>(bandlimit);
     switch (m.argument) {
       case zunArgument::symbol:
         return zunRoleOf(*roles, m.selector) >= 0 ? reinterpret_cast<t_method>(bindOne) : nullptr;
@@ -84,11 +95,18 @@ struct zunPdObject {
     outlet_new(&x->header, &s_signal);
     outlet_new(&x->header, &s_signal);
     x->infoOutlet = outlet_new(&x->header, &s_float);
+    x->eventOutlet = outlet_new(&x->header, &s_list);
+    x->eventClock = clock_new(x, reinterpret_cast<t_method>(deliverEvents));
+    x->eventsReported = 0;
+    x->levelClock = bandLimits ? clock_new(x, reinterpret_cast<t_method>(followArrays)) : nullptr;
+    for (zunHostTable& source : x->levelSources) source = {nullptr, 0, 0};
     bindAll(x, nullptr, argc, argv);
     return x;
   }
 
   static void destroy(Self* x) {
+    clock_free(x->eventClock);
+    if (x->levelClock) clock_free(x->levelClock);
     delete x->engine;
     delete[] x->work;
   }
@@ -113,33 +131,120 @@ struct zunPdObject {
     return static_cast<long long>(f);
   }
 
-  // A message of the engine: registered only with the handler its
-  // argument calls for.
-  static void engineMessage(Self* x, t_symbol* s, int argc, t_atom* argv) {
+  // A message of the engine, registered only with the handler its argument
+  // calls for. Returns whether the engine took it.
+  static bool forward(Self* x, t_symbol* s, int argc, t_atom* argv) {
     const zunMessage<Engine>* m = messages.find(s->s_name);
-    if (m->argument == zunArgument::none) return m->action(*x->engine);
-    if (argc < 1 || argv[0].a_type != A_FLOAT) return badArguments(x, s);
+    if (m->argument == zunArgument::none) {
+      m->action(*x->engine);
+      return true;
+    }
+    if (argc < 1 || argv[0].a_type != A_FLOAT) {
+      badArguments(x, s);
+      return false;
+    }
     const t_float v = argv[0].a_w.w_float;
-    if (m->argument == zunArgument::integer)
-      refuse(x, m->integer(*x->engine, truncated(v)));
-    else
-      refuse(x, m->real(*x->engine, static_cast<double>(v)));
+    const char* refusal = m->argument == zunArgument::integer
+                              ? m->integer(*x->engine, truncated(v))
+                              : m->real(*x->engine, static_cast<double>(v));
+    refuse(x, refusal);
+    return !refusal;
+  }
+
+  static void engineMessage(Self* x, t_symbol* s, int argc, t_atom* argv) {
+    forward(x, s, argc, argv);
+  }
+
+  // The clock runs while events are on.
+  static void events(Self* x, t_symbol* s, int argc, t_atom* argv) {
+    forward(x, s, argc, argv);
+    if (x->engine->options.wantsEvents()) clock_delay(x->eventClock, 0);
+  }
+
+  // Switched on (again), band-limiting makes both wave tables' levels anew:
+  // the way to have them follow an array edited in place.
+  static void bandlimit(Self* x, t_symbol* s, int argc, t_atom* argv) {
+    if constexpr (bandLimits) {
+      if (!forward(x, s, argc, argv) || !x->engine->getBandLimit()) return;
+      refreshLevels(x, 0);
+      refreshLevels(x, 1);
+    }
   }
 
   static void bindOne(Self* x, t_symbol* s, int argc, t_atom* argv) {
     if (argc < 1 || argv[0].a_type != A_SYMBOL) return badArguments(x, s);
-    x->tables[zunRoleOf(*roles, s->s_name)] = argv[0].a_w.w_symbol;
+    const int role = zunRoleOf(*roles, s->s_name);
+    x->tables[role] = argv[0].a_w.w_symbol;
+    tableBound(x, role);
   }
 
   // A name that is not a symbol binds no array.
   static void bindAll(Self* x, t_symbol*, int argc, t_atom* argv) {
     zunBindInRoleOrder(*roles, argc, [&](int role) {
       x->tables[role] = argv[role].a_type == A_SYMBOL ? argv[role].a_w.w_symbol : &s_;
+      tableBound(x, role);
     });
   }
 
   static void info(Self* x) {
     outlet_float(x->infoOutlet, static_cast<t_float>(x->engine->getNumOscActive()));
+  }
+
+  // ---- grain events: a list of floats each, the sample count exact up to
+  // 2^24
+
+  static void deliverEvents(Self* x) {
+    const auto send = [x](const double (&values)[zunEventFields]) {
+      t_atom list[zunEventFields];
+      for (int i = 0; i < zunEventFields; ++i) SETFLOAT(&list[i], static_cast<t_float>(values[i]));
+      outlet_list(x->eventOutlet, &s_list, zunEventFields, list);
+    };
+    const auto lost = [x](unsigned long long n) { pd_error(x, zunEventsLostText, n); };
+    if (zunEventRound(*x->engine, x->eventsReported, send, lost))
+      clock_delay(x->eventClock, zunEventInterval);
+  }
+
+  // ---- band-limited wave tables (burst.zun~). Levels are made here, on
+  // Pd's message side, from an array as it is: when a wave table is bound,
+  // on "bandlimit 1", and when a vector finds that a wave table's array has
+  // moved or changed length (Pd tells its readers nothing: the levels follow
+  // at the next clock, and the vectors in between read the array as it is).
+
+  static void refreshLevels(Self* x, int which) {
+    if constexpr (bandLimits) {
+      const zunHostTable now = lookUp(x->tables[zunBurstWaveRoles[which]]);
+      x->levelSources[which] = now;
+      x->engine->refreshWaveLevels(which, [&now](auto use) {
+        use(zunTable{now.samples, now.frames, now.stride});
+      });
+    }
+  }
+
+  static void tableBound(Self* x, int role) {
+    for (int which = 0; which < 2; ++which)
+      if (bandLimits && zunBurstWaveRoles[which] == role) refreshLevels(x, which);
+  }
+
+  static bool moved(const zunHostTable& now, const zunHostTable& source) {
+    return now.samples != source.samples || now.frames != source.frames;
+  }
+
+  // Audio side: schedules followArrays when a wave table is not the array
+  // its levels were made from.
+  static void noticeMovedArrays(Self* x, const zunHostTable (&found)[Roles]) {
+    if constexpr (bandLimits) {
+      if (!x->engine->getBandLimit()) return;
+      for (int which = 0; which < 2; ++which)
+        if (moved(found[zunBurstWaveRoles[which]], x->levelSources[which]))
+          clock_delay(x->levelClock, 0);
+    }
+  }
+
+  static void followArrays(Self* x) {
+    if constexpr (bandLimits)
+      for (int which = 0; which < 2; ++which)
+        if (moved(lookUp(x->tables[zunBurstWaveRoles[which]]), x->levelSources[which]))
+          refreshLevels(x, which);
   }
 
   // ---- audio
@@ -156,18 +261,24 @@ struct zunPdObject {
     return {&words->w_float, frames, static_cast<long long>(sizeof(t_word) / sizeof(t_float))};
   }
 
+  // The input is read whole before an output is written: Pd may hand the
+  // inlet and an outlet the same vector.
   static t_int* perform(t_int* w) {
     Self* x = reinterpret_cast<Self*>(w[1]);
-    t_sample* left = reinterpret_cast<t_sample*>(w[2]);
-    t_sample* right = reinterpret_cast<t_sample*>(w[3]);
-    const int n = static_cast<int>(w[4]);
+    const t_sample* in = reinterpret_cast<t_sample*>(w[2]);
+    t_sample* left = reinterpret_cast<t_sample*>(w[3]);
+    t_sample* right = reinterpret_cast<t_sample*>(w[4]);
+    const int n = static_cast<int>(w[5]);
     zunHostTable found[Roles];
     for (size_t r = 0; r < Roles; ++r) found[r] = lookUp(x->tables[r]);
+    noticeMovedArrays(x, found);
     double* outs[2] = {x->work, x->work + n};
-    zunRun(*x->engine, nullptr, 0, outs, 2, n, found);
+    double* ins[1] = {x->work + 2 * n};
+    for (int i = 0; i < n; ++i) ins[0][i] = static_cast<double>(in[i]);
+    zunRun(*x->engine, ins, 1, outs, 2, n, found);
     for (int i = 0; i < n; ++i) left[i] = static_cast<t_sample>(outs[0][i]);
     for (int i = 0; i < n; ++i) right[i] = static_cast<t_sample>(outs[1][i]);
-    return w + 5;
+    return w + 6;
   }
 
   // The engine renders in double: its vectors are made here, never on the
@@ -176,10 +287,10 @@ struct zunPdObject {
     const int n = sp[0]->s_n;
     if (n != x->workFrames) {
       delete[] x->work;
-      x->work = new double[2 * static_cast<size_t>(n)]();
+      x->work = new double[3 * static_cast<size_t>(n)]();
       x->workFrames = n;
     }
     zunFollowRate(*x->engine, static_cast<double>(sp[0]->s_sr));
-    dsp_add(perform, 4, x, sp[1]->s_vec, sp[2]->s_vec, static_cast<t_int>(n));
+    dsp_add(perform, 5, x, sp[0]->s_vec, sp[1]->s_vec, sp[2]->s_vec, static_cast<t_int>(n));
   }
 };

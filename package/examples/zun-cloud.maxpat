@@ -12,8 +12,8 @@
   "rect": [
    100.0,
    100.0,
-   1140.0,
-   520.0
+   1142.0,
+   630.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -149,46 +149,6 @@
    {
     "box": {
      "id": "obj-7",
-     "maxclass": "newobj",
-     "numinlets": 1,
-     "numoutlets": 3,
-     "outlettype": [
-      "signal",
-      "signal",
-      "int"
-     ],
-     "patching_rect": [
-      20.0,
-      200.0,
-      294.0,
-      22.0
-     ],
-     "text": "cloud.zun~ cloud-ex-tone cloud-ex-window"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-8",
-     "maxclass": "newobj",
-     "numinlets": 1,
-     "numoutlets": 3,
-     "outlettype": [
-      "signal",
-      "signal",
-      "int"
-     ],
-     "patching_rect": [
-      480.0,
-      380.0,
-      287.0,
-      22.0
-     ],
-     "text": "cloud.zun~ cloud-ex-noise cloud-ex-perc"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-9",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -206,7 +166,7 @@
    },
    {
     "box": {
-     "id": "obj-10",
+     "id": "obj-8",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -221,7 +181,7 @@
    },
    {
     "box": {
-     "id": "obj-11",
+     "id": "obj-9",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -236,7 +196,7 @@
    },
    {
     "box": {
-     "id": "obj-12",
+     "id": "obj-10",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -249,12 +209,12 @@
       260.0,
       22.0
      ],
-     "text": "reverse 0, setPitch 7, setRndPitch 0.5, setDensity 30, setLength 80, setPhase 0.2, setWidth 0.8, setLevel 0.2, start 1"
+     "text": "reverse 0, setScanSpeed 0, setRndPosition 0, setPanningLaw 0, setPitch 7, setRndPitch 0.5, setDensity 30, setLength 80, setPhase 0.2, setWidth 0.8, setLevel 0.2, start 1"
     }
    },
    {
     "box": {
-     "id": "obj-13",
+     "id": "obj-11",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -269,7 +229,7 @@
    },
    {
     "box": {
-     "id": "obj-14",
+     "id": "obj-12",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -282,12 +242,27 @@
       260.0,
       22.0
      ],
-     "text": "reverse 1, setPitch -12, setRndPitch 0.2, setDensity 20, setLength 120, setSamplePosition 1500, setWidth 0.5, setLevel 0.25, start 1"
+     "text": "reverse 1, setScanSpeed 0, setRndPosition 0, setPanningLaw 0, setPitch -12, setRndPitch 0.2, setDensity 20, setLength 120, setSamplePosition 1500, setWidth 0.5, setLevel 0.25, start 1"
     }
    },
    {
     "box": {
-     "id": "obj-15",
+     "id": "obj-13",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      650.0,
+      128.0,
+      260.0,
+      20.0
+     ],
+     "text": "stretched to twice its length"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-14",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -295,42 +270,70 @@
       ""
      ],
      "patching_rect": [
-      480.0,
-      330.0,
-      63.0,
+      650.0,
+      150.0,
+      260.0,
       22.0
      ],
-     "text": "start 0"
+     "text": "reverse 0, setPhase 0, setScanSpeed 0.5, setRndPosition 20, setPitch 0, setRndPitch 0, setDensity 40, setLength 100, setPanningLaw 1, setWidth 0.7, setLevel 0.2, start 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-15",
+     "maxclass": "newobj",
+     "numinlets": 1,
+     "numoutlets": 4,
+     "outlettype": [
+      "signal",
+      "signal",
+      "int",
+      "list"
+     ],
+     "patching_rect": [
+      20.0,
+      258.0,
+      294.0,
+      22.0
+     ],
+     "text": "cloud.zun~ cloud-ex-tone cloud-ex-window"
     }
    },
    {
     "box": {
      "id": "obj-16",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      480.0,
-      308.0,
-      75.0,
-      20.0
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
      ],
-     "text": "stop the noise"
+     "patching_rect": [
+      330.0,
+      258.0,
+      42.0,
+      22.0
+     ],
+     "text": "info"
     }
    },
    {
     "box": {
      "id": "obj-17",
-     "maxclass": "comment",
+     "maxclass": "number",
      "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      560.0,
-      308.0,
-      260.0,
-      20.0
+     "numoutlets": 2,
+     "outlettype": [
+      "",
+      "bang"
      ],
-     "text": "rain"
+     "parameter_enable": 0,
+     "patching_rect": [
+      330.0,
+      298.0,
+      50.0,
+      22.0
+     ]
     }
    },
    {
@@ -343,26 +346,27 @@
       ""
      ],
      "patching_rect": [
-      560.0,
-      330.0,
-      260.0,
+      20.0,
+      362.0,
+      63.0,
       22.0
      ],
-     "text": "setDensity 40, setRndDensity 0.8, setLength 20, setRndLength 0.5, setWidth 1, setLevel 0.1, start 1"
+     "text": "start 0"
     }
    },
    {
     "box": {
      "id": "obj-19",
-     "maxclass": "ezdac~",
-     "numinlets": 2,
+     "maxclass": "comment",
+     "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
       20.0,
-      440.0,
-      45.0,
-      45.0
-     ]
+      340.0,
+      75.0,
+      20.0
+     ],
+     "text": "stop the noise"
     }
    },
    {
@@ -372,12 +376,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      75.0,
-      452.0,
-      105.0,
+      100.0,
+      340.0,
+      260.0,
       20.0
      ],
-     "text": "click to hear"
+     "text": "rain"
     }
    },
    {
@@ -390,31 +394,33 @@
       ""
      ],
      "patching_rect": [
-      330.0,
-      200.0,
-      42.0,
+      100.0,
+      362.0,
+      260.0,
       22.0
      ],
-     "text": "info"
+     "text": "setDensity 40, setRndDensity 0.8, setLength 20, setRndLength 0.5, setRndLevel 12, setWidth 1, setLevel 0.1, start 1"
     }
    },
    {
     "box": {
      "id": "obj-22",
-     "maxclass": "number",
+     "maxclass": "newobj",
      "numinlets": 1,
-     "numoutlets": 2,
+     "numoutlets": 4,
      "outlettype": [
-      "",
-      "bang"
+      "signal",
+      "signal",
+      "int",
+      "list"
      ],
-     "parameter_enable": 0,
      "patching_rect": [
-      330.0,
-      240.0,
-      50.0,
+      20.0,
+      470.0,
+      287.0,
       22.0
-     ]
+     ],
+     "text": "cloud.zun~ cloud-ex-noise cloud-ex-perc"
     }
    },
    {
@@ -427,8 +433,8 @@
       ""
      ],
      "patching_rect": [
-      800.0,
-      380.0,
+      323.0,
+      470.0,
       42.0,
       22.0
      ],
@@ -447,11 +453,40 @@
      ],
      "parameter_enable": 0,
      "patching_rect": [
-      800.0,
-      420.0,
+      323.0,
+      510.0,
       50.0,
       22.0
      ]
+    }
+   },
+   {
+    "box": {
+     "id": "obj-25",
+     "maxclass": "ezdac~",
+     "numinlets": 2,
+     "numoutlets": 0,
+     "patching_rect": [
+      20.0,
+      550.0,
+      45.0,
+      45.0
+     ]
+    }
+   },
+   {
+    "box": {
+     "id": "obj-26",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      75.0,
+      562.0,
+      105.0,
+      20.0
+     ],
+     "text": "click to hear"
     }
    }
   ],
@@ -459,11 +494,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-7",
+      "obj-15",
       0
      ],
      "source": [
-      "obj-9",
+      "obj-7",
       0
      ]
     }
@@ -471,7 +506,19 @@
    {
     "patchline": {
      "destination": [
-      "obj-7",
+      "obj-15",
+      0
+     ],
+     "source": [
+      "obj-10",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-15",
       0
      ],
      "source": [
@@ -483,7 +530,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-7",
+      "obj-15",
       0
      ],
      "source": [
@@ -495,11 +542,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-15",
       0
      ],
      "source": [
-      "obj-15",
+      "obj-16",
       0
      ]
     }
@@ -507,7 +554,19 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-17",
+      0
+     ],
+     "source": [
+      "obj-15",
+      2
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-22",
       0
      ],
      "source": [
@@ -519,55 +578,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-19",
-      0
-     ],
-     "source": [
-      "obj-7",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-19",
-      1
-     ],
-     "source": [
-      "obj-7",
-      1
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-19",
-      0
-     ],
-     "source": [
-      "obj-8",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-19",
-      1
-     ],
-     "source": [
-      "obj-8",
-      1
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-7",
+      "obj-22",
       0
      ],
      "source": [
@@ -583,18 +594,6 @@
       0
      ],
      "source": [
-      "obj-7",
-      2
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-8",
-      0
-     ],
-     "source": [
       "obj-23",
       0
      ]
@@ -607,8 +606,56 @@
       0
      ],
      "source": [
-      "obj-8",
+      "obj-22",
       2
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-25",
+      0
+     ],
+     "source": [
+      "obj-15",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-25",
+      1
+     ],
+     "source": [
+      "obj-15",
+      1
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-25",
+      0
+     ],
+     "source": [
+      "obj-22",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-25",
+      1
+     ],
+     "source": [
+      "obj-22",
+      1
      ]
     }
    }

@@ -12,8 +12,8 @@
   "rect": [
    100.0,
    100.0,
-   940.0,
-   420.0
+   1205.0,
+   418.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -33,7 +33,7 @@
   "enablehscroll": 1,
   "enablevscroll": 1,
   "devicewidth": 0.0,
-  "description": "Three pulsar sounds from one burst.zun~",
+  "description": "Four pulsar sounds from one burst.zun~",
   "digest": "",
   "tags": "",
   "style": "",
@@ -130,26 +130,6 @@
    {
     "box": {
      "id": "obj-6",
-     "maxclass": "newobj",
-     "numinlets": 1,
-     "numoutlets": 3,
-     "outlettype": [
-      "signal",
-      "signal",
-      "int"
-     ],
-     "patching_rect": [
-      20.0,
-      260.0,
-      350.0,
-      22.0
-     ],
-     "text": "burst.zun~ pulsar-sine pulsar-bell pulsar-square"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-7",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -167,7 +147,7 @@
    },
    {
     "box": {
-     "id": "obj-8",
+     "id": "obj-7",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -182,7 +162,7 @@
    },
    {
     "box": {
-     "id": "obj-9",
+     "id": "obj-8",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -197,7 +177,7 @@
    },
    {
     "box": {
-     "id": "obj-10",
+     "id": "obj-9",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -210,12 +190,12 @@
       260.0,
       22.0
      ],
-     "text": "setDensity 4, setLength 150, setCps 110, setRndCps 0, setGlisson 0, setMorph 0, setRndMorph 0, setWidth 0.3, setLevel 0.4, start 1"
+     "text": "setDensity 4, setLength 150, setCps 110, setRndCps 0, setGlisson 0, setRndGlisson 0, setMorph 0, setRndMorph 0, setBurstRest 0, setRndMask 0, setWidth 0.3, setLevel 0.4, start 1"
     }
    },
    {
     "box": {
-     "id": "obj-11",
+     "id": "obj-10",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -225,12 +205,12 @@
       260.0,
       20.0
      ],
-     "text": "chirps"
+     "text": "chirps, band-limited"
     }
    },
    {
     "box": {
-     "id": "obj-12",
+     "id": "obj-11",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -243,12 +223,12 @@
       260.0,
       22.0
      ],
-     "text": "setDensity 12, setLength 90, setCps 880, setRndCps 2, setGlisson 6, setRndGlisson 3, setMorph 1, setWidth 1, setLevel 0.25, start 1"
+     "text": "setDensity 12, setLength 90, setCps 880, setRndCps 2, setGlisson 6, setRndGlisson 3, setMorph 1, setBurstRest 0, setRndMask 0, bandlimit 1, setWidth 1, setLevel 0.25, start 1"
     }
    },
    {
     "box": {
-     "id": "obj-13",
+     "id": "obj-12",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -263,7 +243,7 @@
    },
    {
     "box": {
-     "id": "obj-14",
+     "id": "obj-13",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -276,7 +256,22 @@
       260.0,
       22.0
      ],
-     "text": "setDensity 60, setLength 30, setCps 220, setRndCps 0.5, setGlisson -2, setMorph 0.5, setRndMorph 0.5, setWidth 0.9, setLevel 0.2, start 1"
+     "text": "setDensity 60, setLength 30, setCps 220, setRndCps 0.5, setGlisson -2, setRndGlisson 0, setMorph 0.5, setRndMorph 0.5, setBurstRest 0, setRndMask 0, setWidth 0.9, setLevel 0.2, start 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-14",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      925.0,
+      128.0,
+      260.0,
+      20.0
+     ],
+     "text": "a masked tone"
     }
    },
    {
@@ -289,41 +284,51 @@
       ""
      ],
      "patching_rect": [
-      500.0,
+      925.0,
+      150.0,
       260.0,
-      42.0,
       22.0
      ],
-     "text": "info"
+     "text": "setDensity 110, subsample 1, setLength 12, setCps 880, setRndCps 0, setGlisson 0, setRndGlisson 0, setMorph 0.3, setRndMorph 0, setBurstPlay 6, setBurstRest 2, setRndMask 0.1, setWidth 0.5, setLevel 0.2, start 1"
     }
    },
    {
     "box": {
      "id": "obj-16",
-     "maxclass": "ezdac~",
-     "numinlets": 2,
-     "numoutlets": 0,
+     "maxclass": "newobj",
+     "numinlets": 1,
+     "numoutlets": 4,
+     "outlettype": [
+      "signal",
+      "signal",
+      "int",
+      "list"
+     ],
      "patching_rect": [
       20.0,
-      310.0,
-      45.0,
-      45.0
-     ]
+      258.0,
+      350.0,
+      22.0
+     ],
+     "text": "burst.zun~ pulsar-sine pulsar-bell pulsar-square"
     }
    },
    {
     "box": {
      "id": "obj-17",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      75.0,
-      322.0,
-      105.0,
-      20.0
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
      ],
-     "text": "click to hear"
+     "patching_rect": [
+      386.0,
+      258.0,
+      42.0,
+      22.0
+     ],
+     "text": "info"
     }
    },
    {
@@ -338,8 +343,8 @@
      ],
      "parameter_enable": 0,
      "patching_rect": [
-      200.0,
-      310.0,
+      386.0,
+      298.0,
       50.0,
       22.0
      ]
@@ -348,16 +353,30 @@
    {
     "box": {
      "id": "obj-19",
+     "maxclass": "ezdac~",
+     "numinlets": 2,
+     "numoutlets": 0,
+     "patching_rect": [
+      20.0,
+      338.0,
+      45.0,
+      45.0
+     ]
+    }
+   },
+   {
+    "box": {
+     "id": "obj-20",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      255.0,
-      310.0,
-      217.0,
+      75.0,
+      350.0,
+      105.0,
       20.0
      ],
-     "text": "sounding grains, after \"info\""
+     "text": "click to hear"
     }
    }
   ],
@@ -365,11 +384,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-6",
+      "obj-16",
       0
      ],
      "source": [
-      "obj-7",
+      "obj-6",
       0
      ]
     }
@@ -377,11 +396,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-6",
+      "obj-16",
       0
      ],
      "source": [
-      "obj-10",
+      "obj-9",
       0
      ]
     }
@@ -389,11 +408,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-6",
+      "obj-16",
       0
      ],
      "source": [
-      "obj-12",
+      "obj-11",
       0
      ]
     }
@@ -401,11 +420,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-6",
+      "obj-16",
       0
      ],
      "source": [
-      "obj-14",
+      "obj-13",
       0
      ]
     }
@@ -413,7 +432,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-6",
+      "obj-16",
       0
      ],
      "source": [
@@ -429,20 +448,8 @@
       0
      ],
      "source": [
-      "obj-6",
+      "obj-17",
       0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-16",
-      1
-     ],
-     "source": [
-      "obj-6",
-      1
      ]
     }
    },
@@ -453,8 +460,32 @@
       0
      ],
      "source": [
-      "obj-6",
+      "obj-16",
       2
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-19",
+      0
+     ],
+     "source": [
+      "obj-16",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-19",
+      1
+     ],
+     "source": [
+      "obj-16",
+      1
      ]
     }
    }

@@ -12,8 +12,8 @@
   "rect": [
    100.0,
    100.0,
-   1040.0,
-   984.0
+   1011.0,
+   1255.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -190,41 +190,6 @@
    {
     "box": {
      "id": "obj-10",
-     "maxclass": "newobj",
-     "numinlets": 1,
-     "numoutlets": 3,
-     "outlettype": [
-      "signal",
-      "signal",
-      "int"
-     ],
-     "patching_rect": [
-      20.0,
-      844.0,
-      322.0,
-      22.0
-     ],
-     "text": "burst.zun~ burst-sine burst-window burst-saw"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-11",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      352.0,
-      844.0,
-      400.0,
-      20.0
-     ],
-     "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-12",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -242,7 +207,7 @@
    },
    {
     "box": {
-     "id": "obj-13",
+     "id": "obj-11",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -257,7 +222,7 @@
    },
    {
     "box": {
-     "id": "obj-14",
+     "id": "obj-12",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -275,7 +240,7 @@
    },
    {
     "box": {
-     "id": "obj-15",
+     "id": "obj-13",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -290,7 +255,7 @@
    },
    {
     "box": {
-     "id": "obj-16",
+     "id": "obj-14",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -308,7 +273,7 @@
    },
    {
     "box": {
-     "id": "obj-17",
+     "id": "obj-15",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -323,7 +288,7 @@
    },
    {
     "box": {
-     "id": "obj-18",
+     "id": "obj-16",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -341,7 +306,7 @@
    },
    {
     "box": {
-     "id": "obj-19",
+     "id": "obj-17",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -356,7 +321,7 @@
    },
    {
     "box": {
-     "id": "obj-20",
+     "id": "obj-18",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -374,7 +339,7 @@
    },
    {
     "box": {
-     "id": "obj-21",
+     "id": "obj-19",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -389,7 +354,7 @@
    },
    {
     "box": {
-     "id": "obj-22",
+     "id": "obj-20",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -407,7 +372,7 @@
    },
    {
     "box": {
-     "id": "obj-23",
+     "id": "obj-21",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -422,7 +387,7 @@
    },
    {
     "box": {
-     "id": "obj-24",
+     "id": "obj-22",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -440,7 +405,7 @@
    },
    {
     "box": {
-     "id": "obj-25",
+     "id": "obj-23",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -455,7 +420,7 @@
    },
    {
     "box": {
-     "id": "obj-26",
+     "id": "obj-24",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -473,7 +438,7 @@
    },
    {
     "box": {
-     "id": "obj-27",
+     "id": "obj-25",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -488,7 +453,7 @@
    },
    {
     "box": {
-     "id": "obj-28",
+     "id": "obj-26",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -506,7 +471,7 @@
    },
    {
     "box": {
-     "id": "obj-29",
+     "id": "obj-27",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -521,7 +486,7 @@
    },
    {
     "box": {
-     "id": "obj-30",
+     "id": "obj-28",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -539,7 +504,7 @@
    },
    {
     "box": {
-     "id": "obj-31",
+     "id": "obj-29",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -554,7 +519,7 @@
    },
    {
     "box": {
-     "id": "obj-32",
+     "id": "obj-30",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -572,7 +537,7 @@
    },
    {
     "box": {
-     "id": "obj-33",
+     "id": "obj-31",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -587,7 +552,7 @@
    },
    {
     "box": {
-     "id": "obj-34",
+     "id": "obj-32",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -605,7 +570,7 @@
    },
    {
     "box": {
-     "id": "obj-35",
+     "id": "obj-33",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -620,7 +585,7 @@
    },
    {
     "box": {
-     "id": "obj-36",
+     "id": "obj-34",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -638,7 +603,7 @@
    },
    {
     "box": {
-     "id": "obj-37",
+     "id": "obj-35",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -653,7 +618,7 @@
    },
    {
     "box": {
-     "id": "obj-38",
+     "id": "obj-36",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -671,7 +636,7 @@
    },
    {
     "box": {
-     "id": "obj-39",
+     "id": "obj-37",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -686,7 +651,7 @@
    },
    {
     "box": {
-     "id": "obj-40",
+     "id": "obj-38",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -704,7 +669,7 @@
    },
    {
     "box": {
-     "id": "obj-41",
+     "id": "obj-39",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -719,7 +684,7 @@
    },
    {
     "box": {
-     "id": "obj-42",
+     "id": "obj-40",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -737,7 +702,7 @@
    },
    {
     "box": {
-     "id": "obj-43",
+     "id": "obj-41",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -752,7 +717,7 @@
    },
    {
     "box": {
-     "id": "obj-44",
+     "id": "obj-42",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -770,7 +735,7 @@
    },
    {
     "box": {
-     "id": "obj-45",
+     "id": "obj-43",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -785,7 +750,7 @@
    },
    {
     "box": {
-     "id": "obj-46",
+     "id": "obj-44",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -803,7 +768,7 @@
    },
    {
     "box": {
-     "id": "obj-47",
+     "id": "obj-45",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -818,7 +783,7 @@
    },
    {
     "box": {
-     "id": "obj-48",
+     "id": "obj-46",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -836,12 +801,12 @@
    },
    {
     "box": {
-     "id": "obj-49",
+     "id": "obj-47",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      588.0,
+      577.0,
       555.0,
       330.0,
       20.0
@@ -851,7 +816,7 @@
    },
    {
     "box": {
-     "id": "obj-50",
+     "id": "obj-48",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -869,22 +834,22 @@
    },
    {
     "box": {
-     "id": "obj-51",
+     "id": "obj-49",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      588.0,
+      570.0,
       583.0,
       330.0,
       20.0
      ],
-     "text": "sends the number of sounding grains out of the right outlet"
+     "text": "sends the number of sounding grains out of outlet 2"
     }
    },
    {
     "box": {
-     "id": "obj-52",
+     "id": "obj-50",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -902,12 +867,12 @@
    },
    {
     "box": {
-     "id": "obj-53",
+     "id": "obj-51",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      588.0,
+      584.0,
       611.0,
       330.0,
       20.0
@@ -917,7 +882,22 @@
    },
    {
     "box": {
-     "id": "obj-54",
+     "id": "obj-52",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      20.0,
+      649.0,
+      900.0,
+      20.0
+     ],
+     "text": "Beyond the first controls, each off until sent:"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-53",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -926,11 +906,26 @@
      ],
      "patching_rect": [
       20.0,
-      649.0,
-      126.0,
+      677.0,
+      105.0,
       22.0
      ],
-     "text": "setPanningMode 0"
+     "text": "setRndLevel 6"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-54",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      133.0,
+      677.0,
+      330.0,
+      20.0
+     ],
+     "text": "each grain's level drops by a random 0 to x dB"
     }
    },
    {
@@ -943,12 +938,12 @@
       ""
      ],
      "patching_rect": [
-      154.0,
-      649.0,
-      126.0,
+      20.0,
+      705.0,
+      112.0,
       22.0
      ],
-     "text": "setPanningMode 1"
+     "text": "setRndMask 0.2"
     }
    },
    {
@@ -958,12 +953,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      300.0,
-      649.0,
-      450.0,
+      140.0,
+      705.0,
+      330.0,
       20.0
      ],
-     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
+     "text": "each grain is masked (silent) with probability x"
     }
    },
    {
@@ -976,50 +971,32 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      520.0,
       677.0,
-      70.0,
+      112.0,
       22.0
      ],
-     "text": "interp 0"
+     "text": "setBurstPlay 3"
     }
    },
    {
     "box": {
      "id": "obj-58",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
      "patching_rect": [
-      98.0,
+      640.0,
       677.0,
-      70.0,
-      22.0
+      330.0,
+      20.0
      ],
-     "text": "interp 1"
+     "text": "burst masking: x grains sound, then..."
     }
    },
    {
     "box": {
      "id": "obj-59",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      300.0,
-      677.0,
-      450.0,
-      20.0
-     ],
-     "text": "table reads: 0 plain, 1 two-point interpolation"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-60",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -1027,12 +1004,27 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      520.0,
       705.0,
-      63.0,
+      112.0,
       22.0
      ],
-     "text": "start 0"
+     "text": "setBurstRest 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-60",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      640.0,
+      705.0,
+      330.0,
+      20.0
+     ],
+     "text": "...x grains are masked, over and over (0: off)"
     }
    },
    {
@@ -1045,8 +1037,128 @@
       ""
      ],
      "patching_rect": [
+      20.0,
+      743.0,
+      126.0,
+      22.0
+     ],
+     "text": "setPanningMode 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-62",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      154.0,
+      743.0,
+      126.0,
+      22.0
+     ],
+     "text": "setPanningMode 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-63",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      743.0,
+      450.0,
+      20.0
+     ],
+     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-64",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      771.0,
+      70.0,
+      22.0
+     ],
+     "text": "interp 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-65",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      98.0,
+      771.0,
+      70.0,
+      22.0
+     ],
+     "text": "interp 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-66",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      771.0,
+      450.0,
+      20.0
+     ],
+     "text": "table reads: 0 plain, 1 two-point interpolation"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-67",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      799.0,
+      63.0,
+      22.0
+     ],
+     "text": "start 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-68",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
       91.0,
-      705.0,
+      799.0,
       63.0,
       22.0
      ],
@@ -1055,13 +1167,13 @@
    },
    {
     "box": {
-     "id": "obj-62",
+     "id": "obj-69",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
       300.0,
-      705.0,
+      799.0,
       450.0,
       20.0
      ],
@@ -1070,13 +1182,388 @@
    },
    {
     "box": {
-     "id": "obj-63",
+     "id": "obj-70",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      827.0,
+      119.0,
+      22.0
+     ],
+     "text": "setPanningLaw 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-71",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      147.0,
+      827.0,
+      119.0,
+      22.0
+     ],
+     "text": "setPanningLaw 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-72",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      827.0,
+      450.0,
+      20.0
+     ],
+     "text": "pan law: 0 linear, 1 equal power (the same loudness at any width)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-73",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      855.0,
+      112.0,
+      22.0
+     ],
+     "text": "triggerInput 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-74",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      140.0,
+      855.0,
+      112.0,
+      22.0
+     ],
+     "text": "triggerInput 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-75",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      855.0,
+      450.0,
+      20.0
+     ],
+     "text": "1: a grain at each upward zero crossing of the signal into the inlet"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-76",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      883.0,
+      70.0,
+      22.0
+     ],
+     "text": "events 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-77",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      98.0,
+      883.0,
+      70.0,
+      22.0
+     ],
+     "text": "events 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-78",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      883.0,
+      450.0,
+      20.0
+     ],
+     "text": "1: a list per grain out of outlet 3 (below)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-79",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      911.0,
+      91.0,
+      22.0
+     ],
+     "text": "subsample 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-80",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      119.0,
+      911.0,
+      91.0,
+      22.0
+     ],
+     "text": "subsample 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-81",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      911.0,
+      450.0,
+      20.0
+     ],
+     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-82",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      939.0,
+      91.0,
+      22.0
+     ],
+     "text": "bandlimit 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-83",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      119.0,
+      939.0,
+      91.0,
+      22.0
+     ],
+     "text": "bandlimit 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-84",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      939.0,
+      450.0,
+      20.0
+     ],
+     "text": "wave tables: 0 as they are, 1 band-limited below half the sample rate"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-85",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      967.0,
+      63.0,
+      22.0
+     ],
+     "text": "cubic 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-86",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      91.0,
+      967.0,
+      63.0,
+      22.0
+     ],
+     "text": "cubic 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-87",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      967.0,
+      450.0,
+      20.0
+     ],
+     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-88",
+     "maxclass": "newobj",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      "signal"
+     ],
+     "patching_rect": [
+      20.0,
+      1012.0,
+      70.0,
+      22.0
+     ],
+     "text": "cycle~ 3"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-89",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      110.0,
+      1012.0,
+      600.0,
+      20.0
+     ],
+     "text": "a signal for \"triggerInput 1\": a grain at each upward zero crossing, three a second"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-90",
+     "maxclass": "newobj",
+     "numinlets": 1,
+     "numoutlets": 4,
+     "outlettype": [
+      "signal",
+      "signal",
+      "int",
+      "list"
+     ],
+     "patching_rect": [
+      20.0,
+      1055.0,
+      322.0,
+      22.0
+     ],
+     "text": "burst.zun~ burst-sine burst-window burst-saw"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-91",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      352.0,
+      1055.0,
+      400.0,
+      20.0
+     ],
+     "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-92",
      "maxclass": "ezdac~",
      "numinlets": 2,
      "numoutlets": 0,
      "patching_rect": [
       20.0,
-      884.0,
+      1095.0,
       45.0,
       45.0
      ]
@@ -1084,13 +1571,13 @@
    },
    {
     "box": {
-     "id": "obj-64",
+     "id": "obj-93",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
       75.0,
-      896.0,
+      1107.0,
       105.0,
       20.0
      ],
@@ -1099,7 +1586,7 @@
    },
    {
     "box": {
-     "id": "obj-65",
+     "id": "obj-94",
      "maxclass": "number",
      "numinlets": 1,
      "numoutlets": 2,
@@ -1110,7 +1597,7 @@
      "parameter_enable": 0,
      "patching_rect": [
       200.0,
-      884.0,
+      1095.0,
       50.0,
       22.0
      ]
@@ -1118,13 +1605,13 @@
    },
    {
     "box": {
-     "id": "obj-66",
+     "id": "obj-95",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
       255.0,
-      884.0,
+      1095.0,
       217.0,
       20.0
      ],
@@ -1133,7 +1620,22 @@
    },
    {
     "box": {
-     "id": "obj-100",
+     "id": "obj-96",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      20.0,
+      1155.0,
+      900.0,
+      20.0
+     ],
+     "text": "the last grain event, after \"events 1\": sample voice period length cps glisson morph level left right"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-97",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -1142,146 +1644,11 @@
      ],
      "patching_rect": [
       20.0,
-      733.0,
-      84.0,
+      1177.0,
+      500.0,
       22.0
      ],
-     "text": "subsample 0"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-101",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      112.0,
-      733.0,
-      84.0,
-      22.0
-     ],
-     "text": "subsample 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-102",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      300.0,
-      733.0,
-      450.0,
-      20.0
-     ],
-     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-103",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      20.0,
-      761.0,
-      77.0,
-      22.0
-     ],
-     "text": "bandlimit 0"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-104",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      105.0,
-      761.0,
-      77.0,
-      22.0
-     ],
-     "text": "bandlimit 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-105",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      300.0,
-      761.0,
-      450.0,
-      20.0
-     ],
-     "text": "wave tables: 0 as they are, 1 band-limited below half the sample rate"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-106",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      20.0,
-      789.0,
-      56.0,
-      22.0
-     ],
-     "text": "cubic 0"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-107",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      84.0,
-      789.0,
-      56.0,
-      22.0
-     ],
-     "text": "cubic 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-108",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      300.0,
-      789.0,
-      450.0,
-      20.0
-     ],
-     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
+     "text": ""
     }
    }
   ],
@@ -1289,7 +1656,31 @@
    {
     "patchline": {
      "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-88",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
       "obj-10",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
       0
      ],
      "source": [
@@ -1301,7 +1692,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1313,7 +1704,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1325,7 +1716,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1337,7 +1728,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1349,7 +1740,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1361,7 +1752,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1373,7 +1764,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1385,7 +1776,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1397,7 +1788,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1409,7 +1800,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1421,7 +1812,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1433,7 +1824,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1445,7 +1836,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1457,7 +1848,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1469,7 +1860,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1481,7 +1872,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1493,7 +1884,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1505,7 +1896,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1517,7 +1908,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1529,11 +1920,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
-      "obj-52",
+      "obj-53",
       0
      ]
     }
@@ -1541,19 +1932,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
-      0
-     ],
-     "source": [
-      "obj-54",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1565,7 +1944,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1577,11 +1956,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
-      "obj-58",
+      "obj-59",
       0
      ]
     }
@@ -1589,19 +1968,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
-      0
-     ],
-     "source": [
-      "obj-60",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-10",
+      "obj-90",
       0
      ],
      "source": [
@@ -1613,11 +1980,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-63",
+      "obj-90",
       0
      ],
      "source": [
-      "obj-10",
+      "obj-62",
       0
      ]
     }
@@ -1625,23 +1992,227 @@
    {
     "patchline": {
      "destination": [
-      "obj-63",
-      1
+      "obj-90",
+      0
      ],
      "source": [
-      "obj-10",
-      1
+      "obj-64",
+      0
      ]
     }
    },
    {
     "patchline": {
      "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
       "obj-65",
       0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
      ],
      "source": [
-      "obj-10",
+      "obj-67",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-68",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-70",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-71",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-73",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-74",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-76",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-77",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-79",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-80",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-82",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-83",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-85",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-90",
+      0
+     ],
+     "source": [
+      "obj-86",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-92",
+      0
+     ],
+     "source": [
+      "obj-90",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-92",
+      1
+     ],
+     "source": [
+      "obj-90",
+      1
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-94",
+      0
+     ],
+     "source": [
+      "obj-90",
       2
      ]
     }
@@ -1649,72 +2220,12 @@
    {
     "patchline": {
      "destination": [
-      "obj-10",
-      0
+      "obj-97",
+      1
      ],
      "source": [
-      "obj-100",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-10",
-      0
-     ],
-     "source": [
-      "obj-101",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-10",
-      0
-     ],
-     "source": [
-      "obj-103",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-10",
-      0
-     ],
-     "source": [
-      "obj-104",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-10",
-      0
-     ],
-     "source": [
-      "obj-106",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-10",
-      0
-     ],
-     "source": [
-      "obj-107",
-      0
+      "obj-90",
+      3
      ]
     }
    }

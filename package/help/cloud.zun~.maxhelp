@@ -12,8 +12,8 @@
   "rect": [
    100.0,
    100.0,
-   1040.0,
-   900.0
+   1039.0,
+   1087.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -156,41 +156,6 @@
    {
     "box": {
      "id": "obj-8",
-     "maxclass": "newobj",
-     "numinlets": 1,
-     "numoutlets": 3,
-     "outlettype": [
-      "signal",
-      "signal",
-      "int"
-     ],
-     "patching_rect": [
-      20.0,
-      760.0,
-      252.0,
-      22.0
-     ],
-     "text": "cloud.zun~ cloud-tone cloud-window"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-9",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      282.0,
-      760.0,
-      400.0,
-      20.0
-     ],
-     "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-10",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -208,7 +173,7 @@
    },
    {
     "box": {
-     "id": "obj-11",
+     "id": "obj-9",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -223,7 +188,7 @@
    },
    {
     "box": {
-     "id": "obj-12",
+     "id": "obj-10",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -241,7 +206,7 @@
    },
    {
     "box": {
-     "id": "obj-13",
+     "id": "obj-11",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -256,7 +221,7 @@
    },
    {
     "box": {
-     "id": "obj-14",
+     "id": "obj-12",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -274,7 +239,7 @@
    },
    {
     "box": {
-     "id": "obj-15",
+     "id": "obj-13",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -289,7 +254,7 @@
    },
    {
     "box": {
-     "id": "obj-16",
+     "id": "obj-14",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -307,7 +272,7 @@
    },
    {
     "box": {
-     "id": "obj-17",
+     "id": "obj-15",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -322,7 +287,7 @@
    },
    {
     "box": {
-     "id": "obj-18",
+     "id": "obj-16",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -340,7 +305,7 @@
    },
    {
     "box": {
-     "id": "obj-19",
+     "id": "obj-17",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -355,7 +320,7 @@
    },
    {
     "box": {
-     "id": "obj-20",
+     "id": "obj-18",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -373,7 +338,7 @@
    },
    {
     "box": {
-     "id": "obj-21",
+     "id": "obj-19",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -388,7 +353,7 @@
    },
    {
     "box": {
-     "id": "obj-22",
+     "id": "obj-20",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -406,7 +371,7 @@
    },
    {
     "box": {
-     "id": "obj-23",
+     "id": "obj-21",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -421,7 +386,7 @@
    },
    {
     "box": {
-     "id": "obj-24",
+     "id": "obj-22",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -439,7 +404,7 @@
    },
    {
     "box": {
-     "id": "obj-25",
+     "id": "obj-23",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -454,7 +419,7 @@
    },
    {
     "box": {
-     "id": "obj-26",
+     "id": "obj-24",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -472,7 +437,7 @@
    },
    {
     "box": {
-     "id": "obj-27",
+     "id": "obj-25",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -487,7 +452,7 @@
    },
    {
     "box": {
-     "id": "obj-28",
+     "id": "obj-26",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -505,7 +470,7 @@
    },
    {
     "box": {
-     "id": "obj-29",
+     "id": "obj-27",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -520,7 +485,7 @@
    },
    {
     "box": {
-     "id": "obj-30",
+     "id": "obj-28",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -538,7 +503,7 @@
    },
    {
     "box": {
-     "id": "obj-31",
+     "id": "obj-29",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -553,7 +518,7 @@
    },
    {
     "box": {
-     "id": "obj-32",
+     "id": "obj-30",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -571,7 +536,7 @@
    },
    {
     "box": {
-     "id": "obj-33",
+     "id": "obj-31",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -586,7 +551,7 @@
    },
    {
     "box": {
-     "id": "obj-34",
+     "id": "obj-32",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -604,7 +569,7 @@
    },
    {
     "box": {
-     "id": "obj-35",
+     "id": "obj-33",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -619,7 +584,7 @@
    },
    {
     "box": {
-     "id": "obj-36",
+     "id": "obj-34",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -637,7 +602,7 @@
    },
    {
     "box": {
-     "id": "obj-37",
+     "id": "obj-35",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -652,7 +617,7 @@
    },
    {
     "box": {
-     "id": "obj-38",
+     "id": "obj-36",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -670,12 +635,12 @@
    },
    {
     "box": {
-     "id": "obj-39",
+     "id": "obj-37",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      588.0,
+      577.0,
       387.0,
       330.0,
       20.0
@@ -685,7 +650,7 @@
    },
    {
     "box": {
-     "id": "obj-40",
+     "id": "obj-38",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -703,22 +668,22 @@
    },
    {
     "box": {
-     "id": "obj-41",
+     "id": "obj-39",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      588.0,
+      570.0,
       415.0,
       330.0,
       20.0
      ],
-     "text": "sends the number of sounding grains out of the right outlet"
+     "text": "sends the number of sounding grains out of outlet 2"
     }
    },
    {
     "box": {
-     "id": "obj-42",
+     "id": "obj-40",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -736,12 +701,12 @@
    },
    {
     "box": {
-     "id": "obj-43",
+     "id": "obj-41",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      588.0,
+      584.0,
       443.0,
       330.0,
       20.0
@@ -751,7 +716,22 @@
    },
    {
     "box": {
-     "id": "obj-44",
+     "id": "obj-42",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      20.0,
+      481.0,
+      900.0,
+      20.0
+     ],
+     "text": "Beyond the first controls, each off until sent:"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-43",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -760,11 +740,26 @@
      ],
      "patching_rect": [
       20.0,
-      481.0,
-      77.0,
+      509.0,
+      133.0,
       22.0
      ],
-     "text": "reverse 0"
+     "text": "setRndPosition 40"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-44",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      161.0,
+      509.0,
+      330.0,
+      20.0
+     ],
+     "text": "start positions spread over x ms around the position"
     }
    },
    {
@@ -777,12 +772,12 @@
       ""
      ],
      "patching_rect": [
-      105.0,
-      481.0,
-      77.0,
+      20.0,
+      537.0,
+      126.0,
       22.0
      ],
-     "text": "reverse 1"
+     "text": "setScanSpeed 0.5"
     }
    },
    {
@@ -792,12 +787,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      300.0,
-      481.0,
-      450.0,
+      154.0,
+      537.0,
+      330.0,
       20.0
      ],
-     "text": "grains read the sample 0 forwards, 1 backwards"
+     "text": "the position moves at x times the sample's speed"
     }
    },
    {
@@ -810,50 +805,32 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      520.0,
       509.0,
-      126.0,
+      133.0,
       22.0
      ],
-     "text": "setPanningMode 0"
+     "text": "setRndReverse 0.3"
     }
    },
    {
     "box": {
      "id": "obj-48",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
      "patching_rect": [
-      154.0,
+      661.0,
       509.0,
-      126.0,
-      22.0
+      330.0,
+      20.0
      ],
-     "text": "setPanningMode 1"
+     "text": "each grain reads backwards with probability x"
     }
    },
    {
     "box": {
      "id": "obj-49",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      300.0,
-      509.0,
-      450.0,
-      20.0
-     ],
-     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-50",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -861,12 +838,27 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      520.0,
       537.0,
-      70.0,
+      105.0,
       22.0
      ],
-     "text": "interp 0"
+     "text": "setRndLevel 6"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-50",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      633.0,
+      537.0,
+      330.0,
+      20.0
+     ],
+     "text": "each grain's level drops by a random 0 to x dB"
     }
    },
    {
@@ -879,32 +871,17 @@
       ""
      ],
      "patching_rect": [
-      98.0,
-      537.0,
-      70.0,
+      20.0,
+      575.0,
+      77.0,
       22.0
      ],
-     "text": "interp 1"
+     "text": "reverse 0"
     }
    },
    {
     "box": {
      "id": "obj-52",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      300.0,
-      537.0,
-      450.0,
-      20.0
-     ],
-     "text": "sample reads: 0 plain, 1 two-point interpolation"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-53",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -912,12 +889,27 @@
       ""
      ],
      "patching_rect": [
-      20.0,
-      565.0,
-      63.0,
+      105.0,
+      575.0,
+      77.0,
       22.0
      ],
-     "text": "start 0"
+     "text": "reverse 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-53",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      575.0,
+      450.0,
+      20.0
+     ],
+     "text": "grains read the sample 0 forwards, 1 backwards"
     }
    },
    {
@@ -930,8 +922,128 @@
       ""
      ],
      "patching_rect": [
+      20.0,
+      603.0,
+      126.0,
+      22.0
+     ],
+     "text": "setPanningMode 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-55",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      154.0,
+      603.0,
+      126.0,
+      22.0
+     ],
+     "text": "setPanningMode 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-56",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      603.0,
+      450.0,
+      20.0
+     ],
+     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-57",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      631.0,
+      70.0,
+      22.0
+     ],
+     "text": "interp 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-58",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      98.0,
+      631.0,
+      70.0,
+      22.0
+     ],
+     "text": "interp 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-59",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      631.0,
+      450.0,
+      20.0
+     ],
+     "text": "sample reads: 0 plain, 1 two-point interpolation"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-60",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      659.0,
+      63.0,
+      22.0
+     ],
+     "text": "start 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-61",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
       91.0,
-      565.0,
+      659.0,
       63.0,
       22.0
      ],
@@ -940,13 +1052,13 @@
    },
    {
     "box": {
-     "id": "obj-55",
+     "id": "obj-62",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
       300.0,
-      565.0,
+      659.0,
       450.0,
       20.0
      ],
@@ -955,13 +1067,337 @@
    },
    {
     "box": {
-     "id": "obj-56",
+     "id": "obj-63",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      687.0,
+      119.0,
+      22.0
+     ],
+     "text": "setPanningLaw 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-64",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      147.0,
+      687.0,
+      119.0,
+      22.0
+     ],
+     "text": "setPanningLaw 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-65",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      687.0,
+      450.0,
+      20.0
+     ],
+     "text": "pan law: 0 linear, 1 equal power (the same loudness at any width)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-66",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      715.0,
+      112.0,
+      22.0
+     ],
+     "text": "triggerInput 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-67",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      140.0,
+      715.0,
+      112.0,
+      22.0
+     ],
+     "text": "triggerInput 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-68",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      715.0,
+      450.0,
+      20.0
+     ],
+     "text": "1: a grain at each upward zero crossing of the signal into the inlet"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-69",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      743.0,
+      70.0,
+      22.0
+     ],
+     "text": "events 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-70",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      98.0,
+      743.0,
+      70.0,
+      22.0
+     ],
+     "text": "events 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-71",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      743.0,
+      450.0,
+      20.0
+     ],
+     "text": "1: a list per grain out of outlet 3 (below)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-72",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      771.0,
+      91.0,
+      22.0
+     ],
+     "text": "subsample 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-73",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      119.0,
+      771.0,
+      91.0,
+      22.0
+     ],
+     "text": "subsample 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-74",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      771.0,
+      450.0,
+      20.0
+     ],
+     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-75",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      799.0,
+      63.0,
+      22.0
+     ],
+     "text": "cubic 0"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-76",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      91.0,
+      799.0,
+      63.0,
+      22.0
+     ],
+     "text": "cubic 1"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-77",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      300.0,
+      799.0,
+      450.0,
+      20.0
+     ],
+     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-78",
+     "maxclass": "newobj",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      "signal"
+     ],
+     "patching_rect": [
+      20.0,
+      844.0,
+      70.0,
+      22.0
+     ],
+     "text": "cycle~ 3"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-79",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      110.0,
+      844.0,
+      600.0,
+      20.0
+     ],
+     "text": "a signal for \"triggerInput 1\": a grain at each upward zero crossing, three a second"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-80",
+     "maxclass": "newobj",
+     "numinlets": 1,
+     "numoutlets": 4,
+     "outlettype": [
+      "signal",
+      "signal",
+      "int",
+      "list"
+     ],
+     "patching_rect": [
+      20.0,
+      887.0,
+      252.0,
+      22.0
+     ],
+     "text": "cloud.zun~ cloud-tone cloud-window"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-81",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      282.0,
+      887.0,
+      400.0,
+      20.0
+     ],
+     "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-82",
      "maxclass": "ezdac~",
      "numinlets": 2,
      "numoutlets": 0,
      "patching_rect": [
       20.0,
-      800.0,
+      927.0,
       45.0,
       45.0
      ]
@@ -969,13 +1405,13 @@
    },
    {
     "box": {
-     "id": "obj-57",
+     "id": "obj-83",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
       75.0,
-      812.0,
+      939.0,
       105.0,
       20.0
      ],
@@ -984,7 +1420,7 @@
    },
    {
     "box": {
-     "id": "obj-58",
+     "id": "obj-84",
      "maxclass": "number",
      "numinlets": 1,
      "numoutlets": 2,
@@ -995,7 +1431,7 @@
      "parameter_enable": 0,
      "patching_rect": [
       200.0,
-      800.0,
+      927.0,
       50.0,
       22.0
      ]
@@ -1003,13 +1439,13 @@
    },
    {
     "box": {
-     "id": "obj-59",
+     "id": "obj-85",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
       255.0,
-      800.0,
+      927.0,
       217.0,
       20.0
      ],
@@ -1018,7 +1454,22 @@
    },
    {
     "box": {
-     "id": "obj-100",
+     "id": "obj-86",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      20.0,
+      987.0,
+      900.0,
+      20.0
+     ],
+     "text": "the last grain event, after \"events 1\": sample voice period length pitch position direction level left right"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-87",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -1027,95 +1478,11 @@
      ],
      "patching_rect": [
       20.0,
-      593.0,
-      84.0,
+      1009.0,
+      500.0,
       22.0
      ],
-     "text": "subsample 0"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-101",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      112.0,
-      593.0,
-      84.0,
-      22.0
-     ],
-     "text": "subsample 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-102",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      300.0,
-      593.0,
-      450.0,
-      20.0
-     ],
-     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-103",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      20.0,
-      621.0,
-      56.0,
-      22.0
-     ],
-     "text": "cubic 0"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-104",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      84.0,
-      621.0,
-      56.0,
-      22.0
-     ],
-     "text": "cubic 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-105",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      300.0,
-      621.0,
-      450.0,
-      20.0
-     ],
-     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
+     "text": ""
     }
    }
   ],
@@ -1123,7 +1490,31 @@
    {
     "patchline": {
      "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
+      "obj-78",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
       "obj-8",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
       0
      ],
      "source": [
@@ -1135,7 +1526,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1147,7 +1538,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1159,7 +1550,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1171,7 +1562,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1183,7 +1574,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1195,7 +1586,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1207,7 +1598,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1219,7 +1610,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1231,7 +1622,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1243,7 +1634,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1255,7 +1646,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1267,7 +1658,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1279,7 +1670,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1291,7 +1682,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1303,7 +1694,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1315,11 +1706,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
-      "obj-42",
+      "obj-43",
       0
      ]
     }
@@ -1327,19 +1718,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
-      0
-     ],
-     "source": [
-      "obj-44",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1351,7 +1730,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1363,11 +1742,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
-      "obj-48",
+      "obj-49",
       0
      ]
     }
@@ -1375,19 +1754,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
-      0
-     ],
-     "source": [
-      "obj-50",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1399,11 +1766,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
-      "obj-53",
+      "obj-52",
       0
      ]
     }
@@ -1411,7 +1778,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
+      "obj-80",
       0
      ],
      "source": [
@@ -1423,11 +1790,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-56",
+      "obj-80",
       0
      ],
      "source": [
-      "obj-8",
+      "obj-55",
       0
      ]
     }
@@ -1435,23 +1802,203 @@
    {
     "patchline": {
      "destination": [
-      "obj-56",
-      1
+      "obj-80",
+      0
      ],
      "source": [
-      "obj-8",
-      1
+      "obj-57",
+      0
      ]
     }
    },
    {
     "patchline": {
      "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
       "obj-58",
       0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
+      0
      ],
      "source": [
-      "obj-8",
+      "obj-60",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
+      "obj-61",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
+      "obj-63",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
+      "obj-64",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
+      "obj-66",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
+      "obj-67",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
+      "obj-69",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
+      "obj-70",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
+      "obj-72",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
+      "obj-73",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
+      "obj-75",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-80",
+      0
+     ],
+     "source": [
+      "obj-76",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-82",
+      0
+     ],
+     "source": [
+      "obj-80",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-82",
+      1
+     ],
+     "source": [
+      "obj-80",
+      1
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-84",
+      0
+     ],
+     "source": [
+      "obj-80",
       2
      ]
     }
@@ -1459,48 +2006,12 @@
    {
     "patchline": {
      "destination": [
-      "obj-8",
-      0
+      "obj-87",
+      1
      ],
      "source": [
-      "obj-100",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-8",
-      0
-     ],
-     "source": [
-      "obj-101",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-8",
-      0
-     ],
-     "source": [
-      "obj-103",
-      0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-8",
-      0
-     ],
-     "source": [
-      "obj-104",
-      0
+      "obj-80",
+      3
      ]
     }
    }

@@ -235,19 +235,25 @@ TEST_F(ExternalTest, BandLimitedLevelsFollowTheirBuffers) {
   };
   const struct {
     const char* change;
-    std::function<void()> apply;
+    std::function<void(t_object*)> apply;
   } cases[] = {
-      {"contents", [] { zun::setBufferSamples("w", sine()); }},
-      {"length", [] { zun::setBufferSamples("w", square(512)); }},
-      {"gone and back", [] { zun::deleteBuffer("w"); zun::setBufferSamples("w", sine(256)); }},
-      {"multi-channel", [] { zun::resizeBuffer("w", 1024, 2); }},
+      {"contents", [](t_object*) { zun::setBufferSamples("w", sine()); }},
+      {"length", [](t_object*) { zun::setBufferSamples("w", square(512)); }},
+      {"gone and back",
+       [](t_object*) { zun::deleteBuffer("w"); zun::setBufferSamples("w", sine(256)); }},
+      {"multi-channel", [](t_object*) { zun::resizeBuffer("w", 1024, 2); }},
+      {"rebound by setbuf to a copy",
+       [](t_object* x) {
+         zun::setBufferSamples("v", square());
+         zun::send(x, "setbuf", {"v", "b", "v"});
+       }},
   };
   for (const auto& c : cases) {
     zun::reset();
     zun::setBufferSamples("w", square());
     zun::setBufferSamples("b", hann());
     t_object* before = made();
-    c.apply();
+    c.apply(before);
     t_object* after = made();
     zun::startDsp();
     std::vector<double> a, b;

@@ -116,7 +116,7 @@ std::vector<Message> messagesOf(const std::string& text) {
 // outlets.
 const std::map<std::string, std::pair<int, int>> standardObjects = {
     {"comment", {1, 0}}, {"message", {2, 1}}, {"number", {1, 2}},
-    {"ezdac~", {2, 0}},  {"dac~", {2, 0}},    {"buffer~", {1, 2}}};
+    {"ezdac~", {2, 0}},  {"dac~", {2, 0}},    {"buffer~", {1, 2}}, {"cycle~", {2, 1}}};
 
 class Package : public ::testing::Test {
  protected:
@@ -207,8 +207,9 @@ TEST_F(Package, MessageBoxesHoldRegisteredSelectorsWithArgumentsTheirTypesAccept
 }
 
 // Help shows every message of its object, each explained by a comment
-// beside it, and an info readout on the right outlet.
-TEST_F(Package, HelpShowsEveryMessageWithACommentAndReadsTheGrainCount) {
+// beside it, an info readout on outlet 2 and the grain events of outlet 3
+// in a message box.
+TEST_F(Package, HelpShowsEveryMessageWithACommentAndReadsTheGrainCountAndEvents) {
   for (const std::string name : {"burst.zun~", "cloud.zun~"}) {
     SCOPED_TRACE(name);
     const Patch p = readPatch("help/" + name + ".maxhelp");
@@ -223,9 +224,11 @@ TEST_F(Package, HelpShowsEveryMessageWithACommentAndReadsTheGrainCount) {
     std::set<std::string> registered;
     for (const auto& [selector, types] : messagesOfClass(name)) registered.insert(selector);
     EXPECT_EQ(shown, registered);
-    EXPECT_TRUE(std::any_of(p.lines.begin(), p.lines.end(), [&](const Line& l) {
-      return ours(p.boxes.at(l.from)) && l.outlet == 2 && p.boxes.at(l.to).maxclass == "number";
-    }));
+    for (const auto& [outlet, readout] : {std::pair(2, "number"), std::pair(3, "message")})
+      EXPECT_TRUE(std::any_of(p.lines.begin(), p.lines.end(), [&](const Line& l) {
+        return ours(p.boxes.at(l.from)) && l.outlet == outlet &&
+               p.boxes.at(l.to).maxclass == readout;
+      })) << readout;
   }
 }
 

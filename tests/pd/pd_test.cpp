@@ -1,14 +1,16 @@
 // Both objects in real Pd. A scenario played by Pd's own qlist and
 // recorded with writesf~ equals, bit for bit, `zun render` of the same
-// scenario written as a score; arrays resized and deleted under a playing
-// cloud give their new contents or silence; the help patches, installed or
-// in the build tree, open without an error and sound.
+// scenario written as a score, and its grain events as Pd prints them are
+// zun's; arrays resized and deleted under a playing cloud give their new
+// contents or silence; the help patches, installed or in the build tree,
+// open without an error and sound.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -67,6 +69,9 @@ double sine(double x) { return std::sin(2.0 * M_PI * x); }
 double hann(double x) { return 0.5 - 0.5 * std::cos(2.0 * M_PI * x); }
 double saw(double x) { return x < 0.5 ? 2.0 * x : 2.0 * x - 2.0; }
 double tone(double x) { return std::sin(2.0 * M_PI * 441.0 * x) * (1.0 - x); }
+double square(double x) { return x < 0.5 ? 0.75 : -0.75; }
+// Of 24000 samples: 1 every 1733 samples from sample 977, 0 elsewhere.
+double clicks(double x) { return std::lround(x * 24000) % 1733 == 977 ? 1.0 : 0.0; }
 
 void writeTable(const std::filesystem::path& dir, const Table& t) {
   std::vector<float> samples(size_t(t.size));
@@ -141,6 +146,7 @@ struct Step {
   int block;                  // the message arrives before this vector
   std::string message;        // selector and arguments, values float32 holds exactly
   std::string to = "zunobj";  // the receiver in Pd
+  std::string inScore = "";   // for another receiver: what the score sends the object instead
 };
 
 struct Scenario {
@@ -148,7 +154,8 @@ struct Scenario {
   const char* object;  // class and creation arguments
   std::vector<Table> tables;
   std::vector<Step> steps;
-  int blocks;  // the length compared
+  int blocks;                   // the length compared
+  const char* input = nullptr;  // the table played into the object's inlet, from "bang" to zuninput
 };
 
 void PrintTo(const Scenario& s, std::ostream* os) { *os << s.name; }
@@ -179,15 +186,32 @@ std::string score(const Scenario& s) {
   std::string text;
   for (const Table& t : s.tables) text += "buffer " + t.name + " file " + t.name + ".wav\n";
   text += std::string("object p ") + s.object + "\n";
-  for (const Step& step : s.steps)
-    text += "at " + number(step.block * double(block) / rate) + " p " + step.message + "\n";
+  if (s.input) text += std::string("input p ") + s.input + "\n";
+  for (const Step& step : s.steps) {
+    const std::string& message = step.to == "zunobj" ? step.message : step.inScore;
+    if (!message.empty())
+      text += "at " + number(step.block * double(block) / rate) + " p " + message + "\n";
+  }
   return text + "end " + number(s.blocks * double(block) / rate) + "\n";
+}
+
+// The boxes after the arrays, the first numbered `first`.
+std::string extraBoxes(const Scenario& s, int first) {
+  const std::string events = std::to_string(first), filer = std::to_string(first + 1),
+                    input = std::to_string(first + 2), player = std::to_string(first + 3);
+  std::string text = "#X obj 300 220 print events;\n#X connect 8 3 " + events +
+                     " 0;\n#X obj 300 70 r zunfiler;\n#X connect " + filer + " 0 4 0;\n";
+  if (s.input)
+    text += "#X obj 300 130 r zuninput;\n#X obj 300 160 tabplay~ " + std::string(s.input) +
+            ";\n#X connect " + input + " 0 " + player + " 0;\n#X connect " + player + " 0 8 0;\n";
+  return text;
 }
 
 // Loads the arrays (each in a subpatch `pd NAME-table` a step may clear),
 // starts the DSP and the recording, then the sequence; [r zunobj] feeds
-// the object, whose outlets go to writesf~ in `pd recorder`, which the
-// end clears to close the file.
+// the object, [r zunfiler] the soundfiler, [r zuninput] a tabplay~ into the
+// object's inlet; the object's outlets go to writesf~ in `pd recorder`,
+// which the end clears to close the file, and to print.
 std::string scenarioPatch(const Scenario& s) {
   std::string reads, arrays;
   int y = 130;
@@ -227,7 +251,7 @@ std::string scenarioPatch(const Scenario& s) {
          "#X connect 8 0 9 0;\n"
          "#X connect 8 1 9 1;\n"
          "#X connect 8 2 10 0;\n" +
-         arrays;
+         arrays + extraBoxes(s, 11 + int(s.tables.size()));
 }
 
 Outcome playInPd(const std::filesystem::path& dir, const Scenario& s) {
@@ -235,6 +259,36 @@ Outcome playInPd(const std::filesystem::path& dir, const Scenario& s) {
   writeFile(dir / "steps.txt", qlist(s));
   writeFile(dir / "scenario.pd", scenarioPatch(s));
   return runPd(dir, {"scenario.pd"});
+}
+
+// Grain events as Pd prints them (floats, "%g"), of grains before `frames`.
+std::vector<std::string> printedEvents(const std::string& out, long long frames) {
+  std::vector<std::string> events;
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);)
+    if (line.rfind("events: ", 0) == 0 && std::stoll(line.substr(8)) < frames)
+      events.push_back(line.substr(8));
+  return events;
+}
+
+// zun's events CSV (time, object, then the fields) as Pd prints a list.
+std::vector<std::string> eventsOfCsv(const std::string& csv) {
+  std::vector<std::string> events;
+  std::istringstream lines(csv);
+  std::string line;
+  std::getline(lines, line);  // the header
+  while (std::getline(lines, line)) {
+    std::istringstream fields(line);
+    std::string field, printed;
+    for (int column = 0; std::getline(fields, field, ','); ++column) {
+      if (column < 2) continue;
+      char text[32];
+      std::snprintf(text, sizeof text, "%g", double(float(std::strtod(field.c_str(), nullptr))));
+      printed += (printed.empty() ? "" : " ") + std::string(text);
+    }
+    events.push_back(printed);
+  }
+  return events;
 }
 
 class PdScenario : public NeedsPd<::testing::TestWithParam<Scenario>> {};
@@ -245,7 +299,9 @@ TEST_P(PdScenario, RecordingEqualsTheRenderOfTheSameScore) {
   const Outcome pd = playInPd(dir.path(), s);
   ASSERT_EQ(pd.status, 0) << pd.err;
   writeFile(dir / "scenario.zun", score(s));
-  const Outcome zun = runZun({"render", "scenario.zun", "-o", "zun.wav", "--vs", "64"}, dir.path());
+  const Outcome zun = runZun(
+      {"render", "scenario.zun", "-o", "zun.wav", "--vs", "64", "--events", "events.csv"},
+      dir.path());
   ASSERT_EQ(zun.status, 0) << zun.err;
 
   const Sound fromPd = readSound(dir / "pd.wav"), fromZun = readSound(dir / "zun.wav");
@@ -262,6 +318,9 @@ TEST_P(PdScenario, RecordingEqualsTheRenderOfTheSameScore) {
   const std::vector<double> answers = numbersAfter(pd.err, "info: ");
   EXPECT_EQ(answers.size(), 1u);
   EXPECT_EQ(answers, numbersAfter(zun.err, "outlet 2: "));
+  const std::vector<std::string> events = eventsOfCsv(readFile(dir / "events.csv"));
+  EXPECT_EQ(printedEvents(pd.err, s.blocks * block), events);
+  EXPECT_EQ(events.empty(), s.name != std::string("options"));
 }
 
 const Scenario scenarios[] = {
@@ -325,6 +384,37 @@ const Scenario scenarios[] = {
       {480, "start 0"},
       {500, "grain"}},
      620},
+    // Grains from the clock and from clicks played into the inlet, their
+    // events, band-limited wave tables made when bound and when an array
+    // is read anew (zun rebinds the same file instead).
+    {"options",
+     "burst.zun~ wave window bright",
+     {{"wave", 2048, saw},
+      {"window", 2048, hann},
+      {"bright", 4096, square},
+      {"bright2", 1024, saw},
+      {"clicks", 24000, clicks}},
+     {{0, "seed 11"},
+      {0, "events 1"},
+      {0, "triggerInput 1"},
+      {0, "setCps 3100"},
+      {0, "setLength 12"},
+      {0, "setDensity 25"},
+      {0, "setRndCps 3"},
+      {0, "setRndLevel 6"},
+      {0, "setWidth 0.625"},
+      {0, "setMorph 0.25"},
+      {0, "start 1"},
+      {0, "bang", "zuninput"},
+      {100, "bandlimit 1"},
+      {200, "setWave1 bright"},
+      {300, "start 0"},
+      {400, "read -resize bright2.wav bright", "zunfiler", "setbuf bright2 window bright2"},
+      {420, "start 1"},
+      {450, "info"},
+      {560, "start 0"}},
+     640,
+     "clicks"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pd, PdScenario, ::testing::ValuesIn(scenarios),
@@ -418,6 +508,33 @@ void expectHelpPatchesToSound(const std::string& package) {
     ASSERT_GE(sound.frames(), rate);
     const float peak = sound.peak(0, rate);
     EXPECT_TRUE(peak > 0.0f && std::isfinite(peak)) << peak;
+  }
+}
+
+// Every message the class registers (as `zun classes` lists the Max
+// plug-ins, which share the message tables) is in a message box of the help
+// patch, with a comment on its row; Pd has its own "dsp" and no use for
+// Max's own calls.
+TEST_F(PdTest, HelpPatchesShowEveryMessageWithAComment) {
+  const Outcome classes = runZun({"classes"}, ".");
+  ASSERT_EQ(classes.status, 0) << classes.err;
+  std::istringstream lines(classes.out);
+  std::string help;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("  ", 0) != 0) {
+      const std::string name = line.substr(0, line.find(' '));
+      help = readFile(std::string(ZUN_PD_PACKAGE) + "/" + name + "-help.pd");
+      continue;
+    }
+    const std::string selector = line.substr(2, line.find(' ', 2) - 2);
+    if (selector == "object" || selector == "dsp64" || selector == "assist" ||
+        selector == "dblclick" || selector == "notify")
+      continue;
+    const std::regex box("#X msg [0-9]+ ([0-9]+) " + selector + "[ ;]");
+    std::smatch found;
+    ASSERT_TRUE(std::regex_search(help, found, box)) << selector;
+    EXPECT_TRUE(std::regex_search(help, std::regex("#X text [0-9]+ " + found[1].str() + " ")))
+        << selector;
   }
 }
 
