@@ -147,7 +147,8 @@ void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuf
       return;
     }
     mode = voice.interpMode;
-    if (levelled) groupJob = own;
+    // A group on the waves of the last keeps what its job learnt of them.
+    if (levelled && !sameWaves(own, groupJob)) groupJob = own;
     const int v = group.count++;
     members[v] = i;
     group.voices[v] = &voice;
