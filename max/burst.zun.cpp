@@ -54,12 +54,9 @@ void burst_setWave2(_index* x, t_symbol* name) {
 
 // Arguments in role order: wave table 1, window, wave table 2.
 void burst_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
-  zunBufferRef* const refs[] = {&x->wave1_ref, &x->windowing_ref, &x->wave2_ref};
+  void (*const bind[])(_index*, t_symbol*) = {burst_setWave1, burst_setWindowing, burst_setWave2};
   zunBindInRoleOrder(zunBurstRoles, argc, [&](int role) {
-    zunBind(&x->header.z_ob, *refs[role],
-            atom_getsymarg(static_cast<short>(role), static_cast<short>(argc), argv));
-    for (int which = 0; which < 2; ++which)
-      if (zunBurstWaveRoles[which] == role) burst_refreshLevels(x, which);
+    bind[role](x, atom_getsymarg(static_cast<short>(role), static_cast<short>(argc), argv));
   });
 }
 

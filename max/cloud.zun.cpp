@@ -33,10 +33,9 @@ void cloud_setWindowing(_index* x, t_symbol* name) {
 
 // Arguments in role order: sample, window.
 void cloud_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
-  zunBufferRef* const refs[] = {&x->sample_ref, &x->windowing_ref};
+  void (*const bind[])(_index*, t_symbol*) = {cloud_setSample, cloud_setWindowing};
   zunBindInRoleOrder(zunCloudRoles, argc, [&](int role) {
-    zunBind(&x->header.z_ob, *refs[role],
-            atom_getsymarg(static_cast<short>(role), static_cast<short>(argc), argv));
+    bind[role](x, atom_getsymarg(static_cast<short>(role), static_cast<short>(argc), argv));
   });
 }
 
