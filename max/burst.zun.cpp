@@ -119,7 +119,7 @@ void burst_info(_index* x) {
 
 void burst_grain(_index* x) { x->engine->grain(); }
 
-void burst_seed(_index* x, t_atom_long v) { zunSeed(*x->engine, v); }
+void burst_seed(_index* x, t_atom_long v) { x->engine->reseed(v); }
 // Beyond the first set of messages.
 void burst_setRndMask(_index* x, double v) { x->engine->setRndMask(v); }
 void burst_setBurstPlay(_index* x, t_atom_long v) { x->engine->setBurstPlay(v); }

@@ -94,7 +94,7 @@ void cloud_info(_index* x) {
 
 void cloud_grain(_index* x) { x->engine->grain(); }
 
-void cloud_seed(_index* x, t_atom_long v) { zunSeed(*x->engine, v); }
+void cloud_seed(_index* x, t_atom_long v) { x->engine->reseed(v); }
 // Beyond the first set of messages.
 void cloud_setRndPosition(_index* x, double v) { x->engine->setRndPosition(v); }
 void cloud_setScanSpeed(_index* x, double v) { x->engine->setScanSpeed(v); }

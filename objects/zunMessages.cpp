@@ -118,7 +118,7 @@ const zunMessage<B> burstMessages[] = {
     action<B>("grain", burstGrain),
     tableMessage<B>("assist", zunArgument::host),
     tableMessage<B>("dblclick", zunArgument::host),
-    switchMessage<B>("seed", zunSeed<B>, anyValue),
+    switchMessage<B>("seed", forwardInteger<B, &B::reseed>, anyValue),
     realMessage<B>("setRndLevel", zunRndLevel<B>, magnitude),
     realMessage<B>("setRndMask", forward<B, &B::setRndMask>, unit),
     switchMessage<B>("setBurstPlay", forwardInteger<B, &B::setBurstPlay>, burstCounts),
@@ -157,7 +157,7 @@ const zunMessage<C> cloudMessages[] = {
     action<C>("grain", cloudGrain),
     tableMessage<C>("assist", zunArgument::host),
     tableMessage<C>("dblclick", zunArgument::host),
-    switchMessage<C>("seed", zunSeed<C>, anyValue),
+    switchMessage<C>("seed", forwardInteger<C, &C::reseed>, anyValue),
     realMessage<C>("setRndPosition", forward<C, &C::setRndPosition>, magnitude),
     realMessage<C>("setScanSpeed", forward<C, &C::setScanSpeed>, scanSpeeds),
     realMessage<C>("setRndReverse", forward<C, &C::setRndReverse>, unit),
@@ -212,15 +212,6 @@ const char* zunDensity(Engine& engine, double v) {
 }
 
 template <class Engine>
-const char* zunSeed(Engine& engine, long long v) {
-  engine.reseed(v);
-  return nullptr;
-}
-
-template const char* zunSeed(zunBurst&, long long);
-template const char* zunSeed(zunCloud&, long long);
-
-template <class Engine>
 const char* zunRndLevel(Engine& engine, double v) {
   engine.options.setRndLevel(v);
   return nullptr;
@@ -240,15 +231,6 @@ template <class Engine>
 const char* zunEvents(Engine& engine, long long v) {
   return setSwitch(engine.options, &zunGrainOptions::setEvents, v, eventsText);
 }
-
-template const char* zunRndLevel(zunBurst&, double);
-template const char* zunRndLevel(zunCloud&, double);
-template const char* zunPanningLaw(zunBurst&, long long);
-template const char* zunPanningLaw(zunCloud&, long long);
-template const char* zunTriggerInput(zunBurst&, long long);
-template const char* zunTriggerInput(zunCloud&, long long);
-template const char* zunEvents(zunBurst&, long long);
-template const char* zunEvents(zunCloud&, long long);
 
 template <class Engine>
 const char* zunSubsample(Engine& engine, long long v) {
@@ -272,6 +254,14 @@ template const char* zunSubsample(zunBurst&, long long);
 template const char* zunSubsample(zunCloud&, long long);
 template const char* zunCubic(zunBurst&, long long);
 template const char* zunCubic(zunCloud&, long long);
+template const char* zunRndLevel(zunBurst&, double);
+template const char* zunRndLevel(zunCloud&, double);
+template const char* zunPanningLaw(zunBurst&, long long);
+template const char* zunPanningLaw(zunCloud&, long long);
+template const char* zunTriggerInput(zunBurst&, long long);
+template const char* zunTriggerInput(zunCloud&, long long);
+template const char* zunEvents(zunBurst&, long long);
+template const char* zunEvents(zunCloud&, long long);
 
 const char* zunBandlimit(zunBurst& engine, long long v) {
   return setSwitch(engine, &zunBurst::setBandLimit, v, bandlimitText);

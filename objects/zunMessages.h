@@ -107,9 +107,6 @@ template <class Engine>
 const char* zunPanningMode(Engine& engine, long long v);
 template <class Engine>
 const char* zunDensity(Engine& engine, double v);
-// Any integer: the engine's random stream from the next block on.
-template <class Engine>
-const char* zunSeed(Engine& engine, long long v);
 template <class Engine>
 const char* zunRndLevel(Engine& engine, double v);
 template <class Engine>
