@@ -506,8 +506,12 @@ HWY_EXPORT(RenderGroupImpl);
 HWY_EXPORT(AllFiniteImpl);
 }  // namespace zunSimd
 
+// Where one target is all there is (arm64's NEON), dispatch is static and
+// names the function as N_TARGET::NAME in the namespace of HWY_EXPORT.
+using namespace zunSimd;
+
 int zunGroupLanes() {
-  const int lanes = HWY_DYNAMIC_DISPATCH(zunSimd::LanesImpl)();
+  const int lanes = HWY_DYNAMIC_DISPATCH(LanesImpl)();
   return lanes < zunMaxGroupLanes ? lanes : zunMaxGroupLanes;
 }
 
@@ -518,14 +522,14 @@ bool indexable(const zunTable& t) {
 }  // namespace
 
 bool zunGroupRenders(const zunRenderJob& job, int mode) {
-  return HWY_DYNAMIC_DISPATCH(zunSimd::GathersImpl)() && (mode == 0 || mode == 1) &&
+  return HWY_DYNAMIC_DISPATCH(GathersImpl)() && (mode == 0 || mode == 1) &&
          indexable(job.wave1) && indexable(job.window) &&
          (!job.morph || indexable(job.wave2));
 }
 
 void zunRenderGroup(const zunRenderJob& job, int mode, const zunGroup& group, int n, double* left,
                     double* right) {
-  HWY_DYNAMIC_DISPATCH(zunSimd::RenderGroupImpl)(job, mode, group, n, left, right);
+  HWY_DYNAMIC_DISPATCH(RenderGroupImpl)(job, mode, group, n, left, right);
 }
 
 bool zunGroupPays(const zunRenderJob& job, int mode, int count) {
@@ -545,7 +549,7 @@ bool zunRenderJob::secondWaveFinite() const {
       finiteLooked.stride != wave2.stride) {
     const long long floats = wave2.frames * wave2.stride;
     finite = !wave2.empty() && floats <= largest &&
-             HWY_DYNAMIC_DISPATCH(zunSimd::AllFiniteImpl)(wave2.data, floats);
+             HWY_DYNAMIC_DISPATCH(AllFiniteImpl)(wave2.data, floats);
     finiteLooked = wave2;
   }
   return finite;
