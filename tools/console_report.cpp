@@ -17,7 +17,7 @@ std::string stamp(double seconds) {
   return text;
 }
 
-struct sigaction previousInt {}, previousTerm{};
+struct sigaction previousInt {}, previousTerm{}, previousHangUp{};
 
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 std::string csvField(const std::string& s) {
@@ -131,6 +131,7 @@ void ConsoleReport::catchInterrupts() {
   sigemptyset(&action.sa_mask);
   sigaction(SIGINT, &action, &previousInt);
   sigaction(SIGTERM, &action, &previousTerm);
+  sigaction(SIGHUP, &action, &previousHangUp);
   catching_ = true;
 }
 
@@ -138,6 +139,7 @@ void ConsoleReport::releaseInterrupts() {
   if (!catching_) return;
   sigaction(SIGINT, &previousInt, nullptr);
   sigaction(SIGTERM, &previousTerm, nullptr);
+  sigaction(SIGHUP, &previousHangUp, nullptr);
   catching_ = false;
 }
 

@@ -29,7 +29,7 @@ class ConsoleReport : public RenderObserver {
   void progress(long long done, long long total) override { bar_.update(done, total); }
   bool cancelled() override;
 
-  // Ctrl-C and SIGTERM stop the render at the next vector while this lives.
+  // Ctrl-C, SIGTERM and SIGHUP stop the render at the next vector while this lives.
   void catchInterrupts();
   void releaseInterrupts();
 
