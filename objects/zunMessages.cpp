@@ -22,8 +22,6 @@ constexpr zunRange voiceCounts{0.0, 128.0, true, true, zunOutside::refused};
 constexpr zunRange burstCounts{0.0, 1048576.0, true, true, zunOutside::folded};
 constexpr zunRange scanSpeeds{-1000.0, 1000.0, true, true, zunOutside::folded};
 
-constexpr int longestOverlap = 128;
-
 const char* const startText = "start message: 0 = off; 1 = on";
 const char* const interpText = "interp message: 0 = no interp; 1 = two point interp.";
 const char* const panningText =
@@ -42,11 +40,14 @@ const char* const bandlimitText =
 const char* const cubicText =
     "cubic message: 0 = reads as interp sets them; 1 = four point cubic interp.";
 
+// The handlers below hold values to the ranges of their table entries, so
+// that the score checker and attribute limits read what the objects do.
+
 // Switches take 0 or 1 only: anything else, negatives included, is refused
 // with the switch's own text and changes nothing.
 template <class Engine>
 const char* setSwitch(Engine& engine, void (Engine::*set)(int), long long v, const char* refusal) {
-  if (static_cast<unsigned long long>(v) >= 2) return refusal;
+  if (!onOff.contains(static_cast<double>(v))) return refusal;
   (engine.*set)(static_cast<int>(v));
   return nullptr;
 }
@@ -207,7 +208,7 @@ const char* zunPanningMode(Engine& engine, long long v) {
 // Densities of 1e-5 and below (and NaN) leave the density in force.
 template <class Engine>
 const char* zunDensity(Engine& engine, double v) {
-  if (v > 1e-5) engine.setDensity(v);
+  if (densities.contains(v)) engine.setDensity(v);
   return nullptr;
 }
 
@@ -274,14 +275,14 @@ const char* zunReverse(zunCloud& engine, long long v) {
 // Voice counts 0 to 128 go to the engine, which ignores 0 and its current
 // count; anything else, negatives included, is refused.
 const char* zunOverlap(zunCloud& engine, long long v) {
-  if (static_cast<unsigned long long>(v) > longestOverlap) return overlapText;
+  if (!voiceCounts.contains(static_cast<double>(v))) return overlapText;
   engine.setOverlap(static_cast<int>(v));
   return nullptr;
 }
 
 // Pitches of 128 semitones and above (and NaN) leave the pitch in force.
 const char* zunPitch(zunCloud& engine, double v) {
-  if (v < 128.0) engine.setPitch(v);
+  if (pitches.contains(v)) engine.setPitch(v);
   return nullptr;
 }
 
