@@ -105,7 +105,9 @@ class Stream {
     return sendAll(header.data(), header.size());
   }
   // The first `bytes` kept.
-  std::string header(sf_count_t bytes) const { return header_.substr(0, static_cast<size_t>(bytes)); }
+  std::string header(sf_count_t bytes) const {
+    return header_.substr(0, static_cast<size_t>(bytes));
+  }
   sf_count_t length() const { return length_; }
 
  private:
@@ -163,7 +165,8 @@ class Stream {
 std::string finalHeader(SF_INFO info, long long frames, int frameBytes, bool floatWav) {
   Stream dry(-1);
   SoundFile file(sf_open_virtual(&Stream::io(), SFM_WRITE, &info, &dry));
-  if (!file) throw std::runtime_error(std::string("cannot make the header: ") + sf_strerror(nullptr));
+  if (!file)
+    throw std::runtime_error(std::string("cannot make the header: ") + sf_strerror(nullptr));
   sf_command(file.get(), SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
   constexpr long long block = 4096;
   const std::vector<float> silence(2 * block, 0.0f);
@@ -209,7 +212,8 @@ class FileSink : public AudioSink {
       throw std::runtime_error("cannot stream AIFF to " + o.path + ": use .wav or .flac");
     if (file_.inPlace()) {
       // FLAC needs no sizes up front: its stream is whole without them.
-      if (o.type != FileType::flac && !stream_.send(finalHeader(info, o.frames, frameBytes(o.format), floatWav_)))
+      if (o.type != FileType::flac &&
+          !stream_.send(finalHeader(info, o.frames, frameBytes(o.format), floatWav_)))
         throw std::runtime_error("cannot write " + o.path + ": " + std::strerror(errno));
       sound_.reset(sf_open_virtual(&Stream::io(), SFM_WRITE, &info, &stream_));
     } else {
