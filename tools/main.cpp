@@ -85,6 +85,8 @@ int main(int argc, char** argv) {
       ->capture_default_str()
       ->check(CLI::Range(1, 1024));
   renderCommand->add_flag("-q,--quiet", render.quiet, "print nothing but errors");
+  renderCommand->add_flag("-v,--verbose", render.verbose,
+                          "print each grain event an object sends, not their number");
   renderCommand->footer(renderFooter);
 
   std::vector<std::string> classPlugins;

@@ -202,6 +202,7 @@ int runRender(const RenderOptions& o) {
                        o.events.has_value(), o.sampleRate, settings.frames);
   RenderResult result;
   std::unique_ptr<AudioSink> sink;
+  report.printEachList(o.verbose);
   // Caught from before the outputs open, so that a signal while a pipe
   // waits for its reader still removes what was made.
   report.catchInterrupts();
@@ -265,6 +266,7 @@ int runRender(const RenderOptions& o) {
       levels += "; " + std::to_string(result.overs) +
                 " samples beyond full scale (kept in the float output, but they clip when played)";
     std::fprintf(stderr, "%s\n", levels.c_str());
+    report.printListCounts();
     if (result.nonFinite > 0)
       std::fprintf(stderr, "zun: warning: %lld samples were not numbers (NaN or infinite) and are written as 0\n",
                    result.nonFinite);
