@@ -129,6 +129,22 @@ bool checkOutputs(const RenderOptions& o, const Score& score, Diagnostics& d) {
   return true;
 }
 
+std::string megabytes(unsigned long long bytes) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / 1e6);
+  return text;
+}
+
+// A render that cannot fit on the output's disk is refused before it starts.
+bool roomFor(const FileSinkOptions& file) {
+  const std::optional<unsigned long long> need = fileBytes(file.type, file.format, file.frames);
+  const std::optional<unsigned long long> room = freeSpaceFor(file.path);
+  if (!need || !room || *need <= *room) return true;
+  std::fprintf(stderr, "zun: error: the render needs %s for %s, and its disk has %s free\n",
+               megabytes(*need).c_str(), file.path.c_str(), megabytes(*room).c_str());
+  return false;
+}
+
 int interrupted(const RenderOptions& o, const AudioSink* sink) {
   std::fprintf(stderr, "zun: interrupted; %s\n",
                sink && sink->streamed() ? "the output stops here"
@@ -197,6 +213,8 @@ int runRender(const RenderOptions& o) {
                fileTypeName(plan->file.type) + ", whose sizes stop at 2 GiB: use a .wav or .flac output");
     return exitUsage;
   }
+
+  if (!plan->raw && !roomFor(plan->file)) return exitFailure;
 
   ConsoleReport report(o.score, o.quiet, o.info.has_value(), isatty(STDERR_FILENO) != 0,
                        o.events.has_value(), o.sampleRate, settings.frames);

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -40,6 +41,18 @@ std::string linkTarget(std::string path) {
 }
 
 }  // namespace
+
+std::optional<unsigned long long> freeSpaceFor(const std::string& target) {
+  const std::string path = linkTarget(target);
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) return std::nullopt;
+  std::filesystem::path dir = std::filesystem::path(path).parent_path();
+  struct statvfs disk {};
+  if (::statvfs(dir.empty() ? "." : dir.c_str(), &disk) != 0) return std::nullopt;
+  // Blocks kept for root are root's to use.
+  const unsigned long long blocks = ::geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
+  return blocks * disk.f_frsize;
+}
 
 ReplacingFile::ReplacingFile(std::string target) : target_(linkTarget(std::move(target))) {
   namespace fs = std::filesystem;

@@ -7,9 +7,14 @@
 // file (a device such as /dev/null, a named pipe, or a link to one) is
 // written in place instead, as the data come: nothing is renamed over it.
 
+#include <optional>
 #include <string>
 
 namespace zun::tools {
+
+// The bytes free where a replacement of `target` would be written; nullopt
+// for a target written in place, or when the system does not say.
+std::optional<unsigned long long> freeSpaceFor(const std::string& target);
 
 class ReplacingFile {
  public:

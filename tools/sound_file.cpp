@@ -361,16 +361,23 @@ std::optional<FileType> fileTypeFor(const std::string& path) {
   return std::nullopt;
 }
 
+namespace {
+
+// Room for the header's own chunks within the size it counts.
+constexpr long long headerRoom = 4096;
+
+}  // namespace
+
 bool fitsHeader(FileType type, SampleFormat format, long long frames) {
-  const long long frameBytes = format == SampleFormat::float32 ? 8
-                               : format == SampleFormat::pcm16 ? 4
-                                                               : 6;
-  // Room for the header's own chunks within the size it counts.
-  constexpr long long headerRoom = 4096;
   const long long limit = type == FileType::wav    ? 0xFFFFFFFFLL - headerRoom
                           : type == FileType::aiff ? 0x7FFFFFFFLL - headerRoom
                                                    : -1;
-  return limit < 0 || frames <= limit / frameBytes;
+  return limit < 0 || frames <= limit / frameBytes(format);
+}
+
+std::optional<unsigned long long> fileBytes(FileType type, SampleFormat format, long long frames) {
+  if (type == FileType::flac) return std::nullopt;
+  return static_cast<unsigned long long>(frames) * frameBytes(format) + headerRoom;
 }
 
 std::unique_ptr<AudioSink> openFileSink(const FileSinkOptions& options) {

@@ -63,6 +63,10 @@ struct FileSinkOptions {
 // written as RF64; an AIFF that does not fit is refused.
 bool fitsHeader(FileType type, SampleFormat format, long long frames);
 
+// The bytes a file of `frames` stereo frames takes at most; nullopt for
+// FLAC, whose size depends on the sound.
+std::optional<unsigned long long> fileBytes(FileType type, SampleFormat format, long long frames);
+
 // Opens the output, written in place of `path` only when finished (a
 // device or a pipe is written as the render goes, its header first). Throws
 // std::runtime_error (an impossible format, an unwritable directory).

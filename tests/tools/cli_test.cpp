@@ -97,6 +97,7 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
        "buffer s reads the file that --events out.wav would write over"},
       {"AIFF too long", "end 1", {"-o", "out.aiff", "--duration", "40000"}, 2,
        "too long for AIFF"},
+      {"no room on the disk", "end 1", {"--duration", "9000000"}, 1, "the render needs 3175200.0 MB"},
       {"score that is a directory", "", {}, 2,
        "plugins: error: cannot read the score: it is a directory\n", "plugins"},
       {"missing score", "", {}, 2,
