@@ -12,8 +12,9 @@
 #                       the Max SDK at $MAX_SDK_DIR (./max-sdk-base), with
 #                       Highway from $HWY_SOURCE_DIR (./highway), the macOS
 #                       compile check and the package tree; test it, run
-#                       the Win64 externals under Wine against the Linux
-#                       plug-ins, and print the package's folder
+#                       the Win64 externals under Wine and the Linux arm64
+#                       build under qemu against the Linux plug-ins, and
+#                       print the package's folder
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -21,9 +22,10 @@ packages=(cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev
           libbenchmark-dev libsndfile1-dev libcli11-dev libhwy-dev nlohmann-json3-dev
           libxml2-utils puredata-core puredata-dev)
 
-# For `package` only: the Windows cross compiler, and Wine to run what it
-# builds (without the desktop packages Wine recommends).
-package_packages=(g++-mingw-w64-x86-64-posix)
+# For `package` only: the Windows and Linux arm64 cross compilers, qemu to
+# run the arm64 build, and Wine to run the Windows one (without the
+# desktop packages Wine recommends).
+package_packages=(g++-mingw-w64-x86-64-posix g++-aarch64-linux-gnu qemu-user)
 wine_packages=(wine64 wine)
 
 # install_missing [--no-install-recommends] [PACKAGE...]: the packages
@@ -68,7 +70,8 @@ case "${1:-help}" in
     mkdir -p out
     for score in examples/*.zun; do
       name=$(basename "$score" .zun)
-      build/tools/zun render "$score" -o "out/$name.wav" --seed 1
+      build/tools/zun render "$score" -o "out/$name.wav" --seed 1 -q
+      echo "out/$name.wav"
     done
     echo "Rendered the example scores into $(pwd)/out/"
     ;;
@@ -125,6 +128,6 @@ case "${1:-help}" in
     echo "Drew $(ls docs/pictures/*.png | wc -l) pictures into docs/pictures/"
     ;;
   *)
-    sed -n '2,19p' "$0"
+    sed -n '2,17p' "$0"
     ;;
 esac

@@ -10,7 +10,8 @@
 # KNOWN_DIFFERENCES names the comparisons (log, doubles, floats) known to
 # differ: they must still differ, and are reported, so that the list
 # shrinks when the cause is mended. WINEPREFIX and the rest of Wine's
-# settings come from the environment.
+# settings come from the environment. With FOREIGN_DRIVE set (empty), WINE
+# may be another runner such as qemu-aarch64, on Linux paths as they are.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -22,10 +23,13 @@ file(MAKE_DIRECTORY ${WORK})
 set(failures "")
 
 # Wine takes Linux paths on its drive Z.
+if(NOT DEFINED FOREIGN_DRIVE)
+  set(FOREIGN_DRIVE Z:)
+endif()
 function(windows_paths out)
   set(paths "")
   foreach(p IN LISTS ARGN)
-    list(APPEND paths "Z:${p}")
+    list(APPEND paths "${FOREIGN_DRIVE}${p}")
   endforeach()
   set(${out} ${paths} PARENT_SCOPE)
 endfunction()
@@ -114,5 +118,5 @@ else()
 endif()
 
 if(failures)
-  message(FATAL_ERROR "Windows and Linux differ:${failures}")
+  message(FATAL_ERROR "The foreign build and this machine's differ:${failures}")
 endif()

@@ -6,6 +6,10 @@
 #                 package takes them
 #   macos-check/  the macOS sources compiled with clang; a compile error
 #                 fails this build
+#   arm64/        for Linux arm64 (g++-aarch64-linux-gnu): the core tests,
+#                 the host, zun-driver, the plug-ins and the Pd externals
+#                 (.l_arm64), run under qemu-aarch64 (the tests labelled
+#                 `qemu`): every output bit as on this machine
 # With Wine, win64/ also makes the host for Windows and zun-driver, and
 # the tests labelled `wine` run the externals there: they must register
 # and play exactly as the Linux plug-ins do. Each is skipped, and its test
@@ -18,6 +22,8 @@ find_program(ZUN_MINGW_CXX x86_64-w64-mingw32-g++-posix)
 find_program(ZUN_MINGW_OBJDUMP x86_64-w64-mingw32-objdump)
 find_program(ZUN_CLANG_CXX clang++)
 find_program(ZUN_WINE wine)
+find_program(ZUN_ARM64_CXX aarch64-linux-gnu-g++)
+find_program(ZUN_QEMU_ARM64 qemu-aarch64)
 
 function(zun_skipped_test name reason)
   message(NOTICE "skipped: ${reason}")
@@ -40,6 +46,13 @@ endif()
 
 if(zun_win64_missing)
   zun_skipped_test(win64_externals "Win64 externals: ${zun_win64_missing}")
+  install(CODE "message(WARNING \"This Max package has no externals: ${zun_win64_missing}\")"
+          COMPONENT max_package EXCLUDE_FROM_ALL)
+  add_test(NAME max_package_without_externals
+           COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --component max_package
+                   --prefix ${PROJECT_BINARY_DIR}/package_without_externals)
+  set_tests_properties(max_package_without_externals PROPERTIES
+    PASS_REGULAR_EXPRESSION "This Max package has no externals")
 else()
   set(win64 ${PROJECT_BINARY_DIR}/win64)
   set(externals "")
@@ -120,6 +133,51 @@ else()
   endforeach()
   set_tests_properties(${wine_tests} PROPERTIES FIXTURES_REQUIRED wine)
   set_tests_properties(wine_prefix ${wine_tests} PROPERTIES LABELS "package;wine" TIMEOUT 900)
+endif()
+
+# ---- Linux arm64 under qemu
+
+if(NOT ZUN_HWY_SOURCE_DIR)
+  zun_skipped_test(qemu "arm64: no Highway source (ZUN_HWY_SOURCE_DIR)" qemu)
+elseif(NOT ZUN_ARM64_CXX OR NOT ZUN_QEMU_ARM64)
+  zun_skipped_test(qemu "arm64: no g++-aarch64-linux-gnu or qemu-user" qemu)
+else()
+  set(arm64 ${PROJECT_BINARY_DIR}/arm64)
+  set(arm64_plugins ${arm64}/max/burst.zun~.so ${arm64}/max/cloud.zun~.so)
+  set(arm64_pd ${arm64}/pd/zun/burst.zun~.l_arm64 ${arm64}/pd/zun/cloud.zun~.l_arm64)
+  ExternalProject_Add(zun_arm64
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${arm64}
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/aarch64-linux-gnu.cmake
+               -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE} -DZUN_LINUX_CROSS=ON
+               -DZUN_HWY_SOURCE_DIR=${ZUN_HWY_SOURCE_DIR}
+               -DZUN_PD_INCLUDE_DIR=${ZUN_PD_INCLUDE_DIR} -DZUN_PD_SUFFIX=.l_arm64
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${arm64_plugins} ${arm64_pd} ${arm64}/tools/driver/zun-driver
+                     ${arm64}/bin/zun_core_tests
+    INSTALL_COMMAND "")
+  set(qemu_env ${CMAKE_COMMAND} -E env QEMU_LD_PREFIX=/usr/aarch64-linux-gnu)
+  # Every instruction set of the group renderer built in, each in turn.
+  add_test(NAME qemu_core_tests COMMAND ${qemu_env} ${ZUN_QEMU_ARM64} ${arm64}/bin/zun_core_tests)
+  string(JOIN | arm64_plugin_files ${arm64_plugins})
+  set(compare ${qemu_env} ${CMAKE_COMMAND} -DWINE=${ZUN_QEMU_ARM64} -DFOREIGN_DRIVE=
+              -DDRIVER=$<TARGET_FILE:zun_driver> -DWINDOWS_DRIVER=${arm64}/tools/driver/zun-driver
+              -DPLUGINS=$<TARGET_FILE:zun_burst_external>|$<TARGET_FILE:zun_cloud_external>
+              -DEXTERNALS=${arm64_plugin_files})
+  add_test(NAME qemu_classes
+           COMMAND ${compare} -DCLASSES=ON -DWORK=${PROJECT_BINARY_DIR}/qemu/classes
+                   -P ${PROJECT_SOURCE_DIR}/cmake/CompareUnderWine.cmake)
+  set(qemu_tests qemu_core_tests qemu_classes)
+  file(GLOB scores ${PROJECT_SOURCE_DIR}/examples/*.zun ${PROJECT_SOURCE_DIR}/tests/wine/*.zun)
+  foreach(score IN LISTS scores)
+    get_filename_component(name ${score} NAME_WE)
+    add_test(NAME qemu_render_${name}
+             COMMAND ${compare} -DSCORE=${score} -DZUN=$<TARGET_FILE:zun>
+                     -DWORK=${PROJECT_BINARY_DIR}/qemu/${name}
+                     -P ${PROJECT_SOURCE_DIR}/cmake/CompareUnderWine.cmake)
+    list(APPEND qemu_tests qemu_render_${name})
+  endforeach()
+  set_tests_properties(${qemu_tests} PROPERTIES LABELS "package;qemu" TIMEOUT 900)
 endif()
 
 # ---- macOS
