@@ -70,7 +70,8 @@ case "${1:-help}" in
     mkdir -p out
     for score in examples/*.zun; do
       name=$(basename "$score" .zun)
-      build/tools/zun render "$score" -o "out/$name.wav" --seed 1
+      build/tools/zun render "$score" -o "out/$name.wav" --seed 1 -q
+      echo "out/$name.wav"
     done
     echo "Rendered the example scores into $(pwd)/out/"
     ;;

@@ -46,6 +46,13 @@ endif()
 
 if(zun_win64_missing)
   zun_skipped_test(win64_externals "Win64 externals: ${zun_win64_missing}")
+  install(CODE "message(WARNING \"This Max package has no externals: ${zun_win64_missing}\")"
+          COMPONENT max_package EXCLUDE_FROM_ALL)
+  add_test(NAME max_package_without_externals
+           COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --component max_package
+                   --prefix ${PROJECT_BINARY_DIR}/package_without_externals)
+  set_tests_properties(max_package_without_externals PROPERTIES
+    PASS_REGULAR_EXPRESSION "This Max package has no externals")
 else()
   set(win64 ${PROJECT_BINARY_DIR}/win64)
   set(externals "")

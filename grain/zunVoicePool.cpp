@@ -42,8 +42,36 @@ bool zunVoicePool::anySounding() const {
   return false;
 }
 
+void zunVoicePool::beginBlock(const zunBlock& b) {
+  block = b;
+  rendered = 0;
+}
+
+int zunVoicePool::idleAt(int offset) {
+  const int i = firstIdle();
+  if (i >= 0 || block.n == 0 || offset <= rendered) return i;
+  renderSpan(rendered, offset);
+  return firstIdle();
+}
+
+bool zunVoicePool::finishBlock() {
+  const bool any = rendered > 0 || anySounding();
+  if (any) renderSpan(rendered, block.n);
+  block = zunBlock{};
+  rendered = 0;
+  return any;
+}
+
+void zunVoicePool::renderSpan(int from, int to) {
+  std::fill(block.left + from, block.left + to, 0.0);
+  std::fill(block.right + from, block.right + to, 0.0);
+  renderAndMix(to - from, *block.job, block.grainBuffer, block.left + from, block.right + from,
+               *block.levels);
+  rendered = to;
+}
+
 zunGrain& zunVoicePool::start(int i, int offset) {
-  grainOffset[i] = offset;
+  grainOffset[i] = offset - rendered;
   voices[i]->start();
   markSounding(i);
   return *voices[i];

@@ -6,6 +6,17 @@
 #include "zunVoiceGroup.h"
 #include "zunWaveLevels.h"
 
+// The block whose grain starts are being decided: its length, what its
+// voices render with and the two mix buffers they add into.
+struct zunBlock {
+  int n;
+  const zunRenderJob* job;
+  const zunBlockLevels* levels;
+  double* grainBuffer;
+  double* left;
+  double* right;
+};
+
 // An engine's voices and the mix state of the grain each one plays, as
 // parallel arrays indexed by voice number.
 class zunVoicePool {
@@ -20,6 +31,18 @@ class zunVoicePool {
   int countActive() const;
   // Whether some voice may sound: false when no voice does.
   bool anySounding() const;
+
+  // Audio thread: a block's grain starts come between beginBlock and
+  // finishBlock. A voice is idle from the block after its grain ends; only
+  // where no voice is idle at a start does idleAt render the block up to it,
+  // so that voices whose grains ended earlier in the block take it. Outside
+  // a block idleAt is firstIdle.
+  void beginBlock(const zunBlock& block);
+  int idleAt(int offset);
+  // Renders what is left of the block into its mix buffers, which it
+  // clears first; false when nothing sounded in the block and they were
+  // left as they were.
+  bool finishBlock();
 
   // Starts voice i (unless it sounds already) at `offset` into the block.
   // Voices start only through start() and trigger(): a voice made to sound
@@ -68,6 +91,11 @@ class zunVoicePool {
   // voices only, and a pool with few of them costs little.
   std::uint64_t* sounding;
   int words;
+
+  // Clears samples [from, to) of the block and mixes the voices into them.
+  void renderSpan(int from, int to);
+  zunBlock block{};
+  int rendered = 0;  // samples of the block mixed already
 
   void renderOne(int i, int n, const zunRenderJob& job, double* grainBuffer, double* left,
                  double* right);

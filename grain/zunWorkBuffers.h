@@ -25,12 +25,10 @@ class zunWorkBuffers {
            const zunRenderJob& job, const zunBlockLevels& levels = zunBlockLevels()) {
     for (long done = 0; done < sampleFrames;) {
       const int n = static_cast<int>(std::min<long>(sampleFrames - done, size));
+      // The voice buffer needs no clearing: a voice writes every sample it mixes.
+      pool.beginBlock({n, &job, &levels, grainBuffer, leftBuffer, rightBuffer});
       schedule(n);
-      if (pool.anySounding()) {
-        // The voice buffer needs no clearing: a voice writes every sample it mixes.
-        std::fill(leftBuffer, leftBuffer + n, 0.0);
-        std::fill(rightBuffer, rightBuffer + n, 0.0);
-        pool.renderAndMix(n, job, grainBuffer, leftBuffer, rightBuffer, levels);
+      if (pool.finishBlock()) {
         std::copy(leftBuffer, leftBuffer + n, outs[0] + done);
         std::copy(rightBuffer, rightBuffer + n, outs[1] + done);
       } else {

@@ -237,7 +237,7 @@ void zunBurst::initializeGrain(int offset, double lead) {
   const double grainLength = length + lengthDeviation;
   const double grainCps = cps * pitch;
 
-  const int i = pool->firstIdle();
+  const int i = pool->idleAt(offset);
   if (i < 0) return;
   zunGrain& voice = pool->start(i, offset);
   voice.setParameters(amplitude, grainCps, 0.0, grainLength);

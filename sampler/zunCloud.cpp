@@ -189,7 +189,7 @@ void zunCloud::initializeGrain(int offset, double lead) {
   const bool flipped = reverseChance > 0.0 && unipolar(1.0) < reverseChance;
   const double amplitude = options.level(level, seed);
 
-  const int i = pool->firstIdle();
+  const int i = pool->idleAt(offset);
   if (i < 0) return;
   // A grain already read backwards by "reverse" stays so: the draw turns
   // only forward grains round, by reading at the negated rate.

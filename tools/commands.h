@@ -27,6 +27,7 @@ struct RenderOptions {
   std::optional<std::string> info;
   std::optional<std::string> events;
   bool quiet = false;
+  bool verbose = false;  // every list the objects send, not a count of them
   int jobs = 1;  // threads rendering objects side by side
 };
 

@@ -17,7 +17,7 @@ std::string stamp(double seconds) {
   return text;
 }
 
-struct sigaction previousInt {}, previousTerm{};
+struct sigaction previousInt {}, previousTerm{}, previousHangUp{};
 
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 std::string csvField(const std::string& s) {
@@ -87,6 +87,14 @@ void ConsoleReport::list(double seconds, const std::string& object, int outlet,
                          const std::vector<zun::Atom>& values) {
   if (!collectLists_) {
     if (quiet_) return;
+    if (!printEachList_) {
+      if (pastTheEnd(fields, values)) return;
+      auto c = std::find_if(listCounts_.begin(), listCounts_.end(),
+                            [&](const auto& count) { return count.first == object; });
+      if (c == listCounts_.end()) c = listCounts_.insert(c, {object, 0});
+      ++c->second;
+      return;
+    }
     std::string line = stamp(seconds) + " " + object + " outlet " + std::to_string(outlet) + ":";
     for (const zun::Atom& a : values) line += " " + text(a);
     bar_.clear();
@@ -105,6 +113,21 @@ void ConsoleReport::list(double seconds, const std::string& object, int outlet,
     row.seconds = static_cast<double>(*sample) / sampleRate_;
   }
   listRows_.push_back(std::move(row));
+}
+
+bool ConsoleReport::pastTheEnd(const std::vector<std::string>& fields,
+                               const std::vector<zun::Atom>& values) const {
+  for (size_t i = 0; i < values.size() && i < fields.size(); ++i) {
+    const auto* sample = std::get_if<t_atom_long>(&values[i].value);
+    if (fields[i] == "sample" && sample) return *sample >= frames_;
+  }
+  return false;
+}
+
+void ConsoleReport::printListCounts() const {
+  for (const auto& [object, lists] : listCounts_)
+    std::fprintf(stderr, "zun: %s: %lld grain event%s; write them with --events FILE\n",
+                 object.c_str(), lists, lists == 1 ? "" : "s");
 }
 
 std::string ConsoleReport::listCsv() const {
@@ -131,6 +154,7 @@ void ConsoleReport::catchInterrupts() {
   sigemptyset(&action.sa_mask);
   sigaction(SIGINT, &action, &previousInt);
   sigaction(SIGTERM, &action, &previousTerm);
+  sigaction(SIGHUP, &action, &previousHangUp);
   catching_ = true;
 }
 
@@ -138,6 +162,7 @@ void ConsoleReport::releaseInterrupts() {
   if (!catching_) return;
   sigaction(SIGINT, &previousInt, nullptr);
   sigaction(SIGTERM, &previousTerm, nullptr);
+  sigaction(SIGHUP, &previousHangUp, nullptr);
   catching_ = false;
 }
 

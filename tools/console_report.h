@@ -29,7 +29,12 @@ class ConsoleReport : public RenderObserver {
   void progress(long long done, long long total) override { bar_.update(done, total); }
   bool cancelled() override;
 
-  // Ctrl-C and SIGTERM stop the render at the next vector while this lives.
+  // Lists not collected are counted per object, for printListCounts(),
+  // unless each is to be printed as it comes.
+  void printEachList(bool each) { printEachList_ = each; }
+  void printListCounts() const;
+
+  // Ctrl-C, SIGTERM and SIGHUP stop the render at the next vector while this lives.
   void catchInterrupts();
   void releaseInterrupts();
 
@@ -59,7 +64,11 @@ class ConsoleReport : public RenderObserver {
   };
   std::vector<std::string> listColumns_;
   std::vector<ListRow> listRows_;
+  // Whether a list's "sample" field lies after the render's end.
+  bool pastTheEnd(const std::vector<std::string>& fields, const std::vector<zun::Atom>& values) const;
   bool catching_ = false;
+  bool printEachList_ = false;
+  std::vector<std::pair<std::string, long long>> listCounts_;  // object, lists, in order met
 };
 
 }  // namespace zun::tools

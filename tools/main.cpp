@@ -4,6 +4,8 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <thread>
 
 #include "commands.h"
@@ -21,6 +23,35 @@ Plug-ins are looked for in the --plugins directories, then in ZUN_PLUGIN_PATH
 (colon-separated), then next to zun (its build tree, or PREFIX/lib/zun).
 Exit status: 0 done, 1 failed while running, 2 bad options or score,
 130 interrupted. An existing output file is replaced only by a finished render.)";
+
+// CLI11's range check calls every value it cannot read as an integer out
+// of range; these say what is wrong.
+CLI::Validator wholeNumber(long long low, long long high) {
+  const std::string range = std::to_string(low) + " to " + std::to_string(high);
+  return CLI::Validator(
+      [=](const std::string& v) -> std::string {
+        if (std::optional<long long> n = zun::tools::parseInteger(v))
+          return *n < low || *n > high ? v + " is not in range " + range : "";
+        std::optional<double> x = zun::tools::parseReal(v);
+        if (!x) return v + " is not a number";
+        if (*x != std::trunc(*x)) return v + " is not a whole number";
+        if (std::fabs(*x) < 1e18)
+          return "write " + v + " in digits: " + std::to_string(static_cast<long long>(*x));
+        return v + " is not in range " + range;
+      },
+      "INT in [" + range + "]");
+}
+
+// "--output: At Most 1 required but received 2" says that an option was
+// given more than once.
+bool givenTwice(const CLI::ParseError& e) {
+  const std::string text = e.what();
+  const std::string::size_type colon = text.find(": At Most 1 required but received ");
+  if (colon == std::string::npos) return false;
+  std::fprintf(stderr, "zun: error: %s is given more than once; give it once\n",
+               text.substr(0, colon).c_str());
+  return true;
+}
 
 }  // namespace
 
@@ -42,10 +73,10 @@ int main(int argc, char** argv) {
       ->type_name("FILE");
   renderCommand->add_option("--sr", render.sampleRate, "sample rate in Hz")
       ->capture_default_str()
-      ->check(CLI::Range(1000, 768000));
+      ->check(wholeNumber(1000, 768000));
   renderCommand->add_option("--vs", render.vectorSize, "signal vector size in samples")
       ->capture_default_str()
-      ->check(CLI::Range(1, 8192));
+      ->check(wholeNumber(1, 8192));
   renderCommand->add_option("--seed", render.seed,
                             "send each object a seed made from N (the first object gets N) and "
                             "seed noise tables from N, for a render that is the same every time")
@@ -83,8 +114,10 @@ int main(int argc, char** argv) {
                    "threads that render the score's objects side by side (default: one per "
                    "core); the output is the same for any number")
       ->capture_default_str()
-      ->check(CLI::Range(1, 1024));
+      ->check(wholeNumber(1, 1024));
   renderCommand->add_flag("-q,--quiet", render.quiet, "print nothing but errors");
+  renderCommand->add_flag("-v,--verbose", render.verbose,
+                          "print each grain event an object sends, not their number");
   renderCommand->footer(renderFooter);
 
   std::vector<std::string> classPlugins;
@@ -98,6 +131,7 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
+    if (givenTwice(e)) return exitUsage;
     const int status = app.exit(e);
     return status == 0 ? exitOk : exitUsage;
   }

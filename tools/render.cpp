@@ -8,6 +8,7 @@
 
 #include "schedule.h"
 #include "span_runner.h"
+#include "zunMessages.h"
 
 namespace zun::tools {
 
@@ -215,8 +216,12 @@ class Session {
                 },
                 [&](long long span) { return finish(span); }});
     if (!result_.cancelled) {
-      // Messages at the very end (an "info" at the end time) still go out.
+      // The event clocks' last round: the grains of the last vectors are heard, so their
+      // events go out too.
       now_ = until;
+      zun::runScheduler(zunEventInterval);
+      drainConsole({});
+      // Messages at the very end (an "info" at the end time) still go out.
       deliver(schedule, total);
     }
   }

@@ -104,10 +104,14 @@ bool checkOutputs(const RenderOptions& o, const Score& score, Diagnostics& d) {
   std::vector<std::pair<std::string, std::string>> outputs;  // option, path
   if (o.output != "-") outputs.push_back({"-o", o.output});
   if (o.info) outputs.push_back({"--info", *o.info});
-  if (outputs.size() == 2 && sameFile(outputs[0].second, outputs[1].second)) {
-    usageError("--info and -o name the same file, " + o.output);
-    return false;
-  }
+  if (o.events) outputs.push_back({"--events", *o.events});
+  for (size_t i = 0; i < outputs.size(); ++i)
+    for (size_t j = i + 1; j < outputs.size(); ++j)
+      if (sameFile(outputs[i].second, outputs[j].second)) {
+        usageError(outputs[j].first + " and " + outputs[i].first + " name the same file, " +
+                   outputs[i].second);
+        return false;
+      }
   for (const auto& [option, path] : outputs) {
     if (o.score != "-" && sameFile(path, o.score)) {
       usageError(option + " " + path + " is the score itself");
@@ -123,6 +127,29 @@ bool checkOutputs(const RenderOptions& o, const Score& score, Diagnostics& d) {
     }
   }
   return true;
+}
+
+std::string megabytes(unsigned long long bytes) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / 1e6);
+  return text;
+}
+
+// A render that cannot fit on the output's disk is refused before it starts.
+bool roomFor(const FileSinkOptions& file) {
+  const std::optional<unsigned long long> need = fileBytes(file.type, file.format, file.frames);
+  const std::optional<unsigned long long> room = freeSpaceFor(file.path);
+  if (!need || !room || *need <= *room) return true;
+  std::fprintf(stderr, "zun: error: the render needs %s for %s, and its disk has %s free\n",
+               megabytes(*need).c_str(), file.path.c_str(), megabytes(*room).c_str());
+  return false;
+}
+
+int interrupted(const RenderOptions& o, const AudioSink* sink) {
+  std::fprintf(stderr, "zun: interrupted; %s\n",
+               sink && sink->streamed() ? "the output stops here"
+                                        : (o.output + " is left as it was").c_str());
+  return exitInterrupted;
 }
 
 }  // namespace
@@ -187,10 +214,16 @@ int runRender(const RenderOptions& o) {
     return exitUsage;
   }
 
+  if (!plan->raw && !roomFor(plan->file)) return exitFailure;
+
   ConsoleReport report(o.score, o.quiet, o.info.has_value(), isatty(STDERR_FILENO) != 0,
                        o.events.has_value(), o.sampleRate, settings.frames);
   RenderResult result;
   std::unique_ptr<AudioSink> sink;
+  report.printEachList(o.verbose);
+  // Caught from before the outputs open, so that a signal while a pipe
+  // waits for its reader still removes what was made.
+  report.catchInterrupts();
   try {
     std::unique_ptr<ReplacingFile> infoFile, eventsFile;
     if (o.info) infoFile = std::make_unique<ReplacingFile>(*o.info);
@@ -200,15 +233,10 @@ int runRender(const RenderOptions& o) {
       std::fprintf(stderr,
                    "zun: no --seed: the objects seed their random sources from the clock; "
                    "give --seed N for a render that is the same every time\n");
-    report.catchInterrupts();
     result = render(score, tables, settings, *sink, report);
     report.releaseInterrupts();
     report.clearProgress();
-    if (result.cancelled) {
-      std::fprintf(stderr, "zun: interrupted; %s\n",
-                   plan->raw ? "the output stops here" : (o.output + " is left as it was").c_str());
-      return exitInterrupted;
-    }
+    if (result.cancelled) return interrupted(o, sink.get());
     sink->finish();
     if (infoFile) {
       const std::string csv = report.csv();
@@ -226,8 +254,9 @@ int runRender(const RenderOptions& o) {
   } catch (const std::exception& e) {
     report.releaseInterrupts();
     report.clearProgress();
+    if (report.cancelled()) return interrupted(o, sink.get());
     std::fprintf(stderr, "zun: error: %s%s\n", e.what(),
-                 plan->raw ? "" : ("; " + o.output + " is left as it was").c_str());
+                 sink && sink->streamed() ? "" : ("; " + o.output + " is left as it was").c_str());
     return exitFailure;
   }
 
@@ -255,6 +284,7 @@ int runRender(const RenderOptions& o) {
       levels += "; " + std::to_string(result.overs) +
                 " samples beyond full scale (kept in the float output, but they clip when played)";
     std::fprintf(stderr, "%s\n", levels.c_str());
+    report.printListCounts();
     if (result.nonFinite > 0)
       std::fprintf(stderr, "zun: warning: %lld samples were not numbers (NaN or infinite) and are written as 0\n",
                    result.nonFinite);

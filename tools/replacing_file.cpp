@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -41,11 +42,30 @@ std::string linkTarget(std::string path) {
 
 }  // namespace
 
+std::optional<unsigned long long> freeSpaceFor(const std::string& target) {
+  const std::string path = linkTarget(target);
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) return std::nullopt;
+  std::filesystem::path dir = std::filesystem::path(path).parent_path();
+  struct statvfs disk {};
+  if (::statvfs(dir.empty() ? "." : dir.c_str(), &disk) != 0) return std::nullopt;
+  // Blocks kept for root are root's to use.
+  const unsigned long long blocks = ::geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
+  return blocks * disk.f_frsize;
+}
+
 ReplacingFile::ReplacingFile(std::string target) : target_(linkTarget(std::move(target))) {
   namespace fs = std::filesystem;
   std::error_code ec;
   if (fs::is_directory(target_, ec))
     throw std::runtime_error("cannot write " + target_ + ": it is a directory");
+  struct stat existing {};
+  if (::stat(target_.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+    fd_ = ::open(target_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd_ < 0) throw failure("cannot write " + target_);
+    inPlace_ = true;
+    return;
+  }
   const fs::path path(target_);
   fs::path dir = path.parent_path();
   if (dir.empty()) dir = ".";
@@ -76,6 +96,14 @@ void ReplacingFile::write(const void* data, size_t size) {
 }
 
 void ReplacingFile::commit() {
+  if (inPlace_) {
+    // Pipes and devices take no fsync, and keep their own permissions.
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) throw failure("cannot write " + target_);
+    committed_ = true;
+    return;
+  }
   struct stat existing {};
   const mode_t mode =
       ::stat(target_.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : newFileMode();

@@ -52,6 +52,10 @@ void checkArguments(const std::vector<int>& types, const std::vector<Value>& arg
         else if (v.kind == Value::Kind::real && v.real != std::trunc(v.real))
           d.warning(v.pos, what + " takes an int: " + v.describe() + " is truncated to " +
                                std::to_string(static_cast<long long>(v.real)));
+        else if (v.kind == Value::Kind::real && std::fabs(v.real) >= 0x1p63)
+          d.warning(v.pos, what + " takes an int: " + v.describe() +
+                               " is beyond 64 bits and is held at " +
+                               (v.real < 0 ? "-9223372036854775808" : "9223372036854775807"));
         break;
       case A_FLOAT:
       case A_DEFFLOAT:

@@ -305,6 +305,8 @@ Score parseScore(std::istream& in, const std::string& directory, Diagnostics& di
   Parser parser(score, diagnostics);
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {
+    // Some editors begin a UTF-8 file with a byte-order mark.
+    if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
     std::vector<Token> tokens = tokenize(line, number, diagnostics);
     if (!tokens.empty()) parser.statement(tokens);
   }

@@ -50,9 +50,7 @@ class Dither {
 // up to the data; the 2 bytes are taken from the PAD chunk, so that the data
 // and every size but those two stay where they are. A header laid out
 // otherwise is left as it is.
-void completeFloatFormat(int fd) {
-  unsigned char h[84];
-  if (::pread(fd, h, sizeof h, 0) != static_cast<ssize_t>(sizeof h)) return;
+bool completeFloatFormat(unsigned char* h) {
   auto is = [&](int at, const char* id, unsigned size) {
     return std::memcmp(h + at, id, 4) == 0 && h[at + 4] == size && h[at + 5] == 0 &&
            h[at + 6] == 0 && h[at + 7] == 0;
@@ -60,20 +58,137 @@ void completeFloatFormat(int fd) {
   if (std::memcmp(h, "RIFF", 4) != 0 || std::memcmp(h + 8, "WAVE", 4) != 0 ||
       !is(12, "fmt ", 16) || h[20] != 3 || h[21] != 0 || !is(36, "fact", 4) ||
       !is(48, "PAD ", 24) || std::memcmp(h + 80, "data", 4) != 0)
-    return;
+    return false;
   unsigned char fixed[80 - 12] = {};
   std::memcpy(fixed, h + 12, 24);  // "fmt ", its size and its 16 bytes
   fixed[4] = 18;                   // the extension's size, 0, follows them
   std::memcpy(fixed + 26, h + 36, 12);  // the fact chunk
   std::memcpy(fixed + 38, "PAD ", 4);
   fixed[42] = 22;
-  if (::pwrite(fd, fixed, sizeof fixed, 12) != static_cast<ssize_t>(sizeof fixed))
+  std::memcpy(h + 12, fixed, sizeof fixed);
+  return true;
+}
+
+constexpr size_t floatHeaderBytes = 84;
+
+void completeFloatFormat(int fd) {
+  unsigned char h[floatHeaderBytes];
+  if (::pread(fd, h, sizeof h, 0) != static_cast<ssize_t>(sizeof h) || !completeFloatFormat(h))
+    return;
+  if (::pwrite(fd, h, sizeof h, 0) != static_cast<ssize_t>(sizeof h))
     throw std::runtime_error("cannot finish the sound file");
+}
+
+// libsndfile writes a header, the samples, then the header again with the
+// sizes it has counted, which a pipe or a device cannot take back. A stream
+// sends each byte once, in order, and drops what is written again over bytes
+// it has sent. Without a descriptor it sends nothing and keeps the header,
+// the bytes before the first sample.
+class Stream {
+ public:
+  explicit Stream(int fd) : fd_(fd) {}
+
+  static SF_VIRTUAL_IO& io() {
+    static SF_VIRTUAL_IO io{
+        [](void* s) { return self(s).length_; },
+        [](sf_count_t offset, int whence, void* s) { return self(s).seek(offset, whence); },
+        [](void*, sf_count_t, void*) -> sf_count_t { return 0; },
+        [](const void* data, sf_count_t n, void* s) { return self(s).write(data, n); },
+        [](void* s) { return self(s).position_; }};
+    return io;
+  }
+
+  // Sends `header` first; whatever libsndfile writes from before its end,
+  // its own headers, is then dropped.
+  bool send(const std::string& header) {
+    headerBytes_ = static_cast<sf_count_t>(header.size());
+    return sendAll(header.data(), header.size());
+  }
+  // The first `bytes` kept.
+  std::string header(sf_count_t bytes) const {
+    return header_.substr(0, static_cast<size_t>(bytes));
+  }
+  sf_count_t length() const { return length_; }
+
+ private:
+  static Stream& self(void* s) { return *static_cast<Stream*>(s); }
+
+  sf_count_t seek(sf_count_t offset, int whence) {
+    const sf_count_t base = whence == SEEK_CUR ? position_ : whence == SEEK_END ? length_ : 0;
+    if (base + offset < 0) return -1;
+    return position_ = base + offset;
+  }
+
+  sf_count_t write(const void* data, sf_count_t n) {
+    const char* p = static_cast<const char*>(data);
+    const sf_count_t at = position_;
+    position_ += n;
+    length_ = std::max(length_, position_);
+    if (fd_ < 0) {
+      keep(p, at, n);
+      return n;
+    }
+    if (at < headerBytes_) return n;
+    if (at > sent_) return 0;  // a gap, which a stream cannot hold
+    const sf_count_t again = std::min(n, sent_ - at);
+    return sendAll(p + again, static_cast<size_t>(n - again)) ? n : 0;
+  }
+
+  void keep(const char* p, sf_count_t at, sf_count_t n) {
+    const sf_count_t end = std::min<sf_count_t>(at + n, maxHeader);
+    if (end <= at) return;
+    if (static_cast<sf_count_t>(header_.size()) < end) header_.resize(static_cast<size_t>(end));
+    std::memcpy(header_.data() + at, p, static_cast<size_t>(end - at));
+  }
+
+  bool sendAll(const char* p, size_t n) {
+    while (n > 0) {
+      const ssize_t done = ::write(fd_, p, n);
+      if (done < 0 && errno == EINTR) continue;
+      if (done <= 0) return false;
+      p += done;
+      n -= static_cast<size_t>(done);
+      sent_ += done;
+    }
+    return true;
+  }
+
+  int fd_;
+  sf_count_t position_ = 0, length_ = 0, sent_ = 0, headerBytes_ = 0;
+  static constexpr sf_count_t maxHeader = 4096;
+  std::string header_;
+};
+
+// The header a file of `frames` frames ends with, as libsndfile writes it:
+// from a dry run that writes as many frames of silence and keeps nothing
+// but the header, which ends where the first frame begins.
+std::string finalHeader(SF_INFO info, long long frames, int frameBytes, bool floatWav) {
+  Stream dry(-1);
+  SoundFile file(sf_open_virtual(&Stream::io(), SFM_WRITE, &info, &dry));
+  if (!file)
+    throw std::runtime_error(std::string("cannot make the header: ") + sf_strerror(nullptr));
+  sf_command(file.get(), SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
+  constexpr long long block = 4096;
+  const std::vector<float> silence(2 * block, 0.0f);
+  sf_writef_float(file.get(), silence.data(), 1);
+  const sf_count_t dataStart = dry.length() - frameBytes;
+  for (long long left = frames - 1; left > 0; left -= block)
+    sf_writef_float(file.get(), silence.data(), std::min(left, block));
+  file.reset();
+  std::string header = dry.header(dataStart);
+  if (floatWav && header.size() >= floatHeaderBytes)
+    completeFloatFormat(reinterpret_cast<unsigned char*>(header.data()));
+  return header;
+}
+
+int frameBytes(SampleFormat f) {
+  return 2 * (f == SampleFormat::float32 ? 4 : f == SampleFormat::pcm16 ? 2 : 3);
 }
 
 class FileSink : public AudioSink {
  public:
-  explicit FileSink(const FileSinkOptions& o) : file_(o.path), format_(o.format), dither_(o.ditherSeed) {
+  explicit FileSink(const FileSinkOptions& o)
+      : file_(o.path), stream_(file_.fd()), format_(o.format), dither_(o.ditherSeed) {
     SF_INFO info{};
     info.samplerate = o.sampleRate;
     info.channels = 2;
@@ -93,7 +208,17 @@ class FileSink : public AudioSink {
     if (!sf_format_check(&info))
       throw std::runtime_error(std::string(fileTypeName(o.type)) + " files cannot hold " +
                                sampleFormatName(o.format) + " samples");
-    sound_.reset(sf_open_fd(file_.fd(), SFM_WRITE, &info, SF_FALSE));
+    if (file_.inPlace() && o.type == FileType::aiff)
+      throw std::runtime_error("cannot stream AIFF to " + o.path + ": use .wav or .flac");
+    if (file_.inPlace()) {
+      // FLAC needs no sizes up front: its stream is whole without them.
+      if (o.type != FileType::flac &&
+          !stream_.send(finalHeader(info, o.frames, frameBytes(o.format), floatWav_)))
+        throw std::runtime_error("cannot write " + o.path + ": " + std::strerror(errno));
+      sound_.reset(sf_open_virtual(&Stream::io(), SFM_WRITE, &info, &stream_));
+    } else {
+      sound_.reset(sf_open_fd(file_.fd(), SFM_WRITE, &info, SF_FALSE));
+    }
     if (!sound_) throw std::runtime_error("cannot write " + o.path + ": " + sf_strerror(nullptr));
     // The PEAK chunk carries the time of writing; without it, the same
     // render gives the same bytes.
@@ -131,14 +256,16 @@ class FileSink : public AudioSink {
 
   void finish() override {
     if (sf_close(sound_.release()) != 0) throw std::runtime_error("cannot finish the sound file");
-    if (floatWav_) completeFloatFormat(file_.fd());
+    if (floatWav_ && !file_.inPlace()) completeFloatFormat(file_.fd());
     file_.commit();
   }
 
   long long clipped() const override { return clipped_; }
+  bool streamed() const override { return file_.inPlace(); }
 
  private:
   ReplacingFile file_;  // before sound_, so that the file outlives libsndfile's handle
+  Stream stream_;       // a target written in place
   SoundFile sound_;
   SampleFormat format_;
   Dither dither_;
@@ -234,16 +361,23 @@ std::optional<FileType> fileTypeFor(const std::string& path) {
   return std::nullopt;
 }
 
+namespace {
+
+// Room for the header's own chunks within the size it counts.
+constexpr long long headerRoom = 4096;
+
+}  // namespace
+
 bool fitsHeader(FileType type, SampleFormat format, long long frames) {
-  const long long frameBytes = format == SampleFormat::float32 ? 8
-                               : format == SampleFormat::pcm16 ? 4
-                                                               : 6;
-  // Room for the header's own chunks within the size it counts.
-  constexpr long long headerRoom = 4096;
   const long long limit = type == FileType::wav    ? 0xFFFFFFFFLL - headerRoom
                           : type == FileType::aiff ? 0x7FFFFFFFLL - headerRoom
                                                    : -1;
-  return limit < 0 || frames <= limit / frameBytes;
+  return limit < 0 || frames <= limit / frameBytes(format);
+}
+
+std::optional<unsigned long long> fileBytes(FileType type, SampleFormat format, long long frames) {
+  if (type == FileType::flac) return std::nullopt;
+  return static_cast<unsigned long long>(frames) * frameBytes(format) + headerRoom;
 }
 
 std::unique_ptr<AudioSink> openFileSink(const FileSinkOptions& options) {

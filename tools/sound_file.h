@@ -44,6 +44,9 @@ class AudioSink {
   virtual void finish() = 0;
   // Samples beyond full scale that the format had to clip.
   virtual long long clipped() const { return 0; }
+  // Whether the samples leave as they are written (a pipe, a device), so
+  // that a render cut short leaves part of them behind.
+  virtual bool streamed() const { return true; }
 };
 
 struct FileSinkOptions {
@@ -60,7 +63,12 @@ struct FileSinkOptions {
 // written as RF64; an AIFF that does not fit is refused.
 bool fitsHeader(FileType type, SampleFormat format, long long frames);
 
-// Opens the output, written in place of `path` only when finished. Throws
+// The bytes a file of `frames` stereo frames takes at most; nullopt for
+// FLAC, whose size depends on the sound.
+std::optional<unsigned long long> fileBytes(FileType type, SampleFormat format, long long frames);
+
+// Opens the output, written in place of `path` only when finished (a
+// device or a pipe is written as the render goes, its header first). Throws
 // std::runtime_error (an impossible format, an unwritable directory).
 std::unique_ptr<AudioSink> openFileSink(const FileSinkOptions& options);
 

@@ -72,8 +72,8 @@ TEST_F(ExternalTest, TriggerInputOnsetsAreTheImpulses) {
 }
 
 // Events beyond the queue's room are counted and reported, never waited
-// for: ten vectors of 128 grains (every voice, every vector) before the
-// scheduler runs.
+// for: ten vectors of 2048 grains (one a sample, each voice freed within the
+// vector) before the scheduler runs.
 TEST_F(ExternalTest, LostEventsAreReported) {
   t_object* x = makeBurst();
   zun::send(x, "setDensity", {44100});
@@ -88,7 +88,7 @@ TEST_F(ExternalTest, LostEventsAreReported) {
   zun::runScheduler(10.0);
   EXPECT_EQ(rows, 1024u);
   EXPECT_EQ(errors(), (std::vector<std::string>{
-                          "events: 256 grain events lost: more grains started between two "
+                          "events: 19456 grain events lost: more grains started between two "
                           "deliveries than the queue holds"}));
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sndfile.h>
 
 #include <algorithm>
@@ -62,6 +63,10 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
       {"unknown option", "end 1", {"--loud"}, 2, "--loud"},
       {"unknown format", "end 1", {"--format", "pcm8"}, 2, "--format"},
       {"vector size", "end 1", {"--vs", "0"}, 2, "--vs"},
+      {"fractional rate", "end 1", {"--sr", "44100.5"}, 2, "--sr: 44100.5 is not a whole number"},
+      {"rate with an exponent", "end 1", {"--sr", "1e5"}, 2, "--sr: write 1e5 in digits: 100000"},
+      {"two outputs", "end 1", {"-o", "out.wav", "-o", "b.wav"}, 2,
+       "--output is given more than once"},
       {"duration", "end 1", {"--duration", "soon"}, 2, "not a length of time"},
       {"duration too long", "end 1", {"--duration", "1e300"}, 2, "not a length of time"},
       {"plug-in that does not load", "object b broken~\nend 1", {"--plugins", "plugins"}, 1,
@@ -81,8 +86,18 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
        "--info and -o name the same file"},
       {"output over the score", "end 1", {"-o", "s.zun.wav", "--info", "s.zun"}, 2,
        "--info s.zun is the score itself"},
+      {"events over the score", "end 1", {"--events", "s.zun"}, 2,
+       "--events s.zun is the score itself"},
+      {"events over the output", "end 1", {"--events", "link.wav"}, 2,
+       "--events and -o name the same file"},
+      {"events over the info", "end 1", {"--info", "a.csv", "--events", "./a.csv"}, 2,
+       "--events and --info name the same file"},
+      {"events over a file the score reads", "buffer s file out.wav\nend 1",
+       {"-o", "new.wav", "--events", "out.wav"}, 2,
+       "buffer s reads the file that --events out.wav would write over"},
       {"AIFF too long", "end 1", {"-o", "out.aiff", "--duration", "40000"}, 2,
        "too long for AIFF"},
+      {"no room on the disk", "end 1", {"--duration", "9000000"}, 1, "the render needs 3175200.0 MB"},
       {"score that is a directory", "", {}, 2,
        "plugins: error: cannot read the score: it is a directory\n", "plugins"},
       {"missing score", "", {}, 2,
@@ -226,32 +241,73 @@ TEST(Cli, InputTableTriggersGrainsAndEventsGoToCsv) {
   while (std::getline(lines, line)) starts.push_back(line.substr(0, line.find(",0,4410,")));
   EXPECT_EQ(starts, (std::vector<std::string>{"0.000000,p,0", "0.100000,p,4410", "0.200000,p,8820",
                                               "0.300000,p,13230", "0.400000,p,17640"}));
+
+  // Without --events they are counted, unless --verbose prints each.
+  const Outcome counted = runZun({"render", "s.zun", "-o", "out.wav"}, dir.path());
+  EXPECT_NE(counted.err.find("zun: p: 5 grain events; write them with --events FILE\n"),
+            std::string::npos) << counted.err;
+  EXPECT_EQ(counted.err.find("outlet 3:"), std::string::npos) << counted.err;
+  const Outcome each = runZun({"render", "s.zun", "-o", "out.wav", "--verbose"}, dir.path());
+  EXPECT_NE(each.err.find("p outlet 3: 17640 0 4410"), std::string::npos) << each.err;
+  EXPECT_EQ(each.err.find("grain events"), std::string::npos) << each.err;
 }
 
 TEST(Cli, AnInterruptedRenderLeavesTheOutputAlone) {
-  TempDir dir;
-  // Minutes of dense grains: long enough to interrupt.
-  zuntest::writeFile(dir / "s.zun", std::string(header) +
-                                        "at 0 p setDensity 2000\nat 0 p setLength 200\n"
-                                        "at 0 p start 1\nend 600\n");
-  zuntest::writeFile(dir / "out.wav", "precious");
-  const pid_t pid = fork();
-  ASSERT_GE(pid, 0);
-  if (pid == 0) {
-    if (chdir(dir.path().c_str()) != 0) _exit(99);
-    if (!freopen("/dev/null", "w", stderr)) _exit(99);
-    execl(ZUN_EXECUTABLE, "zun", "render", "s.zun", "-o", "out.wav", "--seed", "1",
-          static_cast<char*>(nullptr));
-    _exit(99);
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    TempDir dir;
+    // Minutes of dense grains: long enough to interrupt.
+    zuntest::writeFile(dir / "s.zun", std::string(header) +
+                                          "at 0 p setDensity 2000\nat 0 p setLength 200\n"
+                                          "at 0 p start 1\nend 600\n");
+    zuntest::writeFile(dir / "out.wav", "precious");
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      if (chdir(dir.path().c_str()) != 0) _exit(99);
+      if (!freopen("/dev/null", "w", stderr)) _exit(99);
+      execl(ZUN_EXECUTABLE, "zun", "render", "s.zun", "-o", "out.wav", "--seed", "1",
+            static_cast<char*>(nullptr));
+      _exit(99);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    kill(pid, signal);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << strsignal(signal);
+    EXPECT_EQ(WEXITSTATUS(status), 130) << strsignal(signal);
+    EXPECT_EQ(zuntest::readFile(dir / "out.wav"), "precious");
+    EXPECT_EQ(dir.files(), (std::vector<std::string>{"out.wav", "s.zun"})) << strsignal(signal);
   }
-  std::this_thread::sleep_for(std::chrono::milliseconds(700));
-  kill(pid, SIGINT);
-  int status = 0;
-  waitpid(pid, &status, 0);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 130);
-  EXPECT_EQ(zuntest::readFile(dir / "out.wav"), "precious");
-  EXPECT_EQ(dir.files(), (std::vector<std::string>{"out.wav", "s.zun"}));
+}
+
+// A pipe or a device is written in place, as the render goes, and gets the
+// bytes a file would.
+TEST(Cli, PipesAndDevicesAreWrittenInPlace) {
+  for (const char* name : {"out.wav"}) {
+    TempDir dir;
+    zuntest::writeFile(dir / "s.zun", std::string(header) +
+                                          "at 0 p setDensity 50\nat 0 p start 1\nend 0.5\n");
+    const std::vector<std::string> render = {"render", "s.zun", "--seed", "1", "-q", "-o"};
+    std::vector<std::string> toFile = render;
+    toFile.push_back("file");
+    toFile.back() += name;
+    ASSERT_EQ(runZun(toFile, dir.path()).status, 0);
+    ASSERT_EQ(mkfifo((dir / name).c_str(), 0600), 0);
+    std::string streamed;
+    std::thread reader([&] { streamed = zuntest::readFile(dir / name); });
+    std::vector<std::string> toPipe = render;
+    toPipe.push_back(name);
+    const Outcome o = runZun(toPipe, dir.path());
+    reader.join();
+    EXPECT_EQ(o.status, 0) << name << o.err;
+    EXPECT_EQ(streamed, zuntest::readFile(dir / ("file" + std::string(name)))) << name;
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / name)) << name;
+    EXPECT_EQ(dir.files().size(), 3u) << name;
+  }
+  TempDir dir;
+  zuntest::writeFile(dir / "s.zun", std::string(header) + "at 0 p start 1\nend 0.5\n");
+  EXPECT_EQ(runZun({"render", "s.zun", "-o", "/dev/null", "-q"}, dir.path()).status, 0);
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
 TEST(Cli, FindsPlugInsOnTheSearchPath) {

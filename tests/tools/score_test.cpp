@@ -126,6 +126,8 @@ TEST(Checker, ReportsEachMistakeAtItsPlace) {
       {"at 1 t info 1\nend 2", "s.zun:3:13: error: too many arguments: message 'info' takes none"},
       {"at 1 t pair 1\nend 2", "s.zun:3:13: error: message 'pair' needs a float argument"},
       {"at 1 t start 1.5\nend 2", "s.zun:3:14: warning: message 'start' takes an int: the float 1.5 is truncated to 1"},
+      {"at 1 t start 99999999999999999999\nend 2",
+       "s.zun:3:14: warning: message 'start' takes an int: the float 1e+20 is beyond 64 bits"},
       {"at 1 t setWave x\nend 2", "s.zun:3:16: warning: no buffer named 'x'"},
       // times
       {"at soon t start 1\nend 2", "s.zun:3:4: error: 'soon' is not a time"},
@@ -207,6 +209,8 @@ TEST(Checker, AcceptsAWellFormedScore) {
                        "\n"
                        "end 2\n")
                   .empty());
+  // as an editor may save it, with a byte-order mark
+  EXPECT_TRUE(diagnose("\xEF\xBB\xBF" + std::string(preamble) + "end 1\n", {}, false).empty());
 }
 
 TEST(Checker, DurationReplacesTheEndAndCutsWhatComesAfter) {
