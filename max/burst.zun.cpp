@@ -19,6 +19,7 @@ struct _index {
   zunBufferRef wave1_ref;
   zunBufferRef windowing_ref;
   zunBufferRef wave2_ref;
+  zunTableNotice<3>* notice;
   void* info_outlet;
   zunEventOutlet events;
 };
@@ -40,23 +41,26 @@ void burst_refreshLevels(_index* x, int which) {
 
 // ---- buffer binding
 
-void burst_setWave1(_index* x, t_symbol* name) {
-  zunBind(&x->header.z_ob, x->wave1_ref, name);
-  burst_refreshLevels(x, 0);
-}
-void burst_setWindowing(_index* x, t_symbol* name) {
-  zunBind(&x->header.z_ob, x->windowing_ref, name);
-}
-void burst_setWave2(_index* x, t_symbol* name) {
-  zunBind(&x->header.z_ob, x->wave2_ref, name);
-  burst_refreshLevels(x, 1);
+zunBufferRef& burst_ref(_index* x, int role) {
+  return role == 0 ? x->wave1_ref : role == 1 ? x->windowing_ref : x->wave2_ref;
 }
 
-// Arguments in role order: wave table 1, window, wave table 2.
-void burst_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
-  void (*const bind[])(_index*, t_symbol*) = {burst_setWave1, burst_setWindowing, burst_setWave2};
+void burst_bindRole(_index* x, int role, t_symbol* name, const double* given, bool creating) {
+  zunBindRole(&x->header.z_ob, burst_ref(x, role), *x->notice, role, name, given, creating);
+  if (role != 1) burst_refreshLevels(x, role == 0 ? 0 : 1);
+}
+
+void burst_setWave1(_index* x, t_symbol* name) { burst_bindRole(x, 0, name, nullptr, false); }
+void burst_setWindowing(_index* x, t_symbol* name) { burst_bindRole(x, 1, name, nullptr, false); }
+void burst_setWave2(_index* x, t_symbol* name) { burst_bindRole(x, 2, name, nullptr, false); }
+
+// Arguments in role order: wave table 1, window, wave table 2. Also the
+// creation arguments, without a selector.
+void burst_setbuf(_index* x, t_symbol* s, long argc, t_atom* argv) {
   zunBindInRoleOrder(zunBurstRoles, argc, [&](int role) {
-    bind[role](x, atom_getsymarg(static_cast<short>(role), static_cast<short>(argc), argv));
+    double number;
+    t_symbol* name = atom_getsymarg(static_cast<short>(role), static_cast<short>(argc), argv);
+    burst_bindRole(x, role, name, zunNumberIn(argv[role], number), s == nullptr);
   });
 }
 
@@ -76,6 +80,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   x->wave2_ref.store(nullptr);
   x->windowing_ref.store(nullptr);
   x->wave1_ref.store(nullptr);
+  x->notice = new zunTableNotice<3>(zunBurstRoles, "buffer~");
   z_dsp_setup(&x->header, 1);
   outlet_new(x, "signal");
   outlet_new(x, "signal");
@@ -89,6 +94,7 @@ void burst_free(_index* x) {
   if (t_buffer_ref* ref = x->wave1_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->windowing_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->wave2_ref.load()) object_free(ref);
+  delete x->notice;
   delete x->engine;
 }
 
@@ -190,6 +196,8 @@ void burst_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, lo
                     0, 0, 0, 0);
 #endif
   zunFollowRate(*x->engine, sampleRate);
+  for (int role = 0; role < 3; ++role)
+    zunTell(&x->header.z_ob, burst_ref(x, role), *x->notice, role);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ struct _index {
   zunCloud* engine;
   zunBufferRef sample_ref;
   zunBufferRef windowing_ref;
+  zunTableNotice<2>* notice;
   void* info_outlet;
   zunEventOutlet events;
 };
@@ -26,16 +27,24 @@ t_class* cloud_class = nullptr;
 
 // ---- buffer binding
 
-void cloud_setSample(_index* x, t_symbol* name) { zunBind(&x->header.z_ob, x->sample_ref, name); }
-void cloud_setWindowing(_index* x, t_symbol* name) {
-  zunBind(&x->header.z_ob, x->windowing_ref, name);
+zunBufferRef& cloud_ref(_index* x, int role) {
+  return role == 0 ? x->sample_ref : x->windowing_ref;
 }
 
-// Arguments in role order: sample, window.
-void cloud_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
-  void (*const bind[])(_index*, t_symbol*) = {cloud_setSample, cloud_setWindowing};
+void cloud_bindRole(_index* x, int role, t_symbol* name, const double* given, bool creating) {
+  zunBindRole(&x->header.z_ob, cloud_ref(x, role), *x->notice, role, name, given, creating);
+}
+
+void cloud_setSample(_index* x, t_symbol* name) { cloud_bindRole(x, 0, name, nullptr, false); }
+void cloud_setWindowing(_index* x, t_symbol* name) { cloud_bindRole(x, 1, name, nullptr, false); }
+
+// Arguments in role order: sample, window. Also the creation arguments,
+// without a selector.
+void cloud_setbuf(_index* x, t_symbol* s, long argc, t_atom* argv) {
   zunBindInRoleOrder(zunCloudRoles, argc, [&](int role) {
-    bind[role](x, atom_getsymarg(static_cast<short>(role), static_cast<short>(argc), argv));
+    double number;
+    t_symbol* name = atom_getsymarg(static_cast<short>(role), static_cast<short>(argc), argv);
+    cloud_bindRole(x, role, name, zunNumberIn(argv[role], number), s == nullptr);
   });
 }
 
@@ -54,6 +63,7 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   x->engine->setSeed(zunObjectSeed<zunCloud>());
   x->windowing_ref.store(nullptr);
   x->sample_ref.store(nullptr);
+  x->notice = new zunTableNotice<2>(zunCloudRoles, "buffer~");
   z_dsp_setup(&x->header, 1);
   outlet_new(x, "signal");
   outlet_new(x, "signal");
@@ -66,6 +76,7 @@ void cloud_free(_index* x) {
   object_free(x->events.clock);
   if (t_buffer_ref* ref = x->sample_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->windowing_ref.load()) object_free(ref);
+  delete x->notice;
   delete x->engine;
 }
 
@@ -137,6 +148,8 @@ void cloud_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, lo
                     0, 0, 0, 0);
 #endif
   zunFollowRate(*x->engine, sampleRate);
+  for (int role = 0; role < 2; ++role)
+    zunTell(&x->header.z_ob, cloud_ref(x, role), *x->notice, role);
 }
 
 }  // namespace

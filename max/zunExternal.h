@@ -13,6 +13,7 @@
 #include "ext_obex.h"
 #include "zunMessages.h"
 #include "zunRun.h"
+#include "zunTableNotice.h"
 
 // A buffer reference of the object record. The audio thread reads it every
 // vector while a message thread may make it, so it is published atomically.
@@ -32,6 +33,32 @@ inline void zunBind(t_object* owner, zunBufferRef& ref, t_symbol* name) {
     object_free(made);
     buffer_ref_set(current, name);
   }
+}
+
+// The number an argument holds where a table name belongs, or null.
+inline const double* zunNumberIn(const t_atom& a, double& number) {
+  if (a.a_type == A_LONG) return &(number = static_cast<double>(a.a_w.w_long));
+  if (a.a_type == A_FLOAT) return &(number = a.a_w.w_float);
+  return nullptr;
+}
+
+// Posts why `role` reads no table, unless that cause was told last.
+template <size_t Roles>
+void zunTell(t_object* owner, zunBufferRef& ref, zunTableNotice<Roles>& notice, int role) {
+  t_buffer_ref* r = ref.load(std::memory_order_acquire);
+  const std::string text = notice.see(role, r && buffer_ref_getobject(r));
+  if (!text.empty()) object_error(owner, "%s", text.c_str());
+}
+
+// Binds `role` to `name` (`given`: the number given instead of one) and
+// tells what is known at once. At creation that is only a missing name: a
+// buffer~ made later in the patcher is there by the time the DSP starts.
+template <size_t Roles>
+void zunBindRole(t_object* owner, zunBufferRef& ref, zunTableNotice<Roles>& notice, int role,
+                 t_symbol* name, const double* given, bool creating) {
+  zunBind(owner, ref, name);
+  notice.bind(role, name->s_name, given);
+  if (!creating || !notice.named(role)) zunTell(owner, ref, notice, role);
 }
 
 // An object's tables for one vector, in role order: every buffer~ resolved

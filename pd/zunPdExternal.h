@@ -11,11 +11,13 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <type_traits>
 
 #include "zunMessages.h"
 #include "zunRandom.h"
 #include "zunRun.h"
+#include "zunTableNotice.h"
 
 template <class Engine, size_t Roles>
 struct zunPdObject {
@@ -23,6 +25,7 @@ struct zunPdObject {
   t_float signalIn;         // the left inlet's value while no signal is connected
   Engine* engine;
   t_symbol* tables[Roles];  // the array name bound to each role
+  zunTableNotice<Roles>* notice;
   t_outlet* infoOutlet;
   t_outlet* eventOutlet;
   t_clock* eventClock;
@@ -90,6 +93,7 @@ struct zunPdObject {
     x->engine = new Engine(128, static_cast<double>(sys_getsr()));
     x->engine->setSeed(zunObjectSeed<Engine>());
     for (t_symbol*& name : x->tables) name = &s_;
+    x->notice = new zunTableNotice<Roles>(*roles, "array");
     x->work = nullptr;
     x->workFrames = 0;
     outlet_new(&x->header, &s_signal);
@@ -107,6 +111,7 @@ struct zunPdObject {
   static void destroy(Self* x) {
     clock_free(x->eventClock);
     if (x->levelClock) clock_free(x->levelClock);
+    delete x->notice;
     delete x->engine;
     delete[] x->work;
   }
@@ -171,17 +176,31 @@ struct zunPdObject {
     }
   }
 
+  // Posts why `role` reads no array, unless that cause was told last.
+  static void tell(Self* x, int role) {
+    const std::string text = x->notice->see(role, lookUp(x->tables[role]).samples != nullptr);
+    if (!text.empty()) pd_error(x, "%s: %s", class_getname(pdClass), text.c_str());
+  }
+
   static void bindOne(Self* x, t_symbol* s, int argc, t_atom* argv) {
     if (argc < 1 || argv[0].a_type != A_SYMBOL) return badArguments(x, s);
     const int role = zunRoleOf(*roles, s->s_name);
     x->tables[role] = argv[0].a_w.w_symbol;
+    x->notice->bind(role, x->tables[role]->s_name);
+    tell(x, role);
     tableBound(x, role);
   }
 
-  // A name that is not a symbol binds no array.
-  static void bindAll(Self* x, t_symbol*, int argc, t_atom* argv) {
+  // A name that is not a symbol binds no array. Also the creation
+  // arguments, without a selector: then only a missing name is told at
+  // once, since an array later in the patch is there when the DSP starts.
+  static void bindAll(Self* x, t_symbol* s, int argc, t_atom* argv) {
     zunBindInRoleOrder(*roles, argc, [&](int role) {
-      x->tables[role] = argv[role].a_type == A_SYMBOL ? argv[role].a_w.w_symbol : &s_;
+      const t_atom& a = argv[role];
+      x->tables[role] = a.a_type == A_SYMBOL ? a.a_w.w_symbol : &s_;
+      const double number = a.a_type == A_FLOAT ? a.a_w.w_float : 0.0;
+      x->notice->bind(role, x->tables[role]->s_name, a.a_type == A_FLOAT ? &number : nullptr);
+      if (s || !x->notice->named(role)) tell(x, role);
       tableBound(x, role);
     });
   }
@@ -291,6 +310,7 @@ struct zunPdObject {
       x->workFrames = n;
     }
     zunFollowRate(*x->engine, static_cast<double>(sp[0]->s_sr));
+    for (size_t r = 0; r < Roles; ++r) tell(x, static_cast<int>(r));
     dsp_add(perform, 5, x, sp[0]->s_vec, sp[1]->s_vec, sp[2]->s_vec, static_cast<t_int>(n));
   }
 };

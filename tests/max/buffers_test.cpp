@@ -268,3 +268,49 @@ TEST_F(ExternalTest, BandLimitedLevelsFollowTheirBuffers) {
 }
 
 }  // namespace
+
+// A table an object cannot read is told once per cause: at creation only a
+// number where a name belongs, a missing buffer~ when bound by a message
+// or when the DSP starts, however often it starts; a table found and then
+// lost again is told again.
+TEST_F(ExternalTest, ATableNotReadIsToldOncePerCause) {
+  const std::string w1 = " for setWave1: silent until there is one";
+  const std::string w2 = " for setWave2: silent until there is one";
+  const std::string set = ": silent until one is set";
+  using Step = std::function<void(t_object*)>;
+  const Step dsp = [](t_object*) { zun::startDsp(); };
+  const struct {
+    const char* className;
+    std::vector<zun::Atom> args;
+    std::vector<Step> steps;
+    std::vector<std::string> told;
+  } cases[] = {
+      {"burst.zun~", {"gone", "hann", "sine"}, {dsp, dsp}, {"no buffer~ named \"gone\"" + w1}},
+      {"burst.zun~", {1, 2.5, "sine"}, {dsp}, {"buffer~ name expected for setWave1, not 1" + set,
+       "buffer~ name expected for setWindowing, not 2.5" + set}},
+      {"cloud.zun~", {},
+       {dsp, [](t_object* x) { zun::send(x, "setbuf", {"sine", 3}); }, dsp},
+       {"buffer~ name expected for setWindowing, not 3" + set}},
+      {"burst.zun~", {"sine", "hann", "sine"},
+       {[](t_object* x) { zun::send(x, "setWave1", {"gone"}); }, dsp,
+        [](t_object* x) { zun::send(x, "setWave1", {"gone"}); }},
+       {"no buffer~ named \"gone\"" + w1}},
+      {"burst.zun~", {"sine", "hann", "sine"},
+       {dsp, [](t_object*) { zun::deleteBuffer("sine"); }, dsp, dsp,
+        [](t_object*) { zun::setBufferSamples("sine", sine()); }, dsp,
+        [](t_object*) { zun::deleteBuffer("sine"); }, dsp},
+       {"no buffer~ named \"sine\"" + w1, "no buffer~ named \"sine\"" + w2,
+        "no buffer~ named \"sine\"" + w1, "no buffer~ named \"sine\"" + w2}},
+  };
+  for (const auto& c : cases) {
+    zun::reset();
+    zun::setBufferSamples("sine", sine());
+    zun::setBufferSamples("hann", hann());
+    t_object* x = zun::create(c.className, c.args);
+    for (const Step& step : c.steps) step(x);
+    std::vector<std::string> expected;
+    for (const std::string& text : c.told)
+      expected.push_back(std::string(c.className) + ": " + text);
+    EXPECT_EQ(errors(), expected) << c.told.front();
+  }
+}

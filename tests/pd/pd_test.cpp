@@ -440,7 +440,8 @@ TEST_F(PdTest, ResizedOrDeletedUnderAPlayingCloudGiveTheNewContentsOrSilence) {
                    500};
   const Outcome pd = playInPd(dir.path(), s);
   ASSERT_EQ(pd.status, 0) << pd.err;
-  EXPECT_EQ(count(pd.err, "error"), 0u) << pd.err;
+  EXPECT_EQ(count(pd.err, "error"), 1u) << pd.err;
+  EXPECT_EQ(count(pd.err, "error: cloud.zun~: no array named \"sample\" for setSample"), 1u);
   const Sound sound = readSound(dir / "pd.wav");
   ASSERT_GE(sound.frames(), static_cast<long long>(s.blocks) * block);
   const struct {
@@ -451,6 +452,38 @@ TEST_F(PdTest, ResizedOrDeletedUnderAPlayingCloudGiveTheNewContentsOrSilence) {
   for (const auto& span : spans) {
     const float peak = sound.peak(span.from * block, span.to * block);
     EXPECT_TRUE(std::isfinite(peak) && (peak > 0.0f) == span.sounds) << span.from << ": " << peak;
+  }
+}
+
+// An array the object cannot read is told once per cause, as Pd's own
+// table readers tell theirs: the arrays made after the object in the patch
+// are found when the DSP starts, and starting it again says nothing more.
+TEST_F(PdTest, AnArrayNotReadIsToldOncePerCause) {
+  const struct {
+    const char* object;
+    const char* messages;
+    std::vector<std::string> told;
+  } cases[] = {
+      {"burst.zun~ w w w", "", {}},
+      {"burst.zun~ gone w w", "", {"no array named \"gone\" for setWave1"}},
+      {"cloud.zun~ 1 w", "", {"array name expected for setSample, not 1"}},
+      {"burst.zun~ w w w", "zunobj setWave2 gone \\; zunobj setWave2 gone \\; zunobj setbuf w 2",
+       {"no array named \"gone\" for setWave2", "array name expected for setWindowing, not 2"}},
+      {"cloud.zun~ w w", "zunobj setSample 3", {"Bad arguments for message 'setSample'"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.object);
+    TempDir dir;
+    const std::string dsp = " \\; pd dsp 1 \\; pd dsp 0 \\; pd dsp 1";
+    writeFile(dir / "told.pd", "#N canvas 0 0 400 300 12;\n#X obj 10 10 loadbang;\n#X msg 10 40" +
+                                   dsp + " \\; " + c.messages + dsp + " \\; pd quit;\n" +
+                                   "#X obj 10 70 r zunobj;\n#X obj 10 100 " + c.object +
+                                   ";\n#X obj 200 10 array define w 64;\n#X connect 0 0 1 0;\n"
+                                   "#X connect 2 0 3 0;\n");
+    const Outcome pd = runPd(dir.path(), {"told.pd"});
+    ASSERT_EQ(pd.status, 0) << pd.err;
+    EXPECT_EQ(count(pd.err, "error: "), c.told.size()) << pd.err;
+    for (const std::string& text : c.told) EXPECT_EQ(count(pd.err, text), 1u) << pd.err;
   }
 }
 
