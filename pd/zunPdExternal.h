@@ -10,6 +10,7 @@
 #include <m_pd.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <type_traits>
@@ -32,11 +33,14 @@ struct zunPdObject {
   unsigned long long eventsReported;  // events lost and reported so far
   t_clock* levelClock;                // burst.zun~ only
   zunHostTable levelSources[2];       // the arrays the wave tables' levels were made from
+  unsigned long long levelPrints[2];  // and the fingerprints of their contents then
   double* work;                       // the engine's left, right and input vectors
   int workFrames;
 
   using Self = zunPdObject;
   static constexpr bool bandLimits = std::is_same<Engine, zunBurst>::value;
+  // How often, in ms, band-limited levels are checked against their arrays.
+  static constexpr double arrayCheckInterval = 100.0;
 
   static inline t_class* pdClass = nullptr;
   static inline zunMessageTable<Engine> messages{};
@@ -104,6 +108,7 @@ struct zunPdObject {
     x->eventsReported = 0;
     x->levelClock = bandLimits ? clock_new(x, reinterpret_cast<t_method>(followArrays)) : nullptr;
     for (zunHostTable& source : x->levelSources) source = {nullptr, 0, 0};
+    for (unsigned long long& print : x->levelPrints) print = 0;
     bindAll(x, nullptr, argc, argv);
     return x;
   }
@@ -166,13 +171,15 @@ struct zunPdObject {
     if (x->engine->options.wantsEvents()) clock_delay(x->eventClock, 0);
   }
 
-  // Switched on (again), band-limiting makes both wave tables' levels anew:
-  // the way to have them follow an array edited in place.
+  // Switched on (again), band-limiting makes both wave tables' levels anew,
+  // and then follows edits in place of their arrays.
   static void bandlimit(Self* x, t_symbol* s, int argc, t_atom* argv) {
     if constexpr (bandLimits) {
-      if (!forward(x, s, argc, argv) || !x->engine->getBandLimit()) return;
+      if (!forward(x, s, argc, argv)) return;
+      if (!x->engine->getBandLimit()) return clock_unset(x->levelClock);
       refreshLevels(x, 0);
       refreshLevels(x, 1);
+      clock_delay(x->levelClock, arrayCheckInterval);
     }
   }
 
@@ -225,14 +232,30 @@ struct zunPdObject {
 
   // ---- band-limited wave tables (burst.zun~). Levels are made here, on
   // Pd's message side, from an array as it is: when a wave table is bound,
-  // on "bandlimit 1", and when a vector finds that a wave table's array has
-  // moved or changed length (Pd tells its readers nothing: the levels follow
-  // at the next clock, and the vectors in between read the array as it is).
+  // on "bandlimit 1", when a vector finds that a wave table's array has
+  // moved or changed length, and when a check every arrayCheckInterval
+  // finds its contents changed in place (Pd tells its readers nothing: the
+  // levels follow at the next clock, and the vectors in between read the
+  // array as it is).
+
+  // A likeness of a table's contents, cheap enough to take every check: at
+  // most 65536 of its samples, evenly spaced, and its length.
+  static unsigned long long fingerprint(const zunHostTable& t) {
+    unsigned long long print = 14695981039346656037ULL ^ static_cast<unsigned long long>(t.frames);
+    const long long step = t.frames / 65536 + 1;
+    for (long long i = 0; t.samples && i < t.frames; i += step) {
+      std::uint32_t bits;
+      std::memcpy(&bits, t.samples + i * t.stride, sizeof bits);
+      print = (print ^ bits) * 1099511628211ULL;
+    }
+    return print;
+  }
 
   static void refreshLevels(Self* x, int which) {
     if constexpr (bandLimits) {
-      const zunHostTable now = lookUp(x->tables[zunBurstWaveRoles[which]]);
+      const zunHostTable now = lookUpRole(x, zunBurstWaveRoles[which]);
       x->levelSources[which] = now;
+      x->levelPrints[which] = fingerprint(now);
       x->engine->refreshWaveLevels(which, [&now](auto use) {
         use(zunTable{now.samples, now.frames, now.stride});
       });
@@ -260,10 +283,15 @@ struct zunPdObject {
   }
 
   static void followArrays(Self* x) {
-    if constexpr (bandLimits)
-      for (int which = 0; which < 2; ++which)
-        if (moved(lookUp(x->tables[zunBurstWaveRoles[which]]), x->levelSources[which]))
+    if constexpr (bandLimits) {
+      if (!x->engine->getBandLimit()) return;
+      for (int which = 0; which < 2; ++which) {
+        const zunHostTable now = lookUpRole(x, zunBurstWaveRoles[which]);
+        if (moved(now, x->levelSources[which]) || fingerprint(now) != x->levelPrints[which])
           refreshLevels(x, which);
+      }
+      clock_delay(x->levelClock, arrayCheckInterval);
+    }
   }
 
   // ---- audio
@@ -280,6 +308,23 @@ struct zunPdObject {
     return {&words->w_float, frames, static_cast<long long>(sizeof(t_word) / sizeof(t_float))};
   }
 
+  // A wave table of 2^n + 3 points is what "sinesum" and "cosinesum" make:
+  // one cycle of 2^n points with tabosc4~'s guard points, one before and
+  // two after, which read as part of the cycle would be heard as a click
+  // every period. Such an array is read as its cycle alone.
+  static zunHostTable cycleOf(const zunHostTable& t) {
+    const long long cycle = t.frames - 3;
+    if (!t.samples || cycle < 2 || (cycle & (cycle - 1)) != 0) return t;
+    return {t.samples + t.stride, cycle, t.stride};
+  }
+
+  static zunHostTable lookUpRole(Self* x, int role) {
+    const zunHostTable t = lookUp(x->tables[role]);
+    if constexpr (bandLimits)
+      if (role == zunBurstWaveRoles[0] || role == zunBurstWaveRoles[1]) return cycleOf(t);
+    return t;
+  }
+
   // The input is read whole before an output is written: Pd may hand the
   // inlet and an outlet the same vector.
   static t_int* perform(t_int* w) {
@@ -289,7 +334,7 @@ struct zunPdObject {
     t_sample* right = reinterpret_cast<t_sample*>(w[4]);
     const int n = static_cast<int>(w[5]);
     zunHostTable found[Roles];
-    for (size_t r = 0; r < Roles; ++r) found[r] = lookUp(x->tables[r]);
+    for (size_t r = 0; r < Roles; ++r) found[r] = lookUpRole(x, static_cast<int>(r));
     noticeMovedArrays(x, found);
     double* outs[2] = {x->work, x->work + n};
     double* ins[1] = {x->work + 2 * n};

@@ -487,6 +487,72 @@ TEST_F(PdTest, AnArrayNotReadIsToldOncePerCause) {
   }
 }
 
+// The magnitude of partial k of the left channel over `periods` periods of
+// `period` samples from frame `from`, relative to a full-scale sine.
+double partial(const Sound& s, long long from, int periods, int period, int k) {
+  double re = 0.0, im = 0.0;
+  const int n = periods * period;
+  for (int i = 0; i < n; ++i) {
+    const double x = s.stereo[size_t(2 * (from + i))], a = 2.0 * M_PI * k * i / period;
+    re += x * std::cos(a);
+    im -= x * std::sin(a);
+  }
+  return 2.0 * std::hypot(re, im) / n;
+}
+
+double one(double) { return 1.0; }
+
+// One grain a second of 441 Hz (100 samples a period), flat, through a
+// window of ones, on a wave table `wave` drawn by the steps.
+Scenario steadyTone(std::vector<Step> drawing) {
+  Scenario s{"tone", "burst.zun~ wave window wave", {{"wave", 64, sine}, {"window", 64, one}},
+             {}, 600};
+  for (const char* m : {"interp 1", "setCps 441", "setLength 1000", "setDensity 1", "start 1"})
+    s.steps.push_back({0, m});
+  s.steps.insert(s.steps.end(), drawing.begin(), drawing.end());
+  return s;
+}
+
+// "sinesum" and "cosinesum" make a cycle of 2^n points with three guard
+// points; it sounds as the partials drawn, and no others.
+TEST_F(PdTest, AnArrayMadeBySinesumSoundsAsTheCycleItHolds) {
+  const struct {
+    const char* drawing;
+    std::vector<double> partials;  // relative to the first
+  } cases[] = {{"sinesum 2048 1", {1}}, {"cosinesum 1024 0 1 0.5", {1, 0.5}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.drawing);
+    TempDir dir;
+    const Outcome pd = playInPd(dir.path(), steadyTone({{0, c.drawing, "wave"}}));
+    ASSERT_EQ(pd.status, 0) << pd.err;
+    const Sound sound = readSound(dir / "pd.wav");
+    ASSERT_GE(sound.frames(), 600 * block);
+    const double first = partial(sound, 8820, 100, 100, 1);
+    EXPECT_GT(first, 0.1);
+    for (int k = 2; k <= 30; ++k) {
+      const double drawn = size_t(k) <= c.partials.size() ? c.partials[size_t(k - 1)] : 0.0;
+      EXPECT_NEAR(partial(sound, 8820, 100, 100, k) / first, drawn, drawn > 0 ? 1e-3 : 1e-5)
+          << "partial " << k;
+    }
+  }
+}
+
+// With bandlimit 1 an array redrawn in place (same size, same memory) is
+// heard within two of the object's checks.
+TEST_F(PdTest, BandLimitedLevelsFollowAnArrayRedrawnInPlace) {
+  TempDir dir;
+  const int redrawn = 200;  // vectors
+  const Outcome pd = playInPd(
+      dir.path(), steadyTone({{0, "sinesum 2048 1", "wave"}, {0, "bandlimit 1"},
+                              {redrawn, "sinesum 2048 0 1", "wave"}}));
+  ASSERT_EQ(pd.status, 0) << pd.err;
+  const Sound sound = readSound(dir / "pd.wav");
+  ASSERT_GE(sound.frames(), 600 * block);
+  const long long before = 4410, after = redrawn * block + rate / 5;  // 200 ms after
+  EXPECT_LT(partial(sound, before, 40, 100, 2), 1e-3 * partial(sound, before, 40, 100, 1));
+  EXPECT_LT(partial(sound, after, 40, 100, 1), 1e-3 * partial(sound, after, 40, 100, 2));
+}
+
 // ---- the help patches
 
 // The box number in its patch of the first object box starting with
