@@ -131,6 +131,7 @@ const zunMessage<B> burstMessages[] = {
     switchMessage<B>("bandlimit", zunBandlimit),
     switchMessage<B>("cubic", zunCubic<B>),
     tableMessage<B>("notify", zunArgument::host),
+    tableMessage<B>("dump", zunArgument::none),
 };
 
 using C = zunCloud;
@@ -168,6 +169,7 @@ const zunMessage<C> cloudMessages[] = {
     switchMessage<C>("events", zunEvents<C>),
     switchMessage<C>("subsample", zunSubsample<C>),
     switchMessage<C>("cubic", zunCubic<C>),
+    tableMessage<C>("dump", zunArgument::none),
 };
 
 }  // namespace

@@ -34,6 +34,7 @@ COMMON = {
     "setWidth": ("setWidth 0.8", "stereo spread (mode 0) or place (mode 1: 0 L, 1 R)"),
     "grain": ("grain", "replays one grain on an idle voice, as it last sounded"),
     "info": ("info", "sends the number of sounding grains out of outlet 2"),
+    "dump": ("dump", "every attribute out of outlet 2: sent back, they restore the sound"),
     "seed": ("seed 7", "restarts the random stream from 7: the same grains again"),
     "setRndLevel": ("setRndLevel 6", "each grain's level drops by a random 0 to x dB"),
 }
@@ -94,6 +95,7 @@ BURST_HELP = dict(
             ("setDecay 0.5", "the window's fall, 0 to 1 (1: half the grain)"),
             COMMON["grain"],
             COMMON["info"],
+            COMMON["dump"],
             COMMON["seed"],
         ],
     ),
@@ -154,6 +156,7 @@ CLOUD_HELP = dict(
             ("setPhase 0.25", "where grains start reading, 0 to 1 of the sample"),
             COMMON["grain"],
             COMMON["info"],
+            COMMON["dump"],
             COMMON["seed"],
         ],
     ),

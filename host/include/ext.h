@@ -95,6 +95,15 @@ void* intout(void* x);
 void* listout(void* x);
 void* outlet_int(void* o, t_atom_long n);
 void* outlet_list(t_outlet* x, t_symbol* s, short ac, t_atom* av);
+void* outlet_anything(t_outlet* x, C74_CONST t_symbol* s, short ac, C74_CONST t_atom* av);
+
+typedef t_ptr_uint t_getbytes_size;
+char* getbytes(t_getbytes_size size);
+void freebytes(void* b, t_getbytes_size size);
+
+// No translation: the text itself.
+t_symbol* gensym_tr(C74_CONST char* s);
+char* str_tr(C74_CONST char* s);
 
 // Clocks call fn(obj) when they go off; freed with freeobject (or
 // object_free), which unsets them.
