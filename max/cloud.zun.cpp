@@ -114,6 +114,7 @@ void cloud_info(_index* x) {
 }
 
 void cloud_grain(_index* x) { x->engine->grain(); }
+void cloud_flush(_index* x) { x->engine->flush(); }
 
 void cloud_seed(_index* x, t_atom_long v) { take(x, "seed", v); }
 // Beyond the first set of messages.
@@ -202,6 +203,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_events), "events", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_subsample), "subsample", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_cubic), "cubic", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_flush), "flush", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_dump), "dump", A_NOTHING, 0);
   Attributes::addTo(c, zunCloudMessages(), zunCloudAttributes());
   class_obexoffset_set(c, calcoffset(_index, obex));

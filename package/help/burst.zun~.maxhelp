@@ -13,7 +13,7 @@
    100.0,
    100.0,
    1011.0,
-   1283.0
+   1311.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -826,10 +826,10 @@
      "patching_rect": [
       520.0,
       583.0,
-      42.0,
+      49.0,
       22.0
      ],
-     "text": "info"
+     "text": "flush"
     }
    },
    {
@@ -839,12 +839,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      570.0,
+      577.0,
       583.0,
       330.0,
       20.0
      ],
-     "text": "sends the number of sounding grains out of outlet 2"
+     "text": "every sounding grain fades out over 5 ms; its voice is free"
     }
    },
    {
@@ -862,7 +862,7 @@
       42.0,
       22.0
      ],
-     "text": "dump"
+     "text": "info"
     }
    },
    {
@@ -877,7 +877,7 @@
       330.0,
       20.0
      ],
-     "text": "every attribute out of outlet 2: sent back, they restore the sound"
+     "text": "sends the number of sounding grains out of outlet 2"
     }
    },
    {
@@ -892,10 +892,10 @@
      "patching_rect": [
       520.0,
       639.0,
-      56.0,
+      42.0,
       22.0
      ],
-     "text": "seed 7"
+     "text": "dump"
     }
    },
    {
@@ -905,32 +905,17 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      584.0,
+      570.0,
       639.0,
       330.0,
       20.0
      ],
-     "text": "restarts the random stream from 7: the same grains again"
+     "text": "every attribute out of outlet 2: sent back, they restore the sound"
     }
    },
    {
     "box": {
      "id": "obj-54",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      20.0,
-      677.0,
-      900.0,
-      20.0
-     ],
-     "text": "Beyond the first controls, each off until sent:"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-55",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -938,12 +923,27 @@
       ""
      ],
      "patching_rect": [
-      20.0,
-      705.0,
-      105.0,
+      520.0,
+      667.0,
+      56.0,
       22.0
      ],
-     "text": "setRndLevel 6"
+     "text": "seed 7"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-55",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      584.0,
+      667.0,
+      330.0,
+      20.0
+     ],
+     "text": "restarts the random stream from 7: the same grains again"
     }
    },
    {
@@ -953,12 +953,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      133.0,
+      20.0,
       705.0,
-      330.0,
+      900.0,
       20.0
      ],
-     "text": "each grain's level drops by a random 0 to x dB"
+     "text": "Beyond the first controls, each off until sent:"
     }
    },
    {
@@ -973,10 +973,10 @@
      "patching_rect": [
       20.0,
       733.0,
-      112.0,
+      105.0,
       22.0
      ],
-     "text": "setRndMask 0.2"
+     "text": "setRndLevel 6"
     }
    },
    {
@@ -986,12 +986,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      140.0,
+      133.0,
       733.0,
       330.0,
       20.0
      ],
-     "text": "each grain is masked (silent) with probability x"
+     "text": "each grain's level drops by a random 0 to x dB"
     }
    },
    {
@@ -1004,12 +1004,12 @@
       ""
      ],
      "patching_rect": [
-      520.0,
-      705.0,
+      20.0,
+      761.0,
       112.0,
       22.0
      ],
-     "text": "setBurstPlay 3"
+     "text": "setRndMask 0.2"
     }
    },
    {
@@ -1019,12 +1019,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      640.0,
-      705.0,
+      140.0,
+      761.0,
       330.0,
       20.0
      ],
-     "text": "burst masking: x grains sound, then..."
+     "text": "each grain is masked (silent) with probability x"
     }
    },
    {
@@ -1042,7 +1042,7 @@
       112.0,
       22.0
      ],
-     "text": "setBurstRest 1"
+     "text": "setBurstPlay 3"
     }
    },
    {
@@ -1057,7 +1057,7 @@
       330.0,
       20.0
      ],
-     "text": "...x grains are masked, over and over (0: off)"
+     "text": "burst masking: x grains sound, then..."
     }
    },
    {
@@ -1070,17 +1070,32 @@
       ""
      ],
      "patching_rect": [
-      20.0,
-      771.0,
-      126.0,
+      520.0,
+      761.0,
+      112.0,
       22.0
      ],
-     "text": "setPanningMode 0"
+     "text": "setBurstRest 1"
     }
    },
    {
     "box": {
      "id": "obj-64",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      640.0,
+      761.0,
+      330.0,
+      20.0
+     ],
+     "text": "...x grains are masked, over and over (0: off)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-65",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -1088,27 +1103,12 @@
       ""
      ],
      "patching_rect": [
-      154.0,
-      771.0,
+      20.0,
+      799.0,
       126.0,
       22.0
      ],
-     "text": "setPanningMode 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-65",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      300.0,
-      771.0,
-      450.0,
-      20.0
-     ],
-     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
+     "text": "setPanningMode 0"
     }
    },
    {
@@ -1121,35 +1121,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      154.0,
       799.0,
-      70.0,
+      126.0,
       22.0
      ],
-     "text": "interp 0"
+     "text": "setPanningMode 1"
     }
    },
    {
     "box": {
      "id": "obj-67",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      98.0,
-      799.0,
-      70.0,
-      22.0
-     ],
-     "text": "interp 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-68",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1159,7 +1141,25 @@
       450.0,
       20.0
      ],
-     "text": "table reads: 0 plain, 1 two-point interpolation"
+     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-68",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      827.0,
+      70.0,
+      22.0
+     ],
+     "text": "interp 0"
     }
    },
    {
@@ -1172,35 +1172,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      98.0,
       827.0,
-      63.0,
+      70.0,
       22.0
      ],
-     "text": "start 0"
+     "text": "interp 1"
     }
    },
    {
     "box": {
      "id": "obj-70",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      91.0,
-      827.0,
-      63.0,
-      22.0
-     ],
-     "text": "start 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-71",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1210,7 +1192,25 @@
       450.0,
       20.0
      ],
-     "text": "0 stops new grains (sounding ones finish), 1 starts the stream"
+     "text": "table reads: 0 plain, 1 two-point interpolation"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-71",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      855.0,
+      63.0,
+      22.0
+     ],
+     "text": "start 0"
     }
    },
    {
@@ -1223,35 +1223,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      91.0,
       855.0,
-      119.0,
+      63.0,
       22.0
      ],
-     "text": "setPanningLaw 0"
+     "text": "start 1"
     }
    },
    {
     "box": {
      "id": "obj-73",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      147.0,
-      855.0,
-      119.0,
-      22.0
-     ],
-     "text": "setPanningLaw 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-74",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1261,7 +1243,25 @@
       450.0,
       20.0
      ],
-     "text": "pan law: 0 linear, 1 equal power (the same loudness at any width)"
+     "text": "0 stops new grains (sounding ones finish), 1 starts the stream"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-74",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      883.0,
+      119.0,
+      22.0
+     ],
+     "text": "setPanningLaw 0"
     }
    },
    {
@@ -1274,35 +1274,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      147.0,
       883.0,
-      112.0,
+      119.0,
       22.0
      ],
-     "text": "triggerInput 0"
+     "text": "setPanningLaw 1"
     }
    },
    {
     "box": {
      "id": "obj-76",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      140.0,
-      883.0,
-      112.0,
-      22.0
-     ],
-     "text": "triggerInput 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-77",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1312,7 +1294,25 @@
       450.0,
       20.0
      ],
-     "text": "1: a grain at each upward zero crossing of the signal into the inlet"
+     "text": "pan law: 0 linear, 1 equal power (the same loudness at any width)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-77",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      911.0,
+      112.0,
+      22.0
+     ],
+     "text": "triggerInput 0"
     }
    },
    {
@@ -1325,35 +1325,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      140.0,
       911.0,
-      70.0,
+      112.0,
       22.0
      ],
-     "text": "events 0"
+     "text": "triggerInput 1"
     }
    },
    {
     "box": {
      "id": "obj-79",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      98.0,
-      911.0,
-      70.0,
-      22.0
-     ],
-     "text": "events 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-80",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1363,7 +1345,25 @@
       450.0,
       20.0
      ],
-     "text": "1: a list per grain out of outlet 3 (below)"
+     "text": "1: a grain at each upward zero crossing of the signal into the inlet"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-80",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      939.0,
+      70.0,
+      22.0
+     ],
+     "text": "events 0"
     }
    },
    {
@@ -1376,35 +1376,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      98.0,
       939.0,
-      91.0,
+      70.0,
       22.0
      ],
-     "text": "subsample 0"
+     "text": "events 1"
     }
    },
    {
     "box": {
      "id": "obj-82",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      119.0,
-      939.0,
-      91.0,
-      22.0
-     ],
-     "text": "subsample 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-83",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1414,7 +1396,25 @@
       450.0,
       20.0
      ],
-     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
+     "text": "1: a list per grain out of outlet 3 (below)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-83",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      967.0,
+      91.0,
+      22.0
+     ],
+     "text": "subsample 0"
     }
    },
    {
@@ -1427,35 +1427,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
-      967.0,
-      91.0,
-      22.0
-     ],
-     "text": "bandlimit 0"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-85",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
       119.0,
       967.0,
       91.0,
       22.0
      ],
-     "text": "bandlimit 1"
+     "text": "subsample 1"
     }
    },
    {
     "box": {
-     "id": "obj-86",
+     "id": "obj-85",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1465,7 +1447,25 @@
       450.0,
       20.0
      ],
-     "text": "wave tables: 0 as they are, 1 band-limited below half the sample rate"
+     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-86",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      995.0,
+      91.0,
+      22.0
+     ],
+     "text": "bandlimit 0"
     }
    },
    {
@@ -1478,35 +1478,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      119.0,
       995.0,
-      63.0,
+      91.0,
       22.0
      ],
-     "text": "cubic 0"
+     "text": "bandlimit 1"
     }
    },
    {
     "box": {
      "id": "obj-88",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      91.0,
-      995.0,
-      63.0,
-      22.0
-     ],
-     "text": "cubic 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-89",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1516,25 +1498,43 @@
       450.0,
       20.0
      ],
-     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
+     "text": "wave tables: 0 as they are, 1 band-limited below half the sample rate"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-89",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      1023.0,
+      63.0,
+      22.0
+     ],
+     "text": "cubic 0"
     }
    },
    {
     "box": {
      "id": "obj-90",
-     "maxclass": "newobj",
+     "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
      "outlettype": [
-      "signal"
+      ""
      ],
      "patching_rect": [
-      20.0,
-      1040.0,
-      70.0,
+      91.0,
+      1023.0,
+      63.0,
       22.0
      ],
-     "text": "cycle~ 3"
+     "text": "cubic 1"
     }
    },
    {
@@ -1544,8 +1544,41 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
+      300.0,
+      1023.0,
+      450.0,
+      20.0
+     ],
+     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-92",
+     "maxclass": "newobj",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      "signal"
+     ],
+     "patching_rect": [
+      20.0,
+      1068.0,
+      70.0,
+      22.0
+     ],
+     "text": "cycle~ 3"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-93",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
       110.0,
-      1040.0,
+      1068.0,
       600.0,
       20.0
      ],
@@ -1554,7 +1587,7 @@
    },
    {
     "box": {
-     "id": "obj-92",
+     "id": "obj-94",
      "maxclass": "newobj",
      "numinlets": 1,
      "numoutlets": 4,
@@ -1566,40 +1599,11 @@
      ],
      "patching_rect": [
       20.0,
-      1083.0,
+      1111.0,
       322.0,
       22.0
      ],
      "text": "burst.zun~ burst-sine burst-window burst-saw"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-93",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      352.0,
-      1083.0,
-      400.0,
-      20.0
-     ],
-     "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-94",
-     "maxclass": "ezdac~",
-     "numinlets": 2,
-     "numoutlets": 0,
-     "patching_rect": [
-      20.0,
-      1123.0,
-      45.0,
-      45.0
-     ]
     }
    },
    {
@@ -1609,30 +1613,25 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      75.0,
-      1135.0,
-      105.0,
+      352.0,
+      1111.0,
+      400.0,
       20.0
      ],
-     "text": "click to hear"
+     "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
     }
    },
    {
     "box": {
      "id": "obj-96",
-     "maxclass": "number",
-     "numinlets": 1,
-     "numoutlets": 2,
-     "outlettype": [
-      "",
-      "bang"
-     ],
-     "parameter_enable": 0,
+     "maxclass": "ezdac~",
+     "numinlets": 2,
+     "numoutlets": 0,
      "patching_rect": [
-      200.0,
-      1123.0,
-      50.0,
-      22.0
+      20.0,
+      1151.0,
+      45.0,
+      45.0
      ]
     }
    },
@@ -1643,8 +1642,42 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
+      75.0,
+      1163.0,
+      105.0,
+      20.0
+     ],
+     "text": "click to hear"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-98",
+     "maxclass": "number",
+     "numinlets": 1,
+     "numoutlets": 2,
+     "outlettype": [
+      "",
+      "bang"
+     ],
+     "parameter_enable": 0,
+     "patching_rect": [
+      200.0,
+      1151.0,
+      50.0,
+      22.0
+     ]
+    }
+   },
+   {
+    "box": {
+     "id": "obj-99",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
       255.0,
-      1123.0,
+      1151.0,
       217.0,
       20.0
      ],
@@ -1653,13 +1686,13 @@
    },
    {
     "box": {
-     "id": "obj-98",
+     "id": "obj-100",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
       20.0,
-      1183.0,
+      1211.0,
       900.0,
       20.0
      ],
@@ -1668,7 +1701,7 @@
    },
    {
     "box": {
-     "id": "obj-99",
+     "id": "obj-101",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -1677,7 +1710,7 @@
      ],
      "patching_rect": [
       20.0,
-      1205.0,
+      1233.0,
       500.0,
       22.0
      ],
@@ -1689,11 +1722,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
-      "obj-90",
+      "obj-92",
       0
      ]
     }
@@ -1701,7 +1734,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1713,7 +1746,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1725,7 +1758,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1737,7 +1770,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1749,7 +1782,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1761,7 +1794,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1773,7 +1806,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1785,7 +1818,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1797,7 +1830,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1809,7 +1842,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1821,7 +1854,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1833,7 +1866,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1845,7 +1878,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1857,7 +1890,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1869,7 +1902,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1881,7 +1914,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1893,7 +1926,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1905,7 +1938,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1917,7 +1950,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1929,7 +1962,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1941,7 +1974,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1953,7 +1986,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1965,11 +1998,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
-      "obj-55",
+      "obj-54",
       0
      ]
     }
@@ -1977,7 +2010,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -1989,7 +2022,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -2001,7 +2034,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -2013,7 +2046,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -2025,11 +2058,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
-      "obj-64",
+      "obj-65",
       0
      ]
     }
@@ -2037,7 +2070,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -2049,11 +2082,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
-      "obj-67",
+      "obj-68",
       0
      ]
     }
@@ -2061,7 +2094,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -2073,11 +2106,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
-      "obj-70",
+      "obj-71",
       0
      ]
     }
@@ -2085,7 +2118,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -2097,11 +2130,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
-      "obj-73",
+      "obj-74",
       0
      ]
     }
@@ -2109,7 +2142,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -2121,11 +2154,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
-      "obj-76",
+      "obj-77",
       0
      ]
     }
@@ -2133,7 +2166,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -2145,11 +2178,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
-      "obj-79",
+      "obj-80",
       0
      ]
     }
@@ -2157,7 +2190,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -2169,11 +2202,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
-      "obj-82",
+      "obj-83",
       0
      ]
     }
@@ -2181,7 +2214,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -2193,11 +2226,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
-      "obj-85",
+      "obj-86",
       0
      ]
     }
@@ -2205,7 +2238,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
@@ -2217,11 +2250,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-92",
+      "obj-94",
       0
      ],
      "source": [
-      "obj-88",
+      "obj-89",
       0
      ]
     }
@@ -2233,20 +2266,8 @@
       0
      ],
      "source": [
-      "obj-92",
+      "obj-90",
       0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-94",
-      1
-     ],
-     "source": [
-      "obj-92",
-      1
      ]
     }
    },
@@ -2257,7 +2278,31 @@
       0
      ],
      "source": [
-      "obj-92",
+      "obj-94",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-96",
+      1
+     ],
+     "source": [
+      "obj-94",
+      1
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-98",
+      0
+     ],
+     "source": [
+      "obj-94",
       2
      ]
     }
@@ -2265,11 +2310,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-99",
+      "obj-101",
       1
      ],
      "source": [
-      "obj-92",
+      "obj-94",
       3
      ]
     }

@@ -13,7 +13,7 @@
    100.0,
    100.0,
    1039.0,
-   1115.0
+   1143.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -660,10 +660,10 @@
      "patching_rect": [
       520.0,
       415.0,
-      42.0,
+      49.0,
       22.0
      ],
-     "text": "info"
+     "text": "flush"
     }
    },
    {
@@ -673,12 +673,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      570.0,
+      577.0,
       415.0,
       330.0,
       20.0
      ],
-     "text": "sends the number of sounding grains out of outlet 2"
+     "text": "every sounding grain fades out over 5 ms; its voice is free"
     }
    },
    {
@@ -696,7 +696,7 @@
       42.0,
       22.0
      ],
-     "text": "dump"
+     "text": "info"
     }
    },
    {
@@ -711,7 +711,7 @@
       330.0,
       20.0
      ],
-     "text": "every attribute out of outlet 2: sent back, they restore the sound"
+     "text": "sends the number of sounding grains out of outlet 2"
     }
    },
    {
@@ -726,10 +726,10 @@
      "patching_rect": [
       520.0,
       471.0,
-      56.0,
+      42.0,
       22.0
      ],
-     "text": "seed 7"
+     "text": "dump"
     }
    },
    {
@@ -739,32 +739,17 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      584.0,
+      570.0,
       471.0,
       330.0,
       20.0
      ],
-     "text": "restarts the random stream from 7: the same grains again"
+     "text": "every attribute out of outlet 2: sent back, they restore the sound"
     }
    },
    {
     "box": {
      "id": "obj-44",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      20.0,
-      509.0,
-      900.0,
-      20.0
-     ],
-     "text": "Beyond the first controls, each off until sent:"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-45",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -772,12 +757,27 @@
       ""
      ],
      "patching_rect": [
-      20.0,
-      537.0,
-      133.0,
+      520.0,
+      499.0,
+      56.0,
       22.0
      ],
-     "text": "setRndPosition 40"
+     "text": "seed 7"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-45",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      584.0,
+      499.0,
+      330.0,
+      20.0
+     ],
+     "text": "restarts the random stream from 7: the same grains again"
     }
    },
    {
@@ -787,12 +787,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      161.0,
+      20.0,
       537.0,
-      330.0,
+      900.0,
       20.0
      ],
-     "text": "start positions spread over x ms around the position"
+     "text": "Beyond the first controls, each off until sent:"
     }
    },
    {
@@ -807,10 +807,10 @@
      "patching_rect": [
       20.0,
       565.0,
-      126.0,
+      133.0,
       22.0
      ],
-     "text": "setScanSpeed 0.5"
+     "text": "setRndPosition 40"
     }
    },
    {
@@ -820,12 +820,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      154.0,
+      161.0,
       565.0,
       330.0,
       20.0
      ],
-     "text": "the position moves at x times the sample's speed"
+     "text": "start positions spread over x ms around the position"
     }
    },
    {
@@ -838,12 +838,12 @@
       ""
      ],
      "patching_rect": [
-      520.0,
-      537.0,
-      133.0,
+      20.0,
+      593.0,
+      126.0,
       22.0
      ],
-     "text": "setRndReverse 0.3"
+     "text": "setScanSpeed 0.5"
     }
    },
    {
@@ -853,12 +853,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      661.0,
-      537.0,
+      154.0,
+      593.0,
       330.0,
       20.0
      ],
-     "text": "each grain reads backwards with probability x"
+     "text": "the position moves at x times the sample's speed"
     }
    },
    {
@@ -873,10 +873,10 @@
      "patching_rect": [
       520.0,
       565.0,
-      105.0,
+      133.0,
       22.0
      ],
-     "text": "setRndLevel 6"
+     "text": "setRndReverse 0.3"
     }
    },
    {
@@ -886,12 +886,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      633.0,
+      661.0,
       565.0,
       330.0,
       20.0
      ],
-     "text": "each grain's level drops by a random 0 to x dB"
+     "text": "each grain reads backwards with probability x"
     }
    },
    {
@@ -904,17 +904,32 @@
       ""
      ],
      "patching_rect": [
-      20.0,
-      603.0,
-      77.0,
+      520.0,
+      593.0,
+      105.0,
       22.0
      ],
-     "text": "reverse 0"
+     "text": "setRndLevel 6"
     }
    },
    {
     "box": {
      "id": "obj-54",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      633.0,
+      593.0,
+      330.0,
+      20.0
+     ],
+     "text": "each grain's level drops by a random 0 to x dB"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-55",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -922,27 +937,12 @@
       ""
      ],
      "patching_rect": [
-      105.0,
-      603.0,
+      20.0,
+      631.0,
       77.0,
       22.0
      ],
-     "text": "reverse 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-55",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      300.0,
-      603.0,
-      450.0,
-      20.0
-     ],
-     "text": "grains read the sample 0 forwards, 1 backwards"
+     "text": "reverse 0"
     }
    },
    {
@@ -955,35 +955,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      105.0,
       631.0,
-      126.0,
+      77.0,
       22.0
      ],
-     "text": "setPanningMode 0"
+     "text": "reverse 1"
     }
    },
    {
     "box": {
      "id": "obj-57",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      154.0,
-      631.0,
-      126.0,
-      22.0
-     ],
-     "text": "setPanningMode 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-58",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -993,7 +975,25 @@
       450.0,
       20.0
      ],
-     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
+     "text": "grains read the sample 0 forwards, 1 backwards"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-58",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      659.0,
+      126.0,
+      22.0
+     ],
+     "text": "setPanningMode 0"
     }
    },
    {
@@ -1006,35 +1006,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      154.0,
       659.0,
-      70.0,
+      126.0,
       22.0
      ],
-     "text": "interp 0"
+     "text": "setPanningMode 1"
     }
    },
    {
     "box": {
      "id": "obj-60",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      98.0,
-      659.0,
-      70.0,
-      22.0
-     ],
-     "text": "interp 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-61",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1044,7 +1026,25 @@
       450.0,
       20.0
      ],
-     "text": "sample reads: 0 plain, 1 two-point interpolation"
+     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-61",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      687.0,
+      70.0,
+      22.0
+     ],
+     "text": "interp 0"
     }
    },
    {
@@ -1057,35 +1057,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      98.0,
       687.0,
-      63.0,
+      70.0,
       22.0
      ],
-     "text": "start 0"
+     "text": "interp 1"
     }
    },
    {
     "box": {
      "id": "obj-63",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      91.0,
-      687.0,
-      63.0,
-      22.0
-     ],
-     "text": "start 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-64",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1095,7 +1077,25 @@
       450.0,
       20.0
      ],
-     "text": "0 stops new grains (sounding ones finish), 1 starts the stream"
+     "text": "sample reads: 0 plain, 1 two-point interpolation"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-64",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      715.0,
+      63.0,
+      22.0
+     ],
+     "text": "start 0"
     }
    },
    {
@@ -1108,35 +1108,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      91.0,
       715.0,
-      119.0,
+      63.0,
       22.0
      ],
-     "text": "setPanningLaw 0"
+     "text": "start 1"
     }
    },
    {
     "box": {
      "id": "obj-66",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      147.0,
-      715.0,
-      119.0,
-      22.0
-     ],
-     "text": "setPanningLaw 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-67",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1146,7 +1128,25 @@
       450.0,
       20.0
      ],
-     "text": "pan law: 0 linear, 1 equal power (the same loudness at any width)"
+     "text": "0 stops new grains (sounding ones finish), 1 starts the stream"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-67",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      743.0,
+      119.0,
+      22.0
+     ],
+     "text": "setPanningLaw 0"
     }
    },
    {
@@ -1159,35 +1159,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      147.0,
       743.0,
-      112.0,
+      119.0,
       22.0
      ],
-     "text": "triggerInput 0"
+     "text": "setPanningLaw 1"
     }
    },
    {
     "box": {
      "id": "obj-69",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      140.0,
-      743.0,
-      112.0,
-      22.0
-     ],
-     "text": "triggerInput 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-70",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1197,7 +1179,25 @@
       450.0,
       20.0
      ],
-     "text": "1: a grain at each upward zero crossing of the signal into the inlet"
+     "text": "pan law: 0 linear, 1 equal power (the same loudness at any width)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-70",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      771.0,
+      112.0,
+      22.0
+     ],
+     "text": "triggerInput 0"
     }
    },
    {
@@ -1210,35 +1210,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      140.0,
       771.0,
-      70.0,
+      112.0,
       22.0
      ],
-     "text": "events 0"
+     "text": "triggerInput 1"
     }
    },
    {
     "box": {
      "id": "obj-72",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      98.0,
-      771.0,
-      70.0,
-      22.0
-     ],
-     "text": "events 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-73",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1248,7 +1230,25 @@
       450.0,
       20.0
      ],
-     "text": "1: a list per grain out of outlet 3 (below)"
+     "text": "1: a grain at each upward zero crossing of the signal into the inlet"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-73",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      799.0,
+      70.0,
+      22.0
+     ],
+     "text": "events 0"
     }
    },
    {
@@ -1261,35 +1261,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      98.0,
       799.0,
-      91.0,
+      70.0,
       22.0
      ],
-     "text": "subsample 0"
+     "text": "events 1"
     }
    },
    {
     "box": {
      "id": "obj-75",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      119.0,
-      799.0,
-      91.0,
-      22.0
-     ],
-     "text": "subsample 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-76",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1299,7 +1281,25 @@
       450.0,
       20.0
      ],
-     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
+     "text": "1: a list per grain out of outlet 3 (below)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-76",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      827.0,
+      91.0,
+      22.0
+     ],
+     "text": "subsample 0"
     }
    },
    {
@@ -1312,35 +1312,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      119.0,
       827.0,
-      63.0,
+      91.0,
       22.0
      ],
-     "text": "cubic 0"
+     "text": "subsample 1"
     }
    },
    {
     "box": {
      "id": "obj-78",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      91.0,
-      827.0,
-      63.0,
-      22.0
-     ],
-     "text": "cubic 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-79",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1350,25 +1332,43 @@
       450.0,
       20.0
      ],
-     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
+     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-79",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      855.0,
+      63.0,
+      22.0
+     ],
+     "text": "cubic 0"
     }
    },
    {
     "box": {
      "id": "obj-80",
-     "maxclass": "newobj",
+     "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
      "outlettype": [
-      "signal"
+      ""
      ],
      "patching_rect": [
-      20.0,
-      872.0,
-      70.0,
+      91.0,
+      855.0,
+      63.0,
       22.0
      ],
-     "text": "cycle~ 3"
+     "text": "cubic 1"
     }
    },
    {
@@ -1378,8 +1378,41 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
+      300.0,
+      855.0,
+      450.0,
+      20.0
+     ],
+     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-82",
+     "maxclass": "newobj",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      "signal"
+     ],
+     "patching_rect": [
+      20.0,
+      900.0,
+      70.0,
+      22.0
+     ],
+     "text": "cycle~ 3"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-83",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
       110.0,
-      872.0,
+      900.0,
       600.0,
       20.0
      ],
@@ -1388,7 +1421,7 @@
    },
    {
     "box": {
-     "id": "obj-82",
+     "id": "obj-84",
      "maxclass": "newobj",
      "numinlets": 1,
      "numoutlets": 4,
@@ -1400,40 +1433,11 @@
      ],
      "patching_rect": [
       20.0,
-      915.0,
+      943.0,
       252.0,
       22.0
      ],
      "text": "cloud.zun~ cloud-tone cloud-window"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-83",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      282.0,
-      915.0,
-      400.0,
-      20.0
-     ],
-     "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-84",
-     "maxclass": "ezdac~",
-     "numinlets": 2,
-     "numoutlets": 0,
-     "patching_rect": [
-      20.0,
-      955.0,
-      45.0,
-      45.0
-     ]
     }
    },
    {
@@ -1443,30 +1447,25 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      75.0,
-      967.0,
-      105.0,
+      282.0,
+      943.0,
+      400.0,
       20.0
      ],
-     "text": "click to hear"
+     "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
     }
    },
    {
     "box": {
      "id": "obj-86",
-     "maxclass": "number",
-     "numinlets": 1,
-     "numoutlets": 2,
-     "outlettype": [
-      "",
-      "bang"
-     ],
-     "parameter_enable": 0,
+     "maxclass": "ezdac~",
+     "numinlets": 2,
+     "numoutlets": 0,
      "patching_rect": [
-      200.0,
-      955.0,
-      50.0,
-      22.0
+      20.0,
+      983.0,
+      45.0,
+      45.0
      ]
     }
    },
@@ -1477,8 +1476,42 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
+      75.0,
+      995.0,
+      105.0,
+      20.0
+     ],
+     "text": "click to hear"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-88",
+     "maxclass": "number",
+     "numinlets": 1,
+     "numoutlets": 2,
+     "outlettype": [
+      "",
+      "bang"
+     ],
+     "parameter_enable": 0,
+     "patching_rect": [
+      200.0,
+      983.0,
+      50.0,
+      22.0
+     ]
+    }
+   },
+   {
+    "box": {
+     "id": "obj-89",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
       255.0,
-      955.0,
+      983.0,
       217.0,
       20.0
      ],
@@ -1487,13 +1520,13 @@
    },
    {
     "box": {
-     "id": "obj-88",
+     "id": "obj-90",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
       20.0,
-      1015.0,
+      1043.0,
       900.0,
       20.0
      ],
@@ -1502,7 +1535,7 @@
    },
    {
     "box": {
-     "id": "obj-89",
+     "id": "obj-91",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -1511,7 +1544,7 @@
      ],
      "patching_rect": [
       20.0,
-      1037.0,
+      1065.0,
       500.0,
       22.0
      ],
@@ -1523,11 +1556,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
-      "obj-80",
+      "obj-82",
       0
      ]
     }
@@ -1535,7 +1568,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1547,7 +1580,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1559,7 +1592,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1571,7 +1604,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1583,7 +1616,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1595,7 +1628,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1607,7 +1640,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1619,7 +1652,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1631,7 +1664,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1643,7 +1676,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1655,7 +1688,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1667,7 +1700,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1679,7 +1712,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1691,7 +1724,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1703,7 +1736,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1715,7 +1748,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1727,7 +1760,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1739,7 +1772,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1751,11 +1784,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
-      "obj-45",
+      "obj-44",
       0
      ]
     }
@@ -1763,7 +1796,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1775,7 +1808,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1787,7 +1820,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1799,7 +1832,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1811,11 +1844,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
-      "obj-54",
+      "obj-55",
       0
      ]
     }
@@ -1823,7 +1856,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1835,11 +1868,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
-      "obj-57",
+      "obj-58",
       0
      ]
     }
@@ -1847,7 +1880,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1859,11 +1892,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
-      "obj-60",
+      "obj-61",
       0
      ]
     }
@@ -1871,7 +1904,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1883,11 +1916,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
-      "obj-63",
+      "obj-64",
       0
      ]
     }
@@ -1895,7 +1928,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1907,11 +1940,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
-      "obj-66",
+      "obj-67",
       0
      ]
     }
@@ -1919,7 +1952,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1931,11 +1964,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
-      "obj-69",
+      "obj-70",
       0
      ]
     }
@@ -1943,7 +1976,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1955,11 +1988,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
-      "obj-72",
+      "obj-73",
       0
      ]
     }
@@ -1967,7 +2000,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -1979,11 +2012,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
-      "obj-75",
+      "obj-76",
       0
      ]
     }
@@ -1991,7 +2024,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
@@ -2003,11 +2036,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-82",
+      "obj-84",
       0
      ],
      "source": [
-      "obj-78",
+      "obj-79",
       0
      ]
     }
@@ -2019,20 +2052,8 @@
       0
      ],
      "source": [
-      "obj-82",
+      "obj-80",
       0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-84",
-      1
-     ],
-     "source": [
-      "obj-82",
-      1
      ]
     }
    },
@@ -2043,7 +2064,31 @@
       0
      ],
      "source": [
-      "obj-82",
+      "obj-84",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-86",
+      1
+     ],
+     "source": [
+      "obj-84",
+      1
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-88",
+      0
+     ],
+     "source": [
+      "obj-84",
       2
      ]
     }
@@ -2051,11 +2096,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-89",
+      "obj-91",
       1
      ],
      "source": [
-      "obj-82",
+      "obj-84",
       3
      ]
     }
