@@ -150,10 +150,10 @@ extern "C" t_max_err class_attr_addattr_format(t_class* c, const char* attrname,
 extern "C" t_symbol* gensym_tr(const char* s) { return gensym(s); }
 extern "C" char* str_tr(const char* s) { return const_cast<char*>(s); }
 
-extern "C" char* getbytes(t_getbytes_size size) {
-  return static_cast<char*>(std::calloc(1, size ? size : 1));
+extern "C" t_ptr sysmem_newptr(t_ptr_size size) {
+  return static_cast<t_ptr>(std::calloc(1, size ? size : 1));
 }
-extern "C" void freebytes(void* b, t_getbytes_size) { std::free(b); }
+extern "C" void sysmem_freeptr(void* ptr) { std::free(ptr); }
 
 extern "C" t_max_err object_attr_setvalueof(void* x, t_symbol* s, long argc, t_atom* argv) {
   HostAttribute* a = attributeOf(x, s);
@@ -221,7 +221,7 @@ bool attributeMessage(t_object* x, t_symbol* selector, long argc, t_atom* argv) 
   t_atom* av = nullptr;
   if (object_attr_getvalueof(x, a->name, &ac, &av) == MAX_ERR_NONE)
     object_obex_dumpout(x, a->name, ac, av);
-  freebytes(av, 0);
+  sysmem_freeptr(av);
   return true;
 }
 
