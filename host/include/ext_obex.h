@@ -26,6 +26,7 @@ void* object_method_imp(void* x, void* sym, void* p1, void* p2, void* p3, void* 
 
 void object_post(t_object* x, C74_CONST char* s, ...);
 void object_error(t_object* x, C74_CONST char* s, ...);
+void object_warn(t_object* x, C74_CONST char* s, ...);
 
 END_USING_C_LINKAGE
 

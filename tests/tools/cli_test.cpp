@@ -153,6 +153,40 @@ TEST(Cli, RawOutputIsExactlyTheFramesAndNothingElse) {
   }
 }
 
+// A sum beyond double's range leaves each object as 0, with one warning of
+// the object however long it lasts; a finite double beyond float32 is
+// written as 0 by zun, which says so.
+TEST(Cli, SamplesThatAreNotNumbersLeaveAsZeroWithOneWarning) {
+  const std::vector<std::string> dense = {"setLevel 1e308", "setDensity 1000", "setLength 50"};
+  const struct {
+    const char* object;
+    std::vector<std::string> messages;
+    int objectWarnings;
+  } cases[] = {
+      {"p", {"setLevel 1e308"}, 0},
+      {"p", dense, 1},
+      {"c", dense, 1},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    std::string score = std::string(header) + "object c cloud.zun~ w win\n";
+    for (const std::string& m : c.messages) score += "at 0 " + std::string(c.object) + " " + m + "\n";
+    zuntest::writeFile(dir / "s.zun", score + "at 0 " + c.object + " start 1\nend 0.5\n");
+    const Outcome o = runZun({"render", "s.zun", "-o", "-", "--seed", "1"}, dir.path());
+    ASSERT_EQ(o.status, 0) << o.err;
+    std::vector<float> samples(o.out.size() / 4);
+    std::memcpy(samples.data(), o.out.data(), o.out.size());
+    EXPECT_TRUE(std::all_of(samples.begin(), samples.end(), [](float s) { return s == 0.0f; }));
+    const std::string warning = "warning: " + std::string(*c.object == 'p' ? "burst" : "cloud") +
+                                ".zun~: output samples that were not finite numbers went out as 0";
+    size_t warnings = 0;
+    for (size_t at = o.err.find(warning); at != std::string::npos; at = o.err.find(warning, at + 1))
+      ++warnings;
+    EXPECT_EQ(warnings, size_t(c.objectWarnings)) << o.err;
+    EXPECT_NE(o.err.find("are written as 0"), std::string::npos) << o.err;
+  }
+}
+
 // "-" reads the score from standard input; its relative paths start at the
 // working directory.
 TEST(Cli, ReadsTheScoreFromStandardInput) {
