@@ -416,6 +416,23 @@ const Scenario scenarios[] = {
       {560, "start 0"}},
      640,
      "clicks"},
+    // Attributes: "@NAME value" in the box and NAME as a message.
+    {"attributes",
+     "cloud.zun~ sample window @density 30 @pitch 5 @rndPitch 1 @length 50",
+     {{"sample", 88200, tone}, {"window", 1024, hann}},
+     {{0, "seed 3"},
+      {0, "start 1"},
+      {100, "overlap 16"},
+      {101, "overlap 200"},
+      {150, "phase 0.25"},
+      {150, "interp 1"},
+      {200, "panningMode 1"},
+      {200, "width 0.25"},
+      {250, "sample window"},
+      {300, "samplePosition 100"},
+      {350, "info"},
+      {400, "start 0"}},
+     480},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pd, PdScenario, ::testing::ValuesIn(scenarios),
