@@ -23,6 +23,7 @@ struct _index {
   zunTableNotice<3>* notice;
   void* info_outlet;
   zunEventOutlet events;
+  zunFiniteOutput finite;
   zunSettings<zunBurst>* settings;  // the last value each setter took
   void* obex;
 };
@@ -73,6 +74,7 @@ void burst_setbuf(_index* x, t_symbol* s, long argc, t_atom* argv) {
 // ---- life
 
 void burst_tick(_index* x) { zunEventsTick(x->events, *x->engine); }
+void burst_finiteTick(_index* x) { zunFiniteTick(x->finite, &x->header.z_ob); }
 
 void* burst_new(t_symbol*, long argc, t_atom* argv) {
   object_post(nullptr, "%s", zunBurstBanner);
@@ -80,6 +82,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   if (!x) return nullptr;
   // The events outlet is made first, so that it is the rightmost.
   zunEventsMade(x->events, &x->header.z_ob, reinterpret_cast<method>(burst_tick));
+  zunFiniteMade(x->finite, &x->header.z_ob, reinterpret_cast<method>(burst_finiteTick));
   x->info_outlet = intout(x);
   object_obex_store(x, gensym("dumpout"), static_cast<t_object*>(x->info_outlet));
   x->settings = new zunSettings<zunBurst>(zunBurstMessages(), zunBurstAttributes());
@@ -100,6 +103,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
 void burst_free(_index* x) {
   z_dsp_free(&x->header);
   object_free(x->events.clock);
+  object_free(x->finite.clock);
   if (t_buffer_ref* ref = x->wave1_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->windowing_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->wave2_ref.load()) object_free(ref);
@@ -207,6 +211,7 @@ void burst_perform64(_index* x, t_object*, double** ins, long numIns, double** o
                      long sampleFrames, long, void*) {
   const zunLockedTables<3> locked({&x->wave1_ref, &x->windowing_ref, &x->wave2_ref});
   zunRun(*x->engine, ins, numIns, outs, numOuts, sampleFrames, locked.tables);
+  zunFiniteVector(x->finite, outs, numOuts, sampleFrames);
 }
 
 void burst_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, long) {
@@ -219,6 +224,7 @@ void burst_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, lo
   zunFollowRate(*x->engine, sampleRate);
   for (int role = 0; role < 3; ++role)
     zunTell(&x->header.z_ob, burst_ref(x, role), *x->notice, role);
+  zunFiniteRunStarts(x->finite);
 }
 
 }  // namespace

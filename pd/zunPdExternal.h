@@ -4,14 +4,15 @@
 // methods for either engine. The class registers every message of its
 // table in zunMessages.h; what a message means lives there, and what is
 // Pd's own lives here: arrays looked up by name, the outlets, pd_error, the
-// DSP method, the signal inlet and the clocks that deliver grain events and
-// make band-limited wave tables.
+// DSP method, the signal inlet and the clocks that deliver grain events,
+// make band-limited wave tables and warn of samples sent as 0.
 
 #include <m_pd.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <type_traits>
 
@@ -36,6 +37,8 @@ struct zunPdObject {
   t_clock* levelClock;                // burst.zun~ only
   zunHostTable levelSources[2];       // the arrays the wave tables' levels were made from
   unsigned long long levelPrints[2];  // and the fingerprints of their contents then
+  t_clock* finiteClock;               // warns that samples went out as 0
+  bool finiteTold;                    // this DSP run
   double* work;                       // the engine's left, right and input vectors
   int workFrames;
 
@@ -122,6 +125,8 @@ struct zunPdObject {
     x->levelClock = bandLimits ? clock_new(x, reinterpret_cast<t_method>(followArrays)) : nullptr;
     for (zunHostTable& source : x->levelSources) source = {nullptr, 0, 0};
     for (unsigned long long& print : x->levelPrints) print = 0;
+    x->finiteClock = clock_new(x, reinterpret_cast<t_method>(warnNonFinite));
+    x->finiteTold = false;
     const int named = firstAttributeArgument(argc, argv);
     bindAll(x, nullptr, named, argv);
     setFromArguments(x, argc - named, argv + named);
@@ -158,6 +163,7 @@ struct zunPdObject {
     clock_free(x->eventClock);
     if (x->levelClock) clock_free(x->levelClock);
     delete x->notice;
+    clock_free(x->finiteClock);
     delete x->engine;
     delete x->settings;
     delete[] x->work;
@@ -405,6 +411,21 @@ struct zunPdObject {
     return t;
   }
 
+  static void warnNonFinite(Self* x) {
+    logpost(x, PD_NORMAL, "warning: %s: %s", class_getname(pdClass), zunNonFiniteText);
+  }
+
+  // Samples that Pd's signals cannot hold as finite numbers go out as 0.
+  // The warning waits for a clock, as Pd's DSP posts nothing; it is told
+  // once per DSP run (from one "dsp" to the next).
+  static void keepFinite(Self* x, double* const (&outs)[2], int n) {
+    const double largest = std::numeric_limits<t_sample>::max();
+    const long zeroed = zunZeroNonFinite(outs[0], n, largest) + zunZeroNonFinite(outs[1], n, largest);
+    if (zeroed == 0 || x->finiteTold) return;
+    x->finiteTold = true;
+    clock_delay(x->finiteClock, 0);
+  }
+
   // The input is read whole before an output is written: Pd may hand the
   // inlet and an outlet the same vector.
   static t_int* perform(t_int* w) {
@@ -420,6 +441,7 @@ struct zunPdObject {
     double* ins[1] = {x->work + 2 * n};
     for (int i = 0; i < n; ++i) ins[0][i] = static_cast<double>(in[i]);
     zunRun(*x->engine, ins, 1, outs, 2, n, found);
+    keepFinite(x, outs, n);
     for (int i = 0; i < n; ++i) left[i] = static_cast<t_sample>(outs[0][i]);
     for (int i = 0; i < n; ++i) right[i] = static_cast<t_sample>(outs[1][i]);
     return w + 6;
@@ -436,6 +458,7 @@ struct zunPdObject {
     }
     zunFollowRate(*x->engine, static_cast<double>(sp[0]->s_sr));
     for (size_t r = 0; r < Roles; ++r) tell(x, static_cast<int>(r));
+    x->finiteTold = false;
     dsp_add(perform, 5, x, sp[0]->s_vec, sp[1]->s_vec, sp[2]->s_vec, static_cast<t_int>(n));
   }
 };

@@ -571,6 +571,40 @@ TEST_F(PdTest, BandLimitedLevelsFollowAnArrayRedrawnInPlace) {
   EXPECT_LT(partial(sound, after, 40, 100, 1), 1e-3 * partial(sound, after, 40, 100, 2));
 }
 
+// A level Pd reads as infinite, or sums beyond float's range: what Pd's
+// signals cannot hold leaves as 0, with one warning of the object.
+TEST_F(PdTest, SamplesThatAreNotNumbersLeaveAsZeroWithOneWarning) {
+  const struct {
+    const char* object;
+    const char* level;
+    bool sounds;  // the samples within float's range
+  } cases[] = {
+      {"burst.zun~ wave window wave", "1e39", false},
+      {"cloud.zun~ wave window", "1e39", false},
+      {"cloud.zun~ wave window", "3e38", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.object) + " " + c.level);
+    TempDir dir;
+    const Scenario s{"level", c.object, {{"wave", 512, sine}, {"window", 512, hann}},
+                     {{0, std::string("setLevel ") + c.level},
+                      {0, "setDensity 1000"},
+                      {0, "setLength 50"},
+                      {0, "start 1"}},
+                     200};
+    const Outcome pd = playInPd(dir.path(), s);
+    ASSERT_EQ(pd.status, 0) << pd.err;
+    const Sound sound = readSound(dir / "pd.wav");
+    ASSERT_GE(sound.frames(), static_cast<long long>(s.blocks) * block);
+    const float peak = sound.peak(0, sound.frames());
+    EXPECT_TRUE(std::isfinite(peak) && (peak > 0.0f) == c.sounds) << peak;
+    const std::string name(c.object, std::strchr(c.object, ' '));
+    EXPECT_EQ(count(pd.err, "warning: " + name + ": output samples that were not finite numbers"),
+              1u)
+        << pd.err;
+  }
+}
+
 // ---- the help patches
 
 // The box number in its patch of the first object box starting with
