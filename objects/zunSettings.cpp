@@ -183,11 +183,13 @@ void zunSettings<Engine>::bound(const char* selector, const char* name) {
 
 template <class Engine>
 zunValue zunSettings<Engine>::value(int attribute) const {
+  std::lock_guard<std::mutex> lock(guard);
   return values[attribute];
 }
 
 template <class Engine>
 int zunSettings<Engine>::dumpOrder(int (&order)[zunMaxAttributes]) const {
+  std::lock_guard<std::mutex> lock(guard);
   const int n = table.count();
   for (int i = 0; i < n; ++i) order[i] = i;
   // Insertion sort: stable, and the list is short.
@@ -199,6 +201,7 @@ int zunSettings<Engine>::dumpOrder(int (&order)[zunMaxAttributes]) const {
 
 template <class Engine>
 void zunSettings<Engine>::record(const char* selector, zunValue v) {
+  std::lock_guard<std::mutex> lock(guard);
   const char* other = otherUnitOf(selector);
   for (int i = 0; i < table.count(); ++i) {
     if (std::strcmp(table.begin[i].selector, selector) == 0) {

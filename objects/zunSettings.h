@@ -5,6 +5,7 @@
 // inspector shows of it; and each object's record of the last value every
 // setter took, in the units it was given, which getters and "dump" answer.
 
+#include <mutex>
 #include "zunMessages.h"
 
 // The most attributes a class has; hosts size fixed arrays with it.
@@ -56,7 +57,8 @@ struct zunValue {
   const char* symbol;
 };
 
-// One object's record. Written and read on the message side only.
+// One object's record, kept on the message side: Max sends messages from
+// its main and scheduler threads, so the record takes a lock of its own.
 template <class Engine>
 class zunSettings {
  public:
@@ -86,4 +88,5 @@ class zunSettings {
   zunValue values[zunMaxAttributes];
   unsigned long long givenAt[zunMaxAttributes];  // 0: never given
   unsigned long long given = 0;
+  mutable std::mutex guard;
 };
