@@ -74,26 +74,27 @@ ConsoleCapture::~ConsoleCapture() { captured = previous; }
 
 }  // namespace zun
 
+static void printFor(zun::ConsoleLine::Kind kind, t_object* x, const char* s, va_list args) {
+  zun::detail::print(kind, prefixFor(x) + format(s, args));
+}
+
 extern "C" void object_post(t_object* x, const char* s, ...) {
   va_list args;
   va_start(args, s);
-  std::string text = prefixFor(x) + format(s, args);
+  printFor(zun::ConsoleLine::Kind::post, x, s, args);
   va_end(args);
-  zun::detail::print(zun::ConsoleLine::Kind::post, text);
 }
 
 extern "C" void object_error(t_object* x, const char* s, ...) {
   va_list args;
   va_start(args, s);
-  std::string text = prefixFor(x) + format(s, args);
+  printFor(zun::ConsoleLine::Kind::error, x, s, args);
   va_end(args);
-  zun::detail::print(zun::ConsoleLine::Kind::error, text);
 }
 
 extern "C" void object_warn(t_object* x, const char* s, ...) {
   va_list args;
   va_start(args, s);
-  std::string text = prefixFor(x) + format(s, args);
+  printFor(zun::ConsoleLine::Kind::warning, x, s, args);
   va_end(args);
-  zun::detail::print(zun::ConsoleLine::Kind::warning, text);
 }
