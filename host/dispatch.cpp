@@ -140,12 +140,17 @@ std::vector<t_atom> toAtoms(const std::vector<zun::Atom>& atoms) {
   return out;
 }
 
+// The inlet of the message being delivered on this thread.
+thread_local long deliveringInlet = 0;
+
 t_object* requireLive(t_object* x) {
   if (!zun::detail::isLive(x)) throw zun::HostError("not a live object");
   return x;
 }
 
 }  // namespace
+
+extern "C" long proxy_getinlet(t_object*) { return deliveringInlet; }
 
 namespace zun {
 
@@ -174,6 +179,16 @@ bool send(t_object* x, const std::string& selector, const std::vector<Atom>& arg
   requireLive(x);
   std::vector<t_atom> atoms = toAtoms(args);
   return dispatch(x, gensym(selector.c_str()), static_cast<long>(atoms.size()), atoms.data());
+}
+
+bool sendToInlet(t_object* x, int inlet, const std::string& selector,
+                 const std::vector<Atom>& args) {
+  requireLive(x);
+  const long outer = deliveringInlet;
+  deliveringInlet = inlet;
+  const bool taken = send(x, selector, args);
+  deliveringInlet = outer;
+  return taken;
 }
 
 std::string assist(t_object* x, long kind, long index, const std::string& initial) {

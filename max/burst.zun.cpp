@@ -76,7 +76,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   x->wave2_ref.store(nullptr);
   x->windowing_ref.store(nullptr);
   x->wave1_ref.store(nullptr);
-  z_dsp_setup(&x->header, 1);
+  z_dsp_setup(&x->header, 1 + zunBurst::inletCount);
   outlet_new(x, "signal");
   outlet_new(x, "signal");
   burst_setbuf(x, nullptr, argc, argv);
@@ -162,7 +162,7 @@ t_max_err burst_notify(_index* x, t_symbol* s, t_symbol* msg, void* sender, void
 }
 
 void burst_assist(_index*, void*, long kind, long index, char* text) {
-  zunAssist(kind, index, text, zunBurstEventNames);
+  zunAssist(kind, index, text, zunBurstEventNames, zunBurstInlets);
 }
 
 // Opens an editor for every bound table, in role order.
@@ -170,6 +170,10 @@ void burst_dblclick(_index* x) {
   if (t_buffer_ref* ref = x->wave1_ref.load()) buffer_view(buffer_ref_getobject(ref));
   if (t_buffer_ref* ref = x->windowing_ref.load()) buffer_view(buffer_ref_getobject(ref));
   if (t_buffer_ref* ref = x->wave2_ref.load()) buffer_view(buffer_ref_getobject(ref));
+}
+
+void burst_float(_index* x, double v) {
+  zunFloat(&x->header.z_ob, *x->engine, zunBurstMessages(), zunBurstInlets, v);
 }
 
 // ---- audio
@@ -183,7 +187,8 @@ void burst_perform64(_index* x, t_object*, double** ins, long numIns, double** o
   zunRun(*x->engine, ins, numIns, outs, numOuts, sampleFrames, locked.tables);
 }
 
-void burst_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, long) {
+void burst_dsp64(_index* x, t_object* chain, short* counts, double sampleRate, long, long) {
+  zunInletsConnected(*x->engine, counts);
 #if defined(_WIN32) && !defined(_WIN64)
   object_method(chain, gensym("dsp_add64"), x, burst_perform64, 0, 0);
 #else
@@ -238,6 +243,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(burst_cubic), "cubic", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_notify), "notify", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_flush), "flush", A_NOTHING, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_float), "float", A_FLOAT, 0);
   class_dspinit(c);
   class_register(gensym("box"), c);
   burst_class = c;

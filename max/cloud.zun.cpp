@@ -54,7 +54,7 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   x->engine->setSeed(zunObjectSeed<zunCloud>());
   x->windowing_ref.store(nullptr);
   x->sample_ref.store(nullptr);
-  z_dsp_setup(&x->header, 1);
+  z_dsp_setup(&x->header, 1 + zunCloud::inletCount);
   outlet_new(x, "signal");
   outlet_new(x, "signal");
   cloud_setbuf(x, nullptr, argc, argv);
@@ -111,13 +111,17 @@ void cloud_subsample(_index* x, t_atom_long v) { zunRefuse(zunSubsample(*x->engi
 void cloud_cubic(_index* x, t_atom_long v) { zunRefuse(zunCubic(*x->engine, v)); }
 
 void cloud_assist(_index*, void*, long kind, long index, char* text) {
-  zunAssist(kind, index, text, zunCloudEventNames);
+  zunAssist(kind, index, text, zunCloudEventNames, zunCloudInlets);
 }
 
 // Opens an editor for every bound table, in role order.
 void cloud_dblclick(_index* x) {
   if (t_buffer_ref* ref = x->sample_ref.load()) buffer_view(buffer_ref_getobject(ref));
   if (t_buffer_ref* ref = x->windowing_ref.load()) buffer_view(buffer_ref_getobject(ref));
+}
+
+void cloud_float(_index* x, double v) {
+  zunFloat(&x->header.z_ob, *x->engine, zunCloudMessages(), zunCloudInlets, v);
 }
 
 // ---- audio
@@ -130,7 +134,8 @@ void cloud_perform64(_index* x, t_object*, double** ins, long numIns, double** o
   zunRun(*x->engine, ins, numIns, outs, numOuts, sampleFrames, locked.tables);
 }
 
-void cloud_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, long) {
+void cloud_dsp64(_index* x, t_object* chain, short* counts, double sampleRate, long, long) {
+  zunInletsConnected(*x->engine, counts);
 #if defined(_WIN32) && !defined(_WIN64)
   object_method(chain, gensym("dsp_add64"), x, cloud_perform64, 0, 0);
 #else
@@ -181,6 +186,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_subsample), "subsample", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_cubic), "cubic", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_flush), "flush", A_NOTHING, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_float), "float", A_FLOAT, 0);
   class_dspinit(c);
   class_register(gensym("box"), c);
   cloud_class = c;

@@ -86,7 +86,9 @@ inline void zunRefuse(const char* text) {
   if (text) object_error(nullptr, "%s", text);
 }
 
-inline void zunAssist(long kind, long index, char* text, const char* eventNames) {
+template <size_t Inlets>
+void zunAssist(long kind, long index, char* text, const char* eventNames,
+               const zunInlet (&inlets)[Inlets]) {
   const char* found = nullptr;
   if (kind == ASSIST_OUTLET) {
     if (index == 0)
@@ -99,6 +101,8 @@ inline void zunAssist(long kind, long index, char* text, const char* eventNames)
       found = "(list) Grain Events: ";
   } else if (index == 0) {
     found = "(message) Configure Granulator";
+  } else if (index >= 1 && index <= static_cast<long>(Inlets)) {
+    found = inlets[index - 1].assist;
   }
   if (found) std::strcpy(text, found);
   if (kind == ASSIST_OUTLET && index == 3) std::strcat(text, eventNames);
@@ -142,4 +146,22 @@ void zunEventsTick(zunEventOutlet& events, Engine& engine) {
   const auto lost = [](unsigned long long n) { object_error(nullptr, zunEventsLostText, n); };
   if (zunEventRound(engine, events.reported, send, lost))
     clock_delay(events.clock, static_cast<long>(zunEventInterval));
+}
+
+// dsp64's connection counts, one for each inlet, the trigger input first:
+// which signal inlets the engine reads.
+template <class Engine>
+void zunInletsConnected(Engine& engine, const short* counts) {
+  for (int k = 0; k < Engine::inletCount; ++k)
+    engine.inlets.setConnected(k, counts && counts[k + 1] > 0);
+}
+
+// A float into a signal inlet after the trigger input sends the message
+// that inlet's signal stands for; into the first, it is not understood.
+template <class Engine, size_t Inlets>
+void zunFloat(t_object* x, Engine& engine, const zunMessageTable<Engine>& table,
+              const zunInlet (&inlets)[Inlets], double v) {
+  const long inlet = proxy_getinlet(x);
+  if (inlet < 1) return object_error(x, "doesn't understand \"float\"");
+  zunRefuse(zunInletFloat(engine, table, inlets, inlet, v));
 }

@@ -94,6 +94,52 @@ void zunBindInRoleOrder(const char* const (&)[Roles], long argc, Bind bind) {
   for (long i = 0; i < argc && i < static_cast<long>(Roles); ++i) bind(static_cast<int>(i));
 }
 
+// The signal inlets after the trigger input, in the engines' order
+// (zunBurst::Inlet, zunCloud::Inlet): the name a score gives each, the
+// message whose value its signal replaces at each grain's onset (a float
+// into the inlet sends that message) and the text its assist shows.
+struct zunInlet {
+  const char* name;
+  const char* setter;
+  const char* assist;
+};
+inline const zunInlet zunBurstInlets[] = {
+    {"cps", "setCps", "(signal/float) Cps (Hz)"},
+    {"morph", "setMorph", "(signal/float) Morph (0-1)"},
+    {"glisson", "setGlisson", "(signal/float) Glisson (semitones)"},
+    {"length", "setLength", "(signal/float) Length (ms)"},
+    {"pan", "setWidth", "(signal/float) Pan (as setWidth)"},
+    {"level", "setLevel", "(signal/float) Level"},
+};
+inline const zunInlet zunCloudInlets[] = {
+    {"position", "setPhase", "(signal/float) Position (0-1 of the sample)"},
+    {"pitch", "setPitch", "(signal/float) Pitch (semitones)"},
+    {"length", "setLength", "(signal/float) Length (ms)"},
+    {"pan", "setWidth", "(signal/float) Pan (as setWidth)"},
+    {"level", "setLevel", "(signal/float) Level"},
+};
+static_assert(sizeof zunBurstInlets / sizeof *zunBurstInlets == zunBurst::inletCount);
+static_assert(sizeof zunCloudInlets / sizeof *zunCloudInlets == zunCloud::inletCount);
+
+// The inlet of this name (1 for the first after the trigger input), or -1.
+template <size_t Count>
+int zunInletOf(const zunInlet (&inlets)[Count], const char* name) {
+  for (size_t k = 0; k < Count; ++k)
+    if (std::strcmp(inlets[k].name, name) == 0) return static_cast<int>(k) + 1;
+  return -1;
+}
+
+// A float into signal inlet `inlet` (1 for the first after the trigger
+// input): the message that inlet's signal stands for. Returns its refusal
+// text, or null.
+template <class Engine, size_t Count>
+const char* zunInletFloat(Engine& engine, const zunMessageTable<Engine>& table,
+                          const zunInlet (&inlets)[Count], long inlet, double v) {
+  if (inlet < 1 || inlet > static_cast<long>(Count)) return nullptr;
+  const zunMessage<Engine>* m = table.find(inlets[inlet - 1].setter);
+  return m && m->real ? m->real(engine, v) : nullptr;
+}
+
 inline const char* const zunBurstBanner = "burst.zun~ 1.0.4";
 inline const char* const zunCloudBanner = "cloud.zun~ 1.0.4";
 
