@@ -134,7 +134,7 @@ const zunMessage<B> burstMessages[] = {
     switchMessage<B>("cubic", zunCubic<B>),
     tableMessage<B>("notify", zunArgument::host),
     action<B>("flush", burstFlush),
-    tableMessage<B>("float", zunArgument::host),
+    tableMessage<B>("float", zunArgument::real),
 };
 
 using C = zunCloud;
@@ -173,7 +173,7 @@ const zunMessage<C> cloudMessages[] = {
     switchMessage<C>("subsample", zunSubsample<C>),
     switchMessage<C>("cubic", zunCubic<C>),
     action<C>("flush", cloudFlush),
-    tableMessage<C>("float", zunArgument::host),
+    tableMessage<C>("float", zunArgument::real),
 };
 
 }  // namespace
