@@ -134,6 +134,7 @@ const zunMessage<B> burstMessages[] = {
     switchMessage<B>("cubic", zunCubic<B>),
     tableMessage<B>("notify", zunArgument::host),
     action<B>("flush", burstFlush),
+    tableMessage<B>("dump", zunArgument::none),
     tableMessage<B>("float", zunArgument::real),
 };
 
@@ -173,6 +174,7 @@ const zunMessage<C> cloudMessages[] = {
     switchMessage<C>("subsample", zunSubsample<C>),
     switchMessage<C>("cubic", zunCubic<C>),
     action<C>("flush", cloudFlush),
+    tableMessage<C>("dump", zunArgument::none),
     tableMessage<C>("float", zunArgument::real),
 };
 

@@ -129,15 +129,11 @@ int zunInletOf(const zunInlet (&inlets)[Count], const char* name) {
   return -1;
 }
 
-// A float into signal inlet `inlet` (1 for the first after the trigger
-// input): the message that inlet's signal stands for. Returns its refusal
-// text, or null.
-template <class Engine, size_t Count>
-const char* zunInletFloat(Engine& engine, const zunMessageTable<Engine>& table,
-                          const zunInlet (&inlets)[Count], long inlet, double v) {
-  if (inlet < 1 || inlet > static_cast<long>(Count)) return nullptr;
-  const zunMessage<Engine>* m = table.find(inlets[inlet - 1].setter);
-  return m && m->real ? m->real(engine, v) : nullptr;
+// The message a float into signal inlet `inlet` sends (1 for the first
+// after the trigger input): the one its signal stands for; null for none.
+template <size_t Count>
+const char* zunInletSetter(const zunInlet (&inlets)[Count], long inlet) {
+  return inlet >= 1 && inlet <= static_cast<long>(Count) ? inlets[inlet - 1].setter : nullptr;
 }
 
 inline const char* const zunBurstBanner = "burst.zun~ 1.0.4";

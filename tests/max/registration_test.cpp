@@ -25,7 +25,8 @@ const Table burstTable = {
     {"setBurstRest", A_LONG},   {"setPanningLaw", A_LONG},  {"triggerInput", A_LONG},
     {"events", A_LONG},
     {"subsample", A_LONG},      {"bandlimit", A_LONG},      {"cubic", A_LONG},
-    {"notify", A_CANT},         {"flush", A_NOTHING},       {"float", A_FLOAT},
+    {"notify", A_CANT},         {"flush", A_NOTHING},
+    {"dump", A_NOTHING},        {"float", A_FLOAT},
 };
 
 const Table cloudTable = {
@@ -42,7 +43,7 @@ const Table cloudTable = {
     {"setRndLevel", A_FLOAT},    {"setPanningLaw", A_LONG},  {"triggerInput", A_LONG},
     {"events", A_LONG},
     {"subsample", A_LONG},     {"cubic", A_LONG},          {"flush", A_NOTHING},
-    {"float", A_FLOAT},
+    {"dump", A_NOTHING},         {"float", A_FLOAT},
 };
 
 const struct Plugin {
