@@ -129,6 +129,13 @@ int zunInletOf(const zunInlet (&inlets)[Count], const char* name) {
   return -1;
 }
 
+// The signal inlet of this name on an object of this class, or -1.
+inline int zunInletOf(const char* className, const char* name) {
+  if (std::strcmp(className, "burst.zun~") == 0) return zunInletOf(zunBurstInlets, name);
+  if (std::strcmp(className, "cloud.zun~") == 0) return zunInletOf(zunCloudInlets, name);
+  return -1;
+}
+
 // The message a float into signal inlet `inlet` sends (1 for the first
 // after the trigger input): the one its signal stands for; null for none.
 template <size_t Count>
