@@ -141,6 +141,9 @@ std::vector<t_atom> toAtoms(const std::vector<zun::Atom>& atoms) {
   return out;
 }
 
+// The inlet of the message being delivered on this thread.
+thread_local long deliveringInlet = 0;
+
 t_object* requireLive(t_object* x) {
   if (!zun::detail::isLive(x)) throw zun::HostError("not a live object");
   return x;
@@ -153,6 +156,8 @@ extern "C" t_max_err object_method_typed(void* x, t_symbol* s, long ac, t_atom* 
   if (!zun::detail::isLive(static_cast<t_object*>(x)) || !s) return MAX_ERR_INVALID_PTR;
   return dispatch(static_cast<t_object*>(x), s, ac, av) ? MAX_ERR_NONE : MAX_ERR_GENERIC;
 }
+
+extern "C" long proxy_getinlet(t_object*) { return deliveringInlet; }
 
 namespace zun {
 
@@ -181,6 +186,16 @@ bool send(t_object* x, const std::string& selector, const std::vector<Atom>& arg
   requireLive(x);
   std::vector<t_atom> atoms = toAtoms(args);
   return dispatch(x, gensym(selector.c_str()), static_cast<long>(atoms.size()), atoms.data());
+}
+
+bool sendToInlet(t_object* x, int inlet, const std::string& selector,
+                 const std::vector<Atom>& args) {
+  requireLive(x);
+  const long outer = deliveringInlet;
+  deliveringInlet = inlet;
+  const bool taken = send(x, selector, args);
+  deliveringInlet = outer;
+  return taken;
 }
 
 std::string assist(t_object* x, long kind, long index, const std::string& initial) {

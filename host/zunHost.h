@@ -82,6 +82,10 @@ void destroy(t_object* x);
 // conversions. Returns whether a method was called; if not, the console
 // holds the reason.
 bool send(t_object* x, const std::string& selector, const std::vector<Atom>& args = {});
+// The same into inlet `inlet` (0: the leftmost), as proxy_getinlet tells
+// the method.
+bool sendToInlet(t_object* x, int inlet, const std::string& selector,
+                 const std::vector<Atom>& args = {});
 
 // What the assist method writes for an inlet (ASSIST_INLET) or outlet
 // (ASSIST_OUTLET); `initial` is the text the box holds before the call.

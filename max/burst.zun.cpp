@@ -92,7 +92,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   x->windowing_ref.store(nullptr);
   x->wave1_ref.store(nullptr);
   x->notice = new zunTableNotice<3>(zunBurstRoles, "buffer~");
-  z_dsp_setup(&x->header, 1);
+  z_dsp_setup(&x->header, 1 + zunBurst::inletCount);
   outlet_new(x, "signal");
   outlet_new(x, "signal");
   burst_setbuf(x, nullptr, attr_args_offset(static_cast<short>(argc), argv), argv);
@@ -192,7 +192,7 @@ t_max_err burst_notify(_index* x, t_symbol* s, t_symbol* msg, void* sender, void
 void burst_dump(_index* x) { Attributes::dump(x); }
 
 void burst_assist(_index*, void*, long kind, long index, char* text) {
-  zunAssist(kind, index, text, zunBurstEventNames);
+  zunAssist(kind, index, text, zunBurstEventNames, zunBurstInlets);
 }
 
 // Opens an editor for every bound table, in role order.
@@ -200,6 +200,14 @@ void burst_dblclick(_index* x) {
   if (t_buffer_ref* ref = x->wave1_ref.load()) buffer_view(buffer_ref_getobject(ref));
   if (t_buffer_ref* ref = x->windowing_ref.load()) buffer_view(buffer_ref_getobject(ref));
   if (t_buffer_ref* ref = x->wave2_ref.load()) buffer_view(buffer_ref_getobject(ref));
+}
+
+// A float into a signal inlet after the trigger input sends the message
+// that inlet's signal stands for; into the first, it is not understood.
+void burst_float(_index* x, double v) {
+  const char* setter = zunInletSetter(zunBurstInlets, proxy_getinlet(&x->header.z_ob));
+  if (!setter) return object_error(&x->header.z_ob, "doesn't understand \"float\"");
+  zunRefuse(take(x, setter, v));
 }
 
 // ---- audio
@@ -214,7 +222,8 @@ void burst_perform64(_index* x, t_object*, double** ins, long numIns, double** o
   zunFiniteVector(x->finite, outs, numOuts, sampleFrames);
 }
 
-void burst_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, long) {
+void burst_dsp64(_index* x, t_object* chain, short* counts, double sampleRate, long, long) {
+  zunInletsConnected(*x->engine, counts);
 #if defined(_WIN32) && !defined(_WIN64)
   object_method(chain, gensym("dsp_add64"), x, burst_perform64, 0, 0);
 #else
@@ -273,6 +282,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(burst_notify), "notify", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_flush), "flush", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_dump), "dump", A_NOTHING, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_float), "float", A_FLOAT, 0);
   Attributes::addTo(c, zunBurstMessages(), zunBurstAttributes());
   class_obexoffset_set(c, calcoffset(_index, obex));
   class_dspinit(c);

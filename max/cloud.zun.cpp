@@ -75,7 +75,7 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   x->windowing_ref.store(nullptr);
   x->sample_ref.store(nullptr);
   x->notice = new zunTableNotice<2>(zunCloudRoles, "buffer~");
-  z_dsp_setup(&x->header, 1);
+  z_dsp_setup(&x->header, 1 + zunCloud::inletCount);
   outlet_new(x, "signal");
   outlet_new(x, "signal");
   cloud_setbuf(x, nullptr, attr_args_offset(static_cast<short>(argc), argv), argv);
@@ -146,13 +146,21 @@ void cloud_cubic(_index* x, t_atom_long v) { zunRefuse(take(x, "cubic", v)); }
 void cloud_dump(_index* x) { Attributes::dump(x); }
 
 void cloud_assist(_index*, void*, long kind, long index, char* text) {
-  zunAssist(kind, index, text, zunCloudEventNames);
+  zunAssist(kind, index, text, zunCloudEventNames, zunCloudInlets);
 }
 
 // Opens an editor for every bound table, in role order.
 void cloud_dblclick(_index* x) {
   if (t_buffer_ref* ref = x->sample_ref.load()) buffer_view(buffer_ref_getobject(ref));
   if (t_buffer_ref* ref = x->windowing_ref.load()) buffer_view(buffer_ref_getobject(ref));
+}
+
+// A float into a signal inlet after the trigger input sends the message
+// that inlet's signal stands for; into the first, it is not understood.
+void cloud_float(_index* x, double v) {
+  const char* setter = zunInletSetter(zunCloudInlets, proxy_getinlet(&x->header.z_ob));
+  if (!setter) return object_error(&x->header.z_ob, "doesn't understand \"float\"");
+  zunRefuse(take(x, setter, v));
 }
 
 // ---- audio
@@ -166,7 +174,8 @@ void cloud_perform64(_index* x, t_object*, double** ins, long numIns, double** o
   zunFiniteVector(x->finite, outs, numOuts, sampleFrames);
 }
 
-void cloud_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, long) {
+void cloud_dsp64(_index* x, t_object* chain, short* counts, double sampleRate, long, long) {
+  zunInletsConnected(*x->engine, counts);
 #if defined(_WIN32) && !defined(_WIN64)
   object_method(chain, gensym("dsp_add64"), x, cloud_perform64, 0, 0);
 #else
@@ -221,6 +230,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_cubic), "cubic", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_flush), "flush", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_dump), "dump", A_NOTHING, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_float), "float", A_FLOAT, 0);
   Attributes::addTo(c, zunCloudMessages(), zunCloudAttributes());
   class_obexoffset_set(c, calcoffset(_index, obex));
   class_dspinit(c);

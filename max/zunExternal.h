@@ -117,7 +117,9 @@ inline void zunRefuse(const char* text) {
   if (text) object_error(nullptr, "%s", text);
 }
 
-inline void zunAssist(long kind, long index, char* text, const char* eventNames) {
+template <size_t Inlets>
+void zunAssist(long kind, long index, char* text, const char* eventNames,
+               const zunInlet (&inlets)[Inlets]) {
   const char* found = nullptr;
   if (kind == ASSIST_OUTLET) {
     if (index == 0)
@@ -130,6 +132,8 @@ inline void zunAssist(long kind, long index, char* text, const char* eventNames)
       found = "(list) Grain Events: ";
   } else if (index == 0) {
     found = "(message) Configure Granulator";
+  } else if (index >= 1 && index <= static_cast<long>(Inlets)) {
+    found = inlets[index - 1].assist;
   }
   if (found) std::strcpy(text, found);
   if (kind == ASSIST_OUTLET && index == 3) std::strcat(text, eventNames);
@@ -322,3 +326,11 @@ class zunAttributesInMax {
   static inline zunMessageTable<Engine> messages{};
   static inline zunAttributeTable<Engine> table{};
 };
+
+// dsp64's connection counts, one for each inlet, the trigger input first:
+// which signal inlets the engine reads.
+template <class Engine>
+void zunInletsConnected(Engine& engine, const short* counts) {
+  for (int k = 0; k < Engine::inletCount; ++k)
+    engine.inlets.setConnected(k, counts && counts[k + 1] > 0);
+}

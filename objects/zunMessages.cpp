@@ -135,6 +135,7 @@ const zunMessage<B> burstMessages[] = {
     tableMessage<B>("notify", zunArgument::host),
     action<B>("flush", burstFlush),
     tableMessage<B>("dump", zunArgument::none),
+    tableMessage<B>("float", zunArgument::real),
 };
 
 using C = zunCloud;
@@ -174,6 +175,7 @@ const zunMessage<C> cloudMessages[] = {
     switchMessage<C>("cubic", zunCubic<C>),
     action<C>("flush", cloudFlush),
     tableMessage<C>("dump", zunArgument::none),
+    tableMessage<C>("float", zunArgument::real),
 };
 
 }  // namespace

@@ -94,6 +94,55 @@ void zunBindInRoleOrder(const char* const (&)[Roles], long argc, Bind bind) {
   for (long i = 0; i < argc && i < static_cast<long>(Roles); ++i) bind(static_cast<int>(i));
 }
 
+// The signal inlets after the trigger input, in the engines' order
+// (zunBurst::Inlet, zunCloud::Inlet): the name a score gives each, the
+// message whose value its signal replaces at each grain's onset (a float
+// into the inlet sends that message) and the text its assist shows.
+struct zunInlet {
+  const char* name;
+  const char* setter;
+  const char* assist;
+};
+inline const zunInlet zunBurstInlets[] = {
+    {"cps", "setCps", "(signal/float) Cps (Hz)"},
+    {"morph", "setMorph", "(signal/float) Morph (0-1)"},
+    {"glisson", "setGlisson", "(signal/float) Glisson (semitones)"},
+    {"length", "setLength", "(signal/float) Length (ms)"},
+    {"pan", "setWidth", "(signal/float) Pan (as setWidth)"},
+    {"level", "setLevel", "(signal/float) Level"},
+};
+inline const zunInlet zunCloudInlets[] = {
+    {"position", "setPhase", "(signal/float) Position (0-1 of the sample)"},
+    {"pitch", "setPitch", "(signal/float) Pitch (semitones)"},
+    {"length", "setLength", "(signal/float) Length (ms)"},
+    {"pan", "setWidth", "(signal/float) Pan (as setWidth)"},
+    {"level", "setLevel", "(signal/float) Level"},
+};
+static_assert(sizeof zunBurstInlets / sizeof *zunBurstInlets == zunBurst::inletCount);
+static_assert(sizeof zunCloudInlets / sizeof *zunCloudInlets == zunCloud::inletCount);
+
+// The inlet of this name (1 for the first after the trigger input), or -1.
+template <size_t Count>
+int zunInletOf(const zunInlet (&inlets)[Count], const char* name) {
+  for (size_t k = 0; k < Count; ++k)
+    if (std::strcmp(inlets[k].name, name) == 0) return static_cast<int>(k) + 1;
+  return -1;
+}
+
+// The signal inlet of this name on an object of this class, or -1.
+inline int zunInletOf(const char* className, const char* name) {
+  if (std::strcmp(className, "burst.zun~") == 0) return zunInletOf(zunBurstInlets, name);
+  if (std::strcmp(className, "cloud.zun~") == 0) return zunInletOf(zunCloudInlets, name);
+  return -1;
+}
+
+// The message a float into signal inlet `inlet` sends (1 for the first
+// after the trigger input): the one its signal stands for; null for none.
+template <size_t Count>
+const char* zunInletSetter(const zunInlet (&inlets)[Count], long inlet) {
+  return inlet >= 1 && inlet <= static_cast<long>(Count) ? inlets[inlet - 1].setter : nullptr;
+}
+
 inline const char* const zunBurstBanner = "burst.zun~ 1.0.4";
 inline const char* const zunCloudBanner = "cloud.zun~ 1.0.4";
 

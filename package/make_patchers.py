@@ -20,8 +20,10 @@ import os
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
-# The outlets of our objects, as Max lists them in a patcher.
+# The outlets of our objects, as Max lists them in a patcher, and their
+# inlets: the first, then one signal inlet for each parameter.
 ZUN_OUTLETS = ["signal", "signal", "int", "list"]
+ZUN_INLETS = {"burst.zun~": 7, "cloud.zun~": 6}
 EVENT_FIELDS = {
     "burst.zun~": "sample voice period length cps glisson morph level left right",
     "cloud.zun~": "sample voice period length pitch position direction level left right",
@@ -117,6 +119,11 @@ BURST_HELP = dict(
             ("setWave2 burst-sine", "binds wave table 2 alone")]),
         ("events", "A list for every grain that starts, and grains by hand.",
          STARTS + rows("events 1", "events 0", "grain")),
+        ("signals", "A signal into a parameter's inlet sets it for each grain as the grain starts.",
+         STARTS + [density(40),
+                   ("phasor~ 0.25", "into the morph inlet (2): wave table 1 to 2, over and over", 2),
+                   ("cycle~ 0.5", "into the glisson inlet (3): glissandi of -1 to 1 semitone", 3),
+                   ("float 0.5", "a float into an inlet: its message (here setGlisson 0.5)", 3)]),
     ],
 )
 
@@ -160,6 +167,11 @@ CLOUD_HELP = dict(
             ("setSamplePosition 500", "where grains start reading, in ms into the sample")]),
         ("events", "A list for every grain that starts, and grains by hand.",
          STARTS + rows("events 1", "events 0", "grain")),
+        ("signals", "A signal into a parameter's inlet sets it for each grain as the grain starts.",
+         STARTS + [density(40),
+                   ("phasor~ 0.1", "into the position inlet (1): the grains scan the sample", 1),
+                   ("cycle~ 0.5", "into the pitch inlet (2): a vibrato of -1 to 1 semitone", 2),
+                   ("float 7.5", "a float into an inlet: its message (here setPitch 7.5)", 2)]),
     ],
 )
 
@@ -259,7 +271,7 @@ class Patcher:
                         outlettype, text=text)
 
     def zun(self, x, y, text):
-        return self.newobj(x, y, text, 1, ZUN_OUTLETS)
+        return self.newobj(x, y, text, ZUN_INLETS[text.split()[0]], ZUN_OUTLETS)
 
     def buffer(self, x, y, name, media):
         return self.newobj(x, y, "buffer~ %s %s" % (name, media), 1, ["float", "bang"])
@@ -343,15 +355,15 @@ def help_tab(h, name, intro, tab_rows):
     # Each row a little right of the one above, so that the cords from the
     # rows above pass left of it.
     indent = [40 + STEP * i for i in range(len(tab_rows))]
-    comment_x = 16 + max(x + text_width(text) for x, (text, _) in zip(indent, tab_rows))
+    comment_x = 16 + max(x + text_width(row[0]) for x, row in zip(indent, tab_rows))
     wired = []
-    for x, (text, comment) in zip(indent, tab_rows):
+    for x, (text, comment, *inlet) in zip(indent, tab_rows):
         if text.startswith("buffer~ "):
             p.buffer(x, y, *text.split()[1:])
-        elif text == TRIGGER:
-            wired.append(p.newobj(x, y, text, 2, ["signal"]))
+        elif text.split()[0] in ("cycle~", "phasor~"):
+            wired.append((p.newobj(x, y, text, 2, ["signal"]), inlet[0] if inlet else 0))
         else:
-            wired.append(p.message(x, y, text))
+            wired.append((p.message(x, y, text), inlet[0] if inlet else 0))
         p.comment(comment_x, y, min(620, 1180 - comment_x), comment)
         y += ROW
     y += 14
@@ -359,14 +371,14 @@ def help_tab(h, name, intro, tab_rows):
     obj = p.zun(20, y, obj_text)
     p.comment(20 + text_width(obj_text) + 10, y, 400,
               'arguments: the buffer~ names, as "setbuf" takes them')
-    for box in wired:
-        p.connect(box, 0, obj, 0)
+    for box, inlet in wired:
+        p.connect(box, 0, obj, inlet)
     y += 40
     dac = p.ezdac(20, y)
     p.comment(75, y + 12, 105, "click to hear")
     p.connect(obj, 0, dac, 0)
     p.connect(obj, 1, dac, 1)
-    texts = [text for text, _ in tab_rows]
+    texts = [row[0] for row in tab_rows]
     if "info" in texts:
         counts = p.number(200, y)
         p.comment(255, y, 217, 'sounding grains, after "info"')

@@ -10,6 +10,12 @@ namespace {
 constexpr double maximumMorph = 1048576.0;
 constexpr long longestBurst = 1048576;
 
+// What the setters make of their values, and the inlets of theirs.
+double widthOf(double x) { return std::fmin(1.0, std::fabs(x)); }
+double lengthOf(double ms) { return std::fabs(ms) * 0.001; }
+double glissonOf(double semitones) { return semitones / 12.0; }
+double morphOf(double x) { return x > 1.0 ? 1.0 : (x > 0.0 ? x : 0.0); }
+
 long burstCount(long long grains) {
   return static_cast<long>(grains < 0 ? 0 : (grains > longestBurst ? longestBurst : grains));
 }
@@ -55,7 +61,7 @@ void zunBurst::setLevel(double x) {
 }
 
 void zunBurst::setWidth(double x) {
-  if (!std::isnan(x)) width = std::fmin(1.0, std::fabs(x));
+  if (!std::isnan(x)) width = widthOf(x);
 }
 
 void zunBurst::setPanningMode(int m) { panningMode = m > 0; }
@@ -74,7 +80,7 @@ void zunBurst::setDecay(double x) {
 }
 
 void zunBurst::setLength(double x) {
-  if (!std::isnan(x)) length = std::fabs(x) * 0.001;
+  if (!std::isnan(x)) length = lengthOf(x);
 }
 
 void zunBurst::setDensity(double x) {
@@ -98,7 +104,7 @@ void zunBurst::setRndCps(double x) {
 }
 
 void zunBurst::setGlisson(double x) {
-  if (!std::isnan(x)) glisson = x / 12.0;
+  if (!std::isnan(x)) glisson = glissonOf(x);
 }
 
 void zunBurst::setRndGlisson(double x) {
@@ -106,7 +112,7 @@ void zunBurst::setRndGlisson(double x) {
 }
 
 void zunBurst::setMorph(double x) {
-  if (!std::isnan(x)) morph = x > 1.0 ? 1.0 : (x > 0.0 ? x : 0.0);
+  if (!std::isnan(x)) morph = morphOf(x);
 }
 
 void zunBurst::setRndMorph(double x) {
@@ -166,10 +172,12 @@ int zunBurst::Processing(double** ins, long numIns, double** outs, long, long sa
                          long long windowStride, long long wave2Stride) {
   seedRequest.apply(seed);
   const double* input = options.input(ins, numIns);
+  inlets.begin(ins, numIns);
   zunExactSchedule* exact = subsample ? &exactSchedule : nullptr;
   auto schedule = [this, &input, exact](int count) {
     options.schedule(count, input, sampleCounter, period, exact, toggle,
                      [this](int j, double lead) { initializeGrain(j, lead); });
+    inlets.advance(count);
   };
   const zunRenderJob job{true,
                          {wave1, wave1Frames, wave1Stride},
@@ -215,27 +223,40 @@ double partialLimit(double sampleRate, double cps, double glide) {
 }
 }  // namespace
 
+zunBurst::Onset zunBurst::onset(int offset, double lead) const {
+  Onset o{cps, morph, glisson, length, width, level};
+  double v = 0.0;
+  if (inlets.read(cpsInlet, offset, lead, v)) o.cps = v;
+  if (inlets.read(morphInlet, offset, lead, v)) o.morph = morphOf(v);
+  if (inlets.read(glissonInlet, offset, lead, v)) o.glisson = glissonOf(v);
+  if (inlets.read(lengthInlet, offset, lead, v)) o.length = lengthOf(v);
+  if (inlets.read(panInlet, offset, lead, v)) o.width = widthOf(v);
+  if (inlets.read(levelInlet, offset, lead, v)) o.level = v;
+  return o;
+}
+
 void zunBurst::initializeGrain(int offset, double lead) {
-  const double rw = unipolar(width);
-  lengthDeviation = bipolar(rndLength * length);
+  const Onset o = onset(offset, lead);
+  const double rw = unipolar(o.width);
+  lengthDeviation = bipolar(rndLength * o.length);
   const double quotient =
       zunPeriodQuotient(absoluteSR, density + bipolar(rndDensity * density), density);
   period = zunPeriod(quotient);
   exactSchedule = {zunExactPeriod(quotient), lead};
   const double pitch = std::exp2(bipolar(rndCps));
-  const double drawn = glisson + unipolar(rndGlisson);  // in setGlisson's unit, as events tell
+  const double drawn = o.glisson + unipolar(rndGlisson);  // in setGlisson's unit, as events tell
   const double g = drawn < 0.0 ? drawn * 0.5 : drawn;
-  double m = morph + unipolar(rndMorph);
+  double m = o.morph + unipolar(rndMorph);
   if (m > 1.0) m = 1.0 - (m - 1.0);
   // A morph far outside the two tables extrapolates them; past this bound a
   // grain could overflow to infinity, so the weight stops there.
   if (!(m >= -maximumMorph)) m = -maximumMorph;
 
-  const double amplitude = options.level(level, seed);
+  const double amplitude = options.level(o.level, seed);
   if (!unmasked()) return;
 
-  const double grainLength = length + lengthDeviation;
-  const double grainCps = cps * pitch;
+  const double grainLength = o.length + lengthDeviation;
+  const double grainCps = o.cps * pitch;
 
   const int i = pool->idleAt(offset);
   if (i < 0) return;
@@ -246,7 +267,7 @@ void zunBurst::initializeGrain(int offset, double lead) {
   voice.setEnvelopeDeformation(attack, decay);
   voice.startEarly(lead);
   if (bandLimit) voice.setPartialLimit(partialLimit(absoluteSR, grainCps, g));
-  options.pan(*pool, i, panningMode, width, rw);
+  options.pan(*pool, i, panningMode, o.width, rw);
   if (!options.wantsEvents()) return;
   zunGrainEvent e = options.started(*pool, i, offset, period);
   e.frequency = grainCps;

@@ -9,6 +9,7 @@
 #include "zunRelaxed.h"
 #include "zunScheduler.h"
 #include "zunSharedPool.h"
+#include "zunSignalInlets.h"
 #include "zunWaveLevels.h"
 #include "zunWorkBuffers.h"
 
@@ -137,8 +138,17 @@ class zunBurst {
   zunRelaxed<bool> subsample;
   zunExactSchedule exactSchedule;
   zunRelaxed<bool> bandLimit;
+  // The signal inlets after the trigger input, in this order.
+  enum Inlet { cpsInlet, morphInlet, glissonInlet, lengthInlet, panInlet, levelInlet, inletCount };
+  zunSignalInlets<inletCount> inlets;
 
  private:
+  // What a grain starts with: each parameter as its message set it, or as
+  // its connected inlet has it at the grain's onset.
+  struct Onset {
+    double cps, morph, glisson, length, width, level;
+  };
+  Onset onset(int offset, double lead) const;
   bool unmasked();
   // Swaps while no block renders; what it replaces is freed afterwards.
   // Called with levelRefresh held.

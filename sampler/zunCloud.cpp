@@ -42,6 +42,11 @@ double clampToUnit(double x) {
   return x;
 }
 
+// What the setters make of their values, and the inlets of theirs.
+double widthOf(double x) { return std::fmin(std::fabs(x), 1.0); }
+double lengthOf(double ms) { return std::fabs(ms) * 0.001; }
+double pitchOf(double semitones) { return std::exp2(semitones / 12.0); }
+
 // Beyond a thousand times the sample's own rate a scan says nothing more.
 constexpr double fastestScan = 1000.0;
 }  // namespace
@@ -52,13 +57,13 @@ void zunCloud::setLevel(double x) {
 }
 
 void zunCloud::setWidth(double x) {
-  if (!std::isnan(x)) width = std::fmin(std::fabs(x), 1.0);
+  if (!std::isnan(x)) width = widthOf(x);
 }
 
 void zunCloud::setPanningMode(int m) { panningMode = m > 0; }
 
 void zunCloud::setLength(double x) {
-  if (!std::isnan(x)) length = std::fabs(x) * 0.001;
+  if (!std::isnan(x)) length = lengthOf(x);
 }
 
 void zunCloud::setDensity(double x) {
@@ -74,7 +79,7 @@ void zunCloud::setRndDensity(double x) {
 }
 
 void zunCloud::setPitch(double x) {
-  if (!std::isnan(x)) pitch = std::exp2(x / 12.0);
+  if (!std::isnan(x)) pitch = pitchOf(x);
 }
 
 void zunCloud::setRndPitch(double x) {
@@ -146,12 +151,14 @@ int zunCloud::Processing(double** ins, long numIns, double** outs, long, long n,
   convertPendingPosition();
   seedRequest.apply(seed);
   const double* input = options.input(ins, numIns);
+  inlets.begin(ins, numIns);
   zunExactSchedule* exact = subsample ? &exactSchedule : nullptr;
   auto schedule = [this, &input, exact](int count) {
     scan.begin(phase, scanSpeed, sampleLength);
     options.schedule(count, input, sampleCounter, period, exact, toggle,
                      [this](int j, double lead) { initializeGrain(j, lead); });
     scan.end(phase, count);
+    inlets.advance(count);
   };
   const zunTable sample{sampleTable, sampleFrameCount, sampleStride};
   const zunRenderJob job{false, sample, {windowTable, windowFrameCount, windowStride}, sample};
@@ -166,9 +173,21 @@ int zunCloud::Processing(double** ins, long numIns, double** outs, long, long n,
   return 0;
 }
 
-// The set position, or the scan's head, spread at random while asked to.
-double zunCloud::startPosition(int offset) {
-  const double position = scan.at(offset, phase);
+zunCloud::Onset zunCloud::onset(int offset, double lead) const {
+  Onset o{phase, pitch, length, width, level, false};
+  double v = 0.0;
+  if ((o.positionSignal = inlets.read(positionInlet, offset, lead, v))) o.phase = clampToUnit(v);
+  if (inlets.read(pitchInlet, offset, lead, v)) o.pitch = pitchOf(v);
+  if (inlets.read(lengthInlet, offset, lead, v)) o.length = lengthOf(v);
+  if (inlets.read(panInlet, offset, lead, v)) o.width = widthOf(v);
+  if (inlets.read(levelInlet, offset, lead, v)) o.level = v;
+  return o;
+}
+
+// The position inlet's value, the set position or the scan's head, spread
+// at random while asked to.
+double zunCloud::startPosition(int offset, const Onset& o) {
+  const double position = o.positionSignal ? o.phase : scan.at(offset, o.phase);
   const double spread = rndPosition;
   if (!(spread > 0.0)) return position;
   const double frames = bipolar(spread) / 1000.0 * absoluteSR;
@@ -176,18 +195,19 @@ double zunCloud::startPosition(int offset) {
 }
 
 void zunCloud::initializeGrain(int offset, double lead) {
-  const double u = unipolar(width);
-  lengthDeviation = bipolar(rndLength * length);
+  const Onset o = onset(offset, lead);
+  const double u = unipolar(o.width);
+  lengthDeviation = bipolar(rndLength * o.length);
   const double quotient =
       zunPeriodQuotient(absoluteSR, density + bipolar(rndDensity * density), density);
   period = zunPeriod(quotient);
   exactSchedule = {zunExactPeriod(quotient), lead};
   const double transposition = std::exp2(bipolar(rndPitch));
-  const double f = transposition * (pitch * (absoluteSR / static_cast<double>(sampleLength)));
-  const double start = startPosition(offset);
+  const double f = transposition * (o.pitch * (absoluteSR / static_cast<double>(sampleLength)));
+  const double start = startPosition(offset, o);
   const double reverseChance = rndReverse;
   const bool flipped = reverseChance > 0.0 && unipolar(1.0) < reverseChance;
-  const double amplitude = options.level(level, seed);
+  const double amplitude = options.level(o.level, seed);
 
   const int i = pool->idleAt(offset);
   if (i < 0) return;
@@ -195,12 +215,12 @@ void zunCloud::initializeGrain(int offset, double lead) {
   // only forward grains round, by reading at the negated rate.
   const bool backwards = flipped && pool->voices[i]->direction > 0.0;
   zunGrain& voice = pool->start(i, offset);
-  voice.setParameters(amplitude, backwards ? -f : f, start, length + lengthDeviation);
+  voice.setParameters(amplitude, backwards ? -f : f, start, o.length + lengthDeviation);
   voice.startEarly(lead);
-  options.pan(*pool, i, panningMode, width, u);
+  options.pan(*pool, i, panningMode, o.width, u);
   if (!options.wantsEvents()) return;
   zunGrainEvent e = options.started(*pool, i, offset, period);
-  e.frequency = transposition * pitch;
+  e.frequency = transposition * o.pitch;
   e.position = voice.phase;
   e.direction = backwards || voice.direction < 0.0 ? -1.0 : 1.0;
   options.emit(e);

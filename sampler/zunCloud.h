@@ -6,6 +6,7 @@
 #include "zunScheduler.h"
 #include "zunScan.h"
 #include "zunSharedPool.h"
+#include "zunSignalInlets.h"
 #include "zunWorkBuffers.h"
 
 // The sample granulator: schedules grains that read a sample from a start
@@ -105,9 +106,19 @@ class zunCloud {
   zunRelaxed<double> rndReverse{0.0};
   zunRelaxed<bool> subsample;
   zunExactSchedule exactSchedule;
+  // The signal inlets after the trigger input, in this order.
+  enum Inlet { positionInlet, pitchInlet, lengthInlet, panInlet, levelInlet, inletCount };
+  zunSignalInlets<inletCount> inlets;
 
  private:
-  double startPosition(int offset);
+  // What a grain starts with: each parameter as its message set it, or as
+  // its connected inlet has it at the grain's onset.
+  struct Onset {
+    double phase, pitch, length, width, level;
+    bool positionSignal;
+  };
+  Onset onset(int offset, double lead) const;
+  double startPosition(int offset, const Onset& o);
 
   zunScan scan;
 };

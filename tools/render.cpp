@@ -160,15 +160,25 @@ class Session {
     return names;
   }
 
+  // The inlet an input names: the first unless it names another.
+  int inletOf(const InputStatement& in) const {
+    if (!in.inlet) return 0;
+    for (const ObjectStatement& o : score_.objects)
+      if (o.id.text == in.object.text)
+        return zunInletOf(o.className.text.c_str(), in.inlet->text.c_str());
+    return -1;
+  }
+
   // Each input plays its table's first channel from the first frame.
   void feedInputs(const std::vector<Table>& tables) {
     for (const InputStatement& in : score_.inputs) {
       const Table* table = nullptr;
       for (const Table& t : tables)
         if (t.name == in.buffer.text) table = &t;
-      if (!table) continue;
+      const int inlet = inletOf(in);
+      if (!table || inlet < 0) continue;
       long long next = 0;
-      zun::feedInput(tracks_[ids_.at(in.object.text)].object, 0,
+      zun::feedInput(tracks_[ids_.at(in.object.text)].object, inlet,
                      [table, next, loop = in.loop](double* vector, long frames) mutable {
         const long long length = table->frames();
         for (long i = 0; i < frames; ++i, ++next) {

@@ -10,6 +10,7 @@
 //   ramp T0 T1 ID SELECTOR FROM TO [every INTERVAL]
 //                                         float messages interpolated linearly
 //   input ID BUFFER [loop]                a table played into an object's inlet
+//   input ID INLET BUFFER [loop]          the same into the signal inlet named INLET
 //   end TIME                              the length of the render
 
 #include <optional>
@@ -90,6 +91,7 @@ struct InputStatement {
   Token object;
   Token buffer;
   bool loop = false;
+  std::optional<Token> inlet;  // the first inlet when none is named
 };
 
 struct EndStatement {

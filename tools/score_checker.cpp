@@ -424,10 +424,10 @@ class Checker {
         }
   }
 
-  // An input names a buffer of the score and an object declared above it,
-  // one input an object.
+  // An input names a buffer of the score, an object declared above it and
+  // one of its signal inlets (the first unless named), one input an inlet.
   void inputs() {
-    std::map<std::string, int> fed;
+    std::map<std::pair<std::string, int>, int> fed;
     for (const InputStatement& in : score_.inputs) {
       if (!bufferLines_.count(in.buffer.text))
         d_.error(in.buffer.pos, "no buffer named " + quote(in.buffer.text) + " in this score");
@@ -437,13 +437,34 @@ class Checker {
                                     " (declare it first: object " + in.object.text + " CLASS [ARGS])");
         continue;
       }
-      auto [first, fresh] = fed.emplace(in.object.text, in.line);
+      int inlet = 0;
+      if (in.inlet && it->second.statement) {
+        const std::string& className = it->second.statement->className.text;
+        inlet = zunInletOf(className.c_str(), in.inlet->text.c_str());
+        if (inlet < 0) {
+          d_.error(in.inlet->pos, "unknown inlet " + quote(in.inlet->text) + " of " + className +
+                                      " (" + inletNames(className) + ")");
+          continue;
+        }
+      }
+      auto [first, fresh] = fed.emplace(std::make_pair(in.object.text, inlet), in.line);
       if (!fresh)
-        d_.error(in.object.pos, "object " + quote(in.object.text) + " has an input already at line " +
-                                    std::to_string(first->second));
+        d_.error(in.object.pos, "object " + quote(in.object.text) + " has an input " +
+                                    (in.inlet ? "on " + in.inlet->text + " " : "") +
+                                    "already at line " + std::to_string(first->second));
       else if (it->second.info && !it->second.info->signal)
         d_.warning(in.object.pos, in.object.text + " is not a signal object: its input is not read");
     }
+  }
+
+  static std::string inletNames(const std::string& className) {
+    std::string names;
+    const auto list = [&](const auto& inlets) {
+      for (const zunInlet& i : inlets) names += (names.empty() ? "" : " ") + std::string(i.name);
+    };
+    if (className == "burst.zun~") list(zunBurstInlets);
+    if (className == "cloud.zun~") list(zunCloudInlets);
+    return names.empty() ? "it has no named inlets" : "its inlets: " + names;
   }
 
   void lastTime(const Time& t, const char* what) { events_.push_back({t, what}); }

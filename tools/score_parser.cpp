@@ -211,18 +211,26 @@ class Parser {
     score_.ramps.push_back(std::move(r));
   }
 
+  // input ID BUFFER [loop], or input ID INLET BUFFER [loop]: an unquoted
+  // "loop" after ID and one word is the flag.
   void input(const std::vector<Token>& t) {
+    const char* usage = "write input ID [INLET] BUFFER [loop]";
     if (t.size() < 3) {
-      d_.error(after(t), "incomplete input statement: write input ID BUFFER [loop]");
+      d_.error(after(t), std::string("incomplete input statement: ") + usage);
       return;
     }
-    const bool loop = t.size() > 3 && t[3].text == "loop" && !t[3].quoted;
-    if (t.size() > (loop ? 4u : 3u)) {
-      const Token& extra = t[loop ? 4 : 3];
-      d_.error(extra.pos, "unexpected " + quote(extra.text) + " (write input ID BUFFER [loop])");
+    const auto isLoop = [&](size_t i) { return t.size() > i && t[i].text == "loop" && !t[i].quoted; };
+    const bool named = t.size() > 3 && !isLoop(3);
+    const size_t buffer = named ? 3 : 2;
+    const bool loop = isLoop(buffer + 1);
+    if (t.size() > buffer + (loop ? 2 : 1)) {
+      const Token& extra = t[buffer + (loop ? 2 : 1)];
+      d_.error(extra.pos, "unexpected " + quote(extra.text) + " (" + usage + ")");
       return;
     }
-    score_.inputs.push_back({t[0].pos.line, t[1], t[2], loop});
+    InputStatement in{t[0].pos.line, t[1], t[buffer], loop};
+    if (named) in.inlet = t[2];
+    score_.inputs.push_back(std::move(in));
   }
 
   void end(const std::vector<Token>& t) {

@@ -92,6 +92,8 @@ t_symbol* gensym(C74_CONST char* s);
 
 void* outlet_new(void* x, C74_CONST char* s);
 void* intout(void* x);
+// The inlet the message being delivered came in at (0: the leftmost).
+long proxy_getinlet(t_object* master);
 void* listout(void* x);
 void* outlet_int(void* o, t_atom_long n);
 void* outlet_list(t_outlet* x, t_symbol* s, short ac, t_atom* av);

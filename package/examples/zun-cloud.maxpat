@@ -282,7 +282,7 @@
     "box": {
      "id": "obj-15",
      "maxclass": "newobj",
-     "numinlets": 1,
+     "numinlets": 6,
      "numoutlets": 4,
      "outlettype": [
       "signal",
@@ -406,7 +406,7 @@
     "box": {
      "id": "obj-22",
      "maxclass": "newobj",
-     "numinlets": 1,
+     "numinlets": 6,
      "numoutlets": 4,
      "outlettype": [
       "signal",

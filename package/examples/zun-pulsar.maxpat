@@ -296,7 +296,7 @@
     "box": {
      "id": "obj-16",
      "maxclass": "newobj",
-     "numinlets": 1,
+     "numinlets": 7,
      "numoutlets": 4,
      "outlettype": [
       "signal",

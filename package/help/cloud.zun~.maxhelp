@@ -514,7 +514,7 @@
         "box": {
          "id": "obj-25",
          "maxclass": "newobj",
-         "numinlets": 1,
+         "numinlets": 6,
          "numoutlets": 4,
          "outlettype": [
           "signal",
@@ -1175,7 +1175,7 @@
         "box": {
          "id": "obj-22",
          "maxclass": "newobj",
-         "numinlets": 1,
+         "numinlets": 6,
          "numoutlets": 4,
          "outlettype": [
           "signal",
@@ -2087,7 +2087,7 @@
         "box": {
          "id": "obj-40",
          "maxclass": "newobj",
-         "numinlets": 1,
+         "numinlets": 6,
          "numoutlets": 4,
          "outlettype": [
           "signal",
@@ -2746,7 +2746,7 @@
         "box": {
          "id": "obj-18",
          "maxclass": "newobj",
-         "numinlets": 1,
+         "numinlets": 6,
          "numoutlets": 4,
          "outlettype": [
           "signal",
@@ -3148,7 +3148,7 @@
         "box": {
          "id": "obj-12",
          "maxclass": "newobj",
-         "numinlets": 1,
+         "numinlets": 6,
          "numoutlets": 4,
          "outlettype": [
           "signal",
@@ -3350,6 +3350,441 @@
      ],
      "text": "p events",
      "varname": "events_tab"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-8",
+     "maxclass": "newobj",
+     "numinlets": 0,
+     "numoutlets": 0,
+     "patcher": {
+      "fileversion": 1,
+      "appversion": {
+       "major": 8,
+       "minor": 5,
+       "revision": 0,
+       "architecture": "x64",
+       "modernui": 1
+      },
+      "classnamespace": "box",
+      "rect": [
+       0.0,
+       26.0,
+       1040.0,
+       336.0
+      ],
+      "bglocked": 0,
+      "openinpresentation": 0,
+      "default_fontsize": 12.0,
+      "default_fontface": 0,
+      "default_fontname": "Arial",
+      "gridonopen": 1,
+      "gridsize": [
+       15.0,
+       15.0
+      ],
+      "gridsnaponopen": 1,
+      "objectsnaponopen": 1,
+      "statusbarvisible": 2,
+      "toolbarvisible": 1,
+      "boxanimatetime": 200,
+      "enablehscroll": 1,
+      "enablevscroll": 1,
+      "devicewidth": 0.0,
+      "description": "",
+      "digest": "",
+      "tags": "",
+      "style": "",
+      "subpatcher_template": "",
+      "showontab": 1,
+      "boxes": [
+       {
+        "box": {
+         "id": "obj-1",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          15.0,
+          1000.0,
+          20.0
+         ],
+         "text": "A signal into a parameter's inlet sets it for each grain as the grain starts."
+        }
+       },
+       {
+        "box": {
+         "id": "obj-2",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          40.0,
+          49.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-3",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          173.0,
+          49.0,
+          620.0,
+          20.0
+         ],
+         "text": "starts the stream: a grain every 1/density seconds"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-4",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          46.0,
+          77.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-5",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          173.0,
+          77.0,
+          620.0,
+          20.0
+         ],
+         "text": "stops new grains; sounding ones finish"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-6",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          52.0,
+          105.0,
+          105.0,
+          22.0
+         ],
+         "text": "setDensity 40"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-7",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          173.0,
+          105.0,
+          620.0,
+          20.0
+         ],
+         "text": "grains per second (ignored at 0.00001 and below)"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-8",
+         "maxclass": "newobj",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          "signal"
+         ],
+         "patching_rect": [
+          58.0,
+          133.0,
+          91.0,
+          22.0
+         ],
+         "text": "phasor~ 0.1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-9",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          173.0,
+          133.0,
+          620.0,
+          20.0
+         ],
+         "text": "into the position inlet (1): the grains scan the sample"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-10",
+         "maxclass": "newobj",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          "signal"
+         ],
+         "patching_rect": [
+          64.0,
+          161.0,
+          84.0,
+          22.0
+         ],
+         "text": "cycle~ 0.5"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-11",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          173.0,
+          161.0,
+          620.0,
+          20.0
+         ],
+         "text": "into the pitch inlet (2): a vibrato of -1 to 1 semitone"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-12",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          70.0,
+          189.0,
+          77.0,
+          22.0
+         ],
+         "text": "float 7.5"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-13",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          173.0,
+          189.0,
+          620.0,
+          20.0
+         ],
+         "text": "a float into an inlet: its message (here setPitch 7.5)"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-14",
+         "maxclass": "newobj",
+         "numinlets": 6,
+         "numoutlets": 4,
+         "outlettype": [
+          "signal",
+          "signal",
+          "int",
+          "list"
+         ],
+         "patching_rect": [
+          20.0,
+          231.0,
+          252.0,
+          22.0
+         ],
+         "text": "cloud.zun~ cloud-tone cloud-window"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-15",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          231.0,
+          400.0,
+          20.0
+         ],
+         "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-16",
+         "maxclass": "ezdac~",
+         "numinlets": 2,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          271.0,
+          45.0,
+          45.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-17",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          75.0,
+          283.0,
+          105.0,
+          20.0
+         ],
+         "text": "click to hear"
+        }
+       }
+      ],
+      "lines": [
+       {
+        "patchline": {
+         "destination": [
+          "obj-14",
+          0
+         ],
+         "source": [
+          "obj-2",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-14",
+          0
+         ],
+         "source": [
+          "obj-4",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-14",
+          0
+         ],
+         "source": [
+          "obj-6",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-14",
+          1
+         ],
+         "source": [
+          "obj-8",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-14",
+          2
+         ],
+         "source": [
+          "obj-10",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-14",
+          2
+         ],
+         "source": [
+          "obj-12",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-16",
+          0
+         ],
+         "source": [
+          "obj-14",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-16",
+          1
+         ],
+         "source": [
+          "obj-14",
+          1
+         ]
+        }
+       }
+      ]
+     },
+     "patching_rect": [
+      420.0,
+      85.0,
+      77.0,
+      22.0
+     ],
+     "text": "p signals",
+     "varname": "signals_tab"
     }
    }
   ],

@@ -26,7 +26,7 @@ const Table burstTable = {
     {"events", A_LONG},
     {"subsample", A_LONG},      {"bandlimit", A_LONG},      {"cubic", A_LONG},
     {"notify", A_CANT},         {"flush", A_NOTHING},
-    {"dump", A_NOTHING},
+    {"dump", A_NOTHING},        {"float", A_FLOAT},
 };
 
 const Table cloudTable = {
@@ -43,7 +43,7 @@ const Table cloudTable = {
     {"setRndLevel", A_FLOAT},    {"setPanningLaw", A_LONG},  {"triggerInput", A_LONG},
     {"events", A_LONG},
     {"subsample", A_LONG},     {"cubic", A_LONG},          {"flush", A_NOTHING},
-    {"dump", A_NOTHING},
+    {"dump", A_NOTHING},         {"float", A_FLOAT},
 };
 
 const struct Plugin {
@@ -138,7 +138,7 @@ TEST_F(ExternalTest, AssistTextsByKindAndIndex) {
       {ASSIST_OUTLET, 2, "(message) Output Granulator Informations"},
       {ASSIST_OUTLET, 4, "untouched"},
       {ASSIST_INLET, 0, "(message) Configure Granulator"},
-      {ASSIST_INLET, 1, "untouched"},
+      {ASSIST_INLET, 7, "untouched"},
       {0, 0, "(message) Configure Granulator"},
       {7, 0, "(message) Configure Granulator"},
   };

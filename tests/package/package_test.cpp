@@ -146,7 +146,7 @@ std::vector<Message> messagesOf(const std::string& text) {
 const std::map<std::string, std::pair<int, int>> standardObjects = {
     {"comment", {1, 0}}, {"message", {2, 1}}, {"number", {1, 2}},
     {"ezdac~", {2, 0}},  {"dac~", {2, 0}},    {"buffer~", {1, 2}}, {"cycle~", {2, 1}},
-    {"p", {0, 0}}};
+    {"phasor~", {2, 1}}, {"p", {0, 0}}};
 
 class Package : public ::testing::Test {
  protected:
@@ -203,7 +203,7 @@ TEST_F(Package, PatchersAreMaxPatchesOfKnownObjectsJoinedAtRealInletsAndOutlets)
         t_object* x = zun::create(box.className());
         std::vector<std::string> types;
         for (int i = 0; i < zun::outletCount(x); ++i) types.push_back(zun::outletType(x, i));
-        EXPECT_EQ(box.inlets, 1);
+        EXPECT_EQ(box.inlets, reinterpret_cast<t_pxobject*>(x)->z_count);
         EXPECT_EQ(box.outletTypes, types);
         EXPECT_EQ(box.outlets, zun::outletCount(x));
         zun::destroy(x);
@@ -315,7 +315,7 @@ TEST_F(Package, EveryPatcherPlays) {
 }
 
 // Help opens on tabs, as Max's own help files do: basic first, then
-// random, options, tables and events, each a patcher within 1200 x 800
+// random, options, tables, events and signals, each a patcher within 1200 x 800
 // with its own object and audio path.
 TEST_F(Package, HelpTabsFitTheScreenEachWithItsObjectAndAudio) {
   for (const std::string name : {"burst.zun~", "cloud.zun~"}) {
@@ -336,7 +336,8 @@ TEST_F(Package, HelpTabsFitTheScreenEachWithItsObjectAndAudio) {
       };
       EXPECT_TRUE(heard(0) && heard(1)) << t.name;
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"basic", "random", "options", "tables", "events"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"basic", "random", "options", "tables", "events",
+                                                 "signals"}));
   }
 }
 

@@ -59,6 +59,10 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
       {"second input", "input p w\ninput p win loop\nend 1", {}, 2,
        "s.zun:5:7: error: object 'p' has an input already at line 4"},
       {"input, then more", "input p w loop twice\nend 1", {}, 2, "s.zun:4:16: error: unexpected 'twice'"},
+      {"unknown inlet", "input p pitch w\nend 1", {}, 2,
+       "s.zun:4:9: error: unknown inlet 'pitch' of burst.zun~ (its inlets: cps morph"},
+      {"second input on an inlet", "input p cps w\ninput p w\ninput p cps win loop\nend 1", {}, 2,
+       "s.zun:6:7: error: object 'p' has an input on cps already at line 4"},
       {"no end", "at 0 p start 1", {}, 2, "s.zun: error: the score has no end"},
       {"unknown option", "end 1", {"--loud"}, 2, "--loud"},
       {"unknown format", "end 1", {"--format", "pcm8"}, 2, "--format"},
@@ -273,6 +277,23 @@ TEST(Cli, AttributesInAScoreSoundAsTheirSettersAndAreReadBack) {
   const std::string a = zuntest::readFile(dir / "set.zun.wav");
   EXPECT_GT(a.size(), 40000u);
   EXPECT_EQ(a, zuntest::readFile(dir / "attributes.zun.wav"));
+}
+
+// A table played into a named inlet sounds as the message it stands for.
+TEST(Cli, AnInputOnANamedInletSoundsAsItsMessage) {
+  TempDir dir;
+  const std::string start = std::string(header) + "buffer one square 64 1 0.999\nat 0 p seed 3\n" +
+                            "at 0 p start 1\n";
+  zuntest::writeFile(dir / "set.zun", start + "at 0 p setLevel 1\nend 0.5\n");
+  zuntest::writeFile(dir / "fed.zun", start + "input p level one loop\nend 0.5\n");
+  zuntest::writeFile(dir / "plain.zun", start + "end 0.5\n");
+  for (const char* score : {"set.zun", "fed.zun", "plain.zun"}) {
+    const Outcome o = runZun({"render", score, "-o", std::string(score) + ".wav", "-q"}, dir.path());
+    EXPECT_EQ(o.status, 0) << o.err;
+  }
+  const std::string set = zuntest::readFile(dir / "set.zun.wav");
+  EXPECT_EQ(set, zuntest::readFile(dir / "fed.zun.wav"));
+  EXPECT_NE(set, zuntest::readFile(dir / "plain.zun.wav"));
 }
 
 // A table played into the inlet starts a grain at each upward crossing,
