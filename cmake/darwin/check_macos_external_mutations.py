@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""The check of a .mxo must catch each fault: broken copies of a good
-bundle, each of which check_mxo must refuse with the fault named.
+"""The check of a macOS external must catch each fault: broken copies of a
+good bundle, each of which check_macos_external must refuse with the fault
+named.
 
-check_mxo_mutations.py BUNDLE MAX_LINKER_FLAGS WORK_DIR
+check_macos_external_mutations.py BUNDLE MAX_LINKER_FLAGS WORK_DIR
 """
 import shutil
 import struct
@@ -10,7 +11,7 @@ import subprocess
 import sys
 from pathlib import Path
 
-import check_mxo
+import check_macos_external as check
 
 LC_VERSION_MIN_MACOSX = 0x24
 
@@ -21,14 +22,14 @@ def remove_arm64(binary, flags):
 
 
 def change_code_page(binary, flags):
-    offset, _ = check_mxo.slices(binary)["arm64"]
+    offset, _ = check.slices(binary)["arm64"]
     data = bytearray(binary.read_bytes())
     data[offset + 0x4000 + 16] ^= 0xFF
     binary.write_bytes(data)
 
 
 def lower_minimum_os(binary, flags):
-    offset, _ = check_mxo.slices(binary)["x86_64"]
+    offset, _ = check.slices(binary)["x86_64"]
     data = bytearray(binary.read_bytes())
     count = struct.unpack_from("<I", data, offset + 16)[0]
     at = offset + 32
@@ -61,7 +62,7 @@ MUTATIONS = [
 def main():
     bundle, max_flags, work = map(Path, sys.argv[1:])
     failures = []
-    if check_mxo.bundle_faults(bundle, max_flags, []):
+    if check.external_faults(bundle, max_flags, []):
         failures.append("the good bundle fails")
     for mutate, fault in MUTATIONS:
         copy = work / mutate.__name__ / bundle.name
@@ -70,7 +71,7 @@ def main():
         flags = copy.parent / max_flags.name
         shutil.copy(max_flags, flags)
         mutate(copy / "Contents" / "MacOS" / bundle.name[:-len(".mxo")], flags)
-        faults = check_mxo.bundle_faults(copy, flags, ["/home/builder/zun/build"])
+        faults = check.external_faults(copy, flags, ["/home/builder/zun/build"])
         if not any(fault in found for found in faults):
             failures.append(f"{mutate.__name__}: no '{fault}' among {faults}")
     for failure in failures:

@@ -1,16 +1,17 @@
 #!/usr/bin/env python3
-"""Checks a macOS Max external (NAME.mxo) that cannot be loaded here.
+"""Checks a macOS external that cannot be loaded here: for Max (NAME.mxo)
+or for Pd (NAME.d_fat).
 
-check_mxo.py BUNDLE MAX_LINKER_FLAGS [FORBIDDEN_TEXT...]
+check_macos_external.py EXTERNAL HOST_LINKER_FLAGS [FORBIDDEN_TEXT...]
 
-Reads the bundle with llvm-objdump-14 and llvm-nm-14 and fails, naming
-each fault, unless: it has Info.plist and PkgInfo; its binary is universal
-with exactly arm64 (macOS 11) and x86_64 (macOS 10.13) slices, each a
-two-level MH_BUNDLE; it loads nothing but libSystem, libc++ and
-MaxAudioAPI, with no load command beyond those a plain bundle has; every
-undefined symbol is bound to one of them or left to Max by its linker
-list; it exports its entry point alone; every code signature's page
-hashes match the pages; and none of FORBIDDEN_TEXT (build paths) is
+Reads it with llvm-objdump-14 and llvm-nm-14 and fails, naming each fault,
+unless: a Max bundle has its Info.plist and PkgInfo; the binary is
+universal with exactly arm64 (macOS 11) and x86_64 (macOS 10.13) slices,
+each a two-level MH_BUNDLE; it loads nothing but libSystem, libc++ and,
+for Max, MaxAudioAPI, with no load command beyond those a plain bundle
+has; every undefined symbol is bound to one of them or left to the host by
+its -U flags; it exports its entry point alone; every code signature's
+page hashes match the pages; and none of FORBIDDEN_TEXT (build paths) is
 inside.
 """
 import hashlib
@@ -24,17 +25,14 @@ from pathlib import Path
 OBJDUMP = "llvm-objdump-14"
 NM = "llvm-nm-14"
 MIN_OS = {"arm64": "11.0", "x86_64": "10.13"}
-LIBRARIES = {
-    "/usr/lib/libSystem.B.dylib": "libSystem",
-    "/usr/lib/libc++.1.dylib": "libc++",
-    "@executable_path/../Frameworks/MaxAudioAPI.framework/Versions/A/MaxAudioAPI": "MaxAudioAPI",
-}
+SYSTEM = {"/usr/lib/libSystem.B.dylib": "libSystem", "/usr/lib/libc++.1.dylib": "libc++"}
+MAX_AUDIO = {
+    "@executable_path/../Frameworks/MaxAudioAPI.framework/Versions/A/MaxAudioAPI": "MaxAudioAPI"}
 LOAD_COMMANDS = {
     "LC_SEGMENT_64", "LC_DYLD_INFO_ONLY", "LC_SYMTAB", "LC_DYSYMTAB", "LC_UUID",
     "LC_BUILD_VERSION", "LC_VERSION_MIN_MACOSX", "LC_LOAD_DYLIB", "LC_FUNCTION_STARTS",
     "LC_DATA_IN_CODE", "LC_CODE_SIGNATURE", "LC_SOURCE_VERSION",
 }
-ENTRY_POINT = "_main"
 CS_SUPERBLOB, CS_CODEDIRECTORY, CS_SHA256 = 0xFADE0CC0, 0xFADE0C02, 2
 
 
@@ -95,7 +93,7 @@ def signature_faults(arch, code, headers):
     return faults
 
 
-def slice_faults(arch, binary, code, max_symbols):
+def slice_faults(arch, binary, code, host, libraries, entry_point):
     headers = run(OBJDUMP, "--macho", f"--arch={arch}", "--private-headers", str(binary))
     faults = []
     header = re.search(r"^MH_MAGIC_64 .*$", headers, re.M).group(0).split()
@@ -109,27 +107,26 @@ def slice_faults(arch, binary, code, max_symbols):
         faults.append(f"{arch}: load command {command}")
     for dylib in fields(headers, "LC_LOAD_DYLIB"):
         name = dylib["name"].split(" (offset")[0]
-        if name not in LIBRARIES:
+        if name not in libraries:
             faults.append(f"{arch}: loads {name}")
     symbols = run(NM, "-m", "--undefined-only", f"--arch={arch}", str(binary))
     for line in symbols.splitlines():
         symbol = line.split()[2]
         source = re.search(r"\(from (\S+)\)", line)
-        if source and source.group(1) in LIBRARIES.values():
+        if source and source.group(1) in libraries.values():
             continue
-        if "dynamically looked up" in line and symbol in max_symbols:
+        if "dynamically looked up" in line and symbol in host:
             continue
-        faults.append(f"{arch}: imports {symbol}, from neither its libraries nor Max")
+        faults.append(f"{arch}: imports {symbol}, from neither its libraries nor its host")
     exports = run(OBJDUMP, "--macho", f"--arch={arch}", "--exports-trie", str(binary))
     exported = re.findall(r"^0x[0-9A-Fa-f]+\s+(\S+)", exports, re.M)
-    if exported != [ENTRY_POINT]:
-        faults.append(f"{arch}: exports {exported}, not {ENTRY_POINT} alone")
+    if exported != [entry_point]:
+        faults.append(f"{arch}: exports {exported}, not {entry_point} alone")
     return faults + signature_faults(arch, code, headers)
 
 
-def bundle_faults(bundle, max_flags, forbidden):
+def max_bundle_faults(bundle):
     name = bundle.name[:-len(".mxo")]
-    binary = bundle / "Contents" / "MacOS" / name
     contents = bundle / "Contents"
     faults = []
     if (contents / "PkgInfo").read_bytes() != b"iLaX????":
@@ -137,23 +134,36 @@ def bundle_faults(bundle, max_flags, forbidden):
     info = plistlib.loads((contents / "Info.plist").read_bytes())
     if info.get("CFBundleExecutable") != name or info.get("CFBundlePackageType") != "iLaX":
         faults.append("Info.plist names another executable or package type")
+    return faults
+
+
+def external_faults(external, host_flags, forbidden):
+    """Every fault of a .mxo bundle or a .d_fat file."""
+    name, suffix = external.name.rsplit(".", 1)
+    if suffix == "mxo":
+        binary, entry_point = external / "Contents" / "MacOS" / name, "_main"
+        libraries, faults = {**SYSTEM, **MAX_AUDIO}, max_bundle_faults(external)
+    else:
+        setup = name.replace(".", "0x2e").replace("~", "_tilde")
+        binary, entry_point, libraries, faults = external, f"_setup_{setup}", SYSTEM, []
     found = slices(binary)
     if sorted(found) != sorted(MIN_OS):
         faults.append(f"architectures {sorted(found)}, not {sorted(MIN_OS)}")
-    max_symbols = set(re.findall(r"-U,(\S+?)'?(?:\s|$)", max_flags.read_text()))
+    host = set(re.findall(r"-U,(\S+?)'?(?:\s|$)", host_flags.read_text()))
     data = binary.read_bytes()
     for arch in sorted(set(found) & set(MIN_OS)):
         offset, size = found[arch]
-        faults += slice_faults(arch, binary, data[offset:offset + size], max_symbols)
+        faults += slice_faults(arch, binary, data[offset:offset + size], host, libraries,
+                               entry_point)
     faults += [f"holds the build path {text}" for text in forbidden if text.encode() in data]
     return faults
 
 
 def main():
-    bundle, max_flags, *forbidden = sys.argv[1:]
-    faults = bundle_faults(Path(bundle), Path(max_flags), forbidden)
+    external, host_flags, *forbidden = sys.argv[1:]
+    faults = external_faults(Path(external), Path(host_flags), forbidden)
     for fault in faults:
-        print(f"{bundle}: {fault}")
+        print(f"{external}: {fault}")
     sys.exit(1 if faults else 0)
 
 
