@@ -13,7 +13,7 @@
    100.0,
    100.0,
    1011.0,
-   1255.0
+   1283.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -826,10 +826,10 @@
      "patching_rect": [
       520.0,
       583.0,
-      42.0,
+      49.0,
       22.0
      ],
-     "text": "info"
+     "text": "flush"
     }
    },
    {
@@ -839,12 +839,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      570.0,
+      577.0,
       583.0,
       330.0,
       20.0
      ],
-     "text": "sends the number of sounding grains out of outlet 2"
+     "text": "every sounding grain fades out over 5 ms; its voice is free"
     }
    },
    {
@@ -859,10 +859,10 @@
      "patching_rect": [
       520.0,
       611.0,
-      56.0,
+      42.0,
       22.0
      ],
-     "text": "seed 7"
+     "text": "info"
     }
    },
    {
@@ -872,32 +872,17 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      584.0,
+      570.0,
       611.0,
       330.0,
       20.0
      ],
-     "text": "restarts the random stream from 7: the same grains again"
+     "text": "sends the number of sounding grains out of outlet 2"
     }
    },
    {
     "box": {
      "id": "obj-52",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      20.0,
-      649.0,
-      900.0,
-      20.0
-     ],
-     "text": "Beyond the first controls, each off until sent:"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-53",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -905,12 +890,27 @@
       ""
      ],
      "patching_rect": [
-      20.0,
-      677.0,
-      105.0,
+      520.0,
+      639.0,
+      56.0,
       22.0
      ],
-     "text": "setRndLevel 6"
+     "text": "seed 7"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-53",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      584.0,
+      639.0,
+      330.0,
+      20.0
+     ],
+     "text": "restarts the random stream from 7: the same grains again"
     }
    },
    {
@@ -920,12 +920,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      133.0,
+      20.0,
       677.0,
-      330.0,
+      900.0,
       20.0
      ],
-     "text": "each grain's level drops by a random 0 to x dB"
+     "text": "Beyond the first controls, each off until sent:"
     }
    },
    {
@@ -940,10 +940,10 @@
      "patching_rect": [
       20.0,
       705.0,
-      112.0,
+      105.0,
       22.0
      ],
-     "text": "setRndMask 0.2"
+     "text": "setRndLevel 6"
     }
    },
    {
@@ -953,12 +953,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      140.0,
+      133.0,
       705.0,
       330.0,
       20.0
      ],
-     "text": "each grain is masked (silent) with probability x"
+     "text": "each grain's level drops by a random 0 to x dB"
     }
    },
    {
@@ -971,12 +971,12 @@
       ""
      ],
      "patching_rect": [
-      520.0,
-      677.0,
+      20.0,
+      733.0,
       112.0,
       22.0
      ],
-     "text": "setBurstPlay 3"
+     "text": "setRndMask 0.2"
     }
    },
    {
@@ -986,12 +986,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      640.0,
-      677.0,
+      140.0,
+      733.0,
       330.0,
       20.0
      ],
-     "text": "burst masking: x grains sound, then..."
+     "text": "each grain is masked (silent) with probability x"
     }
    },
    {
@@ -1009,7 +1009,7 @@
       112.0,
       22.0
      ],
-     "text": "setBurstRest 1"
+     "text": "setBurstPlay 3"
     }
    },
    {
@@ -1024,7 +1024,7 @@
       330.0,
       20.0
      ],
-     "text": "...x grains are masked, over and over (0: off)"
+     "text": "burst masking: x grains sound, then..."
     }
    },
    {
@@ -1037,17 +1037,32 @@
       ""
      ],
      "patching_rect": [
-      20.0,
-      743.0,
-      126.0,
+      520.0,
+      733.0,
+      112.0,
       22.0
      ],
-     "text": "setPanningMode 0"
+     "text": "setBurstRest 1"
     }
    },
    {
     "box": {
      "id": "obj-62",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      640.0,
+      733.0,
+      330.0,
+      20.0
+     ],
+     "text": "...x grains are masked, over and over (0: off)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-63",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -1055,27 +1070,12 @@
       ""
      ],
      "patching_rect": [
-      154.0,
-      743.0,
+      20.0,
+      771.0,
       126.0,
       22.0
      ],
-     "text": "setPanningMode 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-63",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      300.0,
-      743.0,
-      450.0,
-      20.0
-     ],
-     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
+     "text": "setPanningMode 0"
     }
    },
    {
@@ -1088,35 +1088,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      154.0,
       771.0,
-      70.0,
+      126.0,
       22.0
      ],
-     "text": "interp 0"
+     "text": "setPanningMode 1"
     }
    },
    {
     "box": {
      "id": "obj-65",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      98.0,
-      771.0,
-      70.0,
-      22.0
-     ],
-     "text": "interp 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-66",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1126,7 +1108,25 @@
       450.0,
       20.0
      ],
-     "text": "table reads: 0 plain, 1 two-point interpolation"
+     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-66",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      799.0,
+      70.0,
+      22.0
+     ],
+     "text": "interp 0"
     }
    },
    {
@@ -1139,35 +1139,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      98.0,
       799.0,
-      63.0,
+      70.0,
       22.0
      ],
-     "text": "start 0"
+     "text": "interp 1"
     }
    },
    {
     "box": {
      "id": "obj-68",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      91.0,
-      799.0,
-      63.0,
-      22.0
-     ],
-     "text": "start 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-69",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1177,7 +1159,25 @@
       450.0,
       20.0
      ],
-     "text": "0 stops new grains (sounding ones finish), 1 starts the stream"
+     "text": "table reads: 0 plain, 1 two-point interpolation"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-69",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      827.0,
+      63.0,
+      22.0
+     ],
+     "text": "start 0"
     }
    },
    {
@@ -1190,35 +1190,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      91.0,
       827.0,
-      119.0,
+      63.0,
       22.0
      ],
-     "text": "setPanningLaw 0"
+     "text": "start 1"
     }
    },
    {
     "box": {
      "id": "obj-71",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      147.0,
-      827.0,
-      119.0,
-      22.0
-     ],
-     "text": "setPanningLaw 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-72",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1228,7 +1210,25 @@
       450.0,
       20.0
      ],
-     "text": "pan law: 0 linear, 1 equal power (the same loudness at any width)"
+     "text": "0 stops new grains (sounding ones finish), 1 starts the stream"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-72",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      855.0,
+      119.0,
+      22.0
+     ],
+     "text": "setPanningLaw 0"
     }
    },
    {
@@ -1241,35 +1241,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      147.0,
       855.0,
-      112.0,
+      119.0,
       22.0
      ],
-     "text": "triggerInput 0"
+     "text": "setPanningLaw 1"
     }
    },
    {
     "box": {
      "id": "obj-74",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      140.0,
-      855.0,
-      112.0,
-      22.0
-     ],
-     "text": "triggerInput 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-75",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1279,7 +1261,25 @@
       450.0,
       20.0
      ],
-     "text": "1: a grain at each upward zero crossing of the signal into the inlet"
+     "text": "pan law: 0 linear, 1 equal power (the same loudness at any width)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-75",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      883.0,
+      112.0,
+      22.0
+     ],
+     "text": "triggerInput 0"
     }
    },
    {
@@ -1292,35 +1292,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      140.0,
       883.0,
-      70.0,
+      112.0,
       22.0
      ],
-     "text": "events 0"
+     "text": "triggerInput 1"
     }
    },
    {
     "box": {
      "id": "obj-77",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      98.0,
-      883.0,
-      70.0,
-      22.0
-     ],
-     "text": "events 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-78",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1330,7 +1312,25 @@
       450.0,
       20.0
      ],
-     "text": "1: a list per grain out of outlet 3 (below)"
+     "text": "1: a grain at each upward zero crossing of the signal into the inlet"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-78",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      911.0,
+      70.0,
+      22.0
+     ],
+     "text": "events 0"
     }
    },
    {
@@ -1343,35 +1343,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      98.0,
       911.0,
-      91.0,
+      70.0,
       22.0
      ],
-     "text": "subsample 0"
+     "text": "events 1"
     }
    },
    {
     "box": {
      "id": "obj-80",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      119.0,
-      911.0,
-      91.0,
-      22.0
-     ],
-     "text": "subsample 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-81",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1381,7 +1363,25 @@
       450.0,
       20.0
      ],
-     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
+     "text": "1: a list per grain out of outlet 3 (below)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-81",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      939.0,
+      91.0,
+      22.0
+     ],
+     "text": "subsample 0"
     }
    },
    {
@@ -1394,35 +1394,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
-      939.0,
-      91.0,
-      22.0
-     ],
-     "text": "bandlimit 0"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-83",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
       119.0,
       939.0,
       91.0,
       22.0
      ],
-     "text": "bandlimit 1"
+     "text": "subsample 1"
     }
    },
    {
     "box": {
-     "id": "obj-84",
+     "id": "obj-83",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1432,7 +1414,25 @@
       450.0,
       20.0
      ],
-     "text": "wave tables: 0 as they are, 1 band-limited below half the sample rate"
+     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-84",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      967.0,
+      91.0,
+      22.0
+     ],
+     "text": "bandlimit 0"
     }
    },
    {
@@ -1445,35 +1445,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      119.0,
       967.0,
-      63.0,
+      91.0,
       22.0
      ],
-     "text": "cubic 0"
+     "text": "bandlimit 1"
     }
    },
    {
     "box": {
      "id": "obj-86",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      91.0,
-      967.0,
-      63.0,
-      22.0
-     ],
-     "text": "cubic 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-87",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1483,25 +1465,43 @@
       450.0,
       20.0
      ],
-     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
+     "text": "wave tables: 0 as they are, 1 band-limited below half the sample rate"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-87",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      995.0,
+      63.0,
+      22.0
+     ],
+     "text": "cubic 0"
     }
    },
    {
     "box": {
      "id": "obj-88",
-     "maxclass": "newobj",
+     "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
      "outlettype": [
-      "signal"
+      ""
      ],
      "patching_rect": [
-      20.0,
-      1012.0,
-      70.0,
+      91.0,
+      995.0,
+      63.0,
       22.0
      ],
-     "text": "cycle~ 3"
+     "text": "cubic 1"
     }
    },
    {
@@ -1511,8 +1511,41 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
+      300.0,
+      995.0,
+      450.0,
+      20.0
+     ],
+     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-90",
+     "maxclass": "newobj",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      "signal"
+     ],
+     "patching_rect": [
+      20.0,
+      1040.0,
+      70.0,
+      22.0
+     ],
+     "text": "cycle~ 3"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-91",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
       110.0,
-      1012.0,
+      1040.0,
       600.0,
       20.0
      ],
@@ -1521,7 +1554,7 @@
    },
    {
     "box": {
-     "id": "obj-90",
+     "id": "obj-92",
      "maxclass": "newobj",
      "numinlets": 1,
      "numoutlets": 4,
@@ -1533,40 +1566,11 @@
      ],
      "patching_rect": [
       20.0,
-      1055.0,
+      1083.0,
       322.0,
       22.0
      ],
      "text": "burst.zun~ burst-sine burst-window burst-saw"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-91",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      352.0,
-      1055.0,
-      400.0,
-      20.0
-     ],
-     "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-92",
-     "maxclass": "ezdac~",
-     "numinlets": 2,
-     "numoutlets": 0,
-     "patching_rect": [
-      20.0,
-      1095.0,
-      45.0,
-      45.0
-     ]
     }
    },
    {
@@ -1576,30 +1580,25 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      75.0,
-      1107.0,
-      105.0,
+      352.0,
+      1083.0,
+      400.0,
       20.0
      ],
-     "text": "click to hear"
+     "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
     }
    },
    {
     "box": {
      "id": "obj-94",
-     "maxclass": "number",
-     "numinlets": 1,
-     "numoutlets": 2,
-     "outlettype": [
-      "",
-      "bang"
-     ],
-     "parameter_enable": 0,
+     "maxclass": "ezdac~",
+     "numinlets": 2,
+     "numoutlets": 0,
      "patching_rect": [
-      200.0,
-      1095.0,
-      50.0,
-      22.0
+      20.0,
+      1123.0,
+      45.0,
+      45.0
      ]
     }
    },
@@ -1610,8 +1609,42 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
+      75.0,
+      1135.0,
+      105.0,
+      20.0
+     ],
+     "text": "click to hear"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-96",
+     "maxclass": "number",
+     "numinlets": 1,
+     "numoutlets": 2,
+     "outlettype": [
+      "",
+      "bang"
+     ],
+     "parameter_enable": 0,
+     "patching_rect": [
+      200.0,
+      1123.0,
+      50.0,
+      22.0
+     ]
+    }
+   },
+   {
+    "box": {
+     "id": "obj-97",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
       255.0,
-      1095.0,
+      1123.0,
       217.0,
       20.0
      ],
@@ -1620,13 +1653,13 @@
    },
    {
     "box": {
-     "id": "obj-96",
+     "id": "obj-98",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
       20.0,
-      1155.0,
+      1183.0,
       900.0,
       20.0
      ],
@@ -1635,7 +1668,7 @@
    },
    {
     "box": {
-     "id": "obj-97",
+     "id": "obj-99",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -1644,7 +1677,7 @@
      ],
      "patching_rect": [
       20.0,
-      1177.0,
+      1205.0,
       500.0,
       22.0
      ],
@@ -1656,11 +1689,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
-      "obj-88",
+      "obj-90",
       0
      ]
     }
@@ -1668,7 +1701,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1680,7 +1713,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1692,7 +1725,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1704,7 +1737,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1716,7 +1749,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1728,7 +1761,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1740,7 +1773,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1752,7 +1785,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1764,7 +1797,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1776,7 +1809,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1788,7 +1821,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1800,7 +1833,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1812,7 +1845,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1824,7 +1857,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1836,7 +1869,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1848,7 +1881,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1860,7 +1893,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1872,7 +1905,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1884,7 +1917,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1896,7 +1929,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1908,7 +1941,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1920,11 +1953,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
-      "obj-53",
+      "obj-52",
       0
      ]
     }
@@ -1932,7 +1965,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1944,7 +1977,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1956,7 +1989,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1968,7 +2001,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -1980,11 +2013,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
-      "obj-62",
+      "obj-63",
       0
      ]
     }
@@ -1992,7 +2025,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -2004,11 +2037,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
-      "obj-65",
+      "obj-66",
       0
      ]
     }
@@ -2016,7 +2049,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -2028,11 +2061,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
-      "obj-68",
+      "obj-69",
       0
      ]
     }
@@ -2040,7 +2073,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -2052,11 +2085,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
-      "obj-71",
+      "obj-72",
       0
      ]
     }
@@ -2064,7 +2097,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -2076,11 +2109,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
-      "obj-74",
+      "obj-75",
       0
      ]
     }
@@ -2088,7 +2121,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -2100,11 +2133,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
-      "obj-77",
+      "obj-78",
       0
      ]
     }
@@ -2112,7 +2145,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -2124,11 +2157,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
-      "obj-80",
+      "obj-81",
       0
      ]
     }
@@ -2136,7 +2169,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -2148,11 +2181,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
-      "obj-83",
+      "obj-84",
       0
      ]
     }
@@ -2160,7 +2193,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
@@ -2172,11 +2205,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-90",
+      "obj-92",
       0
      ],
      "source": [
-      "obj-86",
+      "obj-87",
       0
      ]
     }
@@ -2188,20 +2221,8 @@
       0
      ],
      "source": [
-      "obj-90",
+      "obj-88",
       0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-92",
-      1
-     ],
-     "source": [
-      "obj-90",
-      1
      ]
     }
    },
@@ -2212,7 +2233,31 @@
       0
      ],
      "source": [
-      "obj-90",
+      "obj-92",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-94",
+      1
+     ],
+     "source": [
+      "obj-92",
+      1
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-96",
+      0
+     ],
+     "source": [
+      "obj-92",
       2
      ]
     }
@@ -2220,11 +2265,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-97",
+      "obj-99",
       1
      ],
      "source": [
-      "obj-90",
+      "obj-92",
       3
      ]
     }

@@ -13,7 +13,7 @@
    100.0,
    100.0,
    1039.0,
-   1087.0
+   1115.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -660,10 +660,10 @@
      "patching_rect": [
       520.0,
       415.0,
-      42.0,
+      49.0,
       22.0
      ],
-     "text": "info"
+     "text": "flush"
     }
    },
    {
@@ -673,12 +673,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      570.0,
+      577.0,
       415.0,
       330.0,
       20.0
      ],
-     "text": "sends the number of sounding grains out of outlet 2"
+     "text": "every sounding grain fades out over 5 ms; its voice is free"
     }
    },
    {
@@ -693,10 +693,10 @@
      "patching_rect": [
       520.0,
       443.0,
-      56.0,
+      42.0,
       22.0
      ],
-     "text": "seed 7"
+     "text": "info"
     }
    },
    {
@@ -706,32 +706,17 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      584.0,
+      570.0,
       443.0,
       330.0,
       20.0
      ],
-     "text": "restarts the random stream from 7: the same grains again"
+     "text": "sends the number of sounding grains out of outlet 2"
     }
    },
    {
     "box": {
      "id": "obj-42",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      20.0,
-      481.0,
-      900.0,
-      20.0
-     ],
-     "text": "Beyond the first controls, each off until sent:"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-43",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -739,12 +724,27 @@
       ""
      ],
      "patching_rect": [
-      20.0,
-      509.0,
-      133.0,
+      520.0,
+      471.0,
+      56.0,
       22.0
      ],
-     "text": "setRndPosition 40"
+     "text": "seed 7"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-43",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      584.0,
+      471.0,
+      330.0,
+      20.0
+     ],
+     "text": "restarts the random stream from 7: the same grains again"
     }
    },
    {
@@ -754,12 +754,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      161.0,
+      20.0,
       509.0,
-      330.0,
+      900.0,
       20.0
      ],
-     "text": "start positions spread over x ms around the position"
+     "text": "Beyond the first controls, each off until sent:"
     }
    },
    {
@@ -774,10 +774,10 @@
      "patching_rect": [
       20.0,
       537.0,
-      126.0,
+      133.0,
       22.0
      ],
-     "text": "setScanSpeed 0.5"
+     "text": "setRndPosition 40"
     }
    },
    {
@@ -787,12 +787,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      154.0,
+      161.0,
       537.0,
       330.0,
       20.0
      ],
-     "text": "the position moves at x times the sample's speed"
+     "text": "start positions spread over x ms around the position"
     }
    },
    {
@@ -805,12 +805,12 @@
       ""
      ],
      "patching_rect": [
-      520.0,
-      509.0,
-      133.0,
+      20.0,
+      565.0,
+      126.0,
       22.0
      ],
-     "text": "setRndReverse 0.3"
+     "text": "setScanSpeed 0.5"
     }
    },
    {
@@ -820,12 +820,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      661.0,
-      509.0,
+      154.0,
+      565.0,
       330.0,
       20.0
      ],
-     "text": "each grain reads backwards with probability x"
+     "text": "the position moves at x times the sample's speed"
     }
    },
    {
@@ -840,10 +840,10 @@
      "patching_rect": [
       520.0,
       537.0,
-      105.0,
+      133.0,
       22.0
      ],
-     "text": "setRndLevel 6"
+     "text": "setRndReverse 0.3"
     }
    },
    {
@@ -853,12 +853,12 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      633.0,
+      661.0,
       537.0,
       330.0,
       20.0
      ],
-     "text": "each grain's level drops by a random 0 to x dB"
+     "text": "each grain reads backwards with probability x"
     }
    },
    {
@@ -871,17 +871,32 @@
       ""
      ],
      "patching_rect": [
-      20.0,
-      575.0,
-      77.0,
+      520.0,
+      565.0,
+      105.0,
       22.0
      ],
-     "text": "reverse 0"
+     "text": "setRndLevel 6"
     }
    },
    {
     "box": {
      "id": "obj-52",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
+      633.0,
+      565.0,
+      330.0,
+      20.0
+     ],
+     "text": "each grain's level drops by a random 0 to x dB"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-53",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -889,27 +904,12 @@
       ""
      ],
      "patching_rect": [
-      105.0,
-      575.0,
+      20.0,
+      603.0,
       77.0,
       22.0
      ],
-     "text": "reverse 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-53",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      300.0,
-      575.0,
-      450.0,
-      20.0
-     ],
-     "text": "grains read the sample 0 forwards, 1 backwards"
+     "text": "reverse 0"
     }
    },
    {
@@ -922,35 +922,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      105.0,
       603.0,
-      126.0,
+      77.0,
       22.0
      ],
-     "text": "setPanningMode 0"
+     "text": "reverse 1"
     }
    },
    {
     "box": {
      "id": "obj-55",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      154.0,
-      603.0,
-      126.0,
-      22.0
-     ],
-     "text": "setPanningMode 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-56",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -960,7 +942,25 @@
       450.0,
       20.0
      ],
-     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
+     "text": "grains read the sample 0 forwards, 1 backwards"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-56",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      631.0,
+      126.0,
+      22.0
+     ],
+     "text": "setPanningMode 0"
     }
    },
    {
@@ -973,35 +973,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      154.0,
       631.0,
-      70.0,
+      126.0,
       22.0
      ],
-     "text": "interp 0"
+     "text": "setPanningMode 1"
     }
    },
    {
     "box": {
      "id": "obj-58",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      98.0,
-      631.0,
-      70.0,
-      22.0
-     ],
-     "text": "interp 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-59",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1011,7 +993,25 @@
       450.0,
       20.0
      ],
-     "text": "sample reads: 0 plain, 1 two-point interpolation"
+     "text": "panning: 0 random spread within setWidth, 1 fixed at setWidth"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-59",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      659.0,
+      70.0,
+      22.0
+     ],
+     "text": "interp 0"
     }
    },
    {
@@ -1024,35 +1024,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      98.0,
       659.0,
-      63.0,
+      70.0,
       22.0
      ],
-     "text": "start 0"
+     "text": "interp 1"
     }
    },
    {
     "box": {
      "id": "obj-61",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      91.0,
-      659.0,
-      63.0,
-      22.0
-     ],
-     "text": "start 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-62",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1062,7 +1044,25 @@
       450.0,
       20.0
      ],
-     "text": "0 stops new grains (sounding ones finish), 1 starts the stream"
+     "text": "sample reads: 0 plain, 1 two-point interpolation"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-62",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      687.0,
+      63.0,
+      22.0
+     ],
+     "text": "start 0"
     }
    },
    {
@@ -1075,35 +1075,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      91.0,
       687.0,
-      119.0,
+      63.0,
       22.0
      ],
-     "text": "setPanningLaw 0"
+     "text": "start 1"
     }
    },
    {
     "box": {
      "id": "obj-64",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      147.0,
-      687.0,
-      119.0,
-      22.0
-     ],
-     "text": "setPanningLaw 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-65",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1113,7 +1095,25 @@
       450.0,
       20.0
      ],
-     "text": "pan law: 0 linear, 1 equal power (the same loudness at any width)"
+     "text": "0 stops new grains (sounding ones finish), 1 starts the stream"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-65",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      715.0,
+      119.0,
+      22.0
+     ],
+     "text": "setPanningLaw 0"
     }
    },
    {
@@ -1126,35 +1126,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      147.0,
       715.0,
-      112.0,
+      119.0,
       22.0
      ],
-     "text": "triggerInput 0"
+     "text": "setPanningLaw 1"
     }
    },
    {
     "box": {
      "id": "obj-67",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      140.0,
-      715.0,
-      112.0,
-      22.0
-     ],
-     "text": "triggerInput 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-68",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1164,7 +1146,25 @@
       450.0,
       20.0
      ],
-     "text": "1: a grain at each upward zero crossing of the signal into the inlet"
+     "text": "pan law: 0 linear, 1 equal power (the same loudness at any width)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-68",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      743.0,
+      112.0,
+      22.0
+     ],
+     "text": "triggerInput 0"
     }
    },
    {
@@ -1177,35 +1177,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      140.0,
       743.0,
-      70.0,
+      112.0,
       22.0
      ],
-     "text": "events 0"
+     "text": "triggerInput 1"
     }
    },
    {
     "box": {
      "id": "obj-70",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      98.0,
-      743.0,
-      70.0,
-      22.0
-     ],
-     "text": "events 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-71",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1215,7 +1197,25 @@
       450.0,
       20.0
      ],
-     "text": "1: a list per grain out of outlet 3 (below)"
+     "text": "1: a grain at each upward zero crossing of the signal into the inlet"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-71",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      771.0,
+      70.0,
+      22.0
+     ],
+     "text": "events 0"
     }
    },
    {
@@ -1228,35 +1228,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      98.0,
       771.0,
-      91.0,
+      70.0,
       22.0
      ],
-     "text": "subsample 0"
+     "text": "events 1"
     }
    },
    {
     "box": {
      "id": "obj-73",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      119.0,
-      771.0,
-      91.0,
-      22.0
-     ],
-     "text": "subsample 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-74",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1266,7 +1248,25 @@
       450.0,
       20.0
      ],
-     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
+     "text": "1: a list per grain out of outlet 3 (below)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-74",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      799.0,
+      91.0,
+      22.0
+     ],
+     "text": "subsample 0"
     }
    },
    {
@@ -1279,35 +1279,17 @@
       ""
      ],
      "patching_rect": [
-      20.0,
+      119.0,
       799.0,
-      63.0,
+      91.0,
       22.0
      ],
-     "text": "cubic 0"
+     "text": "subsample 1"
     }
    },
    {
     "box": {
      "id": "obj-76",
-     "maxclass": "message",
-     "numinlets": 2,
-     "numoutlets": 1,
-     "outlettype": [
-      ""
-     ],
-     "patching_rect": [
-      91.0,
-      799.0,
-      63.0,
-      22.0
-     ],
-     "text": "cubic 1"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-77",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
@@ -1317,25 +1299,43 @@
       450.0,
       20.0
      ],
-     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
+     "text": "grain periods: 0 whole samples, 1 exact (grains start between samples)"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-77",
+     "maxclass": "message",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      ""
+     ],
+     "patching_rect": [
+      20.0,
+      827.0,
+      63.0,
+      22.0
+     ],
+     "text": "cubic 0"
     }
    },
    {
     "box": {
      "id": "obj-78",
-     "maxclass": "newobj",
+     "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
      "outlettype": [
-      "signal"
+      ""
      ],
      "patching_rect": [
-      20.0,
-      844.0,
-      70.0,
+      91.0,
+      827.0,
+      63.0,
       22.0
      ],
-     "text": "cycle~ 3"
+     "text": "cubic 1"
     }
    },
    {
@@ -1345,8 +1345,41 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
+      300.0,
+      827.0,
+      450.0,
+      20.0
+     ],
+     "text": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-80",
+     "maxclass": "newobj",
+     "numinlets": 2,
+     "numoutlets": 1,
+     "outlettype": [
+      "signal"
+     ],
+     "patching_rect": [
+      20.0,
+      872.0,
+      70.0,
+      22.0
+     ],
+     "text": "cycle~ 3"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-81",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
       110.0,
-      844.0,
+      872.0,
       600.0,
       20.0
      ],
@@ -1355,7 +1388,7 @@
    },
    {
     "box": {
-     "id": "obj-80",
+     "id": "obj-82",
      "maxclass": "newobj",
      "numinlets": 1,
      "numoutlets": 4,
@@ -1367,40 +1400,11 @@
      ],
      "patching_rect": [
       20.0,
-      887.0,
+      915.0,
       252.0,
       22.0
      ],
      "text": "cloud.zun~ cloud-tone cloud-window"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-81",
-     "maxclass": "comment",
-     "numinlets": 1,
-     "numoutlets": 0,
-     "patching_rect": [
-      282.0,
-      887.0,
-      400.0,
-      20.0
-     ],
-     "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
-    }
-   },
-   {
-    "box": {
-     "id": "obj-82",
-     "maxclass": "ezdac~",
-     "numinlets": 2,
-     "numoutlets": 0,
-     "patching_rect": [
-      20.0,
-      927.0,
-      45.0,
-      45.0
-     ]
     }
    },
    {
@@ -1410,30 +1414,25 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
-      75.0,
-      939.0,
-      105.0,
+      282.0,
+      915.0,
+      400.0,
       20.0
      ],
-     "text": "click to hear"
+     "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
     }
    },
    {
     "box": {
      "id": "obj-84",
-     "maxclass": "number",
-     "numinlets": 1,
-     "numoutlets": 2,
-     "outlettype": [
-      "",
-      "bang"
-     ],
-     "parameter_enable": 0,
+     "maxclass": "ezdac~",
+     "numinlets": 2,
+     "numoutlets": 0,
      "patching_rect": [
-      200.0,
-      927.0,
-      50.0,
-      22.0
+      20.0,
+      955.0,
+      45.0,
+      45.0
      ]
     }
    },
@@ -1444,8 +1443,42 @@
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
+      75.0,
+      967.0,
+      105.0,
+      20.0
+     ],
+     "text": "click to hear"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-86",
+     "maxclass": "number",
+     "numinlets": 1,
+     "numoutlets": 2,
+     "outlettype": [
+      "",
+      "bang"
+     ],
+     "parameter_enable": 0,
+     "patching_rect": [
+      200.0,
+      955.0,
+      50.0,
+      22.0
+     ]
+    }
+   },
+   {
+    "box": {
+     "id": "obj-87",
+     "maxclass": "comment",
+     "numinlets": 1,
+     "numoutlets": 0,
+     "patching_rect": [
       255.0,
-      927.0,
+      955.0,
       217.0,
       20.0
      ],
@@ -1454,13 +1487,13 @@
    },
    {
     "box": {
-     "id": "obj-86",
+     "id": "obj-88",
      "maxclass": "comment",
      "numinlets": 1,
      "numoutlets": 0,
      "patching_rect": [
       20.0,
-      987.0,
+      1015.0,
       900.0,
       20.0
      ],
@@ -1469,7 +1502,7 @@
    },
    {
     "box": {
-     "id": "obj-87",
+     "id": "obj-89",
      "maxclass": "message",
      "numinlets": 2,
      "numoutlets": 1,
@@ -1478,7 +1511,7 @@
      ],
      "patching_rect": [
       20.0,
-      1009.0,
+      1037.0,
       500.0,
       22.0
      ],
@@ -1490,11 +1523,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
-      "obj-78",
+      "obj-80",
       0
      ]
     }
@@ -1502,7 +1535,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1514,7 +1547,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1526,7 +1559,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1538,7 +1571,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1550,7 +1583,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1562,7 +1595,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1574,7 +1607,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1586,7 +1619,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1598,7 +1631,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1610,7 +1643,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1622,7 +1655,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1634,7 +1667,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1646,7 +1679,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1658,7 +1691,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1670,7 +1703,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1682,7 +1715,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1694,7 +1727,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1706,11 +1739,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
-      "obj-43",
+      "obj-42",
       0
      ]
     }
@@ -1718,7 +1751,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1730,7 +1763,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1742,7 +1775,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1754,7 +1787,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1766,11 +1799,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
-      "obj-52",
+      "obj-53",
       0
      ]
     }
@@ -1778,7 +1811,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1790,11 +1823,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
-      "obj-55",
+      "obj-56",
       0
      ]
     }
@@ -1802,7 +1835,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1814,11 +1847,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
-      "obj-58",
+      "obj-59",
       0
      ]
     }
@@ -1826,7 +1859,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1838,11 +1871,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
-      "obj-61",
+      "obj-62",
       0
      ]
     }
@@ -1850,7 +1883,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1862,11 +1895,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
-      "obj-64",
+      "obj-65",
       0
      ]
     }
@@ -1874,7 +1907,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1886,11 +1919,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
-      "obj-67",
+      "obj-68",
       0
      ]
     }
@@ -1898,7 +1931,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1910,11 +1943,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
-      "obj-70",
+      "obj-71",
       0
      ]
     }
@@ -1922,7 +1955,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1934,11 +1967,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
-      "obj-73",
+      "obj-74",
       0
      ]
     }
@@ -1946,7 +1979,7 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
@@ -1958,11 +1991,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-80",
+      "obj-82",
       0
      ],
      "source": [
-      "obj-76",
+      "obj-77",
       0
      ]
     }
@@ -1974,20 +2007,8 @@
       0
      ],
      "source": [
-      "obj-80",
+      "obj-78",
       0
-     ]
-    }
-   },
-   {
-    "patchline": {
-     "destination": [
-      "obj-82",
-      1
-     ],
-     "source": [
-      "obj-80",
-      1
      ]
     }
    },
@@ -1998,7 +2019,31 @@
       0
      ],
      "source": [
-      "obj-80",
+      "obj-82",
+      0
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-84",
+      1
+     ],
+     "source": [
+      "obj-82",
+      1
+     ]
+    }
+   },
+   {
+    "patchline": {
+     "destination": [
+      "obj-86",
+      0
+     ],
+     "source": [
+      "obj-82",
       2
      ]
     }
@@ -2006,11 +2051,11 @@
    {
     "patchline": {
      "destination": [
-      "obj-87",
+      "obj-89",
       1
      ],
      "source": [
-      "obj-80",
+      "obj-82",
       3
      ]
     }
