@@ -111,7 +111,7 @@ def slice_faults(arch, binary, code, host, libraries, entry_point):
             faults.append(f"{arch}: loads {name}")
     symbols = run(NM, "-m", "--undefined-only", f"--arch={arch}", str(binary))
     for line in symbols.splitlines():
-        symbol = line.split()[2]
+        symbol = re.search(r"external (\S+)", line).group(1)
         source = re.search(r"\(from (\S+)\)", line)
         if source and source.group(1) in libraries.values():
             continue
