@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -511,31 +512,179 @@ void expectHelpPatchesToSound(const std::string& package) {
   }
 }
 
+// A patch's canvases: each one's size, boxes (kind, place, text; a subpatch
+// box names its canvas) and connections, and where it sits in its parent.
+struct PdBox {
+  std::string kind, text;
+  int x = 0, y = 0, canvas = -1;
+};
+struct PdCanvas {
+  int width = 0, height = 0, parent = -1, box = -1;
+  std::vector<PdBox> boxes;
+  std::vector<std::pair<int, int>> connections;  // box to box
+};
+
+std::vector<PdCanvas> readCanvases(const std::string& patch) {
+  std::vector<PdCanvas> canvases;
+  std::vector<int> open;
+  std::istringstream lines(patch);
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line);
+    std::string tag, kind;
+    words >> tag >> kind;
+    if (tag == "#N" && kind == "canvas") {
+      PdCanvas c;
+      int x, y;
+      words >> x >> y >> c.width >> c.height;
+      c.parent = open.empty() ? -1 : open.back();
+      canvases.push_back(c);
+      open.push_back(int(canvases.size()) - 1);
+      continue;
+    }
+    if (tag != "#X" || open.empty()) continue;
+    if (kind == "connect") {
+      int from, outlet, to;
+      words >> from >> outlet >> to;
+      canvases[size_t(open.back())].connections.emplace_back(from, to);
+      continue;
+    }
+    PdBox b{kind, ""};
+    words >> b.x >> b.y >> std::ws;
+    std::getline(words, b.text);
+    if (kind == "restore") {
+      b.canvas = open.back();
+      open.pop_back();
+      if (open.empty()) continue;
+    }
+    PdCanvas& owner = canvases[size_t(open.back())];
+    if (b.canvas >= 0) canvases[size_t(b.canvas)].box = int(owner.boxes.size());
+    owner.boxes.push_back(b);
+  }
+  return canvases;
+}
+
+// Whether box `from` of canvas `c` is wired to `object` on the top canvas,
+// directly or through the outlets of the subpatches it sits in.
+bool reaches(const std::vector<PdCanvas>& canvases, int c, int from, const std::string& object) {
+  const PdCanvas& canvas = canvases[size_t(c)];
+  for (const auto& [a, b] : canvas.connections) {
+    if (a != from) continue;
+    const std::string& text = canvas.boxes[size_t(b)].text;
+    if (canvas.parent < 0 && text.rfind(object, 0) == 0) return true;
+    if (canvas.parent >= 0 && text.rfind("outlet", 0) == 0 &&
+        reaches(canvases, canvas.parent, canvas.box, object))
+      return true;
+  }
+  return false;
+}
+
 // Every message the class registers (as `zun classes` lists the Max
 // plug-ins, which share the message tables) is in a message box of the help
-// patch, with a comment on its row; Pd has its own "dsp" and no use for
-// Max's own calls.
-TEST_F(PdTest, HelpPatchesShowEveryMessageWithAComment) {
+// patch or of one of its subpatches, with a comment on its row of the same
+// canvas and wired to the object; Pd has its own "dsp" and no use for
+// Max's own calls. Every canvas opens within 1200 x 800.
+TEST_F(PdTest, HelpPatchesShowEveryMessageWithACommentInTheirSubpatches) {
   const Outcome classes = runZun({"classes"}, ".");
   ASSERT_EQ(classes.status, 0) << classes.err;
   std::istringstream lines(classes.out);
-  std::string help;
+  std::vector<PdCanvas> canvases;
+  std::string object;
   for (std::string line; std::getline(lines, line);) {
+    if (line.empty()) continue;
     if (line.rfind("  ", 0) != 0) {
       const std::string name = line.substr(0, line.find(' '));
-      help = readFile(std::string(ZUN_PD_PACKAGE) + "/" + name + "-help.pd");
+      object = name + " ";
+      canvases = readCanvases(readFile(std::string(ZUN_PD_PACKAGE) + "/" + name + "-help.pd"));
+      ASSERT_GE(canvases.size(), 5u) << object;
+      for (const PdCanvas& c : canvases) {
+        EXPECT_LE(c.width, 1200) << object;
+        EXPECT_LE(c.height, 800) << object;
+      }
       continue;
     }
     const std::string selector = line.substr(2, line.find(' ', 2) - 2);
-    if (selector == "object" || selector == "dsp64" || selector == "assist" ||
+    if (selector[0] == '@' || selector == "object" || selector == "dsp64" || selector == "assist" ||
         selector == "dblclick" || selector == "notify")
       continue;
-    const std::regex box("#X msg [0-9]+ ([0-9]+) " + selector + "[ ;]");
-    std::smatch found;
-    ASSERT_TRUE(std::regex_search(help, found, box)) << selector;
-    EXPECT_TRUE(std::regex_search(help, std::regex("#X text [0-9]+ " + found[1].str() + " ")))
-        << selector;
+    bool shown = false;
+    for (size_t c = 0; c < canvases.size() && !shown; ++c)
+      for (size_t i = 0; i < canvases[c].boxes.size() && !shown; ++i) {
+        const PdBox& b = canvases[c].boxes[i];
+        if (b.kind != "msg" || !std::regex_match(b.text, std::regex(selector + "( .*)?;")))
+          continue;
+        const bool commented = std::any_of(
+            canvases[c].boxes.begin(), canvases[c].boxes.end(),
+            [&](const PdBox& t) { return t.kind == "text" && t.y == b.y && t.x > b.x; });
+        shown = commented && reaches(canvases, int(c), int(i), object);
+      }
+    EXPECT_TRUE(shown) << object << selector;
   }
+}
+
+// Attributes in real Pd: values read back by "get", set by "@name value"
+// in the box as by their messages at time zero, and "dump" into a second
+// object (outlet 2 to its inlet) rebuilding the first one's sound.
+TEST_F(PdTest, AttributesAreReadBackSetInTheBoxAndDumpedIntoAnotherObject) {
+  TempDir dir;
+  for (const Table& t : {Table{"cz-s", 8192, tone}, Table{"cz-w", 1024, hann}})
+    writeTable(dir.path(), t);
+  const std::string settings =
+      "za setDensity 90 \\; za pitch 7 \\; za setLength 9 \\; za phase 0.3 \\; za overlap 8 \\; "
+      "za seed 5 \\; za cubic 1 \\; za setRndPitch 2 \\; za dump \\; ";
+  const std::string checks =
+      "zc get density \\; zc get pitch \\; zc interp 2 \\; zc get interp \\; zc get seed \\; "
+      "zc get sample \\; zc get nothing \\; ";
+  const std::string starts =
+      "zc seed 5 \\; zd seed 5 \\; zd setDensity 20 \\; zd setPitch -5 \\; zd interp 1 \\; "
+      "za start 1 \\; zb start 1 \\; zc start 1 \\; zd start 1";
+  const std::string object = "cloud.zun~ cz-s cz-w";
+  writeFile(dir / "attributes.pd",
+            "#N canvas 0 0 600 400 12;\n#X obj 10 10 loadbang;\n#X obj 10 40 t b b;\n"
+            "#X msg 10 70 \\; pd dsp 1 \\; zrec open -bytes 4 attributes.wav \\; zrec start \\; " +
+                settings + checks + starts +
+                ";\n#X msg 200 40 read -resize cz-s.wav cz-s \\, read -resize cz-w.wav cz-w;\n"
+                "#X obj 200 70 soundfiler;\n#X obj 10 100 r za;\n#X obj 10 130 " + object +
+                ";\n#X obj 10 160 r zb;\n#X obj 10 190 " + object +
+                ";\n#X obj 10 220 r zc;\n#X obj 10 250 " + object +
+                " @density 20 @pitch -5 @interp 1;\n#X obj 10 280 r zd;\n#X obj 10 310 " + object +
+                ";\n#X obj 10 340 writesf~ 8;\n#X obj 200 310 r zrec;\n#X obj 300 160 print a;\n"
+                "#X obj 300 280 print c;\n#X obj 100 40 delay 600;\n"
+                "#X msg 100 70 \\; zrec stop;\n#X obj 400 10 array define cz-s;\n"
+                "#X obj 400 40 array define cz-w;\n#X obj 100 100 delay 500;\n"
+                "#X msg 100 130 \\; pd quit;\n#X connect 17 0 21 0;\n#X connect 21 0 22 0;\n"
+                "#X connect 0 0 1 0;\n#X connect 1 1 3 0;\n#X connect 3 0 4 0;\n"
+                "#X connect 1 0 2 0;\n#X connect 1 0 17 0;\n#X connect 17 0 18 0;\n"
+                "#X connect 5 0 6 0;\n#X connect 7 0 8 0;\n#X connect 9 0 10 0;\n"
+                "#X connect 11 0 12 0;\n#X connect 6 2 8 0;\n#X connect 6 2 15 0;\n"
+                "#X connect 10 2 16 0;\n#X connect 14 0 13 0;\n"
+                "#X connect 6 0 13 0;\n#X connect 6 1 13 1;\n#X connect 8 0 13 2;\n"
+                "#X connect 8 1 13 3;\n#X connect 10 0 13 4;\n#X connect 10 1 13 5;\n"
+                "#X connect 12 0 13 6;\n#X connect 12 1 13 7;\n");
+  const Outcome pd = runPd(dir.path(), {"attributes.pd"});
+  ASSERT_EQ(pd.status, 0) << pd.err;
+  for (const char* line :
+       {"a: density 90", "a: pitch 7", "a: phase 0.3", "a: overlap 8", "a: seed 5",
+        "a: sample cz-s", "c: density 20", "c: pitch -5", "c: interp 1",
+        "interp message: 0 = no interp; 1 = two point interp.", "c: seed\n", "c: sample cz-s",
+        "no attribute named 'nothing'"})
+    EXPECT_EQ(count(pd.err, line), 1u) << line << "\n" << pd.err;
+
+  SF_INFO info{};
+  SNDFILE* f = sf_open((dir / "attributes.wav").c_str(), SFM_READ, &info);
+  ASSERT_NE(f, nullptr);
+  ASSERT_EQ(info.channels, 8);
+  const sf_count_t frames = rate / 4;
+  std::vector<float> s(size_t(frames) * 8);
+  ASSERT_EQ(sf_readf_float(f, s.data(), frames), frames);
+  sf_close(f);
+  float peak = 0.0f;
+  for (sf_count_t i = 0; i < frames; ++i) {
+    const float* frame = &s[size_t(i) * 8];
+    ASSERT_EQ(std::memcmp(frame, frame + 2, 8), 0) << "dumped, frame " << i;
+    ASSERT_EQ(std::memcmp(frame + 4, frame + 6, 8), 0) << "in the box, frame " << i;
+    peak = std::max({peak, std::fabs(frame[0]), std::fabs(frame[4])});
+  }
+  EXPECT_GT(peak, 0.01f);
 }
 
 TEST_F(PdTest, HelpPatchesOpenWithoutErrorsAndSound) {
