@@ -23,14 +23,15 @@ class zunGrainOptions {
   void setEvents(int on) { eventsOn = on > 0; }
 
   // Audio thread, once a vector: the trigger signal, or null when the
-  // option is off or no signal came in. The sample before the first one
-  // read after switching on counts as 0.
+  // option is off or no signal came in. The first sample read after
+  // switching on only becomes the sample before (NaN never crosses), so a
+  // signal already above 0 starts no grain.
   const double* input(double** ins, long numIns) {
     if (!triggerInput) {
       inputWasOn = false;
       return nullptr;
     }
-    if (!inputWasOn) previousInput = 0.0;
+    if (!inputWasOn) previousInput = NAN;
     inputWasOn = true;
     return numIns > 0 && ins && ins[0] ? ins[0] : nullptr;
   }

@@ -50,7 +50,10 @@ void print(ConsoleLine::Kind kind, const std::string& text) {
   std::lock_guard<std::mutex> lock(linesMutex);
   lines.push_back({kind, text});
   if (echo)
-    std::fprintf(stderr, "%s%s\n", kind == ConsoleLine::Kind::error ? "error: " : "", text.c_str());
+    std::fprintf(stderr, "%s%s\n", kind == ConsoleLine::Kind::error     ? "error: "
+                                    : kind == ConsoleLine::Kind::warning ? "warning: "
+                                                                         : "",
+                 text.c_str());
 }
 }  // namespace detail
 
@@ -85,4 +88,12 @@ extern "C" void object_error(t_object* x, const char* s, ...) {
   std::string text = prefixFor(x) + format(s, args);
   va_end(args);
   zun::detail::print(zun::ConsoleLine::Kind::error, text);
+}
+
+extern "C" void object_warn(t_object* x, const char* s, ...) {
+  va_list args;
+  va_start(args, s);
+  std::string text = prefixFor(x) + format(s, args);
+  va_end(args);
+  zun::detail::print(zun::ConsoleLine::Kind::warning, text);
 }

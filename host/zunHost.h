@@ -105,7 +105,7 @@ void connectList(t_object* x, int outlet, std::function<void(const std::vector<A
 // ---- console
 
 struct ConsoleLine {
-  enum class Kind { post, error };
+  enum class Kind { post, error, warning };
   Kind kind;
   std::string text;
 };

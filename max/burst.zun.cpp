@@ -22,6 +22,7 @@ struct _index {
   zunBufferRef wave2_ref;
   void* info_outlet;
   zunEventOutlet events;
+  zunFiniteOutput finite;
   zunSettings<zunBurst>* settings;  // the last value each setter took
   void* obex;
 };
@@ -71,6 +72,7 @@ void burst_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
 // ---- life
 
 void burst_tick(_index* x) { zunEventsTick(x->events, *x->engine); }
+void burst_finiteTick(_index* x) { zunFiniteTick(x->finite, &x->header.z_ob); }
 
 void* burst_new(t_symbol*, long argc, t_atom* argv) {
   object_post(nullptr, "%s", zunBurstBanner);
@@ -78,6 +80,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   if (!x) return nullptr;
   // The events outlet is made first, so that it is the rightmost.
   zunEventsMade(x->events, &x->header.z_ob, reinterpret_cast<method>(burst_tick));
+  zunFiniteMade(x->finite, &x->header.z_ob, reinterpret_cast<method>(burst_finiteTick));
   x->info_outlet = intout(x);
   object_obex_store(x, gensym("dumpout"), static_cast<t_object*>(x->info_outlet));
   x->settings = new zunSettings<zunBurst>(zunBurstMessages(), zunBurstAttributes());
@@ -97,6 +100,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
 void burst_free(_index* x) {
   z_dsp_free(&x->header);
   object_free(x->events.clock);
+  object_free(x->finite.clock);
   if (t_buffer_ref* ref = x->wave1_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->windowing_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->wave2_ref.load()) object_free(ref);
@@ -203,6 +207,7 @@ void burst_perform64(_index* x, t_object*, double** ins, long numIns, double** o
                      long sampleFrames, long, void*) {
   const zunLockedTables<3> locked({&x->wave1_ref, &x->windowing_ref, &x->wave2_ref});
   zunRun(*x->engine, ins, numIns, outs, numOuts, sampleFrames, locked.tables);
+  zunFiniteVector(x->finite, outs, numOuts, sampleFrames);
 }
 
 void burst_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, long) {
@@ -213,6 +218,7 @@ void burst_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, lo
                     0, 0, 0, 0);
 #endif
   zunFollowRate(*x->engine, sampleRate);
+  zunFiniteRunStarts(x->finite);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ struct _index {
   zunBufferRef windowing_ref;
   void* info_outlet;
   zunEventOutlet events;
+  zunFiniteOutput finite;
   zunSettings<zunCloud>* settings;  // the last value each setter took
   void* obex;
 };
@@ -51,6 +52,7 @@ void cloud_setbuf(_index* x, t_symbol*, long argc, t_atom* argv) {
 // ---- life
 
 void cloud_tick(_index* x) { zunEventsTick(x->events, *x->engine); }
+void cloud_finiteTick(_index* x) { zunFiniteTick(x->finite, &x->header.z_ob); }
 
 void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   object_post(nullptr, "%s", zunCloudBanner);
@@ -58,6 +60,7 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   if (!x) return nullptr;
   // The events outlet is made first, so that it is the rightmost.
   zunEventsMade(x->events, &x->header.z_ob, reinterpret_cast<method>(cloud_tick));
+  zunFiniteMade(x->finite, &x->header.z_ob, reinterpret_cast<method>(cloud_finiteTick));
   x->info_outlet = intout(x);
   object_obex_store(x, gensym("dumpout"), static_cast<t_object*>(x->info_outlet));
   x->settings = new zunSettings<zunCloud>(zunCloudMessages(), zunCloudAttributes());
@@ -76,6 +79,7 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
 void cloud_free(_index* x) {
   z_dsp_free(&x->header);
   object_free(x->events.clock);
+  object_free(x->finite.clock);
   if (t_buffer_ref* ref = x->sample_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->windowing_ref.load()) object_free(ref);
   delete x->engine;
@@ -151,6 +155,7 @@ void cloud_perform64(_index* x, t_object*, double** ins, long numIns, double** o
                      long sampleFrames, long, void*) {
   const zunLockedTables<2> locked({&x->sample_ref, &x->windowing_ref});
   zunRun(*x->engine, ins, numIns, outs, numOuts, sampleFrames, locked.tables);
+  zunFiniteVector(x->finite, outs, numOuts, sampleFrames);
 }
 
 void cloud_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, long) {
@@ -161,6 +166,7 @@ void cloud_dsp64(_index* x, t_object* chain, short*, double sampleRate, long, lo
                     0, 0, 0, 0);
 #endif
   zunFollowRate(*x->engine, sampleRate);
+  zunFiniteRunStarts(x->finite);
 }
 
 }  // namespace

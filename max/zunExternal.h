@@ -1,8 +1,9 @@
 #pragma once
 
 // What burst.zun~ and cloud.zun~ do alike in Max: bind a table name, hold
-// their buffer~s locked for one vector, post a refusal, answer assist and
-// deliver grain events, and number the objects for their clock seeds.
+// their buffer~s locked for one vector, post a refusal, answer assist,
+// deliver grain events, keep their outputs finite, and number the objects
+// for their clock seeds.
 // What a message means is host-neutral and lives in zunMessages.h.
 
 #include <atomic>
@@ -145,6 +146,41 @@ void zunEventsTick(zunEventOutlet& events, Engine& engine) {
   const auto lost = [](unsigned long long n) { object_error(nullptr, zunEventsLostText, n); };
   if (zunEventRound(engine, events.reported, send, lost))
     clock_delay(events.clock, static_cast<long>(zunEventInterval));
+}
+
+// Output samples that are not finite numbers go out as 0. The audio thread
+// counts them; a clock polls the count and warns once per DSP run (from
+// one "dsp64" to the next). Max tells an object nothing when audio stops,
+// and a warning while it happens serves better than one afterwards.
+struct zunFiniteOutput {
+  std::atomic<unsigned long long> zeroed;  // this DSP run
+  t_clock* clock;
+};
+
+constexpr long zunFinitePoll = 100;  // milliseconds
+
+inline void zunFiniteMade(zunFiniteOutput& f, t_object* owner, method tick) {
+  f.zeroed.store(0);
+  f.clock = clock_new(owner, tick);
+}
+
+// At "dsp64": a new run, watched from now on.
+inline void zunFiniteRunStarts(zunFiniteOutput& f) {
+  f.zeroed.store(0, std::memory_order_relaxed);
+  clock_delay(f.clock, zunFinitePoll);
+}
+
+// On the audio thread, after the engine wrote its vector.
+inline void zunFiniteVector(zunFiniteOutput& f, double** outs, long numOuts, long frames) {
+  long zeroed = 0;
+  for (long o = 0; o < numOuts; ++o) zeroed += zunZeroNonFinite(outs[o], frames);
+  if (zeroed) f.zeroed.fetch_add(static_cast<unsigned long long>(zeroed), std::memory_order_relaxed);
+}
+
+// The clock: polls until it has warned, for the rest of the run.
+inline void zunFiniteTick(zunFiniteOutput& f, t_object* owner) {
+  if (f.zeroed.load(std::memory_order_relaxed) == 0) clock_delay(f.clock, zunFinitePoll);
+  else object_warn(owner, "%s", zunNonFiniteText);
 }
 
 // ---- attributes

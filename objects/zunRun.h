@@ -3,6 +3,9 @@
 // One vector of an object's audio, in any host: the engine runs on the
 // tables the host resolved for this vector, or both outputs carry silence.
 
+#include <cmath>
+#include <limits>
+
 #include "zunBurst.h"
 #include "zunCloud.h"
 
@@ -42,3 +45,25 @@ inline void zunRun(zunCloud& engine, double** ins, long numIns, double** outs, l
   engine.Processing(ins, numIns, outs, numOuts, sampleFrames, t[0].frames, t[1].frames,
                     t[0].samples, t[1].samples, t[0].stride, t[1].stride);
 }
+
+// An outlet sends 0 for a sample that is not a finite number of the host's
+// signals (beyond `largest`): one such sample poisons every recursive
+// filter downstream. Returns how many there were; the others stay as they
+// are. The common case (all finite) is one pass without branches.
+inline long zunZeroNonFinite(double* samples, long count,
+                             double largest = std::numeric_limits<double>::max()) {
+  bool finite = true;
+  for (long i = 0; i < count; ++i) finite &= std::fabs(samples[i]) <= largest;
+  if (finite) return 0;
+  long zeroed = 0;
+  for (long i = 0; i < count; ++i) {
+    if (std::fabs(samples[i]) <= largest) continue;  // false for NaN
+    samples[i] = 0.0;
+    ++zeroed;
+  }
+  return zeroed;
+}
+
+// What an object posts, once per DSP run, when it has sent such samples.
+inline const char* const zunNonFiniteText =
+    "output samples that were not finite numbers went out as 0 (told once per DSP run)";

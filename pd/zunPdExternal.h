@@ -4,13 +4,14 @@
 // methods for either engine. The class registers every message of its
 // table in zunMessages.h; what a message means lives there, and what is
 // Pd's own lives here: arrays looked up by name, the outlets, pd_error, the
-// DSP method, the signal inlet and the clocks that deliver grain events and
-// make band-limited wave tables.
+// DSP method, the signal inlet and the clocks that deliver grain events,
+// make band-limited wave tables and warn of samples sent as 0.
 
 #include <m_pd.h>
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <type_traits>
 
 #include "zunMessages.h"
@@ -31,6 +32,8 @@ struct zunPdObject {
   unsigned long long eventsReported;  // events lost and reported so far
   t_clock* levelClock;                // burst.zun~ only
   zunHostTable levelSources[2];       // the arrays the wave tables' levels were made from
+  t_clock* finiteClock;               // warns that samples went out as 0
+  bool finiteTold;                    // this DSP run
   double* work;                       // the engine's left, right and input vectors
   int workFrames;
 
@@ -113,6 +116,8 @@ struct zunPdObject {
     x->eventsReported = 0;
     x->levelClock = bandLimits ? clock_new(x, reinterpret_cast<t_method>(followArrays)) : nullptr;
     for (zunHostTable& source : x->levelSources) source = {nullptr, 0, 0};
+    x->finiteClock = clock_new(x, reinterpret_cast<t_method>(warnNonFinite));
+    x->finiteTold = false;
     const int named = firstAttributeArgument(argc, argv);
     bindAll(x, nullptr, named, argv);
     setFromArguments(x, argc - named, argv + named);
@@ -148,6 +153,7 @@ struct zunPdObject {
   static void destroy(Self* x) {
     clock_free(x->eventClock);
     if (x->levelClock) clock_free(x->levelClock);
+    clock_free(x->finiteClock);
     delete x->engine;
     delete x->settings;
     delete[] x->work;
@@ -341,6 +347,21 @@ struct zunPdObject {
     return {&words->w_float, frames, static_cast<long long>(sizeof(t_word) / sizeof(t_float))};
   }
 
+  static void warnNonFinite(Self* x) {
+    logpost(x, PD_NORMAL, "warning: %s: %s", class_getname(pdClass), zunNonFiniteText);
+  }
+
+  // Samples that Pd's signals cannot hold as finite numbers go out as 0.
+  // The warning waits for a clock, as Pd's DSP posts nothing; it is told
+  // once per DSP run (from one "dsp" to the next).
+  static void keepFinite(Self* x, double* const (&outs)[2], int n) {
+    const double largest = std::numeric_limits<t_sample>::max();
+    const long zeroed = zunZeroNonFinite(outs[0], n, largest) + zunZeroNonFinite(outs[1], n, largest);
+    if (zeroed == 0 || x->finiteTold) return;
+    x->finiteTold = true;
+    clock_delay(x->finiteClock, 0);
+  }
+
   // The input is read whole before an output is written: Pd may hand the
   // inlet and an outlet the same vector.
   static t_int* perform(t_int* w) {
@@ -356,6 +377,7 @@ struct zunPdObject {
     double* ins[1] = {x->work + 2 * n};
     for (int i = 0; i < n; ++i) ins[0][i] = static_cast<double>(in[i]);
     zunRun(*x->engine, ins, 1, outs, 2, n, found);
+    keepFinite(x, outs, n);
     for (int i = 0; i < n; ++i) left[i] = static_cast<t_sample>(outs[0][i]);
     for (int i = 0; i < n; ++i) right[i] = static_cast<t_sample>(outs[1][i]);
     return w + 6;
@@ -371,6 +393,7 @@ struct zunPdObject {
       x->workFrames = n;
     }
     zunFollowRate(*x->engine, static_cast<double>(sp[0]->s_sr));
+    x->finiteTold = false;
     dsp_add(perform, 5, x, sp[0]->s_vec, sp[1]->s_vec, sp[2]->s_vec, static_cast<t_int>(n));
   }
 };

@@ -223,8 +223,8 @@ void zunBurst::initializeGrain(int offset, double lead) {
   period = zunPeriod(quotient);
   exactSchedule = {zunExactPeriod(quotient), lead};
   const double pitch = std::exp2(bipolar(rndCps));
-  double g = glisson + unipolar(rndGlisson);
-  if (g < 0.0) g = g * 0.5;
+  const double drawn = glisson + unipolar(rndGlisson);  // in setGlisson's unit, as events tell
+  const double g = drawn < 0.0 ? drawn * 0.5 : drawn;
   double m = morph + unipolar(rndMorph);
   if (m > 1.0) m = 1.0 - (m - 1.0);
   // A morph far outside the two tables extrapolates them; past this bound a
@@ -250,7 +250,7 @@ void zunBurst::initializeGrain(int offset, double lead) {
   if (!options.wantsEvents()) return;
   zunGrainEvent e = options.started(*pool, i, offset, period);
   e.frequency = grainCps;
-  e.glisson = g;
+  e.glisson = drawn;
   e.morph = m;
   options.emit(e);
 }

@@ -49,6 +49,7 @@ void ConsoleReport::console(double seconds, const zun::ConsoleLine& line,
   if (context.selector) who += " " + *context.selector;
   std::string text = stamp(seconds) + " " + (who.empty() ? "" : who + ": ");
   if (error) text += "error: ";
+  if (line.kind == zun::ConsoleLine::Kind::warning) text += "warning: ";
   text += line.text;
   if (error && context.line > 0) text += " (" + scoreName_ + ":" + std::to_string(context.line) + ")";
   bar_.clear();

@@ -364,10 +364,12 @@ class Session {
     }
   }
 
-  // Peak, overs and non-numbers of a vector. The common case (every sample
-  // a number, no new peak) is one pass without branches.
+  // Peak, overs and non-numbers of a vector: samples the output cannot
+  // hold as numbers are written as 0. The common case (every sample a
+  // number, no new peak) is one pass without branches.
   void meter(double* mix, long frames, long long start) {
     const long n = 2 * frames;
+    const double largest = sink_.largest();
     double top = 0.0;
     long long overs = 0;
     bool numbers = true;
@@ -375,15 +377,15 @@ class Session {
       const double a = std::fabs(mix[i]);
       top = a > top ? a : top;
       overs += a > 1.0;
-      numbers &= a <= std::numeric_limits<double>::max();  // false for NaN and infinity
+      numbers &= a <= largest;  // false for NaN and infinity
     }
     if (!numbers) {
       top = 0.0;
       for (long i = 0; i < n; ++i) {
-        if (std::isfinite(mix[i])) {
+        if (std::fabs(mix[i]) <= largest) {
           top = std::fmax(top, std::fabs(mix[i]));
         } else {
-          if (std::isinf(mix[i])) --overs;  // counted above, but written as 0
+          if (!std::isnan(mix[i])) --overs;  // counted above, but written as 0
           mix[i] = 0.0;
           ++result_.nonFinite;
         }

@@ -75,7 +75,7 @@ struct RenderResult {
   double peak = 0.0;      // the largest magnitude of a sample
   long long peakFrame = 0;
   long long overs = 0;      // samples beyond full scale (magnitude > 1)
-  long long nonFinite = 0;  // NaN or infinite samples, written as 0
+  long long nonFinite = 0;  // NaN, infinite or beyond the output's numbers: written as 0
   long long messages = 0;   // delivered
 };
 

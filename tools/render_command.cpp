@@ -286,7 +286,9 @@ int runRender(const RenderOptions& o) {
     std::fprintf(stderr, "%s\n", levels.c_str());
     report.printListCounts();
     if (result.nonFinite > 0)
-      std::fprintf(stderr, "zun: warning: %lld samples were not numbers (NaN or infinite) and are written as 0\n",
+      std::fprintf(stderr,
+                   "zun: warning: %lld samples were not numbers in the output (NaN, infinite or "
+                   "beyond float32) and are written as 0\n",
                    result.nonFinite);
   }
   return exitOk;

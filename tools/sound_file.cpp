@@ -262,6 +262,10 @@ class FileSink : public AudioSink {
 
   long long clipped() const override { return clipped_; }
   bool streamed() const override { return file_.inPlace(); }
+  double largest() const override {
+    return format_ == SampleFormat::float32 ? std::numeric_limits<float>::max()
+                                            : std::numeric_limits<double>::max();
+  }
 
  private:
   ReplacingFile file_;  // before sound_, so that the file outlives libsndfile's handle
@@ -292,6 +296,8 @@ class RawSink : public AudioSink {
   void finish() override {
     if (std::fflush(out_) != 0) throw std::runtime_error("cannot write the audio to the output");
   }
+
+  double largest() const override { return std::numeric_limits<float>::max(); }
 
  private:
   std::FILE* out_;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -44,6 +45,9 @@ class AudioSink {
   virtual void finish() = 0;
   // Samples beyond full scale that the format had to clip.
   virtual long long clipped() const { return 0; }
+  // The largest magnitude the format holds as a number: a render writes a
+  // larger sample as 0.
+  virtual double largest() const { return std::numeric_limits<double>::max(); }
   // Whether the samples leave as they are written (a pipe, a device), so
   // that a render cut short leaves part of them behind.
   virtual bool streamed() const { return true; }

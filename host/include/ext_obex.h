@@ -53,6 +53,7 @@ void object_obex_dumpout(void* x, C74_CONST t_symbol* s, long argc, C74_CONST t_
 
 void object_post(t_object* x, C74_CONST char* s, ...);
 void object_error(t_object* x, C74_CONST char* s, ...);
+void object_warn(t_object* x, C74_CONST char* s, ...);
 
 END_USING_C_LINKAGE
 

@@ -264,6 +264,25 @@ TEST(Options, TriggerInputStartsGrainsAtItsCrossings) {
   }
 }
 
+// Switched on, the input's first sample starts nothing: a signal already
+// above 0 needs to fall to 0 or below and rise again.
+TEST(Options, TriggerInputSwitchedOnAboveZeroWaitsForACrossing) {
+  const struct {
+    long before;  // samples rendered with the input off
+    long dip;     // the one sample at 0, or -1
+    std::vector<long> grains;
+  } cases[] = {{0, -1, {}}, {0, 300, {301}}, {128, -1, {}}, {128, 0, {1}}};
+  for (const auto& c : cases) {
+    Rig<zunBurst> rig;
+    rig.e.setLength(0.04);
+    rig.run(c.before);
+    rig.e.options.setTriggerInput(1);
+    rig.input.assign(1024, 0.5);
+    if (c.dip >= 0) rig.input[c.dip] = 0.0;
+    EXPECT_EQ(onsets(rig.run(1024).left), c.grains) << c.before << " " << c.dip;
+  }
+}
+
 // Grains start at the position, spread by up to half the jitter either
 // side, in the sample read cyclically; the starts differ.
 TEST(Options, PositionJitterSpreadsTheStarts) {

@@ -61,6 +61,21 @@ TEST_F(ExternalTest, TriggeredGrainsAndTheirEvents) {
   }
 }
 
+// The glisson field is in setGlisson's unit, a negative value too.
+TEST_F(ExternalTest, EventGlissonIsInSetGlissonsUnit) {
+  for (double glisson : {-12.0, 6.0}) {
+    t_object* x = makeBurst();
+    zun::send(x, "setGlisson", {glisson});
+    zun::send(x, "start", {1});
+    zun::send(x, "events", {1});
+    zun::startDsp();
+    const std::vector<Row> rows = renderEvents(x, 6400);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(std::get<double>(rows[0][5].value), glisson);
+    zun::reset();
+  }
+}
+
 // Onsets in the sound sit at the impulses' samples.
 TEST_F(ExternalTest, TriggerInputOnsetsAreTheImpulses) {
   t_object* x = makeCloud();

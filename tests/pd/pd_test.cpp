@@ -416,6 +416,23 @@ const Scenario scenarios[] = {
       {560, "start 0"}},
      640,
      "clicks"},
+    // Attributes: "@NAME value" in the box and NAME as a message.
+    {"attributes",
+     "cloud.zun~ sample window @density 30 @pitch 5 @rndPitch 1 @length 50",
+     {{"sample", 88200, tone}, {"window", 1024, hann}},
+     {{0, "seed 3"},
+      {0, "start 1"},
+      {100, "overlap 16"},
+      {101, "overlap 200"},
+      {150, "phase 0.25"},
+      {150, "interp 1"},
+      {200, "panningMode 1"},
+      {200, "width 0.25"},
+      {250, "sample window"},
+      {300, "samplePosition 100"},
+      {350, "info"},
+      {400, "start 0"}},
+     480},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pd, PdScenario, ::testing::ValuesIn(scenarios),
@@ -452,6 +469,40 @@ TEST_F(PdTest, ResizedOrDeletedUnderAPlayingCloudGiveTheNewContentsOrSilence) {
   for (const auto& span : spans) {
     const float peak = sound.peak(span.from * block, span.to * block);
     EXPECT_TRUE(std::isfinite(peak) && (peak > 0.0f) == span.sounds) << span.from << ": " << peak;
+  }
+}
+
+// A level Pd reads as infinite, or sums beyond float's range: what Pd's
+// signals cannot hold leaves as 0, with one warning of the object.
+TEST_F(PdTest, SamplesThatAreNotNumbersLeaveAsZeroWithOneWarning) {
+  const struct {
+    const char* object;
+    const char* level;
+    bool sounds;  // the samples within float's range
+  } cases[] = {
+      {"burst.zun~ wave window wave", "1e39", false},
+      {"cloud.zun~ wave window", "1e39", false},
+      {"cloud.zun~ wave window", "3e38", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.object) + " " + c.level);
+    TempDir dir;
+    const Scenario s{"level", c.object, {{"wave", 512, sine}, {"window", 512, hann}},
+                     {{0, std::string("setLevel ") + c.level},
+                      {0, "setDensity 1000"},
+                      {0, "setLength 50"},
+                      {0, "start 1"}},
+                     200};
+    const Outcome pd = playInPd(dir.path(), s);
+    ASSERT_EQ(pd.status, 0) << pd.err;
+    const Sound sound = readSound(dir / "pd.wav");
+    ASSERT_GE(sound.frames(), static_cast<long long>(s.blocks) * block);
+    const float peak = sound.peak(0, sound.frames());
+    EXPECT_TRUE(std::isfinite(peak) && (peak > 0.0f) == c.sounds) << peak;
+    const std::string name(c.object, std::strchr(c.object, ' '));
+    EXPECT_EQ(count(pd.err, "warning: " + name + ": output samples that were not finite numbers"),
+              1u)
+        << pd.err;
   }
 }
 

@@ -96,12 +96,20 @@ class RawFiles : public AudioSink {
   std::vector<float> narrowed_;
 };
 
+const char* kindName(zun::ConsoleLine::Kind kind) {
+  switch (kind) {
+    case zun::ConsoleLine::Kind::error: return "error";
+    case zun::ConsoleLine::Kind::warning: return "warning";
+    default: return "post";
+  }
+}
+
 // Console lines and outlet values, one a line, with the frame time.
 class Log : public RenderObserver {
  public:
   void console(double seconds, const zun::ConsoleLine& line, const PostContext& context) override {
     std::printf("%.6f line %d %s: %s\n", seconds, context.line,
-                line.kind == zun::ConsoleLine::Kind::error ? "error" : "post", line.text.c_str());
+                kindName(line.kind), line.text.c_str());
   }
   void outlet(double seconds, const std::string& object, int outlet, long long value) override {
     std::printf("%.6f outlet %s %d: %lld\n", seconds, object.c_str(), outlet, value);
