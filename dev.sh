@@ -8,12 +8,12 @@
 #   ./dev.sh bench      build optimised and run the benchmarks
 #   ./dev.sh docs       render the scores of docs/pictures and draw their
 #                       spectrograms (docs/pictures/*.png) with sox
-#   ./dev.sh package    build the Max package: the Win64 externals against
-#                       the Max SDK at $MAX_SDK_DIR (./max-sdk-base), with
-#                       Highway from $HWY_SOURCE_DIR (./highway), the macOS
-#                       compile check and the package tree; test it, run
-#                       the Win64 externals under Wine and the Linux arm64
-#                       build under qemu against the Linux plug-ins, and
+#   ./dev.sh package    build the Max package: the Win64 and macOS externals
+#                       against the Max SDK at $MAX_SDK_DIR (./max-sdk-base),
+#                       with Highway from $HWY_SOURCE_DIR (./highway), and
+#                       the package tree; test it, run the Win64 externals
+#                       under Wine and the Linux arm64 build under qemu
+#                       against the Linux plug-ins, read the macOS ones, and
 #                       print the package's folder
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -23,9 +23,13 @@ packages=(cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev
           libxml2-utils puredata-core puredata-dev)
 
 # For `package` only: the Windows and Linux arm64 cross compilers, qemu to
-# run the arm64 build, and Wine to run the Windows one (without the
-# desktop packages Wine recommends).
-package_packages=(g++-mingw-w64-x86-64-posix g++-aarch64-linux-gnu qemu-user)
+# run the arm64 build, LLVM's Mach-O linker and tools with libc++'s headers
+# for the macOS build (libc++: Apache-2.0 WITH LLVM-exception; only its
+# headers are used, against the Mac's own libc++), python3 to check what
+# that build makes, and Wine to run the Windows one (without the desktop
+# packages Wine recommends).
+package_packages=(g++-mingw-w64-x86-64-posix g++-aarch64-linux-gnu qemu-user
+                  clang-14 lld-14 llvm-14 libc++-14-dev python3)
 wine_packages=(wine64 wine)
 
 # install_missing [--no-install-recommends] [PACKAGE...]: the packages

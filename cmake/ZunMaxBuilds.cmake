@@ -4,8 +4,8 @@
 #   win64/        burst.zun~.mxe64 and cloud.zun~.mxe64, cross-built with
 #                 MinGW-w64, Highway with them from ZUN_HWY_SOURCE_DIR; the
 #                 package takes them
-#   macos-check/  the macOS sources compiled with clang; a compile error
-#                 fails this build
+#   macos/        burst.zun~.mxo and cloud.zun~.mxo, universal (arm64 and
+#                 x86_64), built with clang and ld64.lld (ZunMacBuild.cmake)
 #   arm64/        for Linux arm64 (g++-aarch64-linux-gnu): the core tests,
 #                 the host, zun-driver, the plug-ins and the Pd externals
 #                 (.l_arm64), run under qemu-aarch64 (the tests labelled
@@ -182,16 +182,4 @@ endif()
 
 # ---- macOS
 
-if(NOT MAX_SDK_DIR)
-  zun_skipped_test(macos_compile_check "macOS compile check: no Max SDK (MAX_SDK_DIR)")
-elseif(NOT ZUN_CLANG_CXX)
-  zun_skipped_test(macos_compile_check "macOS compile check: no clang++")
-else()
-  ExternalProject_Add(zun_macos_check
-    SOURCE_DIR ${PROJECT_SOURCE_DIR}
-    BINARY_DIR ${PROJECT_BINARY_DIR}/macos-check
-    CMAKE_ARGS -DCMAKE_CXX_COMPILER=${ZUN_CLANG_CXX} -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
-               -DZUN_MACOS_COMPILE_CHECK=ON -DMAX_SDK_DIR=${MAX_SDK_DIR}
-    BUILD_ALWAYS ON
-    INSTALL_COMMAND "")
-endif()
+include(ZunMacBuild)

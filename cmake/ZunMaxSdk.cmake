@@ -2,11 +2,9 @@
 # MAX_SDK_DIR the way the SDK's own max-pretarget.cmake and
 # max-posttarget.cmake build them:
 #   Windows  CLASS.mxe64, a DLL linked against MaxAPI.lib and MaxAudio.lib
-#   macOS    CLASS.mxo, a bundle for arm64 and x86_64, linked against the
-#            MaxAudioAPI framework, the Max API resolved from Max at load
-#   Linux    with ZUN_MACOS_COMPILE_CHECK: the macOS sources compiled with
-#            MAC_VERSION, against stand-ins for two Apple system headers,
-#            and not linked (there is no Mac linker here)
+#   macOS    CLASS.mxo, a bundle linked against the MaxAudioAPI framework,
+#            the Max API resolved from Max at load; on a Mac for both
+#            processors, elsewhere for one (cmake/darwin/, ZunMacBuild.cmake)
 # `cmake --install BUILD --component max_package --prefix PACKAGES` puts
 # them in PACKAGES/zun/externals.
 
@@ -22,23 +20,23 @@ if(APPLE)
   # to provide when it loads the external.
   file(STRINGS ${MAX_SDK_DIR}/script/max-linker-flags.txt zun_max_linker_flags)
   separate_arguments(zun_max_linker_flags UNIX_COMMAND "${zun_max_linker_flags}")
-  find_library(ZUN_MAX_AUDIO_FRAMEWORK MaxAudioAPI REQUIRED
-               PATHS ${ZUN_C74_SUPPORT}/msp-includes NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  # The framework's binary by its versioned path: a checkout without
+  # symbolic links keeps the framework's top-level links as text files.
+  set(ZUN_MAX_AUDIO_FRAMEWORK
+      ${ZUN_C74_SUPPORT}/msp-includes/MaxAudioAPI.framework/Versions/A/MaxAudioAPI)
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/PkgInfo "iLaX????")
+  # Built elsewhere, against our own Darwin headers: their layout is
+  # checked as they are compiled.
+  if(NOT CMAKE_HOST_APPLE)
+    add_library(zun_darwin_layout OBJECT ${PROJECT_SOURCE_DIR}/cmake/darwin/layout.cpp)
+  endif()
 endif()
 
 function(zun_max_external target class_name source objects)
-  if(ZUN_MACOS_COMPILE_CHECK)
-    add_library(${target} OBJECT ${source})
-    target_compile_definitions(${target} PRIVATE MAC_VERSION)
-    target_include_directories(${target} SYSTEM PRIVATE
-      ${PROJECT_SOURCE_DIR}/cmake/apple-system-header-shims)
-  else()
-    add_library(${target} MODULE ${source})
-    set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${class_name})
-    install(TARGETS ${target} LIBRARY DESTINATION zun/externals
-            COMPONENT max_package EXCLUDE_FROM_ALL)
-  endif()
+  add_library(${target} MODULE ${source})
+  set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${class_name})
+  install(TARGETS ${target} LIBRARY DESTINATION zun/externals
+          COMPONENT max_package EXCLUDE_FROM_ALL)
   target_include_directories(${target} SYSTEM PRIVATE
     ${ZUN_C74_SUPPORT} ${ZUN_C74_SUPPORT}/max-includes ${ZUN_C74_SUPPORT}/msp-includes)
   # Handlers are registered as the SDK's generic `method` pointer.
@@ -74,12 +72,18 @@ function(zun_max_external target class_name source objects)
       MACOSX_BUNDLE_BUNDLE_VERSION ${PROJECT_VERSION}
       MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION}
       MACOSX_BUNDLE_COPYRIGHT "zun, MIT licence")
-    target_link_options(${target} PRIVATE ${zun_max_linker_flags})
+    # Only the entry point leaves the bundle: Highway's symbols would too.
+    target_link_options(${target} PRIVATE ${zun_max_linker_flags} -Wl,-exported_symbol,_main)
     target_link_libraries(${target} PRIVATE ${ZUN_MAX_AUDIO_FRAMEWORK})
     add_custom_command(TARGET ${target} POST_BUILD
       COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_BINARY_DIR}/PkgInfo
               $<TARGET_BUNDLE_CONTENT_DIR:${target}>/PkgInfo
-      COMMAND codesign -s - -f --deep $<TARGET_BUNDLE_DIR:${target}>
       VERBATIM)
+    # Built elsewhere, the bundle keeps the ad-hoc signature ld64.lld gives
+    # each arm64 slice.
+    if(CMAKE_HOST_APPLE)
+      add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND codesign -s - -f --deep $<TARGET_BUNDLE_DIR:${target}> VERBATIM)
+    endif()
   endif()
 endfunction()
