@@ -13,6 +13,13 @@
 #include <cstring>
 #include <type_traits>
 
+// The one name an external module exports: its setup function.
+#ifdef _WIN32
+#define ZUN_PD_SETUP extern "C" __declspec(dllexport)
+#else
+#define ZUN_PD_SETUP extern "C" __attribute__((visibility("default")))
+#endif
+
 #include "zunMessages.h"
 #include "zunRandom.h"
 #include "zunRun.h"
