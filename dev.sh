@@ -11,10 +11,12 @@
 #   ./dev.sh package    build the Max package: the Win64 externals against
 #                       the Max SDK at $MAX_SDK_DIR (./max-sdk-base), with
 #                       Highway from $HWY_SOURCE_DIR (./highway), the macOS
-#                       compile check and the package tree; test it, run
-#                       the Win64 externals under Wine and the Linux arm64
-#                       build under qemu against the Linux plug-ins, and
-#                       print the package's folder
+#                       compile check and the package tree; and the Pd
+#                       package for deken; test them, run the Win64
+#                       externals under Wine (Pd's in a Windows Pd built
+#                       from $PD_SOURCE_DIR, ../shared/puredata-0.53.1)
+#                       and the Linux arm64 build under qemu against the
+#                       Linux ones, and print both packages' paths
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -23,9 +25,11 @@ packages=(cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev
           libxml2-utils puredata-core puredata-dev)
 
 # For `package` only: the Windows and Linux arm64 cross compilers, qemu to
-# run the arm64 build, and Wine to run the Windows one (without the
-# desktop packages Wine recommends).
-package_packages=(g++-mingw-w64-x86-64-posix g++-aarch64-linux-gnu qemu-user)
+# run the arm64 build, Wine to run the Windows one (without the desktop
+# packages Wine recommends), and Python's readers of ELF, PE and Mach-O
+# files, which name the Pd package after the binaries inside.
+package_packages=(g++-mingw-w64-x86-64-posix g++-aarch64-linux-gnu qemu-user
+                  python3 python3-pefile python3-macholib python3-pyelftools)
 wine_packages=(wine64 wine)
 
 # install_missing [--no-install-recommends] [PACKAGE...]: the packages
@@ -96,10 +100,15 @@ case "${1:-help}" in
     for dir in "$sdk/c74support" "$hwy/hwy"; do
       [ -d "$dir" ] || { echo "dev.sh package: no $dir (set MAX_SDK_DIR and HWY_SOURCE_DIR)" >&2; exit 1; }
     done
+    # Pd's source, for the Windows and arm64 Pd that run those Pd externals
+    pd_source=${PD_SOURCE_DIR:-../shared/puredata-0.53.1}
+    pd_options=()
+    [ -f "$pd_source/src/m_pd.h" ] && pd_options=(-DPD_SOURCE_DIR="$(realpath "$pd_source")")
     build build -DCMAKE_BUILD_TYPE=Release -DMAX_SDK_DIR="$(realpath "$sdk")" \
-      -DZUN_HWY_SOURCE_DIR="$(realpath "$hwy")"
+      -DZUN_HWY_SOURCE_DIR="$(realpath "$hwy")" "${pd_options[@]}"
     ctest --test-dir build --output-on-failure -j "$jobs" -L package
     echo "$(pwd)/build/max-package/zun"
+    ls "$(pwd)"/build/deken/*.dek
     ;;
   bench)
     install_missing
@@ -128,6 +137,6 @@ case "${1:-help}" in
     echo "Drew $(ls docs/pictures/*.png | wc -l) pictures into docs/pictures/"
     ;;
   *)
-    sed -n '2,17p' "$0"
+    sed -n '2,19p' "$0"
     ;;
 esac
