@@ -25,10 +25,12 @@ class zunSharedPool {
   zunVoicePool& operator*() const { return *pool; }
 
   // Audio thread: runs block() on the pool unless a message thread holds it,
-  // in which case the block is not rendered and false is returned.
+  // in which case the block is not rendered and false is returned. A flush
+  // asked for is done first.
   template <class Block>
   bool render(Block block) {
     if (!gate.enter()) return false;
+    if (flushRequest.exchange(false)) pool->fadeOut();
     block(*pool);
     gate.leave();
     return true;
@@ -76,6 +78,10 @@ class zunSharedPool {
     cubic = on;
     pool->setCubic(on);
   }
+  // Every grain sounding when the next block renders fades out
+  // (zunVoicePool::fadeOut). Asking never waits for the audio thread, so
+  // no block is left silent for it.
+  void flush() { flushRequest = true; }
   // Runs change() while no block renders, as the operations above do.
   template <class Change>
   void exclusive(Change change) {
@@ -95,6 +101,7 @@ class zunSharedPool {
   // before it holds the gate.
   zunVoicePool* pool;
   bool cubic = false;  // written and read with the gate held
+  zunRelaxed<bool> flushRequest{false};
   std::mutex rebuilds;
   mutable zunAudioGate gate;
 };

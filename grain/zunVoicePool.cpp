@@ -3,6 +3,7 @@
 #include <hwy/base.h>
 
 #include <algorithm>
+#include <cmath>
 
 zunVoicePool::zunVoicePool(int count, double sampleRate)
     : overlappingFactor(count),
@@ -10,6 +11,9 @@ zunVoicePool::zunVoicePool(int count, double sampleRate)
       gainLeft(new double[count]()),
       gainRight(new double[count]()),
       grainOffset(new int[count]()),
+      fadeLeft(new int[count]()),
+      fadeLength(new int[count]()),
+      sampleRate(sampleRate),
       words((count + 63) / 64) {
   sounding = new std::uint64_t[words]();
   for (int i = 0; i < count; ++i) voices[i] = new zunGrain(sampleRate);
@@ -21,6 +25,8 @@ zunVoicePool::~zunVoicePool() {
   delete[] gainLeft;
   delete[] gainRight;
   delete[] grainOffset;
+  delete[] fadeLeft;
+  delete[] fadeLength;
   delete[] sounding;
 }
 
@@ -72,6 +78,7 @@ void zunVoicePool::renderSpan(int from, int to) {
 
 zunGrain& zunVoicePool::start(int i, int offset) {
   grainOffset[i] = offset - rendered;
+  if (!voices[i]->getStatus()) fadeLeft[i] = 0;
   voices[i]->start();
   markSounding(i);
   return *voices[i];
@@ -80,8 +87,36 @@ zunGrain& zunVoicePool::start(int i, int offset) {
 void zunVoicePool::trigger() {
   const int i = firstIdle();
   if (i < 0) return;
+  fadeLeft[i] = 0;
   voices[i]->trigger();
   markSounding(i);
+}
+
+namespace {
+// At least one sample, and no more than an int holds, at any rate.
+int fadeSamples(double sampleRate) {
+  const double samples = std::round(sampleRate * zunFadeSeconds);
+  if (!(samples >= 1.0)) return 1;
+  return samples < 1e9 ? static_cast<int>(samples) : 1000000000;
+}
+}  // namespace
+
+void zunVoicePool::fadeOut() {
+  const int samples = fadeSamples(sampleRate);
+  forEachSounding([&](int i) {
+    if (fadeLeft[i] > 0) return;
+    fadeLeft[i] = samples;
+    fadeLength[i] = samples;
+  });
+}
+
+void zunVoicePool::fade(int i, double* samples, int count) {
+  const double length = fadeLength[i];
+  for (int k = 0; k < count; ++k) {
+    const int left = fadeLeft[i] > 0 ? --fadeLeft[i] : 0;
+    samples[k] = left > 0 ? samples[k] * (left / length) : 0.0;
+  }
+  if (fadeLeft[i] == 0) voices[i]->setStatus(false);
 }
 
 template <class F>
@@ -107,8 +142,9 @@ void zunVoicePool::setInvert(int invert) {
   for (int i = 0; i < overlappingFactor; ++i) voices[i]->setInvert(invert);
 }
 
-void zunVoicePool::setAbsoluteSR(double sampleRate) {
-  for (int i = 0; i < overlappingFactor; ++i) voices[i]->setAbsoluteSR(sampleRate);
+void zunVoicePool::setAbsoluteSR(double rate) {
+  sampleRate = rate;
+  for (int i = 0; i < overlappingFactor; ++i) voices[i]->setAbsoluteSR(rate);
 }
 
 void zunVoicePool::mix(int i, const double* samples, int n, double* left, double* right) {
@@ -125,6 +161,7 @@ void zunVoicePool::mix(int i, const double* samples, int n, double* left, double
 void zunVoicePool::renderOne(int i, int n, const zunRenderJob& job, double* grainBuffer,
                              double* left, double* right) {
   job.render(*voices[i], grainBuffer, n - grainOffset[i]);
+  if (fadeLeft[i] > 0) fade(i, grainBuffer, n - grainOffset[i]);
   mix(i, grainBuffer, n, left, right);
   if (!voices[i]->getStatus()) markIdle(i);
 }
@@ -164,9 +201,9 @@ void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuf
     // Levels are as long as their tables, with unit stride: they fit where
     // the tables fit.
     const zunRenderJob& own = levelled ? (voiceJob = levels.jobFor(job, voice)) : job;
-    // Cubic reads are the voices' own.
-    const bool grouped =
-        tablesFit && !voice.cubic && (voice.interpMode == 0 || voice.interpMode == 1);
+    // Cubic reads and fades are the voices' own.
+    const bool grouped = tablesFit && !voice.cubic &&
+                         (voice.interpMode == 0 || voice.interpMode == 1) && fadeLeft[i] == 0;
     if (group.count > 0 &&
         (!grouped || voice.interpMode != mode || (levelled && !sameWaves(own, groupJob))))
       flush();

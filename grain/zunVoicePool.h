@@ -17,6 +17,9 @@ struct zunBlock {
   double* right;
 };
 
+// How long a flushed grain takes to fade out: long enough not to click.
+constexpr double zunFadeSeconds = 0.005;
+
 // An engine's voices and the mix state of the grain each one plays, as
 // parallel arrays indexed by voice number.
 class zunVoicePool {
@@ -58,6 +61,10 @@ class zunVoicePool {
 
   // Starts the lowest idle voice by hand with whatever it last played.
   void trigger();
+  // Audio thread, between blocks: every voice sounding now fades out
+  // linearly to 0 over the next zunFadeSeconds of samples and is then idle.
+  // A voice fading already keeps its own fade.
+  void fadeOut();
   void setInterpMode(int mode);
   void setCubic(bool on);
   void setInvert(int invert);
@@ -79,6 +86,14 @@ class zunVoicePool {
   double* gainRight;
   int* grainOffset;
  private:
+  // Voice i's fade: the samples still to come (0: none) out of its length.
+  int* fadeLeft;
+  int* fadeLength;
+  double sampleRate;
+  // Scales the next `count` samples of voice i down its fade; past the
+  // fade they are 0 and the voice is stopped.
+  void fade(int i, double* samples, int count);
+
   // Calls f(i) for every voice that may sound, in voice order; a voice that
   // no longer sounds is dropped from the list as it is met.
   template <class F>

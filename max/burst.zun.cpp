@@ -118,6 +118,7 @@ void burst_info(_index* x) {
 }
 
 void burst_grain(_index* x) { x->engine->grain(); }
+void burst_flush(_index* x) { x->engine->flush(); }
 
 void burst_seed(_index* x, t_atom_long v) { x->engine->reseed(v); }
 // Beyond the first set of messages.
@@ -236,6 +237,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(burst_bandlimit), "bandlimit", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_cubic), "cubic", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_notify), "notify", A_CANT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_flush), "flush", A_NOTHING, 0);
   class_dspinit(c);
   class_register(gensym("box"), c);
   burst_class = c;

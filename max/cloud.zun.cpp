@@ -93,6 +93,7 @@ void cloud_info(_index* x) {
 }
 
 void cloud_grain(_index* x) { x->engine->grain(); }
+void cloud_flush(_index* x) { x->engine->flush(); }
 
 void cloud_seed(_index* x, t_atom_long v) { x->engine->reseed(v); }
 // Beyond the first set of messages.
@@ -179,6 +180,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_events), "events", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_subsample), "subsample", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_cubic), "cubic", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_flush), "flush", A_NOTHING, 0);
   class_dspinit(c);
   class_register(gensym("box"), c);
   cloud_class = c;

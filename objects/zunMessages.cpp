@@ -90,6 +90,8 @@ constexpr zunMessage<Engine> action(const char* selector, void (*handler)(Engine
 
 void burstGrain(zunBurst& engine) { engine.grain(); }
 void cloudGrain(zunCloud& engine) { engine.grain(); }
+void burstFlush(zunBurst& engine) { engine.flush(); }
+void cloudFlush(zunCloud& engine) { engine.flush(); }
 
 using B = zunBurst;
 const zunMessage<B> burstMessages[] = {
@@ -131,6 +133,7 @@ const zunMessage<B> burstMessages[] = {
     switchMessage<B>("bandlimit", zunBandlimit),
     switchMessage<B>("cubic", zunCubic<B>),
     tableMessage<B>("notify", zunArgument::host),
+    action<B>("flush", burstFlush),
 };
 
 using C = zunCloud;
@@ -168,6 +171,7 @@ const zunMessage<C> cloudMessages[] = {
     switchMessage<C>("events", zunEvents<C>),
     switchMessage<C>("subsample", zunSubsample<C>),
     switchMessage<C>("cubic", zunCubic<C>),
+    action<C>("flush", cloudFlush),
 };
 
 }  // namespace

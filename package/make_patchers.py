@@ -8,9 +8,11 @@ it writes:
 
     python3 package/make_patchers.py
 
-A new message of an object gets a row in its help (`params`, `extra` or
-`switches`); the package tests fail until it has one, and until its
-reference page (docs/refpages, edited by hand) documents it.
+Help opens on tabs, as Max's own help files do: basic (the object, its
+audio path and its main messages), random, options, tables and events. A
+new message of an object gets a row in one of its help's `tabs`; the
+package tests fail until it has one, and until its reference page
+(docs/refpages, edited by hand) documents it.
 """
 
 import json
@@ -25,36 +27,47 @@ EVENT_FIELDS = {
     "cloud.zun~": "sample voice period length pitch position direction level left right",
 }
 
-# Rows both help patchers show alike: a message box (or a switch's two) and
-# its comment.
+# Rows both help patchers show alike: a message box and its comment.
 COMMON = {
-    "setRndDensity": ("setRndDensity 0.2", "density varies by up to ± half this fraction"),
-    "setLength": ("setLength 80", "grain length in ms"),
-    "setLevel": ("setLevel 0.3", "amplitude of new grains"),
-    "setWidth": ("setWidth 0.8", "stereo spread (mode 0) or place (mode 1: 0 L, 1 R)"),
-    "grain": ("grain", "replays one grain on an idle voice, as it last sounded"),
-    "info": ("info", "sends the number of sounding grains out of outlet 2"),
-    "seed": ("seed 7", "restarts the random stream from 7: the same grains again"),
-    "setRndLevel": ("setRndLevel 6", "each grain's level drops by a random 0 to x dB"),
+    "start 1": "starts the stream: a grain every 1/density seconds",
+    "start 0": "stops new grains; sounding ones finish",
+    "setRndDensity 0.2": "density varies by up to ± half this fraction",
+    "setLength 80": "grain length in ms",
+    "setLevel 0.3": "amplitude of new grains",
+    "setWidth 0.8": "stereo spread (mode 0) or place (mode 1: 0 L, 1 R)",
+    "setPanningMode 1": "panning fixed at setWidth",
+    "setPanningMode 0": "panning: a random place within setWidth for each grain",
+    "setPanningLaw 1": "pan law: equal power, the same loudness at any width",
+    "setPanningLaw 0": "pan law: linear",
+    "grain": "replays one grain on an idle voice, as it last sounded",
+    "flush": "every sounding grain fades out over 5 ms; its voice is free",
+    "info": "sends the number of sounding grains out of outlet 2",
+    "seed 7": "restarts the random stream from 7: the same grains again",
+    "setRndLevel 6": "each grain's level drops by a random 0 to x dB",
+    "triggerInput 1": "a grain at each upward zero crossing of the signal into the inlet",
+    "triggerInput 0": "the inlet's signal is not read",
+    "events 1": "a list per grain out of outlet 3, shown below",
+    "events 0": "no more lists",
+    "subsample 1": "exact grain periods: grains start between samples",
+    "subsample 0": "grain periods in whole samples",
+    "cubic 1": "four-point cubic table reads, whatever interp says",
+    "cubic 0": "table reads as interp says",
+    "interp 1": "two-point interpolated table reads",
+    "interp 0": "table reads without interpolation",
 }
-SWITCHES = {
-    "setPanningMode": "panning: 0 random spread within setWidth, 1 fixed at setWidth",
-    "start": "0 stops new grains (sounding ones finish), 1 starts the stream",
-    "setPanningLaw": "pan law: 0 linear, 1 equal power (the same loudness at any width)",
-    "triggerInput": "1: a grain at each upward zero crossing of the signal into the inlet",
-    "events": "1: a list per grain out of outlet 3 (below)",
-    "subsample": "grain periods: 0 whole samples, 1 exact (grains start between samples)",
-    "cubic": "table reads: 1 four-point cubic, whatever interp says; 0 as interp says",
-}
+TRIGGER = "cycle~ 3"  # a signal for triggerInput, three crossings a second
 
 
-def switch(selector, comment=None):
-    return ([selector + " 0", selector + " 1"], comment or SWITCHES[selector])
+def rows(*texts):
+    """Message rows of COMMON: each text with its comment."""
+    return [(t, COMMON[t]) for t in texts]
 
 
 def density(example):
     return ("setDensity %d" % example, "grains per second (ignored at 0.00001 and below)")
 
+
+STARTS = rows("start 1", "start 0")
 
 BURST_HELP = dict(
     name="burst.zun~",
@@ -62,64 +75,48 @@ BURST_HELP = dict(
     "frequency for the grain's length.",
     detail="The pulsaret morphs from wave table 1 to wave table 2, the window shapes the grain; "
     "every parameter has a random deviation per grain.",
-    tables=[
-        ("burst-sine", "zun-sine.wav", "wave table 1: one period of a sine"),
-        ("burst-window", "zun-hann.wav", "the window: a Hann bell"),
-        ("burst-saw", "zun-saw.wav", "wave table 2: one period of a sawtooth"),
-    ],
-    binding=[
-        ("setbuf burst-sine burst-window burst-saw",
-         "binds wave table 1, the window and wave table 2"),
-        ("setWave1 burst-sine", "binds wave table 1 alone"),
-        ("setWindowing burst-window", "binds the window alone"),
-        ("setWave2 burst-saw", "binds wave table 2 alone"),
-    ],
-    params=(
-        [
-            density(20),
-            COMMON["setRndDensity"],
-            COMMON["setLength"],
-            ("setRndLength 0.5", "length varies by up to ± half this fraction"),
-            COMMON["setLevel"],
-            COMMON["setWidth"],
-        ],
-        [
-            ("setCps 330", "pulsaret frequency in Hz"),
+    arguments="burst-sine burst-window burst-saw",
+    tabs=[
+        ("basic", "Start the stream, then shape it; click the loudspeaker to hear.",
+         STARTS + [density(20)] + rows("setLength 80")
+         + [("setCps 330", "pulsaret frequency in Hz")] + rows("setLevel 0.3", "flush", "info")),
+        ("random", "Every grain draws its own deviations; masking silences some grains.",
+         STARTS + rows("setRndDensity 0.2")
+         + [("setRndLength 0.5", "length varies by up to ± half this fraction"),
             ("setRndCps 1", "frequency varies by up to ± half this many semitones"),
             ("setGlisson 1", "glissando: the frequency ends 1 + x/12 times higher"),
             ("setRndGlisson 0.5", "adds from 0 to x/12 to the glissando"),
             ("setMorph 0.3", "0: wave table 1 only; 1: wave table 2 only"),
-            ("setRndMorph 0.2", "adds from 0 to this much to the morph"),
-            ("setAttack 0.5", "the window's rise, 0 to 1 (1: half the grain)"),
-            ("setDecay 0.5", "the window's fall, 0 to 1 (1: half the grain)"),
-            COMMON["grain"],
-            COMMON["info"],
-            COMMON["seed"],
-        ],
-    ),
-    extra=(
-        [
-            COMMON["setRndLevel"],
-            ("setRndMask 0.2", "each grain is masked (silent) with probability x"),
-        ],
-        [
+            ("setRndMorph 0.2", "adds from 0 to this much to the morph")]
+         + rows("setRndLevel 6")
+         + [("setRndMask 0.2", "each grain is masked (silent) with probability x"),
             ("setBurstPlay 3", "burst masking: x grains sound, then..."),
-            ("setBurstRest 1", "...x grains are masked, over and over (0: off)"),
-        ],
-    ),
-    switches=[
-        switch("setPanningMode"),
-        switch("interp", "table reads: 0 plain, 1 two-point interpolation"),
-        switch("start"),
-        switch("setPanningLaw"),
-        switch("triggerInput"),
-        switch("events"),
-        switch("subsample"),
-        switch("bandlimit",
-               "wave tables: 0 as they are, 1 band-limited below half the sample rate"),
-        switch("cubic"),
+            ("setBurstRest 1", "...x grains are masked, over and over (0: off)")]
+         + rows("seed 7")),
+        ("options", "The window, the stereo field and how the tables are read.",
+         STARTS
+         + [("setAttack 0.5", "the window's rise, 0 to 1 (1: half the grain)"),
+            ("setDecay 0.5", "the window's fall, 0 to 1 (1: half the grain)")]
+         + rows("setWidth 0.8", "setPanningMode 1", "setPanningMode 0", "setPanningLaw 1",
+                "setPanningLaw 0", "interp 1", "interp 0", "cubic 1", "cubic 0", "subsample 1",
+                "subsample 0")
+         + [("bandlimit 1", "wave tables band-limited below half the sample rate"),
+            ("bandlimit 0", "wave tables read as they are")]
+         + rows("triggerInput 1", "triggerInput 0")
+         + [(TRIGGER, 'a signal for "triggerInput 1": three crossings a second')]),
+        ("tables", "The object reads three buffer~ objects; double-click it to open them.",
+         [("buffer~ burst-sine zun-sine.wav", "wave table 1: one period of a sine"),
+          ("buffer~ burst-window zun-hann.wav", "the window: a Hann bell"),
+          ("buffer~ burst-saw zun-saw.wav", "wave table 2: one period of a sawtooth")]
+         + STARTS
+         + [("setbuf burst-sine burst-window burst-saw",
+             "binds wave table 1, the window and wave table 2"),
+            ("setWave1 burst-saw", "binds wave table 1 alone"),
+            ("setWindowing burst-window", "binds the window alone"),
+            ("setWave2 burst-sine", "binds wave table 2 alone")]),
+        ("events", "A list for every grain that starts, and grains by hand.",
+         STARTS + rows("events 1", "events 0", "grain")),
     ],
-    arguments="burst-sine burst-window burst-saw",
 )
 
 CLOUD_HELP = dict(
@@ -128,57 +125,41 @@ CLOUD_HELP = dict(
     "at a pitch.",
     detail="Each grain is shaped by the window and placed in the stereo field; rate, length, pitch "
     "and place vary at random per grain.",
-    tables=[
-        ("cloud-tone", "zun-tone.wav", "the sample: two seconds of a sawtooth tone"),
-        ("cloud-window", "zun-hann.wav", "the window: a Hann bell"),
-    ],
-    binding=[
-        ("setbuf cloud-tone cloud-window", "binds the sample and the window"),
-        ("setSample cloud-tone", "binds the sample alone"),
-        ("setWindowing cloud-window", "binds the window alone"),
-    ],
-    params=(
-        [
-            density(30),
-            COMMON["setRndDensity"],
-            COMMON["setLength"],
-            ("setRndLength 0.3", "length varies by up to ± half this fraction"),
-            COMMON["setLevel"],
-            COMMON["setWidth"],
-            ("overlap 64", "how many grains may sound at once, 1 to 128"),
-        ],
-        [
-            ("setPitch 7", "playback pitch in semitones (below 128)"),
+    arguments="cloud-tone cloud-window",
+    tabs=[
+        ("basic", "Start the stream, then shape it; click the loudspeaker to hear.",
+         STARTS + [density(30)] + rows("setLength 80")
+         + [("setPitch 7", "playback pitch in semitones (below 128)"),
+            ("setPhase 0.25", "where grains start reading, 0 to 1 of the sample")]
+         + rows("setLevel 0.3", "flush", "info")),
+        ("random", "Every grain draws its own deviations; the position can move by itself.",
+         STARTS + rows("setRndDensity 0.2")
+         + [("setRndLength 0.3", "length varies by up to ± half this fraction"),
             ("setRndPitch 0.5", "pitch varies by up to ± half this many semitones"),
-            ("setSamplePosition 500", "where grains start reading, in ms into the sample"),
-            ("setPhase 0.25", "where grains start reading, 0 to 1 of the sample"),
-            COMMON["grain"],
-            COMMON["info"],
-            COMMON["seed"],
-        ],
-    ),
-    extra=(
-        [
             ("setRndPosition 40", "start positions spread over x ms around the position"),
             ("setScanSpeed 0.5", "the position moves at x times the sample's speed"),
-        ],
-        [
-            ("setRndReverse 0.3", "each grain reads backwards with probability x"),
-            COMMON["setRndLevel"],
-        ],
-    ),
-    switches=[
-        switch("reverse", "grains read the sample 0 forwards, 1 backwards"),
-        switch("setPanningMode"),
-        switch("interp", "sample reads: 0 plain, 1 two-point interpolation"),
-        switch("start"),
-        switch("setPanningLaw"),
-        switch("triggerInput"),
-        switch("events"),
-        switch("subsample"),
-        switch("cubic"),
+            ("setRndReverse 0.3", "each grain reads backwards with probability x")]
+         + rows("setRndLevel 6", "seed 7")),
+        ("options", "Voices, direction, the stereo field and how the tables are read.",
+         STARTS
+         + [("overlap 64", "how many grains may sound at once, 1 to 128"),
+            ("reverse 1", "grains read the sample backwards"),
+            ("reverse 0", "grains read the sample forwards")]
+         + rows("setWidth 0.8", "setPanningMode 1", "setPanningMode 0", "setPanningLaw 1",
+                "setPanningLaw 0", "interp 1", "interp 0", "cubic 1", "cubic 0", "subsample 1",
+                "subsample 0", "triggerInput 1", "triggerInput 0")
+         + [(TRIGGER, 'a signal for "triggerInput 1": three crossings a second')]),
+        ("tables", "The object reads two buffer~ objects; double-click it to open them.",
+         [("buffer~ cloud-tone zun-tone.wav", "the sample: two seconds of a sawtooth tone"),
+          ("buffer~ cloud-window zun-hann.wav", "the window: a Hann bell")]
+         + STARTS
+         + [("setbuf cloud-tone cloud-window", "binds the sample and the window"),
+            ("setSample cloud-tone", "binds the sample alone"),
+            ("setWindowing cloud-window", "binds the window alone"),
+            ("setSamplePosition 500", "where grains start reading, in ms into the sample")]),
+        ("events", "A list for every grain that starts, and grains by hand.",
+         STARTS + rows("events 1", "events 0", "grain")),
     ],
-    arguments="cloud-tone cloud-window",
 )
 
 PULSAR_EXAMPLE = dict(
@@ -292,15 +273,18 @@ class Patcher:
         self.lines.append({"patchline": {"destination": [destination, inlet],
                                          "source": [source, outlet]}})
 
-    def write(self, path, height, description):
-        width = max(b["box"]["patching_rect"][0] + b["box"]["patching_rect"][2]
-                    for b in self.boxes) + 20
-        patcher = {
+    def extent(self):
+        """The right and bottom edges of the boxes, and a margin."""
+        rects = [b["box"]["patching_rect"] for b in self.boxes]
+        return (max(r[0] + r[2] for r in rects) + 20, max(r[1] + r[3] for r in rects) + 20)
+
+    def patcher(self, rect, description, **attributes):
+        return {
             "fileversion": 1,
             "appversion": {"major": 8, "minor": 5, "revision": 0, "architecture": "x64",
                            "modernui": 1},
             "classnamespace": "box",
-            "rect": [100.0, 100.0, float(width), float(height)],
+            "rect": [float(v) for v in rect],
             "bglocked": 0,
             "openinpresentation": 0,
             "default_fontsize": 12.0,
@@ -321,11 +305,16 @@ class Patcher:
             "tags": "",
             "style": "",
             "subpatcher_template": "",
+            **attributes,
             "boxes": [{"box": dict(sorted(b["box"].items()))} for b in self.boxes],
             "lines": self.lines,
         }
+
+    def write(self, path, height, description, width=None, **attributes):
+        rect = (100, 100, width or self.extent()[0], height)
         with open(path, "w", encoding="utf-8") as f:
-            f.write(json.dumps({"patcher": patcher}, indent=1, ensure_ascii=False) + "\n")
+            f.write(json.dumps({"patcher": self.patcher(rect, description, **attributes)},
+                               indent=1, ensure_ascii=False) + "\n")
 
 
 def text_width(text):
@@ -334,73 +323,77 @@ def text_width(text):
 
 
 ROW = 28  # from one row of message boxes to the next
+STEP = 6  # how far right of the row above a help row starts
 
 
-def write_help(h):
+def help_tab(h, name, intro, tab_rows):
+    """One tab: its rows of boxes, each with a comment, above the object they
+    are wired to, and the object's audio path and readouts below it."""
     p = Patcher()
-    p.comment(20, 15, text_width(h["name"]), h["name"], fontsize=20.0)
-    p.boxes[-1]["box"]["patching_rect"][3] = 32.0
-    p.comment(20, 50, 900, h["description"])
-    p.comment(20, 75, 900, h["detail"])
-    y = 110
-    for name, media, comment in h["tables"]:
-        p.buffer(20, y, name, media)
-        p.comment(300, y, 400, comment)
-        y += ROW
-    wired = []  # message boxes for the object
-
-    def row(x, y, text, comment, comment_width):
-        box = p.message(x, y, text)
-        wired.append(box)
-        p.comment(x + text_width(text) + 8, y, comment_width, comment)
-
-    y += 15
-    for text, comment in h["binding"]:
-        row(20, y, text, comment, 420)
-        y += ROW
-
-    def columns(pair, y):
-        for x, rows in zip((20, 520), pair):
-            for i, (text, comment) in enumerate(rows):
-                row(x, y + i * ROW, text, comment, 330)
-        return y + max(len(rows) for rows in pair) * ROW
-
-    y = columns(h["params"], y + 10)
-    p.comment(20, y + 10, 900, "Beyond the first controls, each off until sent:")
-    y = columns(h["extra"], y + 38)
-    y += 10
-    for texts, comment in h["switches"]:
-        x = 20
-        for text in texts:
+    y = 15
+    if name == "basic":
+        p.comment(20, y, 2 * text_width(h["name"]), h["name"], fontsize=20.0)
+        p.boxes[-1]["box"]["patching_rect"][3] = 32.0
+        p.comment(20, 52, 1000, h["description"])
+        p.comment(20, 74, 1000, h["detail"])
+        y = 104
+    p.comment(20, y, 1000, intro)
+    y += 34
+    # Each row a little right of the one above, so that the cords from the
+    # rows above pass left of it.
+    indent = [40 + STEP * i for i in range(len(tab_rows))]
+    comment_x = 16 + max(x + text_width(text) for x, (text, _) in zip(indent, tab_rows))
+    wired = []
+    for x, (text, comment) in zip(indent, tab_rows):
+        if text.startswith("buffer~ "):
+            p.buffer(x, y, *text.split()[1:])
+        elif text == TRIGGER:
+            wired.append(p.newobj(x, y, text, 2, ["signal"]))
+        else:
             wired.append(p.message(x, y, text))
-            x += text_width(text) + 8
-        p.comment(300, y, 450, comment)
+        p.comment(comment_x, y, min(620, 1180 - comment_x), comment)
         y += ROW
-
-    signal = p.newobj(20, y + 17, "cycle~ 3", 2, ["signal"])
-    p.comment(110, y + 17, 600, 'a signal for "triggerInput 1": a grain at each upward zero '
-              'crossing, three a second')
-    y += 60
+    y += 14
     obj_text = "%s %s" % (h["name"], h["arguments"])
     obj = p.zun(20, y, obj_text)
     p.comment(20 + text_width(obj_text) + 10, y, 400,
               'arguments: the buffer~ names, as "setbuf" takes them')
-    p.connect(signal, 0, obj, 0)
     for box in wired:
         p.connect(box, 0, obj, 0)
     y += 40
     dac = p.ezdac(20, y)
     p.comment(75, y + 12, 105, "click to hear")
-    counts = p.number(200, y)
-    p.comment(255, y, 217, 'sounding grains, after "info"')
     p.connect(obj, 0, dac, 0)
     p.connect(obj, 1, dac, 1)
-    p.connect(obj, 2, counts, 0)
-    y += 60
-    p.comment(20, y, 900, 'the last grain event, after "events 1": ' + EVENT_FIELDS[h["name"]])
-    readout = p.message(20, y + 22, "", width=500)
-    p.connect(obj, 3, readout, 1)
-    p.write(os.path.join(HERE, "help", h["name"] + ".maxhelp"), y + 100, h["description"])
+    texts = [text for text, _ in tab_rows]
+    if "info" in texts:
+        counts = p.number(200, y)
+        p.comment(255, y, 217, 'sounding grains, after "info"')
+        p.connect(obj, 2, counts, 0)
+    if "events 1" in texts:
+        p.comment(200, y, 900, 'the last grain event: ' + EVENT_FIELDS[h["name"]])
+        readout = p.message(200, y + 22, "", width=500)
+        p.connect(obj, 3, readout, 1)
+    return p
+
+
+def write_help(h):
+    """The help patcher: a title and one tab per group of messages, as Max's
+    own help files have them."""
+    root = Patcher()
+    root.comment(20, 15, text_width(h["name"]), h["name"], fontsize=20.0)
+    root.comment(20, 50, 900, h["description"])
+    x, size = 20, [0, 0]
+    for name, intro, tab_rows in h["tabs"]:
+        tab = help_tab(h, name, intro, tab_rows)
+        size = [max(a, b) for a, b in zip(size, tab.extent())]
+        text = "p " + name
+        root.add("newobj", (x, 85, text_width(text), 22.0), 0, 0, text=text,
+                 varname=name + "_tab",
+                 patcher=tab.patcher((0, 26) + tab.extent(), "", showontab=1))
+        x += text_width(text) + 10
+    root.write(os.path.join(HERE, "help", h["name"] + ".maxhelp"), size[1], h["description"],
+               size[0], showrootpatcherontab=0, showontab=0)
 
 
 def write_example(e):

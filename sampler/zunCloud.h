@@ -46,6 +46,9 @@ class zunCloud {
   void setAbsoluteSR(double sr);
   void setOverlap(int n);
   void grain();
+  // Every sounding grain fades out over 5 ms from the next block on, and
+  // its voice is then free; the schedule goes on.
+  void flush() { pool.flush(); }
   // Sets the random source's state, to reproduce a run.
   void setSeed(int s) { seed = s; }
   // A user's seed, mapped to a state of full period (zunSeedState); it takes

@@ -369,3 +369,33 @@ TEST(Options, FullEventQueueCountsWhatItDrops) {
   for (unsigned i = 0; i < zunEventQueue::capacity; ++i) ASSERT_TRUE(q.pop(e) && e.voice == int(i));
   EXPECT_FALSE(q.pop(e));
 }
+
+// With every voice held by a 100 s grain, a flush fades them all out within
+// 5 ms, never stepping by more than the fade's slope, and frees them: the
+// clock's grains dropped during the fade are lost, its next one sounds.
+template <class Engine>
+void expectFlushFreesTheVoices(long vector) {
+  Rig<Engine> rig;
+  rig.e.setLength(100000.0);
+  rig.e.setDensity(640.0);  // a grain every 64 samples
+  rig.e.setToggle(1);
+  const long held = 157 * 64;  // long after the 128th grain
+  ASSERT_EQ(rig.run(held, vector).left.back(), 128.0);
+  rig.e.flush();
+  const std::vector<double> left = rig.run(2048, vector).left;
+  const double fade = zunFadeSeconds * 40960.0;
+  double step = 128.0 - left[0];
+  for (long i = 1; i < 256; ++i) step = std::max(step, std::fabs(left[i] - left[i - 1]));
+  EXPECT_LE(step, 128.0 / fade * 1.01) << vector;
+  for (long i = static_cast<long>(std::ceil(fade)); i < 256; ++i)
+    ASSERT_EQ(left[i], 0.0) << vector << " at " << i;
+  EXPECT_EQ(left[256], 1.0) << vector;
+  EXPECT_EQ(rig.e.getNumOscActive(), 2048 / 64 - 4) << vector;
+}
+
+TEST(Options, FlushFadesEveryGrainOutAndFreesItsVoice) {
+  for (long vector : {1L, 64L, 777L}) {
+    expectFlushFreesTheVoices<zunBurst>(vector);
+    expectFlushFreesTheVoices<zunCloud>(vector);
+  }
+}

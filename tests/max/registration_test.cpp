@@ -25,7 +25,7 @@ const Table burstTable = {
     {"setBurstRest", A_LONG},   {"setPanningLaw", A_LONG},  {"triggerInput", A_LONG},
     {"events", A_LONG},
     {"subsample", A_LONG},      {"bandlimit", A_LONG},      {"cubic", A_LONG},
-    {"notify", A_CANT},
+    {"notify", A_CANT},         {"flush", A_NOTHING},
 };
 
 const Table cloudTable = {
@@ -41,7 +41,7 @@ const Table cloudTable = {
     {"setRndPosition", A_FLOAT}, {"setScanSpeed", A_FLOAT},  {"setRndReverse", A_FLOAT},
     {"setRndLevel", A_FLOAT},    {"setPanningLaw", A_LONG},  {"triggerInput", A_LONG},
     {"events", A_LONG},
-    {"subsample", A_LONG},     {"cubic", A_LONG},
+    {"subsample", A_LONG},     {"cubic", A_LONG},          {"flush", A_NOTHING},
 };
 
 const struct Plugin {

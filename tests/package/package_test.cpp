@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -33,6 +34,7 @@ const std::vector<std::string> patchers = {"help/burst.zun~.maxhelp", "help/clou
 
 struct Box {
   std::string id, maxclass, text;
+  std::string tab;  // the subpatcher ("p NAME") the box is in; empty at the top
   int inlets = 0, outlets = 0;
   std::vector<std::string> outletTypes;
   double x = 0, y = 0;
@@ -48,34 +50,61 @@ struct Line {
   int inlet;
 };
 
+// A tab: a subpatcher that Max shows on a tab of its own, its size and the
+// right and bottom edges of its boxes.
+struct Tab {
+  std::string name;
+  bool onTab = false;
+  double width = 0, height = 0, right = 0, bottom = 0;
+};
+
+// A patcher with its subpatchers' boxes and lines, their ids prefixed with
+// the subpatcher's name ("basic/obj-3").
 struct Patch {
   std::map<std::string, Box> boxes;
   std::vector<Line> lines;
+  std::vector<Tab> tabs;
 };
 
-Patch readPatch(const std::string& relative) {
-  std::ifstream in(packageDir / relative);
-  const json root = json::parse(in);  // throws on anything but JSON
-  const json& patcher = root.at("patcher");
+void readPatcher(const json& patcher, const std::string& tab, Patch& p) {
   EXPECT_EQ(patcher.at("classnamespace"), "box");
-  Patch p;
+  const std::string prefix = tab.empty() ? "" : tab + "/";
   for (const json& entry : patcher.at("boxes")) {
     const json& b = entry.at("box");
-    Box box{b.at("id"),
+    Box box{prefix + b.at("id").get<std::string>(),
             b.at("maxclass"),
             b.value("text", ""),
+            tab,
             b.at("numinlets"),
             b.at("numoutlets"),
             b.value("outlettype", std::vector<std::string>{})};
     box.x = b.at("patching_rect")[0];
     box.y = b.at("patching_rect")[1];
     EXPECT_TRUE(p.boxes.emplace(box.id, box).second) << "two boxes " << box.id;
+    if (!b.contains("patcher")) continue;
+    const json& sub = b.at("patcher");
+    Tab t{box.text.substr(box.text.find(' ') + 1), sub.value("showontab", 0) == 1,
+          sub.at("rect")[2], sub.at("rect")[3]};
+    for (const json& e : sub.at("boxes")) {
+      const json& r = e.at("box").at("patching_rect");
+      t.right = std::max(t.right, r[0].get<double>() + r[2].get<double>());
+      t.bottom = std::max(t.bottom, r[1].get<double>() + r[3].get<double>());
+    }
+    p.tabs.push_back(t);
+    readPatcher(sub, t.name, p);
   }
   for (const json& entry : patcher.at("lines")) {
     const json& l = entry.at("patchline");
-    p.lines.push_back({l.at("source")[0], l.at("source")[1], l.at("destination")[0],
+    p.lines.push_back({prefix + l.at("source")[0].get<std::string>(), l.at("source")[1],
+                       prefix + l.at("destination")[0].get<std::string>(),
                        l.at("destination")[1]});
   }
+}
+
+Patch readPatch(const std::string& relative) {
+  std::ifstream in(packageDir / relative);
+  Patch p;
+  readPatcher(json::parse(in).at("patcher"), "", p);  // throws on anything but JSON
   return p;
 }
 
@@ -116,7 +145,8 @@ std::vector<Message> messagesOf(const std::string& text) {
 // outlets.
 const std::map<std::string, std::pair<int, int>> standardObjects = {
     {"comment", {1, 0}}, {"message", {2, 1}}, {"number", {1, 2}},
-    {"ezdac~", {2, 0}},  {"dac~", {2, 0}},    {"buffer~", {1, 2}}, {"cycle~", {2, 1}}};
+    {"ezdac~", {2, 0}},  {"dac~", {2, 0}},    {"buffer~", {1, 2}}, {"cycle~", {2, 1}},
+    {"p", {0, 0}}};
 
 class Package : public ::testing::Test {
  protected:
@@ -206,9 +236,9 @@ TEST_F(Package, MessageBoxesHoldRegisteredSelectorsWithArgumentsTheirTypesAccept
   }
 }
 
-// Help shows every message of its object, each explained by a comment
-// beside it, an info readout on outlet 2 and the grain events of outlet 3
-// in a message box.
+// Help shows every message of its object, in one of its tabs, each
+// explained by a comment beside it, an info readout on outlet 2 and the
+// grain events of outlet 3 in a message box.
 TEST_F(Package, HelpShowsEveryMessageWithACommentAndReadsTheGrainCountAndEvents) {
   for (const std::string name : {"burst.zun~", "cloud.zun~"}) {
     SCOPED_TRACE(name);
@@ -217,7 +247,8 @@ TEST_F(Package, HelpShowsEveryMessageWithACommentAndReadsTheGrainCountAndEvents)
     for (const auto& [box, targets] : wiredMessages(p)) {
       for (const Message& m : messagesOf(box.text)) shown.insert(m.selector);
       const bool explained = std::any_of(p.boxes.begin(), p.boxes.end(), [&](const auto& b) {
-        return b.second.maxclass == "comment" && std::abs(b.second.y - box.y) < 1 && b.second.x > box.x;
+        return b.second.maxclass == "comment" && b.second.tab == box.tab &&
+               std::abs(b.second.y - box.y) < 1 && b.second.x > box.x;
       });
       EXPECT_TRUE(explained) << box.text;
     }
@@ -234,7 +265,9 @@ TEST_F(Package, HelpShowsEveryMessageWithACommentAndReadsTheGrainCountAndEvents)
 
 // Builds the patch in the host: its buffer~ objects from their media files,
 // our objects with their arguments; sends every message box in order of
-// place; renders a second. Every sample is finite and both channels sound.
+// place, then "start 1" to every object, as a user clicks it to hear one;
+// renders a second. Every sample is finite and both channels of every
+// object sound.
 TEST_F(Package, EveryPatcherPlays) {
   for (const std::string& file : patchers) {
     SCOPED_TRACE(file);
@@ -261,8 +294,9 @@ TEST_F(Package, EveryPatcherPlays) {
           infos += m.selector == "info";
         }
     EXPECT_EQ(counts, infos);
+    for (const auto& [id, x] : objects) EXPECT_TRUE(zun::send(x, "start", {1L}));
     zun::startDsp();
-    double energy[2] = {0, 0};
+    std::map<std::string, std::array<double, 2>> energy;
     for (long done = 0; done < 44100; done += zun::vectorSize()) {
       zun::process();
       for (const auto& [id, x] : objects)
@@ -270,11 +304,39 @@ TEST_F(Package, EveryPatcherPlays) {
           for (long i = 0; i < zun::vectorSize(); ++i) {
             const double v = zun::output(x, c)[i];
             ASSERT_TRUE(std::isfinite(v));
-            energy[c] += v * v;
+            energy[id][size_t(c)] += v * v;
           }
     }
-    EXPECT_GT(energy[0], 0.0);
-    EXPECT_GT(energy[1], 0.0);
+    for (const auto& [id, e] : energy) {
+      EXPECT_GT(e[0], 0.0) << id;
+      EXPECT_GT(e[1], 0.0) << id;
+    }
+  }
+}
+
+// Help opens on tabs, as Max's own help files do: basic first, then
+// random, options, tables and events, each a patcher within 1200 x 800
+// with its own object and audio path.
+TEST_F(Package, HelpTabsFitTheScreenEachWithItsObjectAndAudio) {
+  for (const std::string name : {"burst.zun~", "cloud.zun~"}) {
+    SCOPED_TRACE(name);
+    const Patch p = readPatch("help/" + name + ".maxhelp");
+    std::vector<std::string> names;
+    for (const Tab& t : p.tabs) {
+      names.push_back(t.name);
+      EXPECT_TRUE(t.onTab) << t.name;
+      EXPECT_LE(std::max(t.width, t.right), 1200.0) << t.name;
+      EXPECT_LE(std::max(t.height, t.bottom), 800.0) << t.name;
+      const auto heard = [&](int outlet) {
+        return std::any_of(p.lines.begin(), p.lines.end(), [&](const Line& l) {
+          const Box& from = p.boxes.at(l.from);
+          return from.tab == t.name && ours(from) && l.outlet == outlet && l.inlet == outlet &&
+                 p.boxes.at(l.to).maxclass == "ezdac~";
+        });
+      };
+      EXPECT_TRUE(heard(0) && heard(1)) << t.name;
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"basic", "random", "options", "tables", "events"}));
   }
 }
 

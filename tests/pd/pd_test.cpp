@@ -578,30 +578,112 @@ void expectHelpPatchesToSound(const PdProgram& pd) {
   }
 }
 
+// A patch's canvases: each one's size, boxes (kind, place, text; a subpatch
+// box names its canvas) and connections, and where it sits in its parent.
+struct PdBox {
+  std::string kind, text;
+  int x = 0, y = 0, canvas = -1;
+};
+struct PdCanvas {
+  int width = 0, height = 0, parent = -1, box = -1;
+  std::vector<PdBox> boxes;
+  std::vector<std::pair<int, int>> connections;  // box to box
+};
+
+std::vector<PdCanvas> readCanvases(const std::string& patch) {
+  std::vector<PdCanvas> canvases;
+  std::vector<int> open;
+  std::istringstream lines(patch);
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line);
+    std::string tag, kind;
+    words >> tag >> kind;
+    if (tag == "#N" && kind == "canvas") {
+      PdCanvas c;
+      int x, y;
+      words >> x >> y >> c.width >> c.height;
+      c.parent = open.empty() ? -1 : open.back();
+      canvases.push_back(c);
+      open.push_back(int(canvases.size()) - 1);
+      continue;
+    }
+    if (tag != "#X" || open.empty()) continue;
+    if (kind == "connect") {
+      int from, outlet, to;
+      words >> from >> outlet >> to;
+      canvases[size_t(open.back())].connections.emplace_back(from, to);
+      continue;
+    }
+    PdBox b{kind, ""};
+    words >> b.x >> b.y >> std::ws;
+    std::getline(words, b.text);
+    if (kind == "restore") {
+      b.canvas = open.back();
+      open.pop_back();
+      if (open.empty()) continue;
+    }
+    PdCanvas& owner = canvases[size_t(open.back())];
+    if (b.canvas >= 0) canvases[size_t(b.canvas)].box = int(owner.boxes.size());
+    owner.boxes.push_back(b);
+  }
+  return canvases;
+}
+
+// Whether box `from` of canvas `c` is wired to `object` on the top canvas,
+// directly or through the outlets of the subpatches it sits in.
+bool reaches(const std::vector<PdCanvas>& canvases, int c, int from, const std::string& object) {
+  const PdCanvas& canvas = canvases[size_t(c)];
+  for (const auto& [a, b] : canvas.connections) {
+    if (a != from) continue;
+    const std::string& text = canvas.boxes[size_t(b)].text;
+    if (canvas.parent < 0 && text.rfind(object, 0) == 0) return true;
+    if (canvas.parent >= 0 && text.rfind("outlet", 0) == 0 &&
+        reaches(canvases, canvas.parent, canvas.box, object))
+      return true;
+  }
+  return false;
+}
+
 // Every message the class registers (as `zun classes` lists the Max
 // plug-ins, which share the message tables) is in a message box of the help
-// patch, with a comment on its row; Pd has its own "dsp" and no use for
-// Max's own calls.
-TEST_F(PdTest, HelpPatchesShowEveryMessageWithAComment) {
+// patch or of one of its subpatches, with a comment on its row of the same
+// canvas and wired to the object; Pd has its own "dsp" and no use for
+// Max's own calls. Every canvas opens within 1200 x 800.
+TEST_F(PdTest, HelpPatchesShowEveryMessageWithACommentInTheirSubpatches) {
   const Outcome classes = runZun({"classes"}, ".");
   ASSERT_EQ(classes.status, 0) << classes.err;
   std::istringstream lines(classes.out);
-  std::string help;
+  std::vector<PdCanvas> canvases;
+  std::string object;
   for (std::string line; std::getline(lines, line);) {
+    if (line.empty()) continue;
     if (line.rfind("  ", 0) != 0) {
       const std::string name = line.substr(0, line.find(' '));
-      help = readFile(std::string(ZUN_PD_PACKAGE) + "/" + name + "-help.pd");
+      object = name + " ";
+      canvases = readCanvases(readFile(std::string(ZUN_PD_PACKAGE) + "/" + name + "-help.pd"));
+      ASSERT_GE(canvases.size(), 5u) << object;
+      for (const PdCanvas& c : canvases) {
+        EXPECT_LE(c.width, 1200) << object;
+        EXPECT_LE(c.height, 800) << object;
+      }
       continue;
     }
     const std::string selector = line.substr(2, line.find(' ', 2) - 2);
     if (selector == "object" || selector == "dsp64" || selector == "assist" ||
         selector == "dblclick" || selector == "notify")
       continue;
-    const std::regex box("#X msg [0-9]+ ([0-9]+) " + selector + "[ ;]");
-    std::smatch found;
-    ASSERT_TRUE(std::regex_search(help, found, box)) << selector;
-    EXPECT_TRUE(std::regex_search(help, std::regex("#X text [0-9]+ " + found[1].str() + " ")))
-        << selector;
+    bool shown = false;
+    for (size_t c = 0; c < canvases.size() && !shown; ++c)
+      for (size_t i = 0; i < canvases[c].boxes.size() && !shown; ++i) {
+        const PdBox& b = canvases[c].boxes[i];
+        if (b.kind != "msg" || !std::regex_match(b.text, std::regex(selector + "( .*)?;")))
+          continue;
+        const bool commented = std::any_of(
+            canvases[c].boxes.begin(), canvases[c].boxes.end(),
+            [&](const PdBox& t) { return t.kind == "text" && t.y == b.y && t.x > b.x; });
+        shown = commented && reaches(canvases, int(c), int(i), object);
+      }
+    EXPECT_TRUE(shown) << object << selector;
   }
 }
 
