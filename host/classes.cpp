@@ -2,6 +2,7 @@
 // of name spaces in which classes can be found by name.
 
 #include <cstdarg>
+#include <cstdio>
 #include <memory>
 
 #include "ext_obex.h"
@@ -40,6 +41,24 @@ bool typedListFits(const std::vector<short>& types) {
   return (!types.empty() && types[0] == A_GIMME) || types.size() <= maxTypedArguments;
 }
 
+std::string written(const std::vector<t_atom>& atoms) {
+  std::string text;
+  for (const t_atom& a : atoms) {
+    if (!text.empty()) text += ' ';
+    if (a.a_type == A_LONG) {
+      text += std::to_string(a.a_w.w_long);
+    } else if (a.a_type == A_FLOAT) {
+      char number[32];
+      std::snprintf(number, sizeof number, "%g", a.a_w.w_float);
+      text += number;
+    } else {
+      const std::string word = a.a_w.w_sym ? a.a_w.w_sym->s_name : "";
+      text += word.find(' ') == std::string::npos ? word : '"' + word + '"';
+    }
+  }
+  return text;
+}
+
 zun::ClassInfo describe(const t_class* c) {
   zun::ClassInfo info;
   info.name = c->name->s_name;
@@ -47,6 +66,12 @@ zun::ClassInfo describe(const t_class* c) {
   info.constructorTypes.assign(c->constructorTypes.begin(), c->constructorTypes.end());
   for (const maxclass::Method& m : c->methods)
     info.methods.push_back({m.selector->s_name, std::vector<int>(m.types.begin(), m.types.end())});
+  for (const HostAttribute* a : c->attributes) {
+    zun::AttributeInfo attribute{a->name->s_name, a->type->s_name, {}};
+    for (const auto& [what, atoms] : a->attributes)
+      attribute.attributes.emplace_back(what->s_name, written(atoms));
+    info.attributes.push_back(std::move(attribute));
+  }
   info.signal = c->signal;
   info.size = c->size;
   return info;
@@ -134,6 +159,12 @@ std::vector<ClassInfo> classes() {
   std::vector<ClassInfo> all;
   for (const t_class* c : registered()) all.push_back(describe(c));
   return all;
+}
+
+std::string AttributeInfo::get(const std::string& what) const {
+  for (const auto& [name, text] : attributes)
+    if (name == what) return text;
+  return "";
 }
 
 ClassInfo classInfo(const std::string& name) {

@@ -97,6 +97,7 @@ void refuse(const t_class* c, const t_symbol* selector, const char* why) {
 bool dispatch(t_object* x, t_symbol* selector, long argc, t_atom* argv) {
   const t_class* c = zun::detail::classOf(x);
   const maxclass::Method* m = c->find(selector);
+  if (!m && zun::detail::attributeMessage(x, selector, argc, argv)) return true;
   if (!m || (!m->types.empty() && m->types[0] == A_CANT)) {
     refuse(c, selector, "doesn't understand");
     return false;
@@ -146,6 +147,12 @@ t_object* requireLive(t_object* x) {
 }
 
 }  // namespace
+
+extern "C" t_max_err object_method_typed(void* x, t_symbol* s, long ac, t_atom* av, t_atom* rv) {
+  if (rv) rv->a_type = A_NOTHING;
+  if (!zun::detail::isLive(static_cast<t_object*>(x)) || !s) return MAX_ERR_INVALID_PTR;
+  return dispatch(static_cast<t_object*>(x), s, ac, av) ? MAX_ERR_NONE : MAX_ERR_GENERIC;
+}
 
 namespace zun {
 

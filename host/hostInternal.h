@@ -9,6 +9,17 @@
 #include "ext.h"
 #include "zunHost.h"
 
+// An attribute: its getter and setter, and the attributes of it an
+// inspector reads (label, category, style...), in the order given.
+struct HostAttribute {
+  t_object header;  // what the SDK hands out in its place
+  t_symbol* name;
+  t_symbol* type;
+  method get;
+  method set;
+  std::vector<std::pair<t_symbol*, std::vector<t_atom>>> attributes;
+};
+
 // Every object's o_messlist points here; it leads to the object's class.
 struct messlist {
   t_class* owner;
@@ -28,6 +39,7 @@ struct maxclass {
   long size = 0;
   std::vector<short> constructorTypes;
   std::vector<Method> methods;
+  std::vector<HostAttribute*> attributes;  // in the order added
   bool signal = false;
   // Releases an instance's memory once its destructor has run.
   void (*release)(t_object*) = nullptr;
@@ -36,6 +48,11 @@ struct maxclass {
   const Method* find(const t_symbol* selector) const {
     for (const Method& m : methods)
       if (m.selector == selector) return &m;
+    return nullptr;
+  }
+  HostAttribute* attribute(const t_symbol* attributeName) const {
+    for (HostAttribute* a : attributes)
+      if (a->name == attributeName) return a;
     return nullptr;
   }
 };
@@ -48,7 +65,15 @@ struct Outlet {
   Outlet* next;  // the outlet to the right
   std::function<void(t_atom_long)> receiver;
   std::function<void(const std::vector<Atom>&)> listReceiver;
+  std::function<void(const std::string&, const std::vector<Atom>&)> anythingReceiver;
 };
+
+// An attribute's message: "NAME value..." sets it, "getNAME" sends its
+// value out of the object's dumpout. Returns false for other selectors.
+bool attributeMessage(t_object* x, t_symbol* selector, long argc, t_atom* argv);
+// What an object keeps in its store, dropped when it is freed.
+void forgetStore(t_object* x);
+std::vector<Atom> fromAtoms(long argc, const t_atom* argv);
 
 // Live objects, in creation order.
 void track(t_object* x);

@@ -64,6 +64,7 @@ extern "C" t_max_err object_free(void* p) {
   if (c->destructor) zun::detail::methodAs<void (*)(void*)>(c->destructor)(x);
   zun::detail::dropFromDsp(x);
   zun::detail::freeOutlets(x);
+  zun::detail::forgetStore(x);
   zun::detail::untrack(x);
   x->o_magic = 0;
   if (c->release) c->release(x);

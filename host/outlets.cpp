@@ -20,7 +20,7 @@ t_object* requireLive(t_object* x) {
 extern "C" void* outlet_new(void* p, const char* s) {
   t_object* x = static_cast<t_object*>(p);
   if (!zun::detail::isLive(x)) return nullptr;
-  Outlet* outlet = new Outlet{x, gensym(s ? s : ""), first(x), {}, {}};
+  Outlet* outlet = new Outlet{x, gensym(s ? s : ""), first(x), {}, {}, {}};
   x->o_outlet = outlet;
   return outlet;
 }
@@ -41,22 +41,32 @@ extern "C" void* outlet_int(void* o, t_atom_long n) {
 extern "C" void* outlet_list(t_outlet* o, t_symbol*, short ac, t_atom* av) {
   Outlet* outlet = static_cast<Outlet*>(o);
   if (!outlet) return nullptr;
-  if (outlet->listReceiver) {
-    std::vector<zun::Atom> atoms;
-    for (short i = 0; i < ac; ++i) {
-      const t_atom& a = av[i];
-      if (a.a_type == A_LONG) atoms.emplace_back(static_cast<long>(a.a_w.w_long));
-      else if (a.a_type == A_FLOAT) atoms.emplace_back(a.a_w.w_float);
-      else atoms.emplace_back(a.a_type == A_SYM && a.a_w.w_sym ? a.a_w.w_sym->s_name : "");
-    }
-    outlet->listReceiver(atoms);
-  }
+  if (outlet->listReceiver) outlet->listReceiver(zun::detail::fromAtoms(ac, av));
+  return reinterpret_cast<void*>(1);
+}
+
+extern "C" void* outlet_anything(t_outlet* o, const t_symbol* s, short ac, const t_atom* av) {
+  Outlet* outlet = static_cast<Outlet*>(o);
+  if (!outlet) return nullptr;
+  if (outlet->anythingReceiver)
+    outlet->anythingReceiver(s ? s->s_name : "", zun::detail::fromAtoms(ac, av));
   return reinterpret_cast<void*>(1);
 }
 
 namespace zun {
 
 namespace detail {
+
+std::vector<Atom> fromAtoms(long argc, const t_atom* argv) {
+  std::vector<Atom> atoms;
+  for (long i = 0; i < argc; ++i) {
+    const t_atom& a = argv[i];
+    if (a.a_type == A_LONG) atoms.emplace_back(static_cast<long>(a.a_w.w_long));
+    else if (a.a_type == A_FLOAT) atoms.emplace_back(a.a_w.w_float);
+    else atoms.emplace_back(a.a_type == A_SYM && a.a_w.w_sym ? a.a_w.w_sym->s_name : "");
+  }
+  return atoms;
+}
 
 Outlet* outletAt(t_object* x, int index) {
   Outlet* o = first(x);
@@ -91,6 +101,13 @@ void connect(t_object* x, int outlet, std::function<void(t_atom_long)> receiver)
   Outlet* o = detail::outletAt(requireLive(x), outlet);
   if (!o) throw HostError("no outlet " + std::to_string(outlet));
   o->receiver = std::move(receiver);
+}
+
+void connectAnything(t_object* x, int outlet,
+                     std::function<void(const std::string&, const std::vector<Atom>&)> receiver) {
+  Outlet* o = detail::outletAt(requireLive(x), outlet);
+  if (!o) throw HostError("no outlet " + std::to_string(outlet));
+  o->anythingReceiver = std::move(receiver);
 }
 
 void connectList(t_object* x, int outlet, std::function<void(const std::vector<Atom>&)> receiver) {

@@ -41,11 +41,23 @@ struct MethodInfo {
   std::vector<int> types;  // the type list, without the closing 0
 };
 
+// An attribute and the attributes of it an inspector reads ("label",
+// "category", "order", "style", "min", "max", "save"...), each as its atoms
+// written out and separated by spaces.
+struct AttributeInfo {
+  std::string name;
+  std::string type;
+  std::vector<std::pair<std::string, std::string>> attributes;  // in the order added
+  // The text of attribute `what`, or "" if it has none.
+  std::string get(const std::string& what) const;
+};
+
 struct ClassInfo {
   std::string name;
   std::string nameSpace;  // empty until registered
   std::vector<int> constructorTypes;
   std::vector<MethodInfo> methods;  // in registration order
+  std::vector<AttributeInfo> attributes;  // in the order added
   bool signal = false;              // class_dspinit was called
   long size = 0;                    // instance record size in bytes
 };
@@ -83,6 +95,10 @@ int outletCount(t_object* x);
 std::string outletType(t_object* x, int index);
 // Delivers every integer sent out of the outlet to `receiver`.
 void connect(t_object* x, int outlet, std::function<void(t_atom_long)> receiver);
+// Delivers every message sent out of the outlet with outlet_anything
+// (selector and arguments) to `receiver`.
+void connectAnything(t_object* x, int outlet,
+                     std::function<void(const std::string&, const std::vector<Atom>&)> receiver);
 // Delivers every list sent out of the outlet to `receiver`.
 void connectList(t_object* x, int outlet, std::function<void(const std::vector<Atom>&)> receiver);
 

@@ -10,6 +10,7 @@
 #include "zunBurst.h"
 #include "zunExternal.h"
 #include "zunMessages.h"
+#include "zunSettings.h"
 
 namespace {
 
@@ -21,7 +22,11 @@ struct _index {
   zunBufferRef wave2_ref;
   void* info_outlet;
   zunEventOutlet events;
+  zunSettings<zunBurst>* settings;  // the last value each setter took
+  void* obex;
 };
+
+using Attributes = zunAttributesInMax<_index, zunBurst>;
 
 t_class* burst_class = nullptr;
 
@@ -42,13 +47,16 @@ void burst_refreshLevels(_index* x, int which) {
 
 void burst_setWave1(_index* x, t_symbol* name) {
   zunBind(&x->header.z_ob, x->wave1_ref, name);
+  x->settings->bound("setWave1", name->s_name);
   burst_refreshLevels(x, 0);
 }
 void burst_setWindowing(_index* x, t_symbol* name) {
   zunBind(&x->header.z_ob, x->windowing_ref, name);
+  x->settings->bound("setWindowing", name->s_name);
 }
 void burst_setWave2(_index* x, t_symbol* name) {
   zunBind(&x->header.z_ob, x->wave2_ref, name);
+  x->settings->bound("setWave2", name->s_name);
   burst_refreshLevels(x, 1);
 }
 
@@ -71,6 +79,8 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   // The events outlet is made first, so that it is the rightmost.
   zunEventsMade(x->events, &x->header.z_ob, reinterpret_cast<method>(burst_tick));
   x->info_outlet = intout(x);
+  object_obex_store(x, gensym("dumpout"), static_cast<t_object*>(x->info_outlet));
+  x->settings = new zunSettings<zunBurst>(zunBurstMessages(), zunBurstAttributes());
   x->engine = new zunBurst(128, static_cast<double>(sys_getsr()));
   x->engine->setSeed(zunObjectSeed<zunBurst>());
   x->wave2_ref.store(nullptr);
@@ -79,7 +89,8 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   z_dsp_setup(&x->header, 1);
   outlet_new(x, "signal");
   outlet_new(x, "signal");
-  burst_setbuf(x, nullptr, argc, argv);
+  burst_setbuf(x, nullptr, attr_args_offset(static_cast<short>(argc), argv), argv);
+  attr_args_process(x, static_cast<short>(argc), argv);
   return x;
 }
 
@@ -90,28 +101,37 @@ void burst_free(_index* x) {
   if (t_buffer_ref* ref = x->windowing_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->wave2_ref.load()) object_free(ref);
   delete x->engine;
+  delete x->settings;
 }
 
 // ---- messages
 
-void burst_start(_index* x, t_atom_long v) { zunRefuse(zunStart(*x->engine, v)); }
-void burst_interp(_index* x, t_atom_long v) { zunRefuse(zunInterp(*x->engine, v)); }
-void burst_setPanningMode(_index* x, t_atom_long v) { zunRefuse(zunPanningMode(*x->engine, v)); }
-void burst_setDensity(_index* x, double v) { zunDensity(*x->engine, v); }
+// A value for the engine, recorded if it takes it.
+const char* take(_index* x, const char* selector, t_atom_long v) {
+  return x->settings->set(*x->engine, selector, static_cast<long long>(v));
+}
+const char* take(_index* x, const char* selector, double v) {
+  return x->settings->set(*x->engine, selector, v);
+}
 
-void burst_setLevel(_index* x, double v) { x->engine->setLevel(v); }
-void burst_setWidth(_index* x, double v) { x->engine->setWidth(v); }
-void burst_setAttack(_index* x, double v) { x->engine->setAttack(v); }
-void burst_setDecay(_index* x, double v) { x->engine->setDecay(v); }
-void burst_setLength(_index* x, double v) { x->engine->setLength(v); }
-void burst_setRndLength(_index* x, double v) { x->engine->setRndLength(v); }
-void burst_setRndDensity(_index* x, double v) { x->engine->setRndDensity(v); }
-void burst_setCps(_index* x, double v) { x->engine->setCps(v); }
-void burst_setRndCps(_index* x, double v) { x->engine->setRndCps(v); }
-void burst_setGlisson(_index* x, double v) { x->engine->setGlisson(v); }
-void burst_setRndGlisson(_index* x, double v) { x->engine->setRndGlisson(v); }
-void burst_setMorph(_index* x, double v) { x->engine->setMorph(v); }
-void burst_setRndMorph(_index* x, double v) { x->engine->setRndMorph(v); }
+void burst_start(_index* x, t_atom_long v) { zunRefuse(zunStart(*x->engine, v)); }
+void burst_interp(_index* x, t_atom_long v) { zunRefuse(take(x, "interp", v)); }
+void burst_setPanningMode(_index* x, t_atom_long v) { zunRefuse(take(x, "setPanningMode", v)); }
+void burst_setDensity(_index* x, double v) { take(x, "setDensity", v); }
+
+void burst_setLevel(_index* x, double v) { take(x, "setLevel", v); }
+void burst_setWidth(_index* x, double v) { take(x, "setWidth", v); }
+void burst_setAttack(_index* x, double v) { take(x, "setAttack", v); }
+void burst_setDecay(_index* x, double v) { take(x, "setDecay", v); }
+void burst_setLength(_index* x, double v) { take(x, "setLength", v); }
+void burst_setRndLength(_index* x, double v) { take(x, "setRndLength", v); }
+void burst_setRndDensity(_index* x, double v) { take(x, "setRndDensity", v); }
+void burst_setCps(_index* x, double v) { take(x, "setCps", v); }
+void burst_setRndCps(_index* x, double v) { take(x, "setRndCps", v); }
+void burst_setGlisson(_index* x, double v) { take(x, "setGlisson", v); }
+void burst_setRndGlisson(_index* x, double v) { take(x, "setRndGlisson", v); }
+void burst_setMorph(_index* x, double v) { take(x, "setMorph", v); }
+void burst_setRndMorph(_index* x, double v) { take(x, "setRndMorph", v); }
 
 void burst_info(_index* x) {
   outlet_int(x->info_outlet, static_cast<t_atom_long>(x->engine->getNumOscActive()));
@@ -120,25 +140,25 @@ void burst_info(_index* x) {
 void burst_grain(_index* x) { x->engine->grain(); }
 void burst_flush(_index* x) { x->engine->flush(); }
 
-void burst_seed(_index* x, t_atom_long v) { x->engine->reseed(v); }
+void burst_seed(_index* x, t_atom_long v) { take(x, "seed", v); }
 // Beyond the first set of messages.
-void burst_setRndMask(_index* x, double v) { x->engine->setRndMask(v); }
-void burst_setBurstPlay(_index* x, t_atom_long v) { x->engine->setBurstPlay(v); }
-void burst_setBurstRest(_index* x, t_atom_long v) { x->engine->setBurstRest(v); }
-void burst_setRndLevel(_index* x, double v) { zunRndLevel(*x->engine, v); }
-void burst_setPanningLaw(_index* x, t_atom_long v) { zunRefuse(zunPanningLaw(*x->engine, v)); }
-void burst_triggerInput(_index* x, t_atom_long v) { zunRefuse(zunTriggerInput(*x->engine, v)); }
+void burst_setRndMask(_index* x, double v) { take(x, "setRndMask", v); }
+void burst_setBurstPlay(_index* x, t_atom_long v) { take(x, "setBurstPlay", v); }
+void burst_setBurstRest(_index* x, t_atom_long v) { take(x, "setBurstRest", v); }
+void burst_setRndLevel(_index* x, double v) { take(x, "setRndLevel", v); }
+void burst_setPanningLaw(_index* x, t_atom_long v) { zunRefuse(take(x, "setPanningLaw", v)); }
+void burst_triggerInput(_index* x, t_atom_long v) { zunRefuse(take(x, "triggerInput", v)); }
 void burst_events(_index* x, t_atom_long v) {
-  zunRefuse(zunEvents(*x->engine, v));
+  zunRefuse(take(x, "events", v));
   zunEventsSwitched(x->events, *x->engine);
 }
 
-void burst_subsample(_index* x, t_atom_long v) { zunRefuse(zunSubsample(*x->engine, v)); }
-void burst_cubic(_index* x, t_atom_long v) { zunRefuse(zunCubic(*x->engine, v)); }
+void burst_subsample(_index* x, t_atom_long v) { zunRefuse(take(x, "subsample", v)); }
+void burst_cubic(_index* x, t_atom_long v) { zunRefuse(take(x, "cubic", v)); }
 
 // Switched on (again), band-limiting makes both wave tables' levels anew.
 void burst_bandlimit(_index* x, t_atom_long v) {
-  const char* refusal = zunBandlimit(*x->engine, v);
+  const char* refusal = take(x, "bandlimit", v);
   zunRefuse(refusal);
   if (refusal || v == 0) return;
   burst_refreshLevels(x, 0);
@@ -160,6 +180,8 @@ t_max_err burst_notify(_index* x, t_symbol* s, t_symbol* msg, void* sender, void
   }
   return MAX_ERR_NONE;
 }
+
+void burst_dump(_index* x) { Attributes::dump(x); }
 
 void burst_assist(_index*, void*, long kind, long index, char* text) {
   zunAssist(kind, index, text, zunBurstEventNames);
@@ -238,6 +260,9 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(burst_cubic), "cubic", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_notify), "notify", A_CANT, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_flush), "flush", A_NOTHING, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_dump), "dump", A_NOTHING, 0);
+  Attributes::addTo(c, zunBurstMessages(), zunBurstAttributes());
+  class_obexoffset_set(c, calcoffset(_index, obex));
   class_dspinit(c);
   class_register(gensym("box"), c);
   burst_class = c;

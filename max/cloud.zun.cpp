@@ -10,6 +10,7 @@
 #include "zunCloud.h"
 #include "zunExternal.h"
 #include "zunMessages.h"
+#include "zunSettings.h"
 
 namespace {
 
@@ -20,15 +21,23 @@ struct _index {
   zunBufferRef windowing_ref;
   void* info_outlet;
   zunEventOutlet events;
+  zunSettings<zunCloud>* settings;  // the last value each setter took
+  void* obex;
 };
+
+using Attributes = zunAttributesInMax<_index, zunCloud>;
 
 t_class* cloud_class = nullptr;
 
 // ---- buffer binding
 
-void cloud_setSample(_index* x, t_symbol* name) { zunBind(&x->header.z_ob, x->sample_ref, name); }
+void cloud_setSample(_index* x, t_symbol* name) {
+  zunBind(&x->header.z_ob, x->sample_ref, name);
+  x->settings->bound("setSample", name->s_name);
+}
 void cloud_setWindowing(_index* x, t_symbol* name) {
   zunBind(&x->header.z_ob, x->windowing_ref, name);
+  x->settings->bound("setWindowing", name->s_name);
 }
 
 // Arguments in role order: sample, window.
@@ -50,6 +59,8 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   // The events outlet is made first, so that it is the rightmost.
   zunEventsMade(x->events, &x->header.z_ob, reinterpret_cast<method>(cloud_tick));
   x->info_outlet = intout(x);
+  object_obex_store(x, gensym("dumpout"), static_cast<t_object*>(x->info_outlet));
+  x->settings = new zunSettings<zunCloud>(zunCloudMessages(), zunCloudAttributes());
   x->engine = new zunCloud(128, static_cast<double>(sys_getsr()));
   x->engine->setSeed(zunObjectSeed<zunCloud>());
   x->windowing_ref.store(nullptr);
@@ -57,7 +68,8 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   z_dsp_setup(&x->header, 1);
   outlet_new(x, "signal");
   outlet_new(x, "signal");
-  cloud_setbuf(x, nullptr, argc, argv);
+  cloud_setbuf(x, nullptr, attr_args_offset(static_cast<short>(argc), argv), argv);
+  attr_args_process(x, static_cast<short>(argc), argv);
   return x;
 }
 
@@ -67,26 +79,35 @@ void cloud_free(_index* x) {
   if (t_buffer_ref* ref = x->sample_ref.load()) object_free(ref);
   if (t_buffer_ref* ref = x->windowing_ref.load()) object_free(ref);
   delete x->engine;
+  delete x->settings;
 }
 
 // ---- messages
 
-void cloud_start(_index* x, t_atom_long v) { zunRefuse(zunStart(*x->engine, v)); }
-void cloud_interp(_index* x, t_atom_long v) { zunRefuse(zunInterp(*x->engine, v)); }
-void cloud_overlap(_index* x, t_atom_long v) { zunRefuse(zunOverlap(*x->engine, v)); }
-void cloud_reverse(_index* x, t_atom_long v) { zunRefuse(zunReverse(*x->engine, v)); }
-void cloud_setPanningMode(_index* x, t_atom_long v) { zunRefuse(zunPanningMode(*x->engine, v)); }
-void cloud_setDensity(_index* x, double v) { zunDensity(*x->engine, v); }
-void cloud_setPitch(_index* x, double v) { zunPitch(*x->engine, v); }
+// A value for the engine, recorded if it takes it.
+const char* take(_index* x, const char* selector, t_atom_long v) {
+  return x->settings->set(*x->engine, selector, static_cast<long long>(v));
+}
+const char* take(_index* x, const char* selector, double v) {
+  return x->settings->set(*x->engine, selector, v);
+}
 
-void cloud_setLevel(_index* x, double v) { x->engine->setLevel(v); }
-void cloud_setWidth(_index* x, double v) { x->engine->setWidth(v); }
-void cloud_setLength(_index* x, double v) { x->engine->setLength(v); }
-void cloud_setRndLength(_index* x, double v) { x->engine->setRndLength(v); }
-void cloud_setRndDensity(_index* x, double v) { x->engine->setRndDensity(v); }
-void cloud_setRndPitch(_index* x, double v) { x->engine->setRndPitch(v); }
-void cloud_setSamplePosition(_index* x, double v) { x->engine->setSamplePosition(v); }
-void cloud_setPhase(_index* x, double v) { x->engine->setPhase(v); }
+void cloud_start(_index* x, t_atom_long v) { zunRefuse(zunStart(*x->engine, v)); }
+void cloud_interp(_index* x, t_atom_long v) { zunRefuse(take(x, "interp", v)); }
+void cloud_overlap(_index* x, t_atom_long v) { zunRefuse(take(x, "overlap", v)); }
+void cloud_reverse(_index* x, t_atom_long v) { zunRefuse(take(x, "reverse", v)); }
+void cloud_setPanningMode(_index* x, t_atom_long v) { zunRefuse(take(x, "setPanningMode", v)); }
+void cloud_setDensity(_index* x, double v) { take(x, "setDensity", v); }
+void cloud_setPitch(_index* x, double v) { take(x, "setPitch", v); }
+
+void cloud_setLevel(_index* x, double v) { take(x, "setLevel", v); }
+void cloud_setWidth(_index* x, double v) { take(x, "setWidth", v); }
+void cloud_setLength(_index* x, double v) { take(x, "setLength", v); }
+void cloud_setRndLength(_index* x, double v) { take(x, "setRndLength", v); }
+void cloud_setRndDensity(_index* x, double v) { take(x, "setRndDensity", v); }
+void cloud_setRndPitch(_index* x, double v) { take(x, "setRndPitch", v); }
+void cloud_setSamplePosition(_index* x, double v) { take(x, "setSamplePosition", v); }
+void cloud_setPhase(_index* x, double v) { take(x, "setPhase", v); }
 
 void cloud_info(_index* x) {
   outlet_int(x->info_outlet, static_cast<t_atom_long>(x->engine->getNumOscActive()));
@@ -95,20 +116,22 @@ void cloud_info(_index* x) {
 void cloud_grain(_index* x) { x->engine->grain(); }
 void cloud_flush(_index* x) { x->engine->flush(); }
 
-void cloud_seed(_index* x, t_atom_long v) { x->engine->reseed(v); }
+void cloud_seed(_index* x, t_atom_long v) { take(x, "seed", v); }
 // Beyond the first set of messages.
-void cloud_setRndPosition(_index* x, double v) { x->engine->setRndPosition(v); }
-void cloud_setScanSpeed(_index* x, double v) { x->engine->setScanSpeed(v); }
-void cloud_setRndReverse(_index* x, double v) { x->engine->setRndReverse(v); }
-void cloud_setRndLevel(_index* x, double v) { zunRndLevel(*x->engine, v); }
-void cloud_setPanningLaw(_index* x, t_atom_long v) { zunRefuse(zunPanningLaw(*x->engine, v)); }
-void cloud_triggerInput(_index* x, t_atom_long v) { zunRefuse(zunTriggerInput(*x->engine, v)); }
+void cloud_setRndPosition(_index* x, double v) { take(x, "setRndPosition", v); }
+void cloud_setScanSpeed(_index* x, double v) { take(x, "setScanSpeed", v); }
+void cloud_setRndReverse(_index* x, double v) { take(x, "setRndReverse", v); }
+void cloud_setRndLevel(_index* x, double v) { take(x, "setRndLevel", v); }
+void cloud_setPanningLaw(_index* x, t_atom_long v) { zunRefuse(take(x, "setPanningLaw", v)); }
+void cloud_triggerInput(_index* x, t_atom_long v) { zunRefuse(take(x, "triggerInput", v)); }
 void cloud_events(_index* x, t_atom_long v) {
-  zunRefuse(zunEvents(*x->engine, v));
+  zunRefuse(take(x, "events", v));
   zunEventsSwitched(x->events, *x->engine);
 }
-void cloud_subsample(_index* x, t_atom_long v) { zunRefuse(zunSubsample(*x->engine, v)); }
-void cloud_cubic(_index* x, t_atom_long v) { zunRefuse(zunCubic(*x->engine, v)); }
+void cloud_subsample(_index* x, t_atom_long v) { zunRefuse(take(x, "subsample", v)); }
+void cloud_cubic(_index* x, t_atom_long v) { zunRefuse(take(x, "cubic", v)); }
+
+void cloud_dump(_index* x) { Attributes::dump(x); }
 
 void cloud_assist(_index*, void*, long kind, long index, char* text) {
   zunAssist(kind, index, text, zunCloudEventNames);
@@ -181,6 +204,9 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_subsample), "subsample", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_cubic), "cubic", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_flush), "flush", A_NOTHING, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_dump), "dump", A_NOTHING, 0);
+  Attributes::addTo(c, zunCloudMessages(), zunCloudAttributes());
+  class_obexoffset_set(c, calcoffset(_index, obex));
   class_dspinit(c);
   class_register(gensym("box"), c);
   cloud_class = c;

@@ -6,13 +6,16 @@
 // What a message means is host-neutral and lives in zunMessages.h.
 
 #include <atomic>
+#include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "ext.h"
 #include "ext_buffer.h"
 #include "ext_obex.h"
 #include "zunMessages.h"
 #include "zunRun.h"
+#include "zunSettings.h"
 
 // A buffer reference of the object record. The audio thread reads it every
 // vector while a message thread may make it, so it is published atomically.
@@ -143,3 +146,116 @@ void zunEventsTick(zunEventOutlet& events, Engine& engine) {
   if (zunEventRound(engine, events.reported, send, lost))
     clock_delay(events.clock, static_cast<long>(zunEventInterval));
 }
+
+// ---- attributes
+
+// An attribute's value as one atom; false when there is none to tell.
+inline bool zunAtomOf(const zunValue& v, t_atom& a) {
+  switch (v.kind) {
+    case zunValue::Kind::integer:
+      a.a_type = A_LONG;
+      a.a_w.w_long = static_cast<t_atom_long>(v.integer);
+      return true;
+    case zunValue::Kind::real:
+      a.a_type = A_FLOAT;
+      a.a_w.w_float = v.real;
+      return true;
+    case zunValue::Kind::symbol:
+      a.a_type = A_SYM;
+      a.a_w.w_sym = gensym(v.symbol);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Every value a setter message sets is an attribute of the class (Object,
+// with its `settings`), named in zunSettings.h. Its setter sends that
+// message, so that a value set in the box, by message, by the inspector or
+// by pattr meets the same checks and texts; its getter answers the value
+// the message last took.
+template <class Object, class Engine>
+class zunAttributesInMax {
+ public:
+  static void addTo(t_class* c, zunMessageTable<Engine> messageTable,
+                    zunAttributeTable<Engine> attributeTable) {
+    messages = messageTable;
+    table = attributeTable;
+    add(c, std::make_index_sequence<zunMaxAttributes>());
+  }
+
+  // Every attribute out of the dumpout, in an order that sent back
+  // rebuilds the state; those with nothing to tell are left out.
+  static void dump(Object* x) {
+    int order[zunMaxAttributes];
+    const int n = x->settings->dumpOrder(order);
+    for (int i = 0; i < n; ++i) {
+      t_atom a;
+      if (zunAtomOf(x->settings->value(order[i]), a))
+        object_obex_dumpout(x, gensym(table.begin[order[i]].name), 1, &a);
+    }
+  }
+
+ private:
+  template <int I>
+  static t_max_err set(Object* x, void*, long ac, t_atom* av) {
+    object_method_typed(x, gensym(table.begin[I].selector), ac, av, nullptr);
+    return MAX_ERR_NONE;
+  }
+
+  template <int I>
+  static t_max_err get(Object* x, void*, long* ac, t_atom** av) {
+    t_atom a;
+    if (!zunAtomOf(x->settings->value(I), a)) {
+      *ac = 0;
+      return MAX_ERR_NONE;
+    }
+    if (!*ac || !*av) {
+      *av = reinterpret_cast<t_atom*>(getbytes(sizeof(t_atom)));
+      if (!*av) {
+        *ac = 0;
+        return MAX_ERR_OUT_OF_MEM;
+      }
+    }
+    *ac = 1;
+    **av = a;
+    return MAX_ERR_NONE;
+  }
+
+  template <size_t... I>
+  static void add(t_class* c, std::index_sequence<I...>) {
+    (addOne(c, static_cast<int>(I), reinterpret_cast<method>(get<static_cast<int>(I)>),
+            reinterpret_cast<method>(set<static_cast<int>(I)>)),
+     ...);
+  }
+
+  static void addOne(t_class* c, int i, method getter, method setter) {
+    if (i >= table.count()) return;
+    const zunAttribute& a = table.begin[i];
+    const zunAttributeView view = zunViewOf(messages, a);
+    class_addattr(c, attribute_new(a.name, gensym(view.type), 0, getter, setter));
+    CLASS_ATTR_LABEL(c, a.name, 0, a.label);
+    CLASS_ATTR_CATEGORY(c, a.name, 0, a.category);
+    char text[32];
+    std::snprintf(text, sizeof text, "%d", i + 1);
+    CLASS_ATTR_ORDER(c, a.name, 0, text);
+    CLASS_ATTR_SAVE(c, a.name, 0);
+    if (a.enumValues) {
+      CLASS_ATTR_ENUMINDEX(c, a.name, 0, a.enumValues);
+    } else if (view.style) {
+      CLASS_ATTR_STYLE(c, a.name, 0, view.style);
+    }
+    // The object holds values itself: the limits are the inspector's.
+    if (view.hasMin) {
+      std::snprintf(text, sizeof text, "%.17g", view.min);
+      CLASS_ATTR_ATTR_PARSE(c, a.name, "min", gensym(view.type), 0, text);
+    }
+    if (view.hasMax) {
+      std::snprintf(text, sizeof text, "%.17g", view.max);
+      CLASS_ATTR_ATTR_PARSE(c, a.name, "max", gensym(view.type), 0, text);
+    }
+  }
+
+  static inline zunMessageTable<Engine> messages{};
+  static inline zunAttributeTable<Engine> table{};
+};

@@ -134,6 +134,7 @@ const zunMessage<B> burstMessages[] = {
     switchMessage<B>("cubic", zunCubic<B>),
     tableMessage<B>("notify", zunArgument::host),
     action<B>("flush", burstFlush),
+    tableMessage<B>("dump", zunArgument::none),
 };
 
 using C = zunCloud;
@@ -172,6 +173,7 @@ const zunMessage<C> cloudMessages[] = {
     switchMessage<C>("subsample", zunSubsample<C>),
     switchMessage<C>("cubic", zunCubic<C>),
     action<C>("flush", cloudFlush),
+    tableMessage<C>("dump", zunArgument::none),
 };
 
 }  // namespace

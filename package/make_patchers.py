@@ -42,6 +42,7 @@ COMMON = {
     "grain": "replays one grain on an idle voice, as it last sounded",
     "flush": "every sounding grain fades out over 5 ms; its voice is free",
     "info": "sends the number of sounding grains out of outlet 2",
+    "dump": "every attribute out of outlet 2: sent back, they give the same sound",
     "seed 7": "restarts the random stream from 7: the same grains again",
     "setRndLevel 6": "each grain's level drops by a random 0 to x dB",
     "triggerInput 1": "a grain at each upward zero crossing of the signal into the inlet",
@@ -79,7 +80,7 @@ BURST_HELP = dict(
     tabs=[
         ("basic", "Start the stream, then shape it; click the loudspeaker to hear.",
          STARTS + [density(20)] + rows("setLength 80")
-         + [("setCps 330", "pulsaret frequency in Hz")] + rows("setLevel 0.3", "flush", "info")),
+         + [("setCps 330", "pulsaret frequency in Hz")] + rows("setLevel 0.3", "flush", "info", "dump")),
         ("random", "Every grain draws its own deviations; masking silences some grains.",
          STARTS + rows("setRndDensity 0.2")
          + [("setRndLength 0.5", "length varies by up to ± half this fraction"),
@@ -131,7 +132,7 @@ CLOUD_HELP = dict(
          STARTS + [density(30)] + rows("setLength 80")
          + [("setPitch 7", "playback pitch in semitones (below 128)"),
             ("setPhase 0.25", "where grains start reading, 0 to 1 of the sample")]
-         + rows("setLevel 0.3", "flush", "info")),
+         + rows("setLevel 0.3", "flush", "info", "dump")),
         ("random", "Every grain draws its own deviations; the position can move by itself.",
          STARTS + rows("setRndDensity 0.2")
          + [("setRndLength 0.3", "length varies by up to ± half this fraction"),

@@ -3,11 +3,12 @@
 
 #include "zunCloud.h"
 #include "zunMessages.h"
+#include "zunSettings.h"
 #include "zunPdExternal.h"
 
 // Pd's loader finds the setup function of a class named cloud.zun~ under
 // this name.
 ZUN_PD_SETUP void setup_cloud0x2ezun_tilde() {
   zunPdObject<zunCloud, 2>::setup("cloud.zun~", zunCloudBanner, zunCloudRoles,
-                                  zunCloudMessages());
+                                  zunCloudMessages(), zunCloudAttributes());
 }

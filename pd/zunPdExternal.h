@@ -22,6 +22,7 @@
 
 #include "zunMessages.h"
 #include "zunRandom.h"
+#include "zunSettings.h"
 #include "zunRun.h"
 
 template <class Engine, size_t Roles>
@@ -29,6 +30,7 @@ struct zunPdObject {
   t_object header;
   t_float signalIn;         // the left inlet's value while no signal is connected
   Engine* engine;
+  zunSettings<Engine>* settings;  // the last value each setter took
   t_symbol* tables[Roles];  // the array name bound to each role
   t_outlet* infoOutlet;
   t_outlet* eventOutlet;
@@ -44,14 +46,17 @@ struct zunPdObject {
 
   static inline t_class* pdClass = nullptr;
   static inline zunMessageTable<Engine> messages{};
+  static inline zunAttributeTable<Engine> attributes{};
   static inline const char* banner = nullptr;
   static inline const char* const (*roles)[Roles] = nullptr;
 
   static void setup(const char* className, const char* bannerText,
-                    const char* const (&roleNames)[Roles], zunMessageTable<Engine> table) {
+                    const char* const (&roleNames)[Roles], zunMessageTable<Engine> table,
+                    zunAttributeTable<Engine> attributeTable) {
     banner = bannerText;
     roles = &roleNames;
     messages = table;
+    attributes = attributeTable;
     pdClass = class_new(gensym(className), reinterpret_cast<t_newmethod>(create),
                         reinterpret_cast<t_method>(destroy), sizeof(Self), CLASS_DEFAULT, A_GIMME,
                         0);
@@ -60,9 +65,16 @@ struct zunPdObject {
     for (const zunMessage<Engine>* m = table.begin; m != table.end; ++m) {
       if (std::strcmp(m->selector, "info") == 0)
         class_addmethod(pdClass, reinterpret_cast<t_method>(info), gensym(m->selector), A_NULL);
+      else if (std::strcmp(m->selector, "dump") == 0)
+        class_addmethod(pdClass, reinterpret_cast<t_method>(dump), gensym(m->selector), A_NULL);
       else if (const t_method handler = methodFor(*m))
         class_addmethod(pdClass, handler, gensym(m->selector), A_GIMME, 0);
     }
+    for (const zunAttribute* a = attributes.begin; a != attributes.end; ++a)
+      if (std::strcmp(a->name, a->selector) != 0)
+        class_addmethod(pdClass, reinterpret_cast<t_method>(attributeMessage), gensym(a->name),
+                        A_GIMME, 0);
+    class_addmethod(pdClass, reinterpret_cast<t_method>(get), gensym("get"), A_GIMME, 0);
   }
 
  private:
@@ -96,6 +108,7 @@ struct zunPdObject {
     Self* x = reinterpret_cast<Self*>(pd_new(pdClass));
     x->engine = new Engine(128, static_cast<double>(sys_getsr()));
     x->engine->setSeed(zunObjectSeed<Engine>());
+    x->settings = new zunSettings<Engine>(messages, attributes);
     for (t_symbol*& name : x->tables) name = &s_;
     x->work = nullptr;
     x->workFrames = 0;
@@ -107,14 +120,43 @@ struct zunPdObject {
     x->eventsReported = 0;
     x->levelClock = bandLimits ? clock_new(x, reinterpret_cast<t_method>(followArrays)) : nullptr;
     for (zunHostTable& source : x->levelSources) source = {nullptr, 0, 0};
-    bindAll(x, nullptr, argc, argv);
+    const int named = firstAttributeArgument(argc, argv);
+    bindAll(x, nullptr, named, argv);
+    setFromArguments(x, argc - named, argv + named);
     return x;
+  }
+
+  static bool isAttributeName(const t_atom& a) {
+    return a.a_type == A_SYMBOL && a.a_w.w_symbol->s_name[0] == '@';
+  }
+
+  static int firstAttributeArgument(int argc, const t_atom* argv) {
+    int i = 0;
+    while (i < argc && !isAttributeName(argv[i])) ++i;
+    return i;
+  }
+
+  // "@name value..." groups of the creation arguments, each sent as the
+  // attribute's message.
+  static void setFromArguments(Self* x, int argc, t_atom* argv) {
+    for (int i = 0; i < argc;) {
+      const char* name = argv[i].a_w.w_symbol->s_name + 1;
+      const int values = 1 + firstAttributeArgument(argc - i - 1, argv + i + 1);
+      const int a = attributes.find(name);
+      if (a < 0)
+        pd_error(x, "%s: no attribute named '%s'", class_getname(pdClass), name);
+      else
+        pd_typedmess(&x->header.ob_pd, gensym(attributes.begin[a].selector), values - 1,
+                     argv + i + 1);
+      i += values;
+    }
   }
 
   static void destroy(Self* x) {
     clock_free(x->eventClock);
     if (x->levelClock) clock_free(x->levelClock);
     delete x->engine;
+    delete x->settings;
     delete[] x->work;
   }
 
@@ -152,8 +194,8 @@ struct zunPdObject {
     }
     const t_float v = argv[0].a_w.w_float;
     const char* refusal = m->argument == zunArgument::integer
-                              ? m->integer(*x->engine, truncated(v))
-                              : m->real(*x->engine, static_cast<double>(v));
+                              ? x->settings->set(*x->engine, *m, truncated(v))
+                              : x->settings->set(*x->engine, *m, static_cast<double>(v));
     refuse(x, refusal);
     return !refusal;
   }
@@ -182,6 +224,7 @@ struct zunPdObject {
     if (argc < 1 || argv[0].a_type != A_SYMBOL) return badArguments(x, s);
     const int role = zunRoleOf(*roles, s->s_name);
     x->tables[role] = argv[0].a_w.w_symbol;
+    x->settings->bound(s->s_name, x->tables[role]->s_name);
     tableBound(x, role);
   }
 
@@ -189,8 +232,45 @@ struct zunPdObject {
   static void bindAll(Self* x, t_symbol*, int argc, t_atom* argv) {
     zunBindInRoleOrder(*roles, argc, [&](int role) {
       x->tables[role] = argv[role].a_type == A_SYMBOL ? argv[role].a_w.w_symbol : &s_;
+      x->settings->bound((*roles)[role], x->tables[role]->s_name);
       tableBound(x, role);
     });
+  }
+
+  // An attribute's name as a message: the message that sets it, as sent.
+  static void attributeMessage(Self* x, t_symbol* s, int argc, t_atom* argv) {
+    const char* selector = attributes.begin[attributes.find(s->s_name)].selector;
+    pd_typedmess(&x->header.ob_pd, gensym(selector), argc, argv);
+  }
+
+  // "NAME value" out of the info outlet; nothing follows the name of a
+  // table never bound or a seed never given.
+  static void answer(Self* x, int a) {
+    const zunValue v = x->settings->value(a);
+    t_atom value;
+    if (v.kind == zunValue::Kind::integer) SETFLOAT(&value, static_cast<t_float>(v.integer));
+    if (v.kind == zunValue::Kind::real) SETFLOAT(&value, static_cast<t_float>(v.real));
+    if (v.kind == zunValue::Kind::symbol) SETSYMBOL(&value, gensym(v.symbol));
+    outlet_anything(x->infoOutlet, gensym(attributes.begin[a].name),
+                    v.kind == zunValue::Kind::none ? 0 : 1, &value);
+  }
+
+  static void get(Self* x, t_symbol* s, int argc, t_atom* argv) {
+    if (argc < 1 || argv[0].a_type != A_SYMBOL) return badArguments(x, s);
+    const int a = attributes.find(argv[0].a_w.w_symbol->s_name);
+    if (a < 0)
+      return pd_error(x, "%s: no attribute named '%s'", class_getname(pdClass),
+                      argv[0].a_w.w_symbol->s_name);
+    answer(x, a);
+  }
+
+  // Every attribute, in an order that sent back rebuilds the state; those
+  // with nothing to tell are left out.
+  static void dump(Self* x) {
+    int order[zunMaxAttributes];
+    const int n = x->settings->dumpOrder(order);
+    for (int i = 0; i < n; ++i)
+      if (x->settings->value(order[i]).kind != zunValue::Kind::none) answer(x, order[i]);
   }
 
   static void info(Self* x) {

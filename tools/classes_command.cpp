@@ -1,8 +1,11 @@
 // zun classes: every class of the plug-ins on the search path, with its
-// creation arguments and the messages a score can send it.
+// creation arguments, the messages a score can send it and its attributes
+// (set by "@NAME value" after the creation arguments or by the message
+// NAME, read by getNAME), each with its category and limits.
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "commands.h"
 #include "ext.h"
@@ -11,6 +14,23 @@
 #include "zunHost.h"
 
 namespace zun::tools {
+
+namespace {
+
+std::string attributeLine(const zun::AttributeInfo& a) {
+  const std::vector<int> types = a.type == "symbol"  ? std::vector<int>{A_SYM}
+                                 : a.type == "long" ? std::vector<int>{A_LONG}
+                                                    : std::vector<int>{A_FLOAT};
+  std::string line = signature("@" + a.name, types);
+  std::string about = a.get("category");
+  for (const char* what : {"min", "max"})
+    if (!a.get(what).empty()) about += std::string(", ") + what + " " + a.get(what);
+  if (a.get("style") == "onoff") about += ", 0 or 1";
+  if (a.get("style") == "enumindex") about += ", by index: " + a.get("enumvals");
+  return about.empty() ? line : line + "  (" + about + ")";
+}
+
+}  // namespace
 
 int runClasses(const std::vector<std::string>& plugins) {
   const std::vector<std::string> path = pluginSearchPath(plugins, std::getenv("ZUN_PLUGIN_PATH"));
@@ -42,6 +62,8 @@ int runClasses(const std::vector<std::string>& plugins) {
       for (const zun::MethodInfo& m : info.methods)
         if (m.types.empty() || m.types[0] != A_CANT)
           std::printf("  %s\n", signature(m.selector, m.types).c_str());
+      for (const zun::AttributeInfo& a : info.attributes)
+        std::printf("  %s\n", attributeLine(a).c_str());
     }
   }
   return status;

@@ -82,6 +82,16 @@ std::string text(const zun::Atom& a) {
 
 }  // namespace
 
+void ConsoleReport::message(double seconds, const std::string& object, int outlet,
+                            const std::string& selector, const std::vector<zun::Atom>& values) {
+  if (quiet_) return;
+  std::string line = stamp(seconds) + " " + object + " outlet " + std::to_string(outlet) + ": " +
+                     selector;
+  for (const zun::Atom& a : values) line += " " + text(a);
+  bar_.clear();
+  std::fprintf(stderr, "%s\n", line.c_str());
+}
+
 void ConsoleReport::list(double seconds, const std::string& object, int outlet,
                          const std::vector<std::string>& fields,
                          const std::vector<zun::Atom>& values) {

@@ -26,6 +26,8 @@ class ConsoleReport : public RenderObserver {
   void outlet(double seconds, const std::string& object, int outlet, long long value) override;
   void list(double seconds, const std::string& object, int outlet,
             const std::vector<std::string>& fields, const std::vector<zun::Atom>& values) override;
+  void message(double seconds, const std::string& object, int outlet, const std::string& selector,
+               const std::vector<zun::Atom>& values) override;
   void progress(long long done, long long total) override { bar_.update(done, total); }
   bool cancelled() override;
 

@@ -25,6 +25,7 @@ struct Sent {
   long long value;
   const std::vector<std::string>* fields;  // a list's field names; null for a value
   std::vector<zun::Atom> list;
+  std::string selector = {};  // of any other message; empty for a value or a list
 };
 
 // What an object posted and sent out of its outlets while it took a
@@ -130,6 +131,11 @@ class Session {
               track.happening->sent.push_back({i, static_cast<long long>(value), nullptr, {}});
             else
               observer_.outlet(now_, *track.id, i, static_cast<long long>(value));
+          });
+          zun::connectAnything(x, i, [this, &track, i](const std::string& selector,
+                                                       const std::vector<zun::Atom>& values) {
+            if (track.happening) track.happening->sent.push_back({i, 0, nullptr, values, selector});
+            else observer_.message(now_, *track.id, i, selector, values);
           });
         }
       }
@@ -336,7 +342,8 @@ class Session {
 
   void reportSent(const Happening& h) {
     for (const Sent& x : h.sent) {
-      if (x.fields) observer_.list(now_, *h.object, x.outlet, *x.fields, x.list);
+      if (!x.selector.empty()) observer_.message(now_, *h.object, x.outlet, x.selector, x.list);
+      else if (x.fields) observer_.list(now_, *h.object, x.outlet, *x.fields, x.list);
       else observer_.outlet(now_, *h.object, x.outlet, x.value);
     }
   }

@@ -61,6 +61,10 @@ class RenderObserver {
   virtual void list(double /*seconds*/, const std::string& /*object*/, int /*outlet*/,
                     const std::vector<std::string>& /*fields*/,
                     const std::vector<zun::Atom>& /*values*/) {}
+  // Any other message out of a non-signal outlet, such as an attribute's
+  // value ("density 20").
+  virtual void message(double /*seconds*/, const std::string& /*object*/, int /*outlet*/,
+                       const std::string& /*selector*/, const std::vector<zun::Atom>& /*values*/) {}
   virtual void progress(long long /*framesDone*/, long long /*framesTotal*/) {}
   virtual bool cancelled() { return false; }
 };

@@ -1,12 +1,15 @@
 #include "score_checker.h"
 
+#include <algorithm>
 #include <cmath>
+#include <deque>
 #include <map>
 #include <set>
 #include <sstream>
 
 #include "ext.h"
 #include "zunMessages.h"
+#include "zunSettings.h"
 
 namespace zun::tools {
 
@@ -90,20 +93,24 @@ struct Accepted {
 struct ObjectFacts {
   std::vector<std::string> roles;
   std::map<std::string, Accepted> ranges;
+  std::map<std::string, std::string> setters;  // the message each attribute sends
 };
 
 template <class Engine, size_t Roles>
-ObjectFacts factsOf(zunMessageTable<Engine> table, const char* const (&roles)[Roles]) {
-  ObjectFacts facts{{roles, roles + Roles}, {}};
+ObjectFacts factsOf(zunMessageTable<Engine> table, const char* const (&roles)[Roles],
+                    zunAttributeTable<Engine> attributes) {
+  ObjectFacts facts{{roles, roles + Roles}, {}, {}};
   for (const zunMessage<Engine>* m = table.begin; m != table.end; ++m)
     if (m->argument == zunArgument::integer || m->argument == zunArgument::real)
       facts.ranges.emplace(m->selector, Accepted{m->range, m->argument == zunArgument::integer});
+  for (const zunAttribute* a = attributes.begin; a != attributes.end; ++a)
+    facts.setters.emplace(a->name, a->selector);
   return facts;
 }
 
 const ObjectFacts* factsFor(const std::string& className) {
-  static const ObjectFacts burst = factsOf(zunBurstMessages(), zunBurstRoles);
-  static const ObjectFacts cloud = factsOf(zunCloudMessages(), zunCloudRoles);
+  static const ObjectFacts burst = factsOf(zunBurstMessages(), zunBurstRoles, zunBurstAttributes());
+  static const ObjectFacts cloud = factsOf(zunCloudMessages(), zunCloudRoles, zunCloudAttributes());
   if (className == "burst.zun~") return &burst;
   if (className == "cloud.zun~") return &cloud;
   return nullptr;
@@ -129,6 +136,18 @@ std::string consequence(zunOutside outside, const std::string& value) {
     case zunOutside::nothing: break;
   }
   return "";
+}
+
+// The argument an attribute takes, as a message's type list.
+std::vector<int> attributeTypes(const std::string& type) {
+  if (type == "float64" || type == "float32") return {A_FLOAT};
+  if (type == "long" || type == "atom_long" || type == "int32" || type == "char") return {A_LONG};
+  if (type == "symbol") return {A_SYM};
+  return {A_GIMME};
+}
+
+bool isAttributeName(const Value& v) {
+  return v.kind == Value::Kind::symbol && !v.symbol.empty() && v.symbol[0] == '@';
 }
 
 std::string ordinal(size_t n) {
@@ -203,15 +222,53 @@ class Checker {
       it->second.statement = &o;
       if (!info->signal)
         d_.warning(o.className.pos, o.className.text + " is not a signal class: it makes no sound");
-      checkArguments(info->constructorTypes, o.args, o.className.text + "'s creation arguments",
+      const auto named = std::find_if(o.args.begin(), o.args.end(), isAttributeName);
+      const std::vector<Value> args(o.args.begin(), named);
+      checkArguments(info->constructorTypes, args, o.className.text + "'s creation arguments",
                      "object ID " + o.className.text + " " + argumentForm(info->constructorTypes),
                      after(o.className), d_);
       it->second.facts = factsFor(o.className.text);
       if (it->second.facts)
-        bindTables(it->second, o.args, o.className.text + " takes");
+        bindTables(it->second, args, o.className.text + " takes");
       else
-        warnUnknownBuffers(info->constructorTypes, o.args);
+        warnUnknownBuffers(info->constructorTypes, args);
+      attributeArguments(it->second, std::vector<Value>(named, o.args.end()));
     }
+  }
+
+  // "@NAME value..." after the creation arguments: each as the message
+  // NAME would be.
+  void attributeArguments(Declared& object, const std::vector<Value>& args) {
+    for (auto a = args.begin(); a != args.end();) {
+      const auto next = std::find_if(a + 1, args.end(), isAttributeName);
+      const Token name{a->symbol.substr(1), {a->pos.line, a->pos.column + 1}};
+      const zun::MethodInfo* m = attributeMethod(*object.info, name.text);
+      if (!m || m->types.empty())
+        d_.error(name.pos, object.info->name + " has no attribute " + quote(name.text) +
+                               " (see zun classes for its attributes)");
+      else
+        sent(object, name, *m, std::vector<Value>(a + 1, next), after(name));
+      a = next;
+    }
+  }
+
+  // The message an attribute answers: NAME sets it, getNAME reads it.
+  const zun::MethodInfo* attributeMethod(const zun::ClassInfo& info, const std::string& selector) {
+    for (const zun::AttributeInfo& a : info.attributes) {
+      if (selector == a.name) return &made_.emplace_back(zun::MethodInfo{a.name, attributeTypes(a.type)});
+      if (selector == "get" + a.name) return &made_.emplace_back(zun::MethodInfo{selector, {}});
+    }
+    return nullptr;
+  }
+
+  void sent(Declared& object, const Token& selector, const zun::MethodInfo& m,
+            const std::vector<Value>& args, SourcePos missingPos) {
+    checkArguments(m.types, args, "message " + quote(selector.text), signature(m.selector, m.types),
+                   missingPos, d_);
+    if (object.facts)
+      checkFacts(object, selector, args);
+    else
+      warnUnknownBuffers(m.types, args);
   }
 
   // Table names in role order, as creation arguments and "setbuf" give
@@ -237,8 +294,10 @@ class Checker {
   }
 
   // Messages the object takes as they are, or leaves without effect.
-  void checkFacts(Declared& object, const Token& selector, const std::vector<Value>& args) {
+  void checkFacts(Declared& object, const Token& sent, const std::vector<Value>& args) {
     const ObjectFacts& facts = *object.facts;
+    const auto setter = facts.setters.find(sent.text);
+    const Token selector{setter == facts.setters.end() ? sent.text : setter->second, sent.pos};
     if (selector.text == "setbuf") {
       bindTables(object, args, "setbuf takes");
       return;
@@ -247,7 +306,7 @@ class Checker {
       if (facts.roles[r] == selector.text && !args.empty()) bindTable(object, r, args[0]);
     auto range = facts.ranges.find(selector.text);
     if (range == facts.ranges.end()) return;
-    for (const Value& v : args) warnOutside(selector, range->second, v);
+    for (const Value& v : args) warnOutside(sent, range->second, v);
   }
 
   void warnOutside(const Token& selector, const Accepted& accepted, const Value& v) {
@@ -303,6 +362,7 @@ class Checker {
         }
         return &m;
       }
+    if (const zun::MethodInfo* m = attributeMethod(*info, selector.text)) return m;
     d_.error(selector.pos, info->name + " does not understand " + quote(selector.text) +
                                " (see zun classes for its messages)");
     return nullptr;
@@ -310,15 +370,7 @@ class Checker {
 
   void at(const AtStatement& a) {
     const zun::MethodInfo* m = method(a.object, a.selector, a.line);
-    if (m) {
-      checkArguments(m->types, a.args, "message " + quote(a.selector.text),
-                     signature(m->selector, m->types), after(a.selector), d_);
-      Declared& object = objects_.at(a.object.text);
-      if (object.facts)
-        checkFacts(object, a.selector, a.args);
-      else
-        warnUnknownBuffers(m->types, a.args);
-    }
+    if (m) sent(objects_.at(a.object.text), a.selector, *m, a.args, after(a.selector));
     lastTime(a.time, "message");
   }
 
@@ -339,7 +391,12 @@ class Checker {
         d_.warning(r.selector.pos, quote(r.selector.text) +
                                        " takes an int: each value of the ramp is truncated");
       const Declared& object = objects_.at(r.object.text);
-      auto range = object.facts ? object.facts->ranges.find(r.selector.text)
+      const auto setter = object.facts ? object.facts->setters.find(r.selector.text)
+                                       : std::map<std::string, std::string>::const_iterator{};
+      const std::string selector = object.facts && setter != object.facts->setters.end()
+                                       ? setter->second
+                                       : r.selector.text;
+      auto range = object.facts ? object.facts->ranges.find(selector)
                                 : std::map<std::string, Accepted>::const_iterator{};
       if (object.facts && range != object.facts->ranges.end()) {
         warnOutside(r.selector, range->second, r.from);
@@ -417,6 +474,8 @@ class Checker {
     Time time;
     const char* what;
   };
+
+  std::deque<zun::MethodInfo> made_;  // the messages of attributes, once looked up
 
   const Score& score_;
   ClassCatalog& catalog_;

@@ -95,6 +95,20 @@ void* intout(void* x);
 void* listout(void* x);
 void* outlet_int(void* o, t_atom_long n);
 void* outlet_list(t_outlet* x, t_symbol* s, short ac, t_atom* av);
+void* outlet_anything(t_outlet* x, C74_CONST t_symbol* s, short ac, C74_CONST t_atom* av);
+
+typedef char* t_ptr;
+typedef t_ptr_uint t_ptr_size;
+typedef t_ptr_uint t_getbytes_size;
+// Zeroed memory; getbytes and freebytes are the same calls.
+t_ptr sysmem_newptr(t_ptr_size size);
+void sysmem_freeptr(void* ptr);
+#define getbytes(size) ((char*)sysmem_newptr((t_ptr_size)(size)))
+#define freebytes(ptr, size) sysmem_freeptr(ptr)
+
+// No translation: the text itself.
+t_symbol* gensym_tr(C74_CONST char* s);
+char* str_tr(C74_CONST char* s);
 
 // Clocks call fn(obj) when they go off; freed with freeobject (or
 // object_free), which unsets them.

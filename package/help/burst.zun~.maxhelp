@@ -92,7 +92,7 @@
        0.0,
        26.0,
        1040.0,
-       481.0
+       509.0
       ],
       "bglocked": 0,
       "openinpresentation": 0,
@@ -447,6 +447,39 @@
        {
         "box": {
          "id": "obj-21",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          88.0,
+          362.0,
+          42.0,
+          22.0
+         ],
+         "text": "dump"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-22",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          184.0,
+          362.0,
+          620.0,
+          20.0
+         ],
+         "text": "every attribute out of outlet 2: sent back, they give the same sound"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-23",
          "maxclass": "newobj",
          "numinlets": 1,
          "numoutlets": 4,
@@ -458,40 +491,11 @@
          ],
          "patching_rect": [
           20.0,
-          376.0,
+          404.0,
           322.0,
           22.0
          ],
          "text": "burst.zun~ burst-sine burst-window burst-saw"
-        }
-       },
-       {
-        "box": {
-         "id": "obj-22",
-         "maxclass": "comment",
-         "numinlets": 1,
-         "numoutlets": 0,
-         "patching_rect": [
-          352.0,
-          376.0,
-          400.0,
-          20.0
-         ],
-         "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
-        }
-       },
-       {
-        "box": {
-         "id": "obj-23",
-         "maxclass": "ezdac~",
-         "numinlets": 2,
-         "numoutlets": 0,
-         "patching_rect": [
-          20.0,
-          416.0,
-          45.0,
-          45.0
-         ]
         }
        },
        {
@@ -501,30 +505,25 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          75.0,
-          428.0,
-          105.0,
+          352.0,
+          404.0,
+          400.0,
           20.0
          ],
-         "text": "click to hear"
+         "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
         }
        },
        {
         "box": {
          "id": "obj-25",
-         "maxclass": "number",
-         "numinlets": 1,
-         "numoutlets": 2,
-         "outlettype": [
-          "",
-          "bang"
-         ],
-         "parameter_enable": 0,
+         "maxclass": "ezdac~",
+         "numinlets": 2,
+         "numoutlets": 0,
          "patching_rect": [
-          200.0,
-          416.0,
-          50.0,
-          22.0
+          20.0,
+          444.0,
+          45.0,
+          45.0
          ]
         }
        },
@@ -535,8 +534,42 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
+          75.0,
+          456.0,
+          105.0,
+          20.0
+         ],
+         "text": "click to hear"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-27",
+         "maxclass": "number",
+         "numinlets": 1,
+         "numoutlets": 2,
+         "outlettype": [
+          "",
+          "bang"
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          200.0,
+          444.0,
+          50.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-28",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
           255.0,
-          416.0,
+          444.0,
           217.0,
           20.0
          ],
@@ -548,7 +581,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-21",
+          "obj-23",
           0
          ],
          "source": [
@@ -560,7 +593,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-21",
+          "obj-23",
           0
          ],
          "source": [
@@ -572,7 +605,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-21",
+          "obj-23",
           0
          ],
          "source": [
@@ -584,7 +617,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-21",
+          "obj-23",
           0
          ],
          "source": [
@@ -596,7 +629,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-21",
+          "obj-23",
           0
          ],
          "source": [
@@ -608,7 +641,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-21",
+          "obj-23",
           0
          ],
          "source": [
@@ -620,7 +653,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-21",
+          "obj-23",
           0
          ],
          "source": [
@@ -632,7 +665,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-21",
+          "obj-23",
           0
          ],
          "source": [
@@ -656,12 +689,12 @@
        {
         "patchline": {
          "destination": [
-          "obj-23",
-          1
+          "obj-25",
+          0
          ],
          "source": [
-          "obj-21",
-          1
+          "obj-23",
+          0
          ]
         }
        },
@@ -669,10 +702,22 @@
         "patchline": {
          "destination": [
           "obj-25",
+          1
+         ],
+         "source": [
+          "obj-23",
+          1
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-27",
           0
          ],
          "source": [
-          "obj-21",
+          "obj-23",
           2
          ]
         }

@@ -92,7 +92,7 @@
        0.0,
        26.0,
        1040.0,
-       509.0
+       537.0
       ],
       "bglocked": 0,
       "openinpresentation": 0,
@@ -480,6 +480,39 @@
        {
         "box": {
          "id": "obj-23",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          94.0,
+          390.0,
+          42.0,
+          22.0
+         ],
+         "text": "dump"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-24",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          191.0,
+          390.0,
+          620.0,
+          20.0
+         ],
+         "text": "every attribute out of outlet 2: sent back, they give the same sound"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-25",
          "maxclass": "newobj",
          "numinlets": 1,
          "numoutlets": 4,
@@ -491,40 +524,11 @@
          ],
          "patching_rect": [
           20.0,
-          404.0,
+          432.0,
           252.0,
           22.0
          ],
          "text": "cloud.zun~ cloud-tone cloud-window"
-        }
-       },
-       {
-        "box": {
-         "id": "obj-24",
-         "maxclass": "comment",
-         "numinlets": 1,
-         "numoutlets": 0,
-         "patching_rect": [
-          282.0,
-          404.0,
-          400.0,
-          20.0
-         ],
-         "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
-        }
-       },
-       {
-        "box": {
-         "id": "obj-25",
-         "maxclass": "ezdac~",
-         "numinlets": 2,
-         "numoutlets": 0,
-         "patching_rect": [
-          20.0,
-          444.0,
-          45.0,
-          45.0
-         ]
         }
        },
        {
@@ -534,30 +538,25 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          75.0,
-          456.0,
-          105.0,
+          282.0,
+          432.0,
+          400.0,
           20.0
          ],
-         "text": "click to hear"
+         "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
         }
        },
        {
         "box": {
          "id": "obj-27",
-         "maxclass": "number",
-         "numinlets": 1,
-         "numoutlets": 2,
-         "outlettype": [
-          "",
-          "bang"
-         ],
-         "parameter_enable": 0,
+         "maxclass": "ezdac~",
+         "numinlets": 2,
+         "numoutlets": 0,
          "patching_rect": [
-          200.0,
-          444.0,
-          50.0,
-          22.0
+          20.0,
+          472.0,
+          45.0,
+          45.0
          ]
         }
        },
@@ -568,8 +567,42 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
+          75.0,
+          484.0,
+          105.0,
+          20.0
+         ],
+         "text": "click to hear"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-29",
+         "maxclass": "number",
+         "numinlets": 1,
+         "numoutlets": 2,
+         "outlettype": [
+          "",
+          "bang"
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          200.0,
+          472.0,
+          50.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-30",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
           255.0,
-          444.0,
+          472.0,
           217.0,
           20.0
          ],
@@ -581,7 +614,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-23",
+          "obj-25",
           0
          ],
          "source": [
@@ -593,7 +626,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-23",
+          "obj-25",
           0
          ],
          "source": [
@@ -605,7 +638,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-23",
+          "obj-25",
           0
          ],
          "source": [
@@ -617,7 +650,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-23",
+          "obj-25",
           0
          ],
          "source": [
@@ -629,7 +662,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-23",
+          "obj-25",
           0
          ],
          "source": [
@@ -641,7 +674,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-23",
+          "obj-25",
           0
          ],
          "source": [
@@ -653,7 +686,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-23",
+          "obj-25",
           0
          ],
          "source": [
@@ -665,7 +698,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-23",
+          "obj-25",
           0
          ],
          "source": [
@@ -677,7 +710,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-23",
+          "obj-25",
           0
          ],
          "source": [
@@ -701,12 +734,12 @@
        {
         "patchline": {
          "destination": [
-          "obj-25",
-          1
+          "obj-27",
+          0
          ],
          "source": [
-          "obj-23",
-          1
+          "obj-25",
+          0
          ]
         }
        },
@@ -714,10 +747,22 @@
         "patchline": {
          "destination": [
           "obj-27",
+          1
+         ],
+         "source": [
+          "obj-25",
+          1
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-29",
           0
          ],
          "source": [
-          "obj-23",
+          "obj-25",
           2
          ]
         }

@@ -26,6 +26,7 @@ const Table burstTable = {
     {"events", A_LONG},
     {"subsample", A_LONG},      {"bandlimit", A_LONG},      {"cubic", A_LONG},
     {"notify", A_CANT},         {"flush", A_NOTHING},
+    {"dump", A_NOTHING},
 };
 
 const Table cloudTable = {
@@ -42,6 +43,7 @@ const Table cloudTable = {
     {"setRndLevel", A_FLOAT},    {"setPanningLaw", A_LONG},  {"triggerInput", A_LONG},
     {"events", A_LONG},
     {"subsample", A_LONG},     {"cubic", A_LONG},          {"flush", A_NOTHING},
+    {"dump", A_NOTHING},
 };
 
 const struct Plugin {

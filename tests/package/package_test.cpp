@@ -375,6 +375,13 @@ TEST_F(Package, RefpagesDocumentExactlyTheRegisteredMessages) {
     for (const auto& [s, t] : documented) a.insert(s);
     for (const auto& [s, t] : registered) b.insert(s);
     ASSERT_EQ(a, b);
+    std::set<std::string> attributes, listed;
+    for (const zun::AttributeInfo& attribute : zun::classInfo(name).attributes)
+      attributes.insert(attribute.name);
+    const std::regex attributePattern("<attribute name=\"([^\"]+)\"");
+    for (std::sregex_iterator m(page.begin(), page.end(), attributePattern), end; m != end; ++m)
+      listed.insert((*m)[1]);
+    EXPECT_EQ(listed, attributes);
     for (const auto& [selector, types] : registered) {
       SCOPED_TRACE(selector);
       const std::string& body = documented.at(selector);

@@ -456,6 +456,23 @@ const Scenario scenarios[] = {
       {560, "start 0"}},
      640,
      "clicks"},
+    // Attributes: "@NAME value" in the box and NAME as a message.
+    {"attributes",
+     "cloud.zun~ sample window @density 30 @pitch 5 @rndPitch 1 @length 50",
+     {{"sample", 88200, tone}, {"window", 1024, hann}},
+     {{0, "seed 3"},
+      {0, "start 1"},
+      {100, "overlap 16"},
+      {101, "overlap 200"},
+      {150, "phase 0.25"},
+      {150, "interp 1"},
+      {200, "panningMode 1"},
+      {200, "width 0.25"},
+      {250, "sample window"},
+      {300, "samplePosition 100"},
+      {350, "info"},
+      {400, "start 0"}},
+     480},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pd, PdScenario, ::testing::ValuesIn(scenarios),
@@ -677,7 +694,7 @@ TEST_F(PdTest, HelpPatchesShowEveryMessageWithACommentInTheirSubpatches) {
       continue;
     }
     const std::string selector = line.substr(2, line.find(' ', 2) - 2);
-    if (selector == "object" || selector == "dsp64" || selector == "assist" ||
+    if (selector[0] == '@' || selector == "object" || selector == "dsp64" || selector == "assist" ||
         selector == "dblclick" || selector == "notify")
       continue;
     bool shown = false;
@@ -693,6 +710,72 @@ TEST_F(PdTest, HelpPatchesShowEveryMessageWithACommentInTheirSubpatches) {
       }
     EXPECT_TRUE(shown) << object << selector;
   }
+}
+
+// Attributes in real Pd: values read back by "get", set by "@name value"
+// in the box as by their messages at time zero, and "dump" into a second
+// object (outlet 2 to its inlet) rebuilding the first one's sound.
+TEST_F(PdTest, AttributesAreReadBackSetInTheBoxAndDumpedIntoAnotherObject) {
+  TempDir dir;
+  for (const Table& t : {Table{"cz-s", 8192, tone}, Table{"cz-w", 1024, hann}})
+    writeTable(dir.path(), t);
+  const std::string settings =
+      "za setDensity 90 \\; za pitch 7 \\; za setLength 9 \\; za phase 0.3 \\; za overlap 8 \\; "
+      "za seed 5 \\; za cubic 1 \\; za setRndPitch 2 \\; za dump \\; ";
+  const std::string checks =
+      "zc get density \\; zc get pitch \\; zc interp 2 \\; zc get interp \\; zc get seed \\; "
+      "zc get sample \\; zc get nothing \\; ";
+  const std::string starts =
+      "zc seed 5 \\; zd seed 5 \\; zd setDensity 20 \\; zd setPitch -5 \\; zd interp 1 \\; "
+      "za start 1 \\; zb start 1 \\; zc start 1 \\; zd start 1";
+  const std::string object = "cloud.zun~ cz-s cz-w";
+  writeFile(dir / "attributes.pd",
+            "#N canvas 0 0 600 400 12;\n#X obj 10 10 loadbang;\n#X obj 10 40 t b b;\n"
+            "#X msg 10 70 \\; pd dsp 1 \\; zrec open -bytes 4 attributes.wav \\; zrec start \\; " +
+                settings + checks + starts +
+                ";\n#X msg 200 40 read -resize cz-s.wav cz-s \\, read -resize cz-w.wav cz-w;\n"
+                "#X obj 200 70 soundfiler;\n#X obj 10 100 r za;\n#X obj 10 130 " + object +
+                ";\n#X obj 10 160 r zb;\n#X obj 10 190 " + object +
+                ";\n#X obj 10 220 r zc;\n#X obj 10 250 " + object +
+                " @density 20 @pitch -5 @interp 1;\n#X obj 10 280 r zd;\n#X obj 10 310 " + object +
+                ";\n#X obj 10 340 writesf~ 8;\n#X obj 200 310 r zrec;\n#X obj 300 160 print a;\n"
+                "#X obj 300 280 print c;\n#X obj 100 40 delay 600;\n"
+                "#X msg 100 70 \\; zrec stop;\n#X obj 400 10 array define cz-s;\n"
+                "#X obj 400 40 array define cz-w;\n#X obj 100 100 delay 500;\n"
+                "#X msg 100 130 \\; pd quit;\n#X connect 17 0 21 0;\n#X connect 21 0 22 0;\n"
+                "#X connect 0 0 1 0;\n#X connect 1 1 3 0;\n#X connect 3 0 4 0;\n"
+                "#X connect 1 0 2 0;\n#X connect 1 0 17 0;\n#X connect 17 0 18 0;\n"
+                "#X connect 5 0 6 0;\n#X connect 7 0 8 0;\n#X connect 9 0 10 0;\n"
+                "#X connect 11 0 12 0;\n#X connect 6 2 8 0;\n#X connect 6 2 15 0;\n"
+                "#X connect 10 2 16 0;\n#X connect 14 0 13 0;\n"
+                "#X connect 6 0 13 0;\n#X connect 6 1 13 1;\n#X connect 8 0 13 2;\n"
+                "#X connect 8 1 13 3;\n#X connect 10 0 13 4;\n#X connect 10 1 13 5;\n"
+                "#X connect 12 0 13 6;\n#X connect 12 1 13 7;\n");
+  const Outcome pd = runPd(dir.path(), {"attributes.pd"});
+  ASSERT_EQ(pd.status, 0) << pd.err;
+  for (const char* line :
+       {"a: density 90", "a: pitch 7", "a: phase 0.3", "a: overlap 8", "a: seed 5",
+        "a: sample cz-s", "c: density 20", "c: pitch -5", "c: interp 1",
+        "interp message: 0 = no interp; 1 = two point interp.", "c: seed\n", "c: sample cz-s",
+        "no attribute named 'nothing'"})
+    EXPECT_EQ(count(pd.err, line), 1u) << line << "\n" << pd.err;
+
+  SF_INFO info{};
+  SNDFILE* f = sf_open((dir / "attributes.wav").c_str(), SFM_READ, &info);
+  ASSERT_NE(f, nullptr);
+  ASSERT_EQ(info.channels, 8);
+  const sf_count_t frames = rate / 4;
+  std::vector<float> s(size_t(frames) * 8);
+  ASSERT_EQ(sf_readf_float(f, s.data(), frames), frames);
+  sf_close(f);
+  float peak = 0.0f;
+  for (sf_count_t i = 0; i < frames; ++i) {
+    const float* frame = &s[size_t(i) * 8];
+    ASSERT_EQ(std::memcmp(frame, frame + 2, 8), 0) << "dumped, frame " << i;
+    ASSERT_EQ(std::memcmp(frame + 4, frame + 6, 8), 0) << "in the box, frame " << i;
+    peak = std::max({peak, std::fabs(frame[0]), std::fabs(frame[4])});
+  }
+  EXPECT_GT(peak, 0.01f);
 }
 
 TEST_F(PdTest, HelpPatchesOpenWithoutErrorsAndSound) {

@@ -220,6 +220,27 @@ TEST(Cli, ReportsLevelsObjectPostsAndOutletValues) {
   EXPECT_EQ(csv.rfind("time,object,outlet,value\n0.500680,p,2,1\n", 0), 0u) << csv;
 }
 
+// Attributes in a score: "@NAME value" after the creation arguments sounds as
+// the setter at time 0, NAME as its setter, and getNAME is answered.
+TEST(Cli, AttributesInAScoreSoundAsTheirSettersAndAreReadBack) {
+  TempDir dir;
+  const std::string end = "at 0 p seed 3\nat 0 p start 1\nat 0.25 p getcps\nend 0.5\n";
+  zuntest::writeFile(dir / "set.zun", std::string(header) +
+                                          "at 0 p setCps 300\nat 0 p setDensity 40\n"
+                                          "at 0 p setMorph 0.5\n" + end);
+  std::string attributes = header;
+  attributes.insert(attributes.rfind('\n'), " @cps 300 @density 40");
+  zuntest::writeFile(dir / "attributes.zun", attributes + "at 0 p morph 0.5\n" + end);
+  for (const char* score : {"set.zun", "attributes.zun"}) {
+    const Outcome o = runZun({"render", score, "-o", std::string(score) + ".wav"}, dir.path());
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.err.find("p outlet 2: cps 300"), std::string::npos) << o.err;
+  }
+  const std::string a = zuntest::readFile(dir / "set.zun.wav");
+  EXPECT_GT(a.size(), 40000u);
+  EXPECT_EQ(a, zuntest::readFile(dir / "attributes.zun.wav"));
+}
+
 // A table played into the inlet starts a grain at each upward crossing,
 // and --events writes each grain's list under the names the outlet gives.
 TEST(Cli, InputTableTriggersGrainsAndEventsGoToCsv) {

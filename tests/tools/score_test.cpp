@@ -183,6 +183,14 @@ TEST(Checker, WarnsWhereTheObjectsWillIgnoreWhatTheScoreAsks) {
       {"at 0 c setbuf s s s", "s.zun:4:19: warning: setbuf takes 2 table names: the third, the symbol 's', is ignored"},
       {"object q cloud.zun~ s s s", "s.zun:4:25: warning: cloud.zun~ takes 2 table names: the third"},
       {"object q cloud.zun~ s", "s.zun:4:10: warning: cloud.zun~ q never gets its second table (creation argument 2, or setWindowing)"},
+      // attributes: "@NAME value" after the creation arguments, NAME and getNAME as messages
+      {"object q cloud.zun~ s s @density 20 @sample s @pitch 200", "s.zun:4:54: warning: 'pitch' takes values below 128"},
+      {"object q cloud.zun~ s s @nothing 1", "s.zun:4:26: error: cloud.zun~ has no attribute 'nothing'"},
+      {"object q cloud.zun~ s s @density", "s.zun:4:34: error: message 'density' needs a float argument"},
+      {"object q cloud.zun~ @sample s @windowing s @overlap 200", "s.zun:4:53: warning: 'overlap' takes values 0 to 128"},
+      {"at 0 c density 0", "s.zun:4:16: warning: 'density' takes values above 1e-05: the object ignores"},
+      {"ramp 0 1 p morph 0 2", "s.zun:4:20: warning: 'morph' takes values 0 to 1: the object folds"},
+      {"at 0 c getdensity 1", "s.zun:4:19: error: too many arguments: message 'getdensity' takes none"},
   };
   for (const BadScore& c : cases) {
     Diagnostics d("s.zun");
