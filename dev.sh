@@ -11,10 +11,12 @@
 #   ./dev.sh package    build the Max package: the Win64 and macOS externals
 #                       against the Max SDK at $MAX_SDK_DIR (./max-sdk-base),
 #                       with Highway from $HWY_SOURCE_DIR (./highway), and
-#                       the package tree; test it, run the Win64 externals
-#                       under Wine and the Linux arm64 build under qemu
-#                       against the Linux plug-ins, read the macOS ones, and
-#                       print the package's folder
+#                       the package tree; and the Pd package for deken; test
+#                       them, run the Win64 externals under Wine (Pd's in a
+#                       Windows Pd built from $PD_SOURCE_DIR,
+#                       ../shared/puredata-0.53.1) and the Linux arm64 build
+#                       under qemu against the Linux ones, read the macOS
+#                       ones, and print both packages' paths
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -25,11 +27,13 @@ packages=(cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev
 # For `package` only: the Windows and Linux arm64 cross compilers, qemu to
 # run the arm64 build, LLVM's Mach-O linker and tools with libc++'s headers
 # for the macOS build (libc++: Apache-2.0 WITH LLVM-exception; only its
-# headers are used, against the Mac's own libc++), python3 to check what
-# that build makes, and Wine to run the Windows one (without the desktop
-# packages Wine recommends).
+# headers are used, against the Mac's own libc++), Wine to run the Windows
+# one (without the desktop packages Wine recommends), and Python with its
+# readers of ELF, PE and Mach-O files, which check what the cross builds make
+# and name the Pd package after the binaries inside.
 package_packages=(g++-mingw-w64-x86-64-posix g++-aarch64-linux-gnu qemu-user
-                  clang-14 lld-14 llvm-14 libc++-14-dev python3)
+                  clang-14 lld-14 llvm-14 libc++-14-dev
+                  python3 python3-pefile python3-macholib python3-pyelftools)
 wine_packages=(wine64 wine)
 
 # install_missing [--no-install-recommends] [PACKAGE...]: the packages
@@ -100,10 +104,15 @@ case "${1:-help}" in
     for dir in "$sdk/c74support" "$hwy/hwy"; do
       [ -d "$dir" ] || { echo "dev.sh package: no $dir (set MAX_SDK_DIR and HWY_SOURCE_DIR)" >&2; exit 1; }
     done
+    # Pd's source, for the Windows and arm64 Pd that run those Pd externals
+    pd_source=${PD_SOURCE_DIR:-../shared/puredata-0.53.1}
+    pd_options=()
+    [ -f "$pd_source/src/m_pd.h" ] && pd_options=(-DPD_SOURCE_DIR="$(realpath "$pd_source")")
     build build -DCMAKE_BUILD_TYPE=Release -DMAX_SDK_DIR="$(realpath "$sdk")" \
-      -DZUN_HWY_SOURCE_DIR="$(realpath "$hwy")"
+      -DZUN_HWY_SOURCE_DIR="$(realpath "$hwy")" "${pd_options[@]}"
     ctest --test-dir build --output-on-failure -j "$jobs" -L package
     echo "$(pwd)/build/max-package/zun"
+    ls "$(pwd)"/build/deken/*.dek
     ;;
   bench)
     install_missing
@@ -132,6 +141,6 @@ case "${1:-help}" in
     echo "Drew $(ls docs/pictures/*.png | wc -l) pictures into docs/pictures/"
     ;;
   *)
-    sed -n '2,17p' "$0"
+    sed -n '2,19p' "$0"
     ;;
 esac

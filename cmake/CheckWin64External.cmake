@@ -2,9 +2,18 @@
 # FILE): it imports only from Windows' KERNEL32, the C runtime and Max's
 # two libraries, and no DllMain, exports nothing but `main`, and holds no aligned vector
 # move of 32 or 64 bytes through memory, which could fault on a stack that
-# GCC aligned to 16 only.
+# GCC aligned to 16 only. For another host, HOST_LIBRARIES names its
+# libraries (joined by |) and ENTRY the one export.
 
 cmake_minimum_required(VERSION 3.25)
+if(NOT HOST_LIBRARIES)
+  set(HOST_LIBRARIES MaxAPI|MaxAudio)
+endif()
+if(NOT ENTRY)
+  set(ENTRY main)
+endif()
+string(REPLACE "|" ";" host_libraries "${HOST_LIBRARIES}")
+list(TRANSFORM host_libraries APPEND .dll)
 
 function(fail what)
   message(FATAL_ERROR "${FILE}: ${what}")
@@ -16,7 +25,7 @@ if(NOT status EQUAL 0)
 endif()
 
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
-set(allowed "^(KERNEL32|msvcrt|api-ms-win-crt-[a-z0-9-]+|MaxAPI|MaxAudio)\\.dll$")
+set(allowed "^(KERNEL32|msvcrt|api-ms-win-crt-[a-z0-9-]+|${HOST_LIBRARIES})\\.dll$")
 set(seen "")
 foreach(line IN LISTS imports)
   string(REPLACE "DLL Name: " "" dll "${line}")
@@ -26,7 +35,7 @@ foreach(line IN LISTS imports)
   endif()
   list(APPEND seen ${dll})
 endforeach()
-foreach(needed KERNEL32.dll MaxAPI.dll MaxAudio.dll)
+foreach(needed KERNEL32.dll ${host_libraries})
   if(NOT needed IN_LIST seen)
     fail("does not import from ${needed} (imports: ${seen})")
   endif()
@@ -39,8 +48,8 @@ endif()
 
 string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n(([ \t]+\\[[^\n]+\n)*)" table "${headers}")
 string(REGEX MATCHALL "\\] [^\n]+" exports "${CMAKE_MATCH_1}")
-if(NOT exports STREQUAL "] main")
-  fail("exports ${exports}, not main alone")
+if(NOT exports STREQUAL "] ${ENTRY}")
+  fail("exports ${exports}, not ${ENTRY} alone")
 endif()
 
 execute_process(COMMAND ${OBJDUMP} -d --no-show-raw-insn ${FILE}
@@ -56,4 +65,4 @@ if(count GREATER 0)
   list(GET aligned 0 first)
   fail("${count} aligned vector moves through memory, such as:\n${first}")
 endif()
-message(STATUS "${FILE}: imports ${seen}; exports main; no aligned wide vector moves")
+message(STATUS "${FILE}: imports ${seen}; exports ${ENTRY}; no aligned wide vector moves")

@@ -59,6 +59,8 @@ else()
   foreach(class IN LISTS zun_classes)
     list(APPEND externals ${win64}/max/${class}.mxe64)
   endforeach()
+  # and the Pd externals for Windows (ZunPdWindows.cmake)
+  set(win64_pd ${win64}/pd/zun/burst.zun~.m_amd64 ${win64}/pd/zun/cloud.zun~.m_amd64)
   set(windows_host ${win64}/bin)
   set(windows_programs "")
   if(ZUN_WINE)
@@ -70,9 +72,9 @@ else()
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
                -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE} -DMAX_SDK_DIR=${MAX_SDK_DIR}
                -DZUN_HWY_SOURCE_DIR=${ZUN_HWY_SOURCE_DIR}
-               -DZUN_WINDOWS_HOST=$<BOOL:${ZUN_WINE}>
+               -DZUN_WINDOWS_HOST=$<BOOL:${ZUN_WINE}> -DZUN_PD_INCLUDE_DIR=${ZUN_PD_INCLUDE_DIR}
     BUILD_ALWAYS ON
-    BUILD_BYPRODUCTS ${externals} ${windows_programs}
+    BUILD_BYPRODUCTS ${externals} ${windows_programs} ${win64_pd}
     INSTALL_COMMAND "")
   install(FILES ${externals} DESTINATION zun/externals COMPONENT max_package EXCLUDE_FROM_ALL)
   foreach(file IN LISTS externals)

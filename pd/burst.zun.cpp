@@ -8,7 +8,7 @@
 
 // Pd's loader finds the setup function of a class named burst.zun~ under
 // this name.
-extern "C" __attribute__((visibility("default"))) void setup_burst0x2ezun_tilde() {
+ZUN_PD_SETUP void setup_burst0x2ezun_tilde() {
   zunPdObject<zunBurst, 3>::setup("burst.zun~", zunBurstBanner, zunBurstRoles,
                                   zunBurstMessages(), zunBurstAttributes());
 }

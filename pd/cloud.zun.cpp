@@ -8,7 +8,7 @@
 
 // Pd's loader finds the setup function of a class named cloud.zun~ under
 // this name.
-extern "C" __attribute__((visibility("default"))) void setup_cloud0x2ezun_tilde() {
+ZUN_PD_SETUP void setup_cloud0x2ezun_tilde() {
   zunPdObject<zunCloud, 2>::setup("cloud.zun~", zunCloudBanner, zunCloudRoles,
                                   zunCloudMessages(), zunCloudAttributes());
 }

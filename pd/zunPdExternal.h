@@ -16,6 +16,13 @@
 #include <string>
 #include <type_traits>
 
+// The one name an external module exports: its setup function.
+#ifdef _WIN32
+#define ZUN_PD_SETUP extern "C" __declspec(dllexport)
+#else
+#define ZUN_PD_SETUP extern "C" __attribute__((visibility("default")))
+#endif
+
 #include "zunMessages.h"
 #include "zunRandom.h"
 #include "zunSettings.h"
