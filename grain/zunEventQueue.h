@@ -17,6 +17,7 @@ struct zunGrainEvent {
   double level = 0.0;
   double gainLeft = 0.0;
   double gainRight = 0.0;
+  int channel = 0;  // in a multichannel output, where it sounds most, from 1
 };
 
 // A fixed ring of grain events between one producer (the audio thread) and

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "zunChannelRouting.h"
 #include "zunEventQueue.h"
 #include "zunRandom.h"
 #include "zunRelaxed.h"
@@ -10,8 +11,9 @@
 
 // What both engines offer beyond their first set of controls, each off
 // until asked for: a random drop of each grain's level, an equal-power pan
-// law, grains started by a trigger signal and an event for each grain
-// started. Off, none of them draws a random value or changes a sample.
+// law, grains started by a trigger signal, an event for each grain started
+// and the routing of a multichannel output. Off, none of them draws a
+// random value or changes a sample.
 class zunGrainOptions {
  public:
   // Message threads. A NaN names no value and changes nothing.
@@ -85,6 +87,14 @@ class zunGrainOptions {
 
   // Voice i's gains under the law in force; see zunVoicePool::pan.
   void pan(zunVoicePool& pool, int i, bool manual, double width, double randomWidth) const;
+  // Voice i's route over `count` channels (0: the stereo pair, which has
+  // none) from the gains pan() gave it; the grain's last draw.
+  template <class State>
+  void route(zunVoicePool& pool, int i, State& seed, int count) const {
+    if (count > 0)
+      pool.routes[i] =
+          routing.route(i, pool.gainLeft[i], pool.gainRight[i], equalPower, count, seed);
+  }
 
   bool wantsEvents() const { return eventsOn; }
   // What every engine's event tells of voice i, started `offset` samples
@@ -98,6 +108,7 @@ class zunGrainOptions {
     e.level = pool.voices[i]->amplitude;
     e.gainLeft = pool.gainLeft[i];
     e.gainRight = pool.gainRight[i];
+    e.channel = zunChannelRouting::loudest(pool.routes[i]) + 1;
     return e;
   }
   void emit(const zunGrainEvent& event) { events.push(event); }
@@ -106,6 +117,7 @@ class zunGrainOptions {
   zunRelaxed<bool> equalPower{false};
   zunRelaxed<bool> triggerInput{false};
   zunRelaxed<bool> eventsOn{false};
+  zunChannelRouting routing;
   zunEventQueue events;
 
  private:

@@ -10,6 +10,7 @@ zunVoicePool::zunVoicePool(int count, double sampleRate)
       voices(new zunGrain*[count]),
       gainLeft(new double[count]()),
       gainRight(new double[count]()),
+      routes(new zunRoute[count]()),
       grainOffset(new int[count]()),
       fadeLeft(new int[count]()),
       fadeLength(new int[count]()),
@@ -24,6 +25,7 @@ zunVoicePool::~zunVoicePool() {
   delete[] voices;
   delete[] gainLeft;
   delete[] gainRight;
+  delete[] routes;
   delete[] grainOffset;
   delete[] fadeLeft;
   delete[] fadeLength;
@@ -69,10 +71,17 @@ bool zunVoicePool::finishBlock() {
 }
 
 void zunVoicePool::renderSpan(int from, int to) {
-  std::fill(block.left + from, block.left + to, 0.0);
-  std::fill(block.right + from, block.right + to, 0.0);
-  renderAndMix(to - from, *block.job, block.grainBuffer, block.left + from, block.right + from,
-               *block.levels);
+  if (block.channels) {
+    for (int c = 0; c <= block.channelCount; ++c)
+      std::fill(block.channels[c] + from, block.channels[c] + to, 0.0);
+    renderAndMixChannels(to - from, *block.job, block.grainBuffer, block.channels,
+                         block.channelCount, from, *block.levels);
+  } else {
+    std::fill(block.left + from, block.left + to, 0.0);
+    std::fill(block.right + from, block.right + to, 0.0);
+    renderAndMix(to - from, *block.job, block.grainBuffer, block.left + from, block.right + from,
+                 *block.levels);
+  }
   rendered = to;
 }
 
@@ -147,22 +156,22 @@ void zunVoicePool::setAbsoluteSR(double rate) {
   for (int i = 0; i < overlappingFactor; ++i) voices[i]->setAbsoluteSR(rate);
 }
 
-void zunVoicePool::mix(int i, const double* samples, int n, double* left, double* right) {
+void zunVoicePool::mix(int i, const double* samples, int n, const Target& to) {
   const int offset = grainOffset[i];
-  const double gl = gainLeft[i];
-  const double gr = gainRight[i];
+  const double gl = to.gainA;
+  const double gr = to.gainB;
   for (int k = 0; k < n - offset; ++k) {
-    left[offset + k] += samples[k] * gl;
-    right[offset + k] += samples[k] * gr;
+    to.a[offset + k] += samples[k] * gl;
+    to.b[offset + k] += samples[k] * gr;
   }
   grainOffset[i] = 0;
 }
 
 void zunVoicePool::renderOne(int i, int n, const zunRenderJob& job, double* grainBuffer,
-                             double* left, double* right) {
+                             const Target& to) {
   job.render(*voices[i], grainBuffer, n - grainOffset[i]);
   if (fadeLeft[i] > 0) fade(i, grainBuffer, n - grainOffset[i]);
-  mix(i, grainBuffer, n, left, right);
+  mix(i, grainBuffer, n, to);
   if (!voices[i]->getStatus()) markIdle(i);
 }
 
@@ -172,8 +181,48 @@ bool sameWaves(const zunRenderJob& a, const zunRenderJob& b) {
 }
 }  // namespace
 
+// Every voice into the two buffers with its stereo gains, in one pass.
+struct zunVoicePool::StereoTargets {
+  const zunVoicePool& pool;
+  double* left;
+  double* right;
+  int passes() const { return 1; }
+  bool inPass(int, int) const { return true; }
+  Target of(int i) const { return {left, right, pool.gainLeft[i], pool.gainRight[i]}; }
+};
+
+// Pass c takes the voices whose route begins on channel c, so that voices
+// sharing their channels render together. A route past the count (made
+// for a larger one) sounds on the spare.
+struct zunVoicePool::ChannelTargets {
+  const zunVoicePool& pool;
+  double* const* channels;
+  int count;
+  int from;
+  int passes() const { return count + 1; }
+  int channel(int c) const { return c >= 0 && c < count ? c : count; }
+  bool inPass(int i, int pass) const { return channel(pool.routes[i].first) == pass; }
+  Target of(int i) const {
+    const zunRoute& r = pool.routes[i];
+    return {channels[channel(r.first)] + from, channels[channel(r.second)] + from, r.firstGain,
+            r.secondGain};
+  }
+};
+
 void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuffer, double* left,
                                 double* right, const zunBlockLevels& levels) {
+  mixVoices(n, job, grainBuffer, StereoTargets{*this, left, right}, levels);
+}
+
+void zunVoicePool::renderAndMixChannels(int n, const zunRenderJob& job, double* grainBuffer,
+                                        double* const* channels, int count, int from,
+                                        const zunBlockLevels& levels) {
+  mixVoices(n, job, grainBuffer, ChannelTargets{*this, channels, count, from}, levels);
+}
+
+template <class Targets>
+void zunVoicePool::mixVoices(int n, const zunRenderJob& job, double* grainBuffer,
+                             const Targets& targets, const zunBlockLevels& levels) {
   const int lanes = zunGroupLanes();
   const bool tablesFit = zunGroupRenders(job, 0);
   const bool levelled = levels.active();
@@ -181,14 +230,15 @@ void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuf
   group.count = 0;
   int members[zunMaxGroupLanes];
   int mode = 0;
+  Target groupTarget{};
   zunRenderJob groupJob = job;
   zunRenderJob voiceJob = job;
   auto flush = [&] {
     if (!zunGroupPays(groupJob, mode, group.count)) {
       for (int v = 0; v < group.count; ++v)
-        renderOne(members[v], n, groupJob, grainBuffer, left, right);
+        renderOne(members[v], n, groupJob, grainBuffer, targets.of(members[v]));
     } else if (group.count > 0) {
-      zunRenderGroup(groupJob, mode, group, n, left, right);
+      zunRenderGroup(groupJob, mode, group, n, groupTarget.a, groupTarget.b);
       for (int v = 0; v < group.count; ++v) {
         grainOffset[members[v]] = 0;
         if (!group.voices[v]->getStatus()) markIdle(members[v]);
@@ -196,7 +246,8 @@ void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuf
     }
     group.count = 0;
   };
-  forEachSounding([&](int i) {
+  for (int pass = 0; pass < targets.passes(); ++pass) forEachSounding([&](int i) {
+    if (!targets.inPass(i, pass)) return;
     zunGrain& voice = *voices[i];
     // Levels are as long as their tables, with unit stride: they fit where
     // the tables fit.
@@ -204,22 +255,25 @@ void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuf
     // Cubic reads and fades are the voices' own.
     const bool grouped = tablesFit && !voice.cubic &&
                          (voice.interpMode == 0 || voice.interpMode == 1) && fadeLeft[i] == 0;
-    if (group.count > 0 &&
-        (!grouped || voice.interpMode != mode || (levelled && !sameWaves(own, groupJob))))
+    const Target to = targets.of(i);
+    const bool elsewhere = to.a != groupTarget.a || to.b != groupTarget.b;
+    if (group.count > 0 && (!grouped || voice.interpMode != mode ||
+                            (levelled && !sameWaves(own, groupJob)) || elsewhere))
       flush();
     if (!grouped) {
-      renderOne(i, n, own, grainBuffer, left, right);
+      renderOne(i, n, own, grainBuffer, to);
       return;
     }
     mode = voice.interpMode;
+    groupTarget = to;
     // A group on the waves of the last keeps what its job learnt of them.
     if (levelled && !sameWaves(own, groupJob)) groupJob = own;
     const int v = group.count++;
     members[v] = i;
     group.voices[v] = &voice;
     group.offsets[v] = grainOffset[i];
-    group.gainLeft[v] = gainLeft[i];
-    group.gainRight[v] = gainRight[i];
+    group.gainLeft[v] = to.gainA;
+    group.gainRight[v] = to.gainB;
     if (group.count == lanes) flush();
   });
   flush();

@@ -2,12 +2,14 @@
 
 #include <cstdint>
 
+#include "zunChannelRouting.h"
 #include "zunGrain.h"
 #include "zunVoiceGroup.h"
 #include "zunWaveLevels.h"
 
 // The block whose grain starts are being decided: its length, what its
-// voices render with and the two mix buffers they add into.
+// voices render with and the mix buffers they add into: `left` and
+// `right`, or with `channels` set, channelCount of them and the spare.
 struct zunBlock {
   int n;
   const zunRenderJob* job;
@@ -15,6 +17,8 @@ struct zunBlock {
   double* grainBuffer;
   double* left;
   double* right;
+  double* const* channels = nullptr;
+  int channelCount = 0;
 };
 
 // How long a flushed grain takes to fade out: long enough not to click.
@@ -79,13 +83,34 @@ class zunVoicePool {
   // only voices reading the same levels render together.
   void renderAndMix(int n, const zunRenderJob& job, double* grainBuffer, double* left,
                     double* right, const zunBlockLevels& levels = zunBlockLevels());
+  // The same into `count` channels and the spare, each voice by its route
+  // (sample `from` of each buffer on), every channel's voices in the order
+  // of their routes' first channels, then of their numbers.
+  void renderAndMixChannels(int n, const zunRenderJob& job, double* grainBuffer,
+                            double* const* channels, int count, int from,
+                            const zunBlockLevels& levels = zunBlockLevels());
 
   int overlappingFactor;
   zunGrain** voices;
   double* gainLeft;
   double* gainRight;
+  // Where each voice's grain sounds in a multichannel mix.
+  zunRoute* routes;
   int* grainOffset;
  private:
+  // Where a voice mixes into and with which gains.
+  struct Target {
+    double* a;
+    double* b;
+    double gainA;
+    double gainB;
+  };
+  struct StereoTargets;
+  struct ChannelTargets;
+  template <class Targets>
+  void mixVoices(int n, const zunRenderJob& job, double* grainBuffer, const Targets& targets,
+                 const zunBlockLevels& levels);
+
   // Voice i's fade: the samples still to come (0: none) out of its length.
   int* fadeLeft;
   int* fadeLength;
@@ -112,7 +137,6 @@ class zunVoicePool {
   zunBlock block{};
   int rendered = 0;  // samples of the block mixed already
 
-  void renderOne(int i, int n, const zunRenderJob& job, double* grainBuffer, double* left,
-                 double* right);
-  void mix(int i, const double* samples, int n, double* left, double* right);
+  void renderOne(int i, int n, const zunRenderJob& job, double* grainBuffer, const Target& to);
+  void mix(int i, const double* samples, int n, const Target& to);
 };

@@ -1,5 +1,12 @@
 #include "zunWorkBuffers.h"
 
+#include <utility>
+
+zunChannelMix::zunChannelMix(int count, unsigned int frames)
+    : count(count), storage(static_cast<size_t>(count + 1) * frames), buffers(count + 1) {
+  for (int c = 0; c <= count; ++c) buffers[c] = storage.data() + static_cast<size_t>(c) * frames;
+}
+
 zunWorkBuffers::zunWorkBuffers(unsigned int frames)
     : size(0),
       grainBuffer(nullptr),
@@ -24,4 +31,14 @@ void zunWorkBuffers::setBufferSize(unsigned int frames) {
   leftBuffer = new double[frames]();
   rightBuffer = new double[frames]();
   size = frames;
+  if (channels) channels.reset(new zunChannelMix(channels->count, frames));
+}
+
+void zunWorkBuffers::setChannels(int count, zunSharedPool& pool) {
+  if (count == channelCount()) return;
+  std::unique_ptr<zunChannelMix> mix(count > 0 ? new zunChannelMix(count, size) : nullptr);
+  pool.exclusive([&] {
+    std::swap(mix, channels);
+    inForce = count;
+  });
 }

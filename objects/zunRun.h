@@ -20,11 +20,12 @@ struct zunHostTable {
 };
 
 // The engine does not run, but its running sample count (the time of its
-// grain events) still passes.
+// grain events) still passes. A multichannel engine silences every output.
 template <class Engine>
 void zunSilence(Engine& engine, double** outs, long numOuts, long sampleFrames) {
   engine.options.skip(sampleFrames);
-  for (long o = 0; o < numOuts && o < 2; ++o)
+  const long written = engine.getOutputChannels() > 0 ? numOuts : 2;
+  for (long o = 0; o < numOuts && o < written; ++o)
     for (long i = 0; i < sampleFrames; ++i) outs[o][i] = 0.0;
 }
 

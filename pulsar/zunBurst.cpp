@@ -166,8 +166,8 @@ double zunBurst::unipolar(double x) { return zunUnipolar(seed, x); }
 
 double zunBurst::bipolar(double x) { return zunBipolar(seed, x); }
 
-int zunBurst::Processing(double** ins, long numIns, double** outs, long, long sampleFrames,
-                         long long wave1Frames, long long windowFrames, long long wave2Frames,
+int zunBurst::Processing(double** ins, long numIns, double** outs, long numOuts,
+                         long sampleFrames, long long wave1Frames, long long windowFrames, long long wave2Frames,
                          float* wave1, float* window, float* wave2, long long wave1Stride,
                          long long windowStride, long long wave2Stride) {
   seedRequest.apply(seed);
@@ -184,11 +184,11 @@ int zunBurst::Processing(double** ins, long numIns, double** outs, long, long sa
                          {window, windowFrames, windowStride},
                          {wave2, wave2Frames, wave2Stride}};
   const bool rendered = pool.render([&](zunVoicePool& voices) {
-    buffers.run(sampleFrames, outs, voices, schedule, job, levelsFor(job));
+    buffers.run(sampleFrames, outs, numOuts, voices, schedule, job, levelsFor(job));
   });
   // A message thread was changing the voices: this one block stays silent.
   if (!rendered) {
-    zunWorkBuffers::silence(sampleFrames, outs);
+    buffers.silence(sampleFrames, outs, numOuts);
     options.skip(sampleFrames);
   }
   return 0;
@@ -268,6 +268,7 @@ void zunBurst::initializeGrain(int offset, double lead) {
   voice.startEarly(lead);
   if (bandLimit) voice.setPartialLimit(partialLimit(absoluteSR, grainCps, g));
   options.pan(*pool, i, panningMode, o.width, rw);
+  options.route(*pool, i, seed, buffers.channelCount());
   if (!options.wantsEvents()) return;
   zunGrainEvent e = options.started(*pool, i, offset, period);
   e.frequency = grainCps;

@@ -48,6 +48,12 @@ class zunBurst {
   void setBurstPlay(long long grains);
   void setBurstRest(long long grains);
 
+  // From the next vector on, `count` output channels (1 to 64) laid out
+  // by options.routing; 0 goes back to the stereo pair. Allocates: for a
+  // host's DSP start.
+  void setOutputChannels(int count) { buffers.setChannels(count, pool); }
+  int getOutputChannels() const { return buffers.channelCount(); }
+
   void setInterp(int mode);
   void setAbsoluteSR(double sr);
   void setOverlap(int n);
@@ -95,8 +101,9 @@ class zunBurst {
   int getOverlappingFactor() const { return pool.overlappingFactor(); }
   int getNumOscActive() const { return pool.countActive(); }
 
-  // Renders one vector into outs[0] (left) and outs[1] (right). A stride is
-  // the distance in floats between consecutive frames of a table.
+  // Renders one vector into outs[0] (left) and outs[1] (right), or with
+  // output channels set into outs[0] to outs[numOuts - 1]. A stride is the
+  // distance in floats between consecutive frames of a table.
   int Processing(double** ins, long numIns, double** outs, long numOuts, long sampleFrames,
                  long long wave1Frames, long long windowFrames, long long wave2Frames,
                  float* wave1, float* window, float* wave2, long long wave1Stride = 1,

@@ -143,7 +143,7 @@ double zunCloud::unipolar(double x) { return zunUnipolar(seed, x); }
 
 double zunCloud::bipolar(double x) { return zunBipolar(seed, x); }
 
-int zunCloud::Processing(double** ins, long numIns, double** outs, long, long n,
+int zunCloud::Processing(double** ins, long numIns, double** outs, long numOuts, long n,
                          long long sampleFrameCount, long long windowFrameCount,
                          float* sampleTable, float* windowTable, long long sampleStride,
                          long long windowStride) {
@@ -163,11 +163,11 @@ int zunCloud::Processing(double** ins, long numIns, double** outs, long, long n,
   const zunTable sample{sampleTable, sampleFrameCount, sampleStride};
   const zunRenderJob job{false, sample, {windowTable, windowFrameCount, windowStride}, sample};
   const bool rendered = pool.render([&](zunVoicePool& voices) {
-    buffers.run(n, outs, voices, schedule, job);
+    buffers.run(n, outs, numOuts, voices, schedule, job);
   });
   // A message thread was changing the voices: this one block stays silent.
   if (!rendered) {
-    zunWorkBuffers::silence(n, outs);
+    buffers.silence(n, outs, numOuts);
     options.skip(n);
   }
   return 0;
@@ -218,6 +218,7 @@ void zunCloud::initializeGrain(int offset, double lead) {
   voice.setParameters(amplitude, backwards ? -f : f, start, o.length + lengthDeviation);
   voice.startEarly(lead);
   options.pan(*pool, i, panningMode, o.width, u);
+  options.route(*pool, i, seed, buffers.channelCount());
   if (!options.wantsEvents()) return;
   zunGrainEvent e = options.started(*pool, i, offset, period);
   e.frequency = transposition * o.pitch;

@@ -42,6 +42,12 @@ class zunCloud {
   // setInvert(1).
   void setRndReverse(double p);
 
+  // From the next vector on, `count` output channels (1 to 64) laid out
+  // by options.routing; 0 goes back to the stereo pair. Allocates: for a
+  // host's DSP start.
+  void setOutputChannels(int count) { buffers.setChannels(count, pool); }
+  int getOutputChannels() const { return buffers.channelCount(); }
+
   void setInterp(int mode);
   void setInvert(int invert);
   void setAbsoluteSR(double sr);
@@ -68,7 +74,8 @@ class zunCloud {
   int getOverlappingFactor() const { return pool.overlappingFactor(); }
   int getNumOscActive() const { return pool.countActive(); }
 
-  // Renders one vector into outs[0] (left) and outs[1] (right). A stride is
+  // Renders one vector into outs[0] (left) and outs[1] (right), or with
+  // output channels set into outs[0] to outs[numOuts - 1]. A stride is
   // the distance in floats between consecutive frames of a table.
   int Processing(double** ins, long numIns, double** outs, long numOuts, long n,
                  long long sampleFrameCount, long long windowFrameCount, float* sampleTable,
