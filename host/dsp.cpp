@@ -1,7 +1,9 @@
 // The audio chain. Compiling it sends "dsp64" to every signal object; each
 // answers by adding its perform routine through the chain's "dsp_add64".
 // Every process() then calls the routines in order on one vector, each with
-// its object's own input and output vectors, made when the chain compiles.
+// its object's own input and output vectors, made when the chain compiles:
+// one for each "signal" outlet, and for a "multichannelsignal" outlet as
+// many as the object's "multichanneloutputs" answers just before "dsp64".
 
 #include <algorithm>
 #include <cstdarg>
@@ -31,6 +33,7 @@ bool running = false;
 std::vector<t_object*> signalObjects;  // made signal objects, in creation order
 std::vector<Entry> chain;
 std::map<std::pair<t_object*, int>, std::function<void(double*, long)>> feeds;
+std::map<t_object*, long> compiledOutputs;  // output vectors, asked as the chain compiles
 
 t_object* chainObject() {
   static t_object chain = [] {
@@ -42,10 +45,30 @@ t_object* chainObject() {
   return &chain;
 }
 
+bool isSignal(const zun::detail::Outlet* o) {
+  return o->type == gensym("signal") || o->type == gensym("multichannelsignal");
+}
+
 long signalOutlets(t_object* x) {
   long n = 0;
   for (int i = 0; zun::detail::Outlet* o = zun::detail::outletAt(x, i); ++i)
-    if (o->type == gensym("signal")) ++n;
+    if (isSignal(o)) ++n;
+  return n;
+}
+
+// A multichannel outlet without an answer, or with one below 1, has one
+// channel; Max takes at most MC_MAX_CHANS.
+long outletChannels(t_object* x, int outlet) {
+  const maxclass::Method* m = zun::detail::classOf(x)->find(gensym("multichanneloutputs"));
+  if (!m) return 1;
+  const long n = zun::detail::methodAs<long (*)(void*, long)>(m->fn)(x, outlet);
+  return n < 1 ? 1 : (n > 1024 ? 1024 : n);
+}
+
+long outputVectors(t_object* x) {
+  long n = 0;
+  for (int i = 0; zun::detail::Outlet* o = zun::detail::outletAt(x, i); ++i)
+    if (isSignal(o)) n += o->type == gensym("signal") ? 1 : outletChannels(x, i);
   return n;
 }
 
@@ -54,7 +77,8 @@ void addPerform(t_object* x, t_perfroutine64 routine, long flags, void* userPara
     return;
   Entry e{x, routine, flags, userParam, {}, {}, {}};
   const long numIns = reinterpret_cast<t_pxobject*>(x)->z_count;
-  const long numOuts = signalOutlets(x);
+  const auto compiled = compiledOutputs.find(x);
+  const long numOuts = compiled != compiledOutputs.end() ? compiled->second : signalOutlets(x);
   e.storage.assign(static_cast<size_t>((numIns + numOuts) * frames), 0.0);
   for (long i = 0; i < numIns + numOuts; ++i)
     (i < numIns ? e.ins : e.outs).push_back(e.storage.data() + i * frames);
@@ -80,10 +104,12 @@ void perform(Entry& e) {
 
 void compile() {
   chain.clear();
+  compiledOutputs.clear();
   const std::vector<t_object*> objects = signalObjects;
   for (t_object* x : objects) {
     const maxclass::Method* dsp64 = zun::detail::classOf(x)->find(gensym("dsp64"));
     if (!dsp64) continue;
+    compiledOutputs[x] = outputVectors(x);
     // Inlets with a feed are connected; every outlet is.
     std::vector<short> counts(static_cast<size_t>(reinterpret_cast<t_pxobject*>(x)->z_count), 0);
     for (size_t i = 0; i < counts.size(); ++i)
@@ -145,6 +171,7 @@ void dropFromDsp(t_object* x) {
   for (auto f = feeds.begin(); f != feeds.end();) f = f->first.first == x ? feeds.erase(f) : ++f;
   signalObjects.erase(std::remove(signalObjects.begin(), signalObjects.end(), x),
                       signalObjects.end());
+  compiledOutputs.erase(x);
   chain.erase(
       std::remove_if(chain.begin(), chain.end(), [x](const Entry& e) { return e.object == x; }),
       chain.end());
@@ -155,6 +182,7 @@ void resetDsp() {
   chain.clear();
   signalObjects.clear();
   feeds.clear();
+  compiledOutputs.clear();
   rate = 44100.0;
   frames = 64;
 }
@@ -211,6 +239,13 @@ void feedInput(t_object* x, int inlet, std::function<void(double*, long)> fill) 
   if (!detail::isLive(x)) throw HostError("not a live object");
   if (fill) feeds[{x, inlet}] = std::move(fill);
   else feeds.erase({x, inlet});
+}
+
+int outputCount(t_object* x) { return static_cast<int>(entryOf(x).outs.size()); }
+
+int outputChannels(t_object* x) {
+  if (!detail::isLive(x)) throw HostError("not a live object");
+  return static_cast<int>(outputVectors(x));
 }
 
 const double* output(t_object* x, int channel) {

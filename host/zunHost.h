@@ -94,7 +94,7 @@ std::string assist(t_object* x, long kind, long index, const std::string& initia
 void doubleClick(t_object* x);
 
 // Outlets, left to right: how many, and the type each was made with
-// ("signal", "int", or "" for an untyped outlet).
+// ("signal", "multichannelsignal", "int", or "" for an untyped outlet).
 int outletCount(t_object* x);
 std::string outletType(t_object* x, int index);
 // Delivers every integer sent out of the outlet to `receiver`.
@@ -218,7 +218,13 @@ class AudioThread {
 
 // An object's output vector `channel` of the latest process(): vectorSize()
 // samples, valid until the chain is compiled again or the object is freed.
+// Its outlets' channels are numbered left to right, those of a
+// multichannel outlet one after the other.
 const double* output(t_object* x, int channel);
+// How many output vectors the object has in the chain.
+int outputCount(t_object* x);
+// How many it would have if the chain compiled now.
+int outputChannels(t_object* x);
 
 // A signal into the object's signal inlet `inlet`: before each process()
 // the host calls fill(vector, frames) for it, where the inlet of an object

@@ -1,7 +1,8 @@
 // burst.zun~: the Max signal object around one pulsar granulator engine.
 // It binds three buffer~ tables by name (wave table 1, the window, wave
 // table 2), forwards its messages to the engine and runs the engine once
-// per signal vector on the locked tables.
+// per signal vector on the locked tables. Built with ZUN_MC it is
+// mc.burst.zun~, whose one outlet carries "chans" channels.
 
 #include "ext.h"
 #include "ext_buffer.h"
@@ -25,8 +26,17 @@ struct _index {
   zunEventOutlet events;
   zunFiniteOutput finite;
   zunSettings<zunBurst>* settings;  // the last value each setter took
+  zunChannels channels;
   void* obex;
 };
+
+const char* const className = zunMultichannel ? "mc.burst.zun~" : "burst.zun~";
+zunMessageTable<zunBurst> messages() {
+  return zunMultichannel ? zunMcBurstMessages() : zunBurstMessages();
+}
+zunAttributeTable<zunBurst> attributes() {
+  return zunMultichannel ? zunMcBurstAttributes() : zunBurstAttributes();
+}
 
 using Attributes = zunAttributesInMax<_index, zunBurst>;
 
@@ -77,7 +87,7 @@ void burst_tick(_index* x) { zunEventsTick(x->events, *x->engine); }
 void burst_finiteTick(_index* x) { zunFiniteTick(x->finite, &x->header.z_ob); }
 
 void* burst_new(t_symbol*, long argc, t_atom* argv) {
-  object_post(nullptr, "%s", zunBurstBanner);
+  object_post(nullptr, "%s", zunMultichannel ? zunMcBurstBanner : zunBurstBanner);
   _index* x = static_cast<_index*>(object_alloc(burst_class));
   if (!x) return nullptr;
   // The events outlet is made first, so that it is the rightmost.
@@ -85,16 +95,21 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   zunFiniteMade(x->finite, &x->header.z_ob, reinterpret_cast<method>(burst_finiteTick));
   x->info_outlet = intout(x);
   object_obex_store(x, gensym("dumpout"), static_cast<t_object*>(x->info_outlet));
-  x->settings = new zunSettings<zunBurst>(zunBurstMessages(), zunBurstAttributes());
+  x->settings = new zunSettings<zunBurst>(messages(), attributes());
   x->engine = new zunBurst(128, static_cast<double>(sys_getsr()));
-  x->engine->setSeed(zunObjectSeed<zunBurst>());
+  x->engine->setSeed(zunObjectSeed<zunBurst>(zunMultichannel));
   x->wave2_ref.store(nullptr);
   x->windowing_ref.store(nullptr);
   x->wave1_ref.store(nullptr);
   x->notice = new zunTableNotice<3>(zunBurstRoles, "buffer~");
   z_dsp_setup(&x->header, 1 + zunBurst::inletCount);
-  outlet_new(x, "signal");
-  outlet_new(x, "signal");
+  x->channels.inForce = x->engine->options.routing.channelsAsked();
+  if (zunMultichannel) {
+    outlet_new(x, "multichannelsignal");
+  } else {
+    outlet_new(x, "signal");
+    outlet_new(x, "signal");
+  }
   burst_setbuf(x, nullptr, attr_args_offset(static_cast<short>(argc), argv), argv);
   attr_args_process(x, static_cast<short>(argc), argv);
   return x;
@@ -162,6 +177,12 @@ void burst_events(_index* x, t_atom_long v) {
 }
 
 void burst_subsample(_index* x, t_atom_long v) { zunRefuse(take(x, "subsample", v)); }
+// mc.burst.zun~'s channel settings.
+void burst_chans(_index* x, t_atom_long v) { zunRefuse(take(x, "chans", v)); }
+void burst_outmode(_index* x, t_atom_long v) { zunRefuse(take(x, "outmode", v)); }
+void burst_panmode(_index* x, t_atom_long v) { zunRefuse(take(x, "panmode", v)); }
+void burst_setChannel(_index* x, t_atom_long v) { zunRefuse(take(x, "setChannel", v)); }
+void burst_setRndChannel(_index* x, double v) { take(x, "setRndChannel", v); }
 void burst_cubic(_index* x, t_atom_long v) { zunRefuse(take(x, "cubic", v)); }
 
 // Switched on (again), band-limiting makes both wave tables' levels anew.
@@ -222,8 +243,13 @@ void burst_perform64(_index* x, t_object*, double** ins, long numIns, double** o
   zunFiniteVector(x->finite, outs, numOuts, sampleFrames);
 }
 
+long burst_multichanneloutputs(_index* x, long outlet) {
+  return zunChannelsCompiled(x->channels, *x->engine, outlet);
+}
+
 void burst_dsp64(_index* x, t_object* chain, short* counts, double sampleRate, long, long) {
   zunInletsConnected(*x->engine, counts);
+  zunChannelsStart(x->channels, *x->engine);
 #if defined(_WIN32) && !defined(_WIN64)
   object_method(chain, gensym("dsp_add64"), x, burst_perform64, 0, 0);
 #else
@@ -239,7 +265,7 @@ void burst_dsp64(_index* x, t_object* chain, short* counts, double sampleRate, l
 }  // namespace
 
 C74_EXPORT int main(void) {
-  t_class* c = class_new("burst.zun~", reinterpret_cast<method>(burst_new),
+  t_class* c = class_new(className, reinterpret_cast<method>(burst_new),
                          reinterpret_cast<method>(burst_free), static_cast<long>(sizeof(_index)),
                          nullptr, A_GIMME, A_DEFLONG, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_dsp64), "dsp64", A_CANT, 0);
@@ -283,7 +309,17 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(burst_flush), "flush", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_dump), "dump", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_float), "float", A_FLOAT, 0);
-  Attributes::addTo(c, zunBurstMessages(), zunBurstAttributes());
+  if (zunMultichannel) {
+    class_addmethod(c, reinterpret_cast<method>(burst_chans), "chans", A_LONG, 0);
+    class_addmethod(c, reinterpret_cast<method>(burst_outmode), "outmode", A_LONG, 0);
+    class_addmethod(c, reinterpret_cast<method>(burst_panmode), "panmode", A_LONG, 0);
+    class_addmethod(c, reinterpret_cast<method>(burst_setChannel), "setChannel", A_LONG, 0);
+    class_addmethod(c, reinterpret_cast<method>(burst_setRndChannel), "setRndChannel", A_FLOAT,
+                    0);
+    class_addmethod(c, reinterpret_cast<method>(burst_multichanneloutputs), "multichanneloutputs",
+                    A_CANT, 0);
+  }
+  Attributes::addTo(c, messages(), attributes());
   class_obexoffset_set(c, calcoffset(_index, obex));
   class_dspinit(c);
   class_register(gensym("box"), c);

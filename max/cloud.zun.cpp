@@ -1,7 +1,8 @@
 // cloud.zun~: the Max signal object around one sample granulator engine.
 // It binds two buffer~ tables by name (the sample and the window),
 // forwards its messages to the engine and runs the engine once per signal
-// vector on the locked tables.
+// vector on the locked tables. Built with ZUN_MC it is mc.cloud.zun~, whose
+// one outlet carries "chans" channels.
 
 #include "ext.h"
 #include "ext_buffer.h"
@@ -24,8 +25,17 @@ struct _index {
   zunEventOutlet events;
   zunFiniteOutput finite;
   zunSettings<zunCloud>* settings;  // the last value each setter took
+  zunChannels channels;
   void* obex;
 };
+
+const char* const className = zunMultichannel ? "mc.cloud.zun~" : "cloud.zun~";
+zunMessageTable<zunCloud> messages() {
+  return zunMultichannel ? zunMcCloudMessages() : zunCloudMessages();
+}
+zunAttributeTable<zunCloud> attributes() {
+  return zunMultichannel ? zunMcCloudAttributes() : zunCloudAttributes();
+}
 
 using Attributes = zunAttributesInMax<_index, zunCloud>;
 
@@ -61,7 +71,7 @@ void cloud_tick(_index* x) { zunEventsTick(x->events, *x->engine); }
 void cloud_finiteTick(_index* x) { zunFiniteTick(x->finite, &x->header.z_ob); }
 
 void* cloud_new(t_symbol*, long argc, t_atom* argv) {
-  object_post(nullptr, "%s", zunCloudBanner);
+  object_post(nullptr, "%s", zunMultichannel ? zunMcCloudBanner : zunCloudBanner);
   _index* x = static_cast<_index*>(object_alloc(cloud_class));
   if (!x) return nullptr;
   // The events outlet is made first, so that it is the rightmost.
@@ -69,15 +79,20 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   zunFiniteMade(x->finite, &x->header.z_ob, reinterpret_cast<method>(cloud_finiteTick));
   x->info_outlet = intout(x);
   object_obex_store(x, gensym("dumpout"), static_cast<t_object*>(x->info_outlet));
-  x->settings = new zunSettings<zunCloud>(zunCloudMessages(), zunCloudAttributes());
+  x->settings = new zunSettings<zunCloud>(messages(), attributes());
   x->engine = new zunCloud(128, static_cast<double>(sys_getsr()));
-  x->engine->setSeed(zunObjectSeed<zunCloud>());
+  x->engine->setSeed(zunObjectSeed<zunCloud>(zunMultichannel));
   x->windowing_ref.store(nullptr);
   x->sample_ref.store(nullptr);
   x->notice = new zunTableNotice<2>(zunCloudRoles, "buffer~");
   z_dsp_setup(&x->header, 1 + zunCloud::inletCount);
-  outlet_new(x, "signal");
-  outlet_new(x, "signal");
+  x->channels.inForce = x->engine->options.routing.channelsAsked();
+  if (zunMultichannel) {
+    outlet_new(x, "multichannelsignal");
+  } else {
+    outlet_new(x, "signal");
+    outlet_new(x, "signal");
+  }
   cloud_setbuf(x, nullptr, attr_args_offset(static_cast<short>(argc), argv), argv);
   attr_args_process(x, static_cast<short>(argc), argv);
   return x;
@@ -141,6 +156,12 @@ void cloud_events(_index* x, t_atom_long v) {
   zunEventsSwitched(x->events, *x->engine);
 }
 void cloud_subsample(_index* x, t_atom_long v) { zunRefuse(take(x, "subsample", v)); }
+// mc.cloud.zun~'s channel settings.
+void cloud_chans(_index* x, t_atom_long v) { zunRefuse(take(x, "chans", v)); }
+void cloud_outmode(_index* x, t_atom_long v) { zunRefuse(take(x, "outmode", v)); }
+void cloud_panmode(_index* x, t_atom_long v) { zunRefuse(take(x, "panmode", v)); }
+void cloud_setChannel(_index* x, t_atom_long v) { zunRefuse(take(x, "setChannel", v)); }
+void cloud_setRndChannel(_index* x, double v) { take(x, "setRndChannel", v); }
 void cloud_cubic(_index* x, t_atom_long v) { zunRefuse(take(x, "cubic", v)); }
 
 void cloud_dump(_index* x) { Attributes::dump(x); }
@@ -174,8 +195,13 @@ void cloud_perform64(_index* x, t_object*, double** ins, long numIns, double** o
   zunFiniteVector(x->finite, outs, numOuts, sampleFrames);
 }
 
+long cloud_multichanneloutputs(_index* x, long outlet) {
+  return zunChannelsCompiled(x->channels, *x->engine, outlet);
+}
+
 void cloud_dsp64(_index* x, t_object* chain, short* counts, double sampleRate, long, long) {
   zunInletsConnected(*x->engine, counts);
+  zunChannelsStart(x->channels, *x->engine);
 #if defined(_WIN32) && !defined(_WIN64)
   object_method(chain, gensym("dsp_add64"), x, cloud_perform64, 0, 0);
 #else
@@ -191,7 +217,7 @@ void cloud_dsp64(_index* x, t_object* chain, short* counts, double sampleRate, l
 }  // namespace
 
 C74_EXPORT int main(void) {
-  t_class* c = class_new("cloud.zun~", reinterpret_cast<method>(cloud_new),
+  t_class* c = class_new(className, reinterpret_cast<method>(cloud_new),
                          reinterpret_cast<method>(cloud_free), static_cast<long>(sizeof(_index)),
                          nullptr, A_GIMME, A_DEFLONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_dsp64), "dsp64", A_CANT, 0);
@@ -231,7 +257,17 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_flush), "flush", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_dump), "dump", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_float), "float", A_FLOAT, 0);
-  Attributes::addTo(c, zunCloudMessages(), zunCloudAttributes());
+  if (zunMultichannel) {
+    class_addmethod(c, reinterpret_cast<method>(cloud_chans), "chans", A_LONG, 0);
+    class_addmethod(c, reinterpret_cast<method>(cloud_outmode), "outmode", A_LONG, 0);
+    class_addmethod(c, reinterpret_cast<method>(cloud_panmode), "panmode", A_LONG, 0);
+    class_addmethod(c, reinterpret_cast<method>(cloud_setChannel), "setChannel", A_LONG, 0);
+    class_addmethod(c, reinterpret_cast<method>(cloud_setRndChannel), "setRndChannel", A_FLOAT,
+                    0);
+    class_addmethod(c, reinterpret_cast<method>(cloud_multichanneloutputs), "multichanneloutputs",
+                    A_CANT, 0);
+  }
+  Attributes::addTo(c, messages(), attributes());
   class_obexoffset_set(c, calcoffset(_index, obex));
   class_dspinit(c);
   class_register(gensym("box"), c);

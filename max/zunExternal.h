@@ -19,6 +19,16 @@
 #include "zunSettings.h"
 #include "zunTableNotice.h"
 
+// Built with ZUN_MC, an external is its class's multichannel twin: one
+// multichannel outlet in place of the stereo pair, the channel settings
+// after every other message, and the channel last in each grain event.
+#ifdef ZUN_MC
+constexpr bool zunMultichannel = true;
+#else
+constexpr bool zunMultichannel = false;
+#endif
+constexpr int zunObjectEventFields = zunMultichannel ? zunMcEventFields : zunEventFields;
+
 // A buffer reference of the object record. The audio thread reads it every
 // vector while a message thread may make it, so it is published atomically.
 typedef std::atomic<t_buffer_ref*> zunBufferRef;
@@ -121,14 +131,16 @@ template <size_t Inlets>
 void zunAssist(long kind, long index, char* text, const char* eventNames,
                const zunInlet (&inlets)[Inlets]) {
   const char* found = nullptr;
+  const long signals = zunMultichannel ? 1 : 2;  // outlets before the info outlet
   if (kind == ASSIST_OUTLET) {
     if (index == 0)
-      found = "(signal) Output Left Signal";
-    else if (index == 1)
+      found = zunMultichannel ? "(multichannelsignal) Output Channels"
+                              : "(signal) Output Left Signal";
+    else if (index == 1 && !zunMultichannel)
       found = "(signal) Output Right Signal";
-    else if (index == 2)
+    else if (index == signals)
       found = "(message) Output Granulator Informations";
-    else if (index == 3)
+    else if (index == signals + 1)
       found = "(list) Grain Events: ";
   } else if (index == 0) {
     found = "(message) Configure Granulator";
@@ -136,7 +148,9 @@ void zunAssist(long kind, long index, char* text, const char* eventNames,
     found = inlets[index - 1].assist;
   }
   if (found) std::strcpy(text, found);
-  if (kind == ASSIST_OUTLET && index == 3) std::strcat(text, eventNames);
+  if (kind != ASSIST_OUTLET || index != signals + 1) return;
+  std::strcat(text, eventNames);
+  if (zunMultichannel) std::strcat(text, zunChannelEventName);
 }
 
 // Grain events go out of the rightmost outlet, each as a list, sent by a
@@ -161,9 +175,9 @@ void zunEventsSwitched(zunEventOutlet& events, Engine& engine) {
 
 template <class Engine>
 void zunEventsTick(zunEventOutlet& events, Engine& engine) {
-  const auto send = [&](const double (&values)[zunEventFields]) {
-    t_atom list[zunEventFields];
-    for (int i = 0; i < zunEventFields; ++i) {
+  const auto send = [&](const double (&values)[zunMcEventFields]) {
+    t_atom list[zunObjectEventFields];
+    for (int i = 0; i < zunObjectEventFields; ++i) {
       if (i < zunEventIntegers) {
         list[i].a_type = A_LONG;
         list[i].a_w.w_long = static_cast<t_atom_long>(values[i]);
@@ -172,7 +186,7 @@ void zunEventsTick(zunEventOutlet& events, Engine& engine) {
         list[i].a_w.w_float = values[i];
       }
     }
-    outlet_list(events.outlet, nullptr, zunEventFields, list);
+    outlet_list(events.outlet, nullptr, zunObjectEventFields, list);
   };
   const auto lost = [](unsigned long long n) { object_error(nullptr, zunEventsLostText, n); };
   if (zunEventRound(engine, events.reported, send, lost))
@@ -326,6 +340,25 @@ class zunAttributesInMax {
   static inline zunMessageTable<Engine> messages{};
   static inline zunAttributeTable<Engine> table{};
 };
+
+// The multichannel outlet's channels: the count asked for when the chain
+// compiles ("multichanneloutputs" comes before "dsp64"), which holds until
+// the next compile.
+struct zunChannels {
+  long inForce;  // at the last compile
+};
+
+template <class Engine>
+long zunChannelsCompiled(zunChannels& channels, Engine& engine, long outlet) {
+  if (outlet != 0) return 0;
+  return channels.inForce = engine.options.routing.channelsAsked();
+}
+
+// At "dsp64": a stereo engine keeps its pair.
+template <class Engine>
+void zunChannelsStart(const zunChannels& channels, Engine& engine) {
+  if (zunMultichannel) engine.setOutputChannels(static_cast<int>(channels.inForce));
+}
 
 // dsp64's connection counts, one for each inlet, the trigger input first:
 // which signal inlets the engine reads.

@@ -21,6 +21,8 @@ constexpr zunRange pitches{-infinity, 128.0, true, false, zunOutside::ignored};
 constexpr zunRange voiceCounts{0.0, 128.0, true, true, zunOutside::refused};
 constexpr zunRange burstCounts{0.0, 1048576.0, true, true, zunOutside::folded};
 constexpr zunRange scanSpeeds{-1000.0, 1000.0, true, true, zunOutside::folded};
+constexpr zunRange channelCounts{1.0, 64.0, true, true, zunOutside::refused};
+constexpr zunRange channelNumbers{0.0, 64.0, true, true, zunOutside::refused};
 
 const char* const startText = "start message: 0 = off; 1 = on";
 const char* const interpText = "interp message: 0 = no interp; 1 = two point interp.";
@@ -39,6 +41,11 @@ const char* const bandlimitText =
     "bandlimit message: 0 = wave tables as they are; 1 = band-limited wave tables";
 const char* const cubicText =
     "cubic message: 0 = reads as interp sets them; 1 = four point cubic interp.";
+const char* const chansText = "chans message: 1 to 64 channels";
+const char* const outModeText = "outmode message: 0 = speakers; 1 = a channel for each voice";
+const char* const panModeText = "panmode message: 0 = channels on a line; 1 = on a circle";
+const char* const channelText =
+    "setChannel message: 0 = as outmode places them; 1 to 64 = every grain on that channel";
 
 // The handlers below hold values to the ranges of their table entries, so
 // that the score checker and attribute limits read what the objects do.
@@ -88,6 +95,40 @@ constexpr zunMessage<Engine> action(const char* selector, void (*handler)(Engine
   return {selector, zunArgument::none, noValue, nullptr, nullptr, handler};
 }
 
+template <class Engine>
+const char* channels(Engine& engine, long long v) {
+  if (!channelCounts.contains(static_cast<double>(v))) return chansText;
+  engine.options.routing.setChannels(static_cast<int>(v));
+  return nullptr;
+}
+
+template <class Engine>
+const char* outMode(Engine& engine, long long v) {
+  return setSwitch(engine.options.routing, &zunChannelRouting::setOutMode, v, outModeText);
+}
+
+template <class Engine>
+const char* panMode(Engine& engine, long long v) {
+  return setSwitch(engine.options.routing, &zunChannelRouting::setPanMode, v, panModeText);
+}
+
+template <class Engine>
+const char* fixedChannel(Engine& engine, long long v) {
+  if (!channelNumbers.contains(static_cast<double>(v))) return channelText;
+  engine.options.routing.setChannel(v);
+  return nullptr;
+}
+
+template <class Engine>
+const char* rndChannel(Engine& engine, double v) {
+  engine.options.routing.setRndChannel(v);
+  return nullptr;
+}
+
+// The multichannel objects' messages come after all of their stereo
+// twins': the last channelMessages of each table.
+constexpr int channelMessages = 6;
+
 void burstGrain(zunBurst& engine) { engine.grain(); }
 void cloudGrain(zunCloud& engine) { engine.grain(); }
 void burstFlush(zunBurst& engine) { engine.flush(); }
@@ -136,6 +177,12 @@ const zunMessage<B> burstMessages[] = {
     action<B>("flush", burstFlush),
     tableMessage<B>("dump", zunArgument::none),
     tableMessage<B>("float", zunArgument::real),
+    switchMessage<B>("chans", channels<B>, channelCounts),
+    switchMessage<B>("outmode", outMode<B>),
+    switchMessage<B>("panmode", panMode<B>),
+    switchMessage<B>("setChannel", fixedChannel<B>, channelNumbers),
+    realMessage<B>("setRndChannel", rndChannel<B>, unit),
+    tableMessage<B>("multichanneloutputs", zunArgument::host),
 };
 
 using C = zunCloud;
@@ -176,6 +223,12 @@ const zunMessage<C> cloudMessages[] = {
     action<C>("flush", cloudFlush),
     tableMessage<C>("dump", zunArgument::none),
     tableMessage<C>("float", zunArgument::real),
+    switchMessage<C>("chans", channels<C>, channelCounts),
+    switchMessage<C>("outmode", outMode<C>),
+    switchMessage<C>("panmode", panMode<C>),
+    switchMessage<C>("setChannel", fixedChannel<C>, channelNumbers),
+    realMessage<C>("setRndChannel", rndChannel<C>, unit),
+    tableMessage<C>("multichanneloutputs", zunArgument::host),
 };
 
 }  // namespace
@@ -191,10 +244,18 @@ template struct zunMessageTable<zunBurst>;
 template struct zunMessageTable<zunCloud>;
 
 zunMessageTable<zunBurst> zunBurstMessages() {
-  return {std::begin(burstMessages), std::end(burstMessages)};
+  return {std::begin(burstMessages), std::end(burstMessages) - channelMessages};
 }
 
 zunMessageTable<zunCloud> zunCloudMessages() {
+  return {std::begin(cloudMessages), std::end(cloudMessages) - channelMessages};
+}
+
+zunMessageTable<zunBurst> zunMcBurstMessages() {
+  return {std::begin(burstMessages), std::end(burstMessages)};
+}
+
+zunMessageTable<zunCloud> zunMcCloudMessages() {
   return {std::begin(cloudMessages), std::end(cloudMessages)};
 }
 
@@ -296,7 +357,7 @@ const char* zunPitch(zunCloud& engine, double v) {
 
 namespace {
 
-void commonValues(const zunGrainEvent& e, double (&values)[zunEventFields]) {
+void commonValues(const zunGrainEvent& e, double (&values)[zunMcEventFields]) {
   values[0] = static_cast<double>(e.sample);
   values[1] = e.voice;
   values[2] = static_cast<double>(e.period);
@@ -304,18 +365,19 @@ void commonValues(const zunGrainEvent& e, double (&values)[zunEventFields]) {
   values[7] = e.level;
   values[8] = e.gainLeft;
   values[9] = e.gainRight;
+  values[10] = e.channel;
 }
 
 }  // namespace
 
-void zunEventValues(const zunBurst&, const zunGrainEvent& e, double (&values)[zunEventFields]) {
+void zunEventValues(const zunBurst&, const zunGrainEvent& e, double (&values)[zunMcEventFields]) {
   commonValues(e, values);
   values[4] = e.frequency;
   values[5] = e.glisson * 12.0;
   values[6] = e.morph;
 }
 
-void zunEventValues(const zunCloud&, const zunGrainEvent& e, double (&values)[zunEventFields]) {
+void zunEventValues(const zunCloud&, const zunGrainEvent& e, double (&values)[zunMcEventFields]) {
   commonValues(e, values);
   values[4] = 12.0 * std::log2(e.frequency);
   values[5] = e.position;
@@ -323,11 +385,12 @@ void zunEventValues(const zunCloud&, const zunGrainEvent& e, double (&values)[zu
 }
 
 template <class Engine>
-int zunObjectSeed() {
+int zunObjectSeed(bool multichannel) {
   static std::atomic<unsigned> made{0};
   const unsigned classNumber = std::is_same<Engine, zunBurst>::value ? 0 : 1;
-  return zunClockSeed(2 * made.fetch_add(1, std::memory_order_relaxed) + classNumber);
+  const unsigned family = multichannel ? 0x80000000u : 0u;
+  return zunClockSeed(family + 2 * made.fetch_add(1, std::memory_order_relaxed) + classNumber);
 }
 
-template int zunObjectSeed<zunBurst>();
-template int zunObjectSeed<zunCloud>();
+template int zunObjectSeed<zunBurst>(bool);
+template int zunObjectSeed<zunCloud>(bool);

@@ -70,6 +70,10 @@ struct zunMessageTable {
 
 zunMessageTable<zunBurst> zunBurstMessages();
 zunMessageTable<zunCloud> zunCloudMessages();
+// The multichannel twins': the same, then "chans", "outmode", "panmode",
+// "setChannel", "setRndChannel" and the host's "multichanneloutputs".
+zunMessageTable<zunBurst> zunMcBurstMessages();
+zunMessageTable<zunCloud> zunMcCloudMessages();
 
 // The tables each class reads, named by the message that binds each one,
 // in the order "setbuf" and the creation arguments give them.
@@ -145,6 +149,8 @@ const char* zunInletSetter(const zunInlet (&inlets)[Count], long inlet) {
 
 inline const char* const zunBurstBanner = "burst.zun~ 1.0.4";
 inline const char* const zunCloudBanner = "cloud.zun~ 1.0.4";
+inline const char* const zunMcBurstBanner = "mc.burst.zun~ 1.0.4";
+inline const char* const zunMcCloudBanner = "mc.cloud.zun~ 1.0.4";
 
 // The messages with more to them than one engine setter. Each returns its
 // refusal text, or null when the value was forwarded or silently ignored.
@@ -180,9 +186,10 @@ const char* zunPitch(zunCloud& engine, double v);
 // The state a new object's engine starts from: the clock, told apart for
 // every object made in the process. Each class numbers its own objects and
 // the two classes take alternate numbers, so no two objects share a stream;
-// the first burst.zun~ keeps the plain clock value.
+// the first burst.zun~ keeps the plain clock value. The multichannel twins
+// number theirs from 2^31 on.
 template <class Engine>
-int zunObjectSeed();
+int zunObjectSeed(bool multichannel = false);
 
 // Only a change of rate reaches the engine (a NaN on either side counts
 // as one).
@@ -194,22 +201,27 @@ void zunFollowRate(Engine& engine, double sampleRate) {
 // A grain event as the list an object sends for it: the fields named below,
 // in units a user sets them in (length in ms, glisson as setGlisson takes
 // it, pitch in semitones); the first zunEventIntegers are whole numbers.
+// A multichannel object's lists have one field more, the channel, last.
 constexpr int zunEventFields = 10;
+constexpr int zunMcEventFields = zunEventFields + 1;
 constexpr int zunEventIntegers = 3;
 inline const char* const zunBurstEventNames =
     "sample voice period length cps glisson morph level left right";
 inline const char* const zunCloudEventNames =
     "sample voice period length pitch position direction level left right";
-void zunEventValues(const zunBurst&, const zunGrainEvent& e, double (&values)[zunEventFields]);
-void zunEventValues(const zunCloud&, const zunGrainEvent& e, double (&values)[zunEventFields]);
+inline const char* const zunChannelEventName = " channel";
+void zunEventValues(const zunBurst&, const zunGrainEvent& e, double (&values)[zunMcEventFields]);
+void zunEventValues(const zunCloud&, const zunGrainEvent& e, double (&values)[zunMcEventFields]);
 
 // Message side (one consumer at a time): hands every queued event to
-// send(values) while the object's events are on, and drops them otherwise.
+// send(values) while the object's events are on, and drops them otherwise;
+// the values are zunMcEventFields, of which a stereo object sends the
+// first zunEventFields.
 template <class Engine, class Send>
 void zunDrainEvents(Engine& engine, Send send) {
   const bool on = engine.options.wantsEvents();
   zunGrainEvent e;
-  double values[zunEventFields];
+  double values[zunMcEventFields];
   while (engine.options.events.pop(e)) {
     if (!on) continue;
     zunEventValues(engine, e, values);

@@ -11,6 +11,11 @@ namespace {
 constexpr double none = std::numeric_limits<double>::quiet_NaN();
 const char* const panningModes = "\"random width\" manual";
 const char* const panningLaws = "linear \"equal power\"";
+const char* const outModes = "speakers voices";
+const char* const panModes = "line circle";
+// The multichannel objects' attributes come after all of their stereo
+// twins': the last channelAttributes of each table.
+constexpr int channelAttributes = 5;
 
 const zunAttribute burstAttributes[] = {
     {"wave1", "setWave1", "Tables", "Wave Table 1", nullptr, none},
@@ -43,6 +48,11 @@ const zunAttribute burstAttributes[] = {
     {"subsample", "subsample", "Options", "Sub-sample Onsets", nullptr, 0},
     {"bandlimit", "bandlimit", "Tables", "Band-limited Wave Tables", nullptr, 0},
     {"cubic", "cubic", "Tables", "Cubic Interpolation", nullptr, 0},
+    {"chans", "chans", "Channels", "Channels", nullptr, 2},
+    {"outmode", "outmode", "Channels", "Output Mode", outModes, 0},
+    {"panmode", "panmode", "Channels", "Channel Layout", panModes, 0},
+    {"channel", "setChannel", "Channels", "Channel (0: by mode)", nullptr, 0},
+    {"rndChannel", "setRndChannel", "Random", "Random Channel", nullptr, 0},
 };
 
 const zunAttribute cloudAttributes[] = {
@@ -72,6 +82,11 @@ const zunAttribute cloudAttributes[] = {
     {"events", "events", "Options", "Grain Events", nullptr, 0},
     {"subsample", "subsample", "Options", "Sub-sample Onsets", nullptr, 0},
     {"cubic", "cubic", "Tables", "Cubic Interpolation", nullptr, 0},
+    {"chans", "chans", "Channels", "Channels", nullptr, 2},
+    {"outmode", "outmode", "Channels", "Output Mode", outModes, 0},
+    {"panmode", "panmode", "Channels", "Channel Layout", panModes, 0},
+    {"channel", "setChannel", "Channels", "Channel (0: by mode)", nullptr, 0},
+    {"rndChannel", "setRndChannel", "Random", "Random Channel", nullptr, 0},
 };
 
 static_assert(std::size(burstAttributes) <= zunMaxAttributes);
@@ -113,10 +128,18 @@ template struct zunAttributeTable<zunBurst>;
 template struct zunAttributeTable<zunCloud>;
 
 zunAttributeTable<zunBurst> zunBurstAttributes() {
-  return {std::begin(burstAttributes), std::end(burstAttributes)};
+  return {std::begin(burstAttributes), std::end(burstAttributes) - channelAttributes};
 }
 
 zunAttributeTable<zunCloud> zunCloudAttributes() {
+  return {std::begin(cloudAttributes), std::end(cloudAttributes) - channelAttributes};
+}
+
+zunAttributeTable<zunBurst> zunMcBurstAttributes() {
+  return {std::begin(burstAttributes), std::end(burstAttributes)};
+}
+
+zunAttributeTable<zunCloud> zunMcCloudAttributes() {
   return {std::begin(cloudAttributes), std::end(cloudAttributes)};
 }
 

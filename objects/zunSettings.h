@@ -9,7 +9,7 @@
 #include "zunMessages.h"
 
 // The most attributes a class has; hosts size fixed arrays with it.
-constexpr int zunMaxAttributes = 32;
+constexpr int zunMaxAttributes = 48;
 
 struct zunAttribute {
   const char* name;
@@ -43,6 +43,9 @@ struct zunAttributeTable {
 
 zunAttributeTable<zunBurst> zunBurstAttributes();
 zunAttributeTable<zunCloud> zunCloudAttributes();
+// The multichannel twins': the same, then their channel settings.
+zunAttributeTable<zunBurst> zunMcBurstAttributes();
+zunAttributeTable<zunCloud> zunMcCloudAttributes();
 
 template <class Engine>
 zunAttributeView zunViewOf(zunMessageTable<Engine> messages, const zunAttribute& a);

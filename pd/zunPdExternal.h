@@ -313,7 +313,7 @@ struct zunPdObject {
   // 2^24
 
   static void deliverEvents(Self* x) {
-    const auto send = [x](const double (&values)[zunEventFields]) {
+    const auto send = [x](const double (&values)[zunMcEventFields]) {
       t_atom list[zunEventFields];
       for (int i = 0; i < zunEventFields; ++i) SETFLOAT(&list[i], static_cast<t_float>(values[i]));
       outlet_list(x->eventOutlet, &s_list, zunEventFields, list);

@@ -49,7 +49,7 @@ struct PendingMessage {
 struct Track {
   t_object* object;
   const std::string* id;
-  int signalOutlets;
+  int outputs;   // its output vectors in the chain
   bool playing;  // it has a perform routine in the chain
   Happening* happening = nullptr;  // what its outlets are reported to, if not now
   std::map<int, std::vector<std::string>> fields;  // of its list outlets
@@ -59,8 +59,7 @@ struct Track {
 struct Part {
   std::vector<PendingMessage> messages;
   std::vector<Happening> happenings;
-  std::vector<double> left;
-  std::vector<double> right;
+  std::vector<std::vector<double>> channels;  // of the output, those it reaches
 };
 
 // Objects send their grain events out on clocks, which the scheduler runs
@@ -97,7 +96,10 @@ class Session {
     drainConsole({});
     for (const zun::PerformEntry& e : zun::dspChain())
       for (Track& t : tracks_)
-        if (t.object == e.object) t.playing = true;
+        if (t.object == e.object) {
+          t.playing = true;
+          t.outputs = zun::outputCount(t.object);
+        }
     loop();
     return result_;
   }
@@ -117,8 +119,8 @@ class Session {
       Track& track = tracks_.back();
       for (int i = 0, n = zun::outletCount(x); i < n; ++i) {
         const std::string type = zun::outletType(x, i);
-        if (type == "signal") {
-          ++track.signalOutlets;
+        if (type == "signal" || type == "multichannelsignal") {
+          continue;
         } else if (type == "list") {
           const std::vector<std::string>* fields = &(track.fields[i] = fieldNames(x, i));
           zun::connectList(x, i, [this, &track, i, fields](const std::vector<zun::Atom>& values) {
@@ -216,13 +218,12 @@ class Session {
     const long long vectors = (total + vs - 1) / vs;
     const long long spans = (vectors + spanVectors_ - 1) / spanVectors_;
     parts_.assign(spansAhead, std::vector<Part>(tracks_.size()));
-    for (std::vector<Part>& slot : parts_) {
-      for (Part& part : slot) {
-        part.left.resize(static_cast<size_t>(spanVectors_ * vs));
-        part.right.resize(static_cast<size_t>(spanVectors_ * vs));
-      }
-    }
-    mix_.resize(static_cast<size_t>(vs) * 2);
+    const int width = settings_.channels;
+    for (std::vector<Part>& slot : parts_)
+      for (size_t t = 0; t < slot.size(); ++t)
+        slot[t].channels.assign(static_cast<size_t>(std::min(tracks_[t].outputs, width)),
+                                std::vector<double>(static_cast<size_t>(spanVectors_ * vs)));
+    mix_.resize(static_cast<size_t>(vs) * static_cast<size_t>(width));
     const int objects = static_cast<int>(tracks_.size());
     SpanRunner runner(clocked ? 1 : std::clamp(settings_.jobs, 1, std::max(objects, 1)), objects,
                       spans, spansAhead);
@@ -292,11 +293,10 @@ class Session {
       }
       track.happening = nullptr;
       if (!h.lines.empty() || !h.sent.empty()) part.happenings.push_back(std::move(h));
-      if (track.signalOutlets == 0) continue;
-      const double* left = zun::output(track.object, 0);
-      const double* right = track.signalOutlets > 1 ? zun::output(track.object, 1) : left;
-      std::copy(left, left + vs, part.left.begin() + v * vs);
-      std::copy(right, right + vs, part.right.begin() + v * vs);
+      for (size_t c = 0; c < part.channels.size(); ++c) {
+        const double* out = zun::output(track.object, static_cast<int>(c));
+        std::copy(out, out + vs, part.channels[c].begin() + v * vs);
+      }
     }
   }
 
@@ -358,18 +358,20 @@ class Session {
     }
   }
 
-  // Each object's first signal outlet goes left, its second right; an
-  // object with one signal outlet goes to both sides.
+  // Each object's output channels go to the output's, in order (a stereo
+  // object's left to the first, its right to the second); an object with
+  // one goes to the first two.
   void mixVector(const std::vector<Part>& slot, long long offset) {
     const long vs = settings_.vectorSize;
+    const int width = settings_.channels;
     std::fill(mix_.begin(), mix_.end(), 0.0);
     for (size_t t = 0; t < tracks_.size(); ++t) {
-      if (!tracks_[t].playing || tracks_[t].signalOutlets == 0) continue;
-      const double* left = slot[t].left.data() + offset;
-      const double* right = slot[t].right.data() + offset;
-      for (long i = 0; i < vs; ++i) {
-        mix_[2 * i] += left[i];
-        mix_[2 * i + 1] += right[i];
+      const std::vector<std::vector<double>>& channels = slot[t].channels;
+      if (!tracks_[t].playing || channels.empty()) continue;
+      const int reach = channels.size() == 1 ? std::min(width, 2) : static_cast<int>(channels.size());
+      for (int c = 0; c < reach; ++c) {
+        const double* in = channels[channels.size() == 1 ? 0 : static_cast<size_t>(c)].data() + offset;
+        for (long i = 0; i < vs; ++i) mix_[static_cast<size_t>(width * i + c)] += in[i];
       }
     }
   }
@@ -378,7 +380,8 @@ class Session {
   // hold as numbers are written as 0. The common case (every sample a
   // number, no new peak) is one pass without branches.
   void meter(double* mix, long frames, long long start) {
-    const long n = 2 * frames;
+    const int width = settings_.channels;
+    const long n = width * frames;
     const double largest = sink_.largest();
     double top = 0.0;
     long long overs = 0;
@@ -402,11 +405,14 @@ class Session {
       }
     }
     result_.overs += overs;
+    std::vector<double>& peaks = result_.channelPeaks;
+    peaks.resize(static_cast<size_t>(width));
+    for (long i = 0; i < n; ++i) peaks[i % width] = std::fmax(peaks[i % width], std::fabs(mix[i]));
     if (top > result_.peak) {
       long i = 0;
       while (std::fabs(mix[i]) != top) ++i;
       result_.peak = top;
-      result_.peakFrame = start + i / 2;
+      result_.peakFrame = start + i / width;
     }
   }
 
@@ -425,6 +431,19 @@ class Session {
 };
 
 }  // namespace
+
+int outputChannels(const Score& score) {
+  zun::reset();
+  int widest = 2;
+  for (const ObjectStatement& o : score.objects) {
+    std::vector<zun::Atom> args;
+    for (const Value& v : o.args) args.push_back(v.toAtom());
+    t_object* x = zun::create(o.className.text, args);
+    widest = std::max(widest, zun::outputChannels(x));
+  }
+  zun::reset();
+  return widest;
+}
 
 long long objectSeed(int seed, std::size_t k) {
   return static_cast<long long>(seed) + static_cast<long long>(k) * (1LL << 32);

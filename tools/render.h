@@ -33,7 +33,15 @@ struct RenderSettings {
   // Each object renders on one thread at a time, taking its messages there;
   // the result is the same for any number.
   int jobs = 1;
+  // The output's channels: outputChannels(score) for the whole of it.
+  int channels = 2;
 };
+
+// As many channels as the widest object sends out as its objects are
+// created (a stereo object and an object with one signal outlet count two),
+// and two for a score without signal objects. Uses the host, which it
+// leaves reset.
+int outputChannels(const Score& score);
 
 // The seed object k of the score (counting from 0) gets in a render seeded
 // with `seed`: seed + k * 2^32, so the first object gets the seed itself and
@@ -74,6 +82,7 @@ struct RenderResult {
   bool cancelled = false;
   double peak = 0.0;      // the largest magnitude of a sample
   long long peakFrame = 0;
+  std::vector<double> channelPeaks;  // the largest magnitude on each channel
   long long overs = 0;      // samples beyond full scale (magnitude > 1)
   long long nonFinite = 0;  // NaN, infinite or beyond the output's numbers: written as 0
   long long messages = 0;   // delivered

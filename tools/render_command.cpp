@@ -137,12 +137,21 @@ std::string megabytes(unsigned long long bytes) {
 
 // A render that cannot fit on the output's disk is refused before it starts.
 bool roomFor(const FileSinkOptions& file) {
-  const std::optional<unsigned long long> need = fileBytes(file.type, file.format, file.frames);
+  const std::optional<unsigned long long> need =
+      fileBytes(file.type, file.format, file.frames, file.channels);
   const std::optional<unsigned long long> room = freeSpaceFor(file.path);
   if (!need || !room || *need <= *room) return true;
   std::fprintf(stderr, "zun: error: the render needs %s for %s, and its disk has %s free\n",
                megabytes(*need).c_str(), file.path.c_str(), megabytes(*room).c_str());
   return false;
+}
+
+// A multichannel render's peak on each channel, from 1.
+std::string channelPeaks(const RenderResult& result) {
+  std::string text = "zun: channel peaks";
+  for (size_t c = 0; c < result.channelPeaks.size(); ++c)
+    text += (c == 0 ? ": " : ", ") + std::to_string(c + 1) + " " + decibels(result.channelPeaks[c]);
+  return text;
 }
 
 int interrupted(const RenderOptions& o, const AudioSink* sink) {
@@ -205,9 +214,16 @@ int runRender(const RenderOptions& o) {
     usageError("the render would be shorter than one frame");
     return exitUsage;
   }
+  try {
+    settings.channels = outputChannels(score);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "zun: error: %s\n", e.what());
+    return exitFailure;
+  }
   plan->file.frames = settings.frames;
+  plan->file.channels = settings.channels;
   if (!plan->raw && plan->file.type == FileType::aiff &&
-      !fitsHeader(plan->file.type, plan->file.format, settings.frames)) {
+      !fitsHeader(plan->file.type, plan->file.format, settings.frames, settings.channels)) {
     usageError("the render (" + std::to_string(settings.frames) + " frames, from " +
                (o.durationSeconds ? "--duration" : "the score's end") + ") is too long for " +
                fileTypeName(plan->file.type) + ", whose sizes stop at 2 GiB: use a .wav or .flac output");
@@ -228,7 +244,7 @@ int runRender(const RenderOptions& o) {
     std::unique_ptr<ReplacingFile> infoFile, eventsFile;
     if (o.info) infoFile = std::make_unique<ReplacingFile>(*o.info);
     if (o.events) eventsFile = std::make_unique<ReplacingFile>(*o.events);
-    sink = plan->raw ? openRawSink(stdout) : openFileSink(plan->file);
+    sink = plan->raw ? openRawSink(stdout, settings.channels) : openFileSink(plan->file);
     if (!o.seed && !o.quiet)
       std::fprintf(stderr,
                    "zun: no --seed: the objects seed their random sources from the clock; "
@@ -262,13 +278,16 @@ int runRender(const RenderOptions& o) {
 
   if (!o.quiet) {
     const double seconds = static_cast<double>(result.frames) / o.sampleRate;
+    const std::string layout = settings.channels == 2
+                                   ? "stereo"
+                                   : std::to_string(settings.channels) + " channels";
     if (plan->raw)
-      std::fprintf(stderr, "zun: wrote %lld frames (%.3f s) of raw float32 stereo at %d Hz\n",
-                   result.frames, seconds, o.sampleRate);
+      std::fprintf(stderr, "zun: wrote %lld frames (%.3f s) of raw float32 %s at %d Hz\n",
+                   result.frames, seconds, layout.c_str(), o.sampleRate);
     else
-      std::fprintf(stderr, "zun: wrote %s (%s %s, %d Hz, stereo, %.3f s)\n", o.output.c_str(),
+      std::fprintf(stderr, "zun: wrote %s (%s %s, %d Hz, %s, %.3f s)\n", o.output.c_str(),
                    fileTypeName(plan->file.type), sampleFormatName(plan->file.format),
-                   o.sampleRate, seconds);
+                   o.sampleRate, layout.c_str(), seconds);
     std::string levels = "zun: peak " + decibels(result.peak);
     if (result.peak > 0.0) {
       char at[48];
@@ -284,6 +303,7 @@ int runRender(const RenderOptions& o) {
       levels += "; " + std::to_string(result.overs) +
                 " samples beyond full scale (kept in the float output, but they clip when played)";
     std::fprintf(stderr, "%s\n", levels.c_str());
+    if (settings.channels != 2) std::fprintf(stderr, "%s\n", channelPeaks(result).c_str());
     report.printListCounts();
     if (result.nonFinite > 0)
       std::fprintf(stderr,

@@ -169,7 +169,7 @@ std::string finalHeader(SF_INFO info, long long frames, int frameBytes, bool flo
     throw std::runtime_error(std::string("cannot make the header: ") + sf_strerror(nullptr));
   sf_command(file.get(), SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
   constexpr long long block = 4096;
-  const std::vector<float> silence(2 * block, 0.0f);
+  const std::vector<float> silence(static_cast<size_t>(info.channels) * block, 0.0f);
   sf_writef_float(file.get(), silence.data(), 1);
   const sf_count_t dataStart = dry.length() - frameBytes;
   for (long long left = frames - 1; left > 0; left -= block)
@@ -181,23 +181,35 @@ std::string finalHeader(SF_INFO info, long long frames, int frameBytes, bool flo
   return header;
 }
 
-int frameBytes(SampleFormat f) {
-  return 2 * (f == SampleFormat::float32 ? 4 : f == SampleFormat::pcm16 ? 2 : 3);
+int frameBytes(SampleFormat f, int channels) {
+  return channels * (f == SampleFormat::float32 ? 4 : f == SampleFormat::pcm16 ? 2 : 3);
+}
+
+// The speakers' channel mask that WAV extensible files carry is known for
+// up to 8 channels.
+bool extensible(const FileSinkOptions& o) {
+  return o.type == FileType::wav && o.channels > 2 && o.channels <= 8;
 }
 
 class FileSink : public AudioSink {
  public:
   explicit FileSink(const FileSinkOptions& o)
-      : file_(o.path), stream_(file_.fd()), format_(o.format), dither_(o.ditherSeed) {
+      : file_(o.path),
+        stream_(file_.fd()),
+        format_(o.format),
+        dither_(o.ditherSeed),
+        channels_(o.channels) {
     SF_INFO info{};
     info.samplerate = o.sampleRate;
-    info.channels = 2;
-    if (o.type == FileType::aiff && !fitsHeader(o.type, o.format, o.frames))
+    info.channels = o.channels;
+    if (o.type == FileType::aiff && !fitsHeader(o.type, o.format, o.frames, o.channels))
       throw std::runtime_error(std::string(fileTypeName(o.type)) + " files cannot hold " +
                                std::to_string(o.frames) + " frames");
-    rf64_ = o.type == FileType::wav && !fitsHeader(FileType::wav, o.format, o.frames);
-    floatWav_ = o.type == FileType::wav && !rf64_ && o.format == SampleFormat::float32;
+    rf64_ = o.type == FileType::wav && !fitsHeader(FileType::wav, o.format, o.frames, o.channels);
+    floatWav_ = o.type == FileType::wav && !rf64_ && o.format == SampleFormat::float32 &&
+                !extensible(o);
     int major = rf64_                      ? SF_FORMAT_RF64
+                : extensible(o)            ? SF_FORMAT_WAVEX
                 : o.type == FileType::wav  ? SF_FORMAT_WAV
                 : o.type == FileType::aiff ? SF_FORMAT_AIFF
                                            : SF_FORMAT_FLAC;
@@ -213,7 +225,7 @@ class FileSink : public AudioSink {
     if (file_.inPlace()) {
       // FLAC needs no sizes up front: its stream is whole without them.
       if (o.type != FileType::flac &&
-          !stream_.send(finalHeader(info, o.frames, frameBytes(o.format), floatWav_)))
+          !stream_.send(finalHeader(info, o.frames, frameBytes(o.format, o.channels), floatWav_)))
         throw std::runtime_error("cannot write " + o.path + ": " + std::strerror(errno));
       sound_.reset(sf_open_virtual(&Stream::io(), SFM_WRITE, &info, &stream_));
     } else {
@@ -226,12 +238,12 @@ class FileSink : public AudioSink {
     bits_ = o.format == SampleFormat::pcm16 ? 16 : 24;
   }
 
-  void write(const double* stereo, long frames) override {
-    const size_t n = static_cast<size_t>(frames) * 2;
+  void write(const double* samples, long frames) override {
+    const size_t n = static_cast<size_t>(frames) * static_cast<size_t>(channels_);
     sf_count_t written;
     if (format_ == SampleFormat::float32) {
       floats_.resize(n);
-      for (size_t i = 0; i < n; ++i) floats_[i] = static_cast<float>(stereo[i]);
+      for (size_t i = 0; i < n; ++i) floats_[i] = static_cast<float>(samples[i]);
       written = sf_writef_float(sound_.get(), floats_.data(), frames);
     } else {
       ints_.resize(n);
@@ -241,7 +253,7 @@ class FileSink : public AudioSink {
         // Digital silence stays silent; the dither is drawn all the same,
         // so that the sound around it does not change.
         const double noise = dither_.next();
-        double q = stereo[i] == 0.0 ? 0.0 : std::floor(stereo[i] * scale + noise + 0.5);
+        double q = samples[i] == 0.0 ? 0.0 : std::floor(samples[i] * scale + noise + 0.5);
         if (q > top || q < -scale) {
           ++clipped_;
           q = std::clamp(q, -scale, top);
@@ -273,6 +285,7 @@ class FileSink : public AudioSink {
   SoundFile sound_;
   SampleFormat format_;
   Dither dither_;
+  int channels_;
   int bits_ = 24;
   bool rf64_ = false;
   bool floatWav_ = false;
@@ -283,12 +296,12 @@ class FileSink : public AudioSink {
 
 class RawSink : public AudioSink {
  public:
-  explicit RawSink(std::FILE* out) : out_(out) {}
+  RawSink(std::FILE* out, int channels) : out_(out), channels_(channels) {}
 
-  void write(const double* stereo, long frames) override {
-    const size_t n = static_cast<size_t>(frames) * 2;
+  void write(const double* samples, long frames) override {
+    const size_t n = static_cast<size_t>(frames) * static_cast<size_t>(channels_);
     floats_.resize(n);
-    for (size_t i = 0; i < n; ++i) floats_[i] = static_cast<float>(stereo[i]);
+    for (size_t i = 0; i < n; ++i) floats_[i] = static_cast<float>(samples[i]);
     if (std::fwrite(floats_.data(), sizeof(float), n, out_) != n)
       throw std::runtime_error("cannot write the audio to the output");
   }
@@ -301,6 +314,7 @@ class RawSink : public AudioSink {
 
  private:
   std::FILE* out_;
+  int channels_;
   std::vector<float> floats_;
 };
 
@@ -374,22 +388,25 @@ constexpr long long headerRoom = 4096;
 
 }  // namespace
 
-bool fitsHeader(FileType type, SampleFormat format, long long frames) {
+bool fitsHeader(FileType type, SampleFormat format, long long frames, int channels) {
   const long long limit = type == FileType::wav    ? 0xFFFFFFFFLL - headerRoom
                           : type == FileType::aiff ? 0x7FFFFFFFLL - headerRoom
                                                    : -1;
-  return limit < 0 || frames <= limit / frameBytes(format);
+  return limit < 0 || frames <= limit / frameBytes(format, channels);
 }
 
-std::optional<unsigned long long> fileBytes(FileType type, SampleFormat format, long long frames) {
+std::optional<unsigned long long> fileBytes(FileType type, SampleFormat format, long long frames,
+                                            int channels) {
   if (type == FileType::flac) return std::nullopt;
-  return static_cast<unsigned long long>(frames) * frameBytes(format) + headerRoom;
+  return static_cast<unsigned long long>(frames) * frameBytes(format, channels) + headerRoom;
 }
 
 std::unique_ptr<AudioSink> openFileSink(const FileSinkOptions& options) {
   return std::make_unique<FileSink>(options);
 }
 
-std::unique_ptr<AudioSink> openRawSink(std::FILE* out) { return std::make_unique<RawSink>(out); }
+std::unique_ptr<AudioSink> openRawSink(std::FILE* out, int channels) {
+  return std::make_unique<RawSink>(out, channels);
+}
 
 }  // namespace zun::tools

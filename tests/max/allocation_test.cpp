@@ -33,13 +33,15 @@ void expectNoAllocation(const std::vector<Message>& options) {
   const long before = allocations;
   t_object* burst = makeBurst();
   t_object* cloud = makeCloud();
+  t_object* twin = zun::create("mc.burst.zun~", {"sine", "hann", "square", "@chans", 9});
+  zun::send(twin, "outmode", {1});
   ASSERT_GT(allocations, before) << "the counter sees the plug-ins' allocations";
   zun::create("burst.zun~", {"sine", "hann"});
   zun::create("cloud.zun~", {"missing", "ones"});
   zun::setBufferSamples("locked", ramp());
   zun::setLockFailure("locked", true);
   zun::create("cloud.zun~", {"locked", "ones"});
-  for (t_object* x : {burst, cloud}) {
+  for (t_object* x : {burst, cloud, twin}) {
     zun::send(x, "start", {1});
     zun::send(x, "setDensity", {1000});
     sendAll(x, options);
@@ -55,10 +57,11 @@ void expectNoAllocation(const std::vector<Message>& options) {
   for (int i = 0; i < 8; ++i) zun::process();
   EXPECT_EQ(allocations - start, 0);
   // The engines did run.
-  EXPECT_EQ(zun::lockStats("sine").locks, 8);
+  EXPECT_EQ(zun::lockStats("sine").locks, 16);
   EXPECT_EQ(zun::lockStats("ramp").locks, 8);
   EXPECT_FALSE(allZero(std::vector<double>(zun::output(burst, 0), zun::output(burst, 0) + 16384)));
   EXPECT_FALSE(allZero(std::vector<double>(zun::output(cloud, 0), zun::output(cloud, 0) + 16384)));
+  EXPECT_FALSE(allZero(std::vector<double>(zun::output(twin, 8), zun::output(twin, 8) + 16384)));
 }
 
 TEST_F(ExternalTest, ProcessingAllocatesNothing) { expectNoAllocation({}); }

@@ -120,12 +120,15 @@ inline t_object* makeCloud() {
 
 }  // namespace zunTest
 
-// Each test starts from a clean host with both externals loaded.
+// Each test starts from a clean host with the externals loaded, the
+// multichannel twins after the stereo objects.
 class ExternalTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     zun::loadPlugin(ZUN_BURST_PLUGIN);
     zun::loadPlugin(ZUN_CLOUD_PLUGIN);
+    zun::loadPlugin(ZUN_MC_BURST_PLUGIN);
+    zun::loadPlugin(ZUN_MC_CLOUD_PLUGIN);
   }
   void SetUp() override { zun::reset(); }
   void TearDown() override { zun::reset(); }
