@@ -10,5 +10,6 @@
 // this name.
 ZUN_PD_SETUP void setup_burst0x2ezun_tilde() {
   zunPdObject<zunBurst, 3>::setup("burst.zun~", zunBurstBanner, zunBurstRoles,
-                                  zunBurstMessages(), zunBurstAttributes());
+                                  zunBurstMessages(), zunBurstAttributes(), zunMcBurstMessages(),
+                                  zunMcBurstAttributes());
 }

@@ -10,5 +10,6 @@
 // this name.
 ZUN_PD_SETUP void setup_cloud0x2ezun_tilde() {
   zunPdObject<zunCloud, 2>::setup("cloud.zun~", zunCloudBanner, zunCloudRoles,
-                                  zunCloudMessages(), zunCloudAttributes());
+                                  zunCloudMessages(), zunCloudAttributes(), zunMcCloudMessages(),
+                                  zunMcCloudAttributes());
 }

@@ -6,6 +6,12 @@
 // Pd's own lives here: arrays looked up by name, the outlets, pd_error, the
 // DSP method, the signal inlet and the clocks that deliver grain events,
 // make band-limited wave tables and warn of samples sent as 0.
+//
+// `@chans N` among the creation arguments makes the multichannel form: N
+// signal outlets in place of the stereo pair, and the channel settings of
+// the Max twin (mc.burst.zun~, mc.cloud.zun~). Pd 0.53 has no
+// multichannel signals, and an object's outlets are made with it, so the
+// count is the creation argument's: a later "chans" is refused.
 
 #include <m_pd.h>
 
@@ -46,8 +52,10 @@ struct zunPdObject {
   unsigned long long levelPrints[2];  // and the fingerprints of their contents then
   t_clock* finiteClock;               // warns that samples went out as 0
   bool finiteTold;                    // this DSP run
-  double* work;                       // the engine's left, right and input vectors
+  double* work;                       // the engine's output vectors, then its input
   int workFrames;
+  int channels;                       // of the multichannel form; 0 for the stereo pair
+  bool creating;                      // while the creation arguments are taken
 
   using Self = zunPdObject;
   static constexpr bool bandLimits = std::is_same<Engine, zunBurst>::value;
@@ -55,18 +63,25 @@ struct zunPdObject {
   static constexpr double arrayCheckInterval = 100.0;
 
   static inline t_class* pdClass = nullptr;
-  static inline zunMessageTable<Engine> messages{};
-  static inline zunAttributeTable<Engine> attributes{};
+  static inline zunMessageTable<Engine> messages{};  // of the multichannel form
+  static inline zunMessageTable<Engine> stereoMessages{};
+  static inline zunAttributeTable<Engine> attributes{};  // of the multichannel form
+  static inline zunAttributeTable<Engine> stereoAttributes{};
   static inline const char* banner = nullptr;
   static inline const char* const (*roles)[Roles] = nullptr;
 
+  // The tables of the stereo form, then of the multichannel form, which
+  // begin with the stereo form's.
   static void setup(const char* className, const char* bannerText,
-                    const char* const (&roleNames)[Roles], zunMessageTable<Engine> table,
+                    const char* const (&roleNames)[Roles], zunMessageTable<Engine> stereoTable,
+                    zunAttributeTable<Engine> stereoAttributeTable, zunMessageTable<Engine> table,
                     zunAttributeTable<Engine> attributeTable) {
     banner = bannerText;
     roles = &roleNames;
     messages = table;
+    stereoMessages = stereoTable;
     attributes = attributeTable;
+    stereoAttributes = stereoAttributeTable;
     pdClass = class_new(gensym(className), reinterpret_cast<t_newmethod>(create),
                         reinterpret_cast<t_method>(destroy), sizeof(Self), CLASS_DEFAULT, A_GIMME,
                         0);
@@ -93,6 +108,7 @@ struct zunPdObject {
   // Max's, and Pd has its own "dsp".
   static t_method methodFor(const zunMessage<Engine>& m) {
     if (std::strcmp(m.selector, "events") == 0) return reinterpret_cast<t_method>(events);
+    if (std::strcmp(m.selector, "chans") == 0) return reinterpret_cast<t_method>(chans);
     if (bandLimits && std::strcmp(m.selector, "bandlimit") == 0)
       return reinterpret_cast<t_method>(bandlimit);
     switch (m.argument) {
@@ -117,14 +133,16 @@ struct zunPdObject {
     post("%s", banner);
     Self* x = reinterpret_cast<Self*>(pd_new(pdClass));
     x->engine = new Engine(128, static_cast<double>(sys_getsr()));
-    x->engine->setSeed(zunObjectSeed<Engine>());
-    x->settings = new zunSettings<Engine>(messages, attributes);
+    x->channels = channelsAsked(argc, argv);
+    x->engine->setSeed(zunObjectSeed<Engine>(x->channels > 0));
+    x->settings = x->channels > 0 ? new zunSettings<Engine>(messages, attributes)
+                                  : new zunSettings<Engine>(stereoMessages, stereoAttributes);
     for (t_symbol*& name : x->tables) name = &s_;
     x->notice = new zunTableNotice<Roles>(*roles, "array");
     x->work = nullptr;
     x->workFrames = 0;
-    outlet_new(&x->header, &s_signal);
-    outlet_new(&x->header, &s_signal);
+    for (int k = 0; k < (x->channels > 0 ? x->channels : 2); ++k)
+      outlet_new(&x->header, &s_signal);
     x->infoOutlet = outlet_new(&x->header, &s_float);
     x->eventOutlet = outlet_new(&x->header, &s_list);
     x->eventClock = clock_new(x, reinterpret_cast<t_method>(deliverEvents));
@@ -136,8 +154,21 @@ struct zunPdObject {
     x->finiteTold = false;
     const int named = firstAttributeArgument(argc, argv);
     bindAll(x, nullptr, named, argv);
+    x->creating = true;
     setFromArguments(x, argc - named, argv + named);
+    x->creating = false;
     return x;
+  }
+
+  // The count after the last "@chans" of the creation arguments, held to
+  // 1 to 64 ("chans" tells of a count outside); 0 without one.
+  static int channelsAsked(int argc, const t_atom* argv) {
+    int asked = 0;
+    for (int i = 0; i + 1 < argc; ++i)
+      if (isAttributeName(argv[i]) && std::strcmp(argv[i].a_w.w_symbol->s_name, "@chans") == 0)
+        asked = argv[i + 1].a_type == A_FLOAT ? static_cast<int>(truncated(argv[i + 1].a_w.w_float))
+                                              : 2;
+    return asked == 0 ? 0 : (asked < 1 || asked > zunChannelRouting::mostChannels ? 2 : asked);
   }
 
   static bool isAttributeName(const t_atom& a) {
@@ -156,12 +187,12 @@ struct zunPdObject {
     for (int i = 0; i < argc;) {
       const char* name = argv[i].a_w.w_symbol->s_name + 1;
       const int values = 1 + firstAttributeArgument(argc - i - 1, argv + i + 1);
-      const int a = attributes.find(name);
+      const int a = x->settings->attributes().find(name);
       if (a < 0)
         pd_error(x, "%s: no attribute named '%s'", class_getname(pdClass), name);
       else
-        pd_typedmess(&x->header.ob_pd, gensym(attributes.begin[a].selector), values - 1,
-                     argv + i + 1);
+        pd_typedmess(&x->header.ob_pd, gensym(x->settings->attributes().begin[a].selector),
+                     values - 1, argv + i + 1);
       i += values;
     }
   }
@@ -200,6 +231,10 @@ struct zunPdObject {
   // calls for. Returns whether the engine took it.
   static bool forward(Self* x, t_symbol* s, int argc, t_atom* argv) {
     const zunMessage<Engine>* m = messages.find(s->s_name);
+    if (x->channels == 0 && !stereoMessages.find(s->s_name)) {
+      pd_error(x, "%s message: only an object made with @chans N has channels", s->s_name);
+      return false;
+    }
     if (m->argument == zunArgument::none) {
       m->action(*x->engine);
       return true;
@@ -218,6 +253,12 @@ struct zunPdObject {
 
   static void engineMessage(Self* x, t_symbol* s, int argc, t_atom* argv) {
     forward(x, s, argc, argv);
+  }
+
+  // The outlets are there: the count is the creation argument's.
+  static void chans(Self* x, t_symbol* s, int argc, t_atom* argv) {
+    if (x->creating || x->channels == 0) forward(x, s, argc, argv);
+    else pd_error(x, "chans message: in Pd, give the count at creation: @chans N");
   }
 
   // The clock runs while events are on.
@@ -275,6 +316,10 @@ struct zunPdObject {
     pd_typedmess(&x->header.ob_pd, gensym(selector), argc, argv);
   }
 
+  static const zunAttribute& attributeOf(Self* x, int a) {
+    return x->settings->attributes().begin[a];
+  }
+
   // "NAME value" out of the info outlet; nothing follows the name of a
   // table never bound or a seed never given.
   static void answer(Self* x, int a) {
@@ -283,13 +328,13 @@ struct zunPdObject {
     if (v.kind == zunValue::Kind::integer) SETFLOAT(&value, static_cast<t_float>(v.integer));
     if (v.kind == zunValue::Kind::real) SETFLOAT(&value, static_cast<t_float>(v.real));
     if (v.kind == zunValue::Kind::symbol) SETSYMBOL(&value, gensym(v.symbol));
-    outlet_anything(x->infoOutlet, gensym(attributes.begin[a].name),
+    outlet_anything(x->infoOutlet, gensym(attributeOf(x, a).name),
                     v.kind == zunValue::Kind::none ? 0 : 1, &value);
   }
 
   static void get(Self* x, t_symbol* s, int argc, t_atom* argv) {
     if (argc < 1 || argv[0].a_type != A_SYMBOL) return badArguments(x, s);
-    const int a = attributes.find(argv[0].a_w.w_symbol->s_name);
+    const int a = x->settings->attributes().find(argv[0].a_w.w_symbol->s_name);
     if (a < 0)
       return pd_error(x, "%s: no attribute named '%s'", class_getname(pdClass),
                       argv[0].a_w.w_symbol->s_name);
@@ -313,10 +358,11 @@ struct zunPdObject {
   // 2^24
 
   static void deliverEvents(Self* x) {
-    const auto send = [x](const double (&values)[zunMcEventFields]) {
-      t_atom list[zunEventFields];
-      for (int i = 0; i < zunEventFields; ++i) SETFLOAT(&list[i], static_cast<t_float>(values[i]));
-      outlet_list(x->eventOutlet, &s_list, zunEventFields, list);
+    const int fields = x->channels > 0 ? zunMcEventFields : zunEventFields;
+    const auto send = [x, fields](const double (&values)[zunMcEventFields]) {
+      t_atom list[zunMcEventFields];
+      for (int i = 0; i < fields; ++i) SETFLOAT(&list[i], static_cast<t_float>(values[i]));
+      outlet_list(x->eventOutlet, &s_list, fields, list);
     };
     const auto lost = [x](unsigned long long n) { pd_error(x, zunEventsLostText, n); };
     if (zunEventRound(*x->engine, x->eventsReported, send, lost))
@@ -454,18 +500,56 @@ struct zunPdObject {
     return w + 6;
   }
 
+  // The multichannel form: w holds x, the input, the channels' outputs
+  // and the vector size.
+  static t_int* performChannels(t_int* w) {
+    Self* x = reinterpret_cast<Self*>(w[1]);
+    const t_sample* in = reinterpret_cast<t_sample*>(w[2]);
+    const int count = x->channels;
+    const int n = static_cast<int>(w[3 + count]);
+    zunHostTable found[Roles];
+    for (size_t r = 0; r < Roles; ++r) found[r] = lookUpRole(x, static_cast<int>(r));
+    noticeMovedArrays(x, found);
+    double* outs[zunChannelRouting::mostChannels];
+    for (int k = 0; k < count; ++k) outs[k] = x->work + static_cast<size_t>(k) * n;
+    double* ins[1] = {x->work + static_cast<size_t>(count) * n};
+    for (int i = 0; i < n; ++i) ins[0][i] = static_cast<double>(in[i]);
+    zunRun(*x->engine, ins, 1, outs, count, n, found);
+    const double largest = std::numeric_limits<t_sample>::max();
+    long zeroed = 0;
+    for (int k = 0; k < count; ++k) zeroed += zunZeroNonFinite(outs[k], n, largest);
+    if (zeroed > 0 && !x->finiteTold) {
+      x->finiteTold = true;
+      clock_delay(x->finiteClock, 0);
+    }
+    for (int k = 0; k < count; ++k) {
+      t_sample* out = reinterpret_cast<t_sample*>(w[3 + k]);
+      for (int i = 0; i < n; ++i) out[i] = static_cast<t_sample>(outs[k][i]);
+    }
+    return w + 4 + count;
+  }
+
   // The engine renders in double: its vectors are made here, never on the
   // audio path.
   static void dsp(Self* x, t_signal** sp) {
     const int n = sp[0]->s_n;
+    const int outputs = x->channels > 0 ? x->channels : 2;
     if (n != x->workFrames) {
       delete[] x->work;
-      x->work = new double[3 * static_cast<size_t>(n)]();
+      x->work = new double[static_cast<size_t>(outputs + 1) * static_cast<size_t>(n)]();
       x->workFrames = n;
     }
     zunFollowRate(*x->engine, static_cast<double>(sp[0]->s_sr));
     for (size_t r = 0; r < Roles; ++r) tell(x, static_cast<int>(r));
     x->finiteTold = false;
-    dsp_add(perform, 5, x, sp[0]->s_vec, sp[1]->s_vec, sp[2]->s_vec, static_cast<t_int>(n));
+    if (x->channels == 0)
+      return dsp_add(perform, 5, x, sp[0]->s_vec, sp[1]->s_vec, sp[2]->s_vec,
+                     static_cast<t_int>(n));
+    x->engine->setOutputChannels(x->channels);
+    t_int args[3 + zunChannelRouting::mostChannels];
+    args[0] = reinterpret_cast<t_int>(x);
+    for (int k = 0; k <= x->channels; ++k) args[1 + k] = reinterpret_cast<t_int>(sp[k]->s_vec);
+    args[2 + x->channels] = static_cast<t_int>(n);
+    dsp_addv(performChannels, 3 + x->channels, args);
   }
 };

@@ -38,13 +38,14 @@ constexpr int block = 64;  // Pd's vector, and the renders'
 // ---- sound files
 
 struct Sound {
-  std::vector<float> stereo;  // interleaved; empty unless the file has two channels
-  long long frames() const { return static_cast<long long>(stereo.size()) / 2; }
+  std::vector<float> stereo;  // interleaved, of `channels`
+  int channels = 2;
+  long long frames() const { return static_cast<long long>(stereo.size()) / channels; }
   // The largest magnitude over frames [from, to), or infinity where a
   // sample is not finite.
   float peak(long long from, long long to) const {
     float p = 0.0f;
-    for (long long i = 2 * from; i < 2 * std::min(to, frames()); ++i)
+    for (long long i = channels * from; i < channels * std::min(to, frames()); ++i)
       p = std::isfinite(stereo[size_t(i)]) ? std::max(p, std::fabs(stereo[size_t(i)])) : INFINITY;
     return p;
   }
@@ -55,10 +56,9 @@ Sound readSound(const std::filesystem::path& path) {
   Sound s;
   SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info);
   if (!f) return s;
-  if (info.channels == 2) {
-    s.stereo.resize(size_t(info.frames) * 2);
-    sf_readf_float(f, s.stereo.data(), info.frames);
-  }
+  s.channels = info.channels;
+  s.stereo.resize(size_t(info.frames) * size_t(info.channels));
+  sf_readf_float(f, s.stereo.data(), info.frames);
   sf_close(f);
   return s;
 }
@@ -196,6 +196,8 @@ struct Scenario {
   std::vector<Step> steps;
   int blocks;                   // the length compared
   const char* input = nullptr;  // the table played into the object's inlet, from "bang" to zuninput
+  int channels = 2;  // of an object made with @chans, which the score makes as the mc. twin
+  bool twin() const { return std::strstr(object, "@chans") != nullptr; }
 };
 
 void PrintTo(const Scenario& s, std::ostream* os) { *os << s.name; }
@@ -225,7 +227,7 @@ std::string qlist(const Scenario& s) {
 std::string score(const Scenario& s) {
   std::string text;
   for (const Table& t : s.tables) text += "buffer " + t.name + " file " + t.name + ".wav\n";
-  text += std::string("object p ") + s.object + "\n";
+  text += std::string("object p ") + (s.twin() ? "mc." : "") + s.object + "\n";
   if (s.input) text += std::string("input p ") + s.input + "\n";
   for (const Step& step : s.steps) {
     const std::string& message = step.to == "zunobj" ? step.message : step.inScore;
@@ -239,7 +241,8 @@ std::string score(const Scenario& s) {
 std::string extraBoxes(const Scenario& s, int first) {
   const std::string events = std::to_string(first), filer = std::to_string(first + 1),
                     input = std::to_string(first + 2), player = std::to_string(first + 3);
-  std::string text = "#X obj 300 220 print events;\n#X connect 8 3 " + events +
+  std::string text = "#X obj 300 220 print events;\n#X connect 8 " +
+                     std::to_string(s.channels + 1) + " " + events +
                      " 0;\n#X obj 300 70 r zunfiler;\n#X connect " + filer + " 0 4 0;\n";
   if (s.input)
     text += "#X obj 300 130 r zuninput;\n#X obj 300 160 tabplay~ " + std::string(s.input) +
@@ -253,6 +256,14 @@ std::string extraBoxes(const Scenario& s, int first) {
 // object's inlet; the object's outlets go to writesf~ in `pd recorder`,
 // which the end clears to close the file, and to print.
 std::string scenarioPatch(const Scenario& s) {
+  const std::string n = std::to_string(s.channels), writer = std::to_string(s.channels + 1);
+  std::string inlets, recorderWires, outletWires;
+  for (int k = 0; k < s.channels; ++k) {
+    const std::string c = std::to_string(k);
+    inlets += "#X obj " + std::to_string(10 + 70 * k) + " 10 inlet~;\n";
+    recorderWires += "#X connect " + c + " 0 " + writer + " " + c + ";\n";
+    outletWires += "#X connect 8 " + c + " 9 " + c + ";\n";
+  }
   std::string reads, arrays;
   int y = 130;
   for (const Table& t : s.tables) {
@@ -272,14 +283,9 @@ std::string scenarioPatch(const Scenario& s) {
          "#X obj 10 130 qlist;\n"
          "#X obj 10 160 r zunobj;\n"
          "#X obj 10 190 " + s.object + ";\n"
-         "#N canvas 0 0 300 200 recorder 0;\n"
-         "#X obj 10 10 inlet~;\n"
-         "#X obj 80 10 inlet~;\n"
-         "#X obj 150 10 r zunrec;\n"
-         "#X obj 10 50 writesf~ 2;\n"
-         "#X connect 0 0 3 0;\n"
-         "#X connect 1 0 3 1;\n"
-         "#X connect 2 0 3 0;\n"
+         "#N canvas 0 0 300 200 recorder 0;\n" +
+         inlets + "#X obj 10 40 r zunrec;\n#X obj 10 70 writesf~ " + n + ";\n" + recorderWires +
+         "#X connect " + n + " 0 " + writer + " 0;\n" +
          "#X restore 10 220 pd recorder;\n"
          "#X obj 200 220 print info;\n"
          "#X connect 0 0 1 0;\n"
@@ -287,11 +293,9 @@ std::string scenarioPatch(const Scenario& s) {
          "#X connect 1 1 3 0;\n"
          "#X connect 3 0 4 0;\n"
          "#X connect 5 0 6 0;\n"
-         "#X connect 7 0 8 0;\n"
-         "#X connect 8 0 9 0;\n"
-         "#X connect 8 1 9 1;\n"
-         "#X connect 8 2 10 0;\n" +
-         arrays + extraBoxes(s, 11 + int(s.tables.size()));
+         "#X connect 7 0 8 0;\n" +
+         outletWires + "#X connect 8 " + n + " 10 0;\n" + arrays +
+         extraBoxes(s, 11 + int(s.tables.size()));
 }
 
 Outcome playInPd(const std::filesystem::path& dir, const Scenario& s,
@@ -348,8 +352,11 @@ TEST_P(PdScenario, RecordingEqualsTheRenderOfTheSameScore) {
   const Sound fromPd = readSound(dir / "pd.wav"), fromZun = readSound(dir / "zun.wav");
   ASSERT_EQ(fromZun.frames(), static_cast<long long>(s.blocks) * block);
   ASSERT_GE(fromPd.frames(), fromZun.frames());
+  const size_t width = size_t(s.channels);
+  ASSERT_EQ(fromZun.channels, s.channels);
+  ASSERT_EQ(fromPd.channels, s.channels);
   for (long long f = 0; f < fromZun.frames(); ++f)
-    ASSERT_EQ(std::memcmp(&fromPd.stereo[size_t(2 * f)], &fromZun.stereo[size_t(2 * f)], 8), 0)
+    ASSERT_EQ(std::memcmp(&fromPd.stereo[width * f], &fromZun.stereo[width * f], 4 * width), 0)
         << "first different frame " << f;
   EXPECT_GT(fromPd.peak(0, fromPd.frames()), 0.01f) << "the scenario should sound";
   EXPECT_EQ(count(pd.err, "error: "), count(zun.err, ": error: ")) << pd.err;
@@ -358,10 +365,10 @@ TEST_P(PdScenario, RecordingEqualsTheRenderOfTheSameScore) {
     EXPECT_EQ(count(pd.err, refusal), count(zun.err, refusal)) << refusal;
   const std::vector<double> answers = numbersAfter(pd.err, "info: ");
   EXPECT_EQ(answers.size(), 1u);
-  EXPECT_EQ(answers, numbersAfter(zun.err, "outlet 2: "));
+  EXPECT_EQ(answers, numbersAfter(zun.err, s.twin() ? "outlet 1: " : "outlet 2: "));
   const std::vector<std::string> events = eventsOfCsv(readFile(dir / "events.csv"));
   EXPECT_EQ(printedEvents(pd.err, s.blocks * block), events);
-  EXPECT_EQ(events.empty(), s.name != std::string("options"));
+  EXPECT_EQ(events.empty(), s.name != std::string("options") && !s.twin());
 }
 
 const Scenario scenarios[] = {
@@ -456,6 +463,27 @@ const Scenario scenarios[] = {
       {560, "start 0"}},
      640,
      "clicks"},
+    // Four outlets: grains around a circle of speakers, then a channel for
+    // each voice, a fixed channel and random ones, with their events.
+    {"channels",
+     "burst.zun~ wave window bright @chans 4 @panmode 1",
+     {{"wave", 4096, sine}, {"window", 2048, hann}, {"bright", 4096, saw}},
+     {{0, "seed 5"},
+      {0, "events 1"},
+      {0, "setDensity 60"},
+      {0, "setRndDensity 0.5"},
+      {0, "setLength 40"},
+      {0, "setWidth 1"},
+      {0, "setPanningLaw 1"},
+      {0, "start 1"},
+      {120, "outmode 1"},
+      {240, "setChannel 3"},
+      {300, "setRndChannel 0.5"},
+      {360, "info"},
+      {420, "start 0"}},
+     480,
+     nullptr,
+     4},
     // Attributes: "@NAME value" in the box and NAME as a message.
     {"attributes",
      "cloud.zun~ sample window @density 30 @pitch 5 @rndPitch 1 @length 50",
@@ -499,8 +527,10 @@ TEST_P(ForeignPdScenario, RecordingEqualsLinuxPds) {
   const long long frames = static_cast<long long>(s.blocks) * block;
   ASSERT_GE(fromOurs.frames(), frames);
   ASSERT_GE(fromTheirs.frames(), frames);
+  const size_t width = size_t(s.channels);
   for (long long f = 0; f < frames; ++f)
-    ASSERT_EQ(std::memcmp(&fromOurs.stereo[size_t(2 * f)], &fromTheirs.stereo[size_t(2 * f)], 8), 0)
+    ASSERT_EQ(std::memcmp(&fromOurs.stereo[width * f], &fromTheirs.stereo[width * f], 4 * width),
+              0)
         << "first different frame " << f;
   EXPECT_GT(fromTheirs.peak(0, frames), 0.01f) << "the scenario should sound";
   for (const char* label : {"error: ", "info: "})
@@ -788,13 +818,16 @@ std::vector<PdCanvas> readCanvases(const std::string& patch) {
 }
 
 // Whether box `from` of canvas `c` is wired to `object` on the top canvas,
-// directly or through the outlets of the subpatches it sits in.
+// directly or through the outlets of the subpatches it sits in, or to the
+// multichannel form of `object` (made with @chans) on its own canvas.
 bool reaches(const std::vector<PdCanvas>& canvases, int c, int from, const std::string& object) {
   const PdCanvas& canvas = canvases[size_t(c)];
   for (const auto& [a, b] : canvas.connections) {
     if (a != from) continue;
     const std::string& text = canvas.boxes[size_t(b)].text;
-    if (canvas.parent < 0 && text.rfind(object, 0) == 0) return true;
+    const bool isObject = text.rfind(object, 0) == 0;
+    if (isObject && (canvas.parent < 0 || text.find(" @chans ") != std::string::npos))
+      return true;
     if (canvas.parent >= 0 && text.rfind("outlet", 0) == 0 &&
         reaches(canvases, canvas.parent, canvas.box, object))
       return true;
@@ -806,7 +839,8 @@ bool reaches(const std::vector<PdCanvas>& canvases, int c, int from, const std::
 // plug-ins, which share the message tables) is in a message box of the help
 // patch or of one of its subpatches, with a comment on its row of the same
 // canvas and wired to the object; Pd has its own "dsp" and no use for
-// Max's own calls. Every canvas opens within 1200 x 800.
+// Max's own calls. A Max twin's (mc.CLASS) are in CLASS's help, wired to
+// its multichannel form. Every canvas opens within 1200 x 800.
 TEST_F(PdTest, HelpPatchesShowEveryMessageWithACommentInTheirSubpatches) {
   const Outcome classes = runZun({"classes"}, ".");
   ASSERT_EQ(classes.status, 0) << classes.err;
@@ -816,7 +850,8 @@ TEST_F(PdTest, HelpPatchesShowEveryMessageWithACommentInTheirSubpatches) {
   for (std::string line; std::getline(lines, line);) {
     if (line.empty()) continue;
     if (line.rfind("  ", 0) != 0) {
-      const std::string name = line.substr(0, line.find(' '));
+      std::string name = line.substr(0, line.find(' '));
+      if (name.rfind("mc.", 0) == 0) name = name.substr(3);
       object = name + " ";
       canvases = readCanvases(readFile(std::string(ZUN_PD_PACKAGE) + "/" + name + "-help.pd"));
       ASSERT_GE(canvases.size(), 5u) << object;
@@ -828,7 +863,8 @@ TEST_F(PdTest, HelpPatchesShowEveryMessageWithACommentInTheirSubpatches) {
     }
     const std::string selector = line.substr(2, line.find(' ', 2) - 2);
     if (selector[0] == '@' || selector == "object" || selector == "dsp64" || selector == "assist" ||
-        selector == "dblclick" || selector == "notify" || selector == "float")
+        selector == "dblclick" || selector == "notify" || selector == "float" ||
+        selector == "multichanneloutputs")
       continue;
     bool shown = false;
     for (size_t c = 0; c < canvases.size() && !shown; ++c)
