@@ -32,7 +32,10 @@ function(zun_skipped_test name reason)
   set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77 LABELS "${labels}")
 endfunction()
 
-set(zun_classes burst.zun~ cloud.zun~)
+set(zun_classes burst.zun~ cloud.zun~ mc.burst.zun~ mc.cloud.zun~)
+string(JOIN | linux_plugin_files $<TARGET_FILE:zun_burst_external>
+       $<TARGET_FILE:zun_cloud_external> $<TARGET_FILE:zun_mc_burst_external>
+       $<TARGET_FILE:zun_mc_cloud_external>)
 
 # ---- Windows
 
@@ -105,8 +108,7 @@ else()
   # Lists reach the script joined by |: a test's command splits them at ;.
   string(JOIN | external_files ${externals})
   set(compare ${wine_env} ${CMAKE_COMMAND} -DWINE=${ZUN_WINE} -DDRIVER=$<TARGET_FILE:zun_driver>
-              -DWINDOWS_DRIVER=${windows_host}/zun-driver.exe
-              -DPLUGINS=$<TARGET_FILE:zun_burst_external>|$<TARGET_FILE:zun_cloud_external>
+              -DWINDOWS_DRIVER=${windows_host}/zun-driver.exe -DPLUGINS=${linux_plugin_files}
               -DEXTERNALS=${external_files})
   add_test(NAME wine_classes
            COMMAND ${compare} -DCLASSES=ON -DWORK=${PROJECT_BINARY_DIR}/wine/classes
@@ -145,7 +147,10 @@ elseif(NOT ZUN_ARM64_CXX OR NOT ZUN_QEMU_ARM64)
   zun_skipped_test(qemu "arm64: no g++-aarch64-linux-gnu or qemu-user" qemu)
 else()
   set(arm64 ${PROJECT_BINARY_DIR}/arm64)
-  set(arm64_plugins ${arm64}/max/burst.zun~.so ${arm64}/max/cloud.zun~.so)
+  set(arm64_plugins "")
+  foreach(class IN LISTS zun_classes)
+    list(APPEND arm64_plugins ${arm64}/max/${class}.so)
+  endforeach()
   set(arm64_pd ${arm64}/pd/zun/burst.zun~.l_arm64 ${arm64}/pd/zun/cloud.zun~.l_arm64)
   ExternalProject_Add(zun_arm64
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
@@ -164,8 +169,7 @@ else()
   string(JOIN | arm64_plugin_files ${arm64_plugins})
   set(compare ${qemu_env} ${CMAKE_COMMAND} -DWINE=${ZUN_QEMU_ARM64} -DFOREIGN_DRIVE=
               -DDRIVER=$<TARGET_FILE:zun_driver> -DWINDOWS_DRIVER=${arm64}/tools/driver/zun-driver
-              -DPLUGINS=$<TARGET_FILE:zun_burst_external>|$<TARGET_FILE:zun_cloud_external>
-              -DEXTERNALS=${arm64_plugin_files})
+              -DPLUGINS=${linux_plugin_files} -DEXTERNALS=${arm64_plugin_files})
   add_test(NAME qemu_classes
            COMMAND ${compare} -DCLASSES=ON -DWORK=${PROJECT_BINARY_DIR}/qemu/classes
                    -P ${PROJECT_SOURCE_DIR}/cmake/CompareUnderWine.cmake)

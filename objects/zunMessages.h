@@ -133,8 +133,10 @@ int zunInletOf(const zunInlet (&inlets)[Count], const char* name) {
   return -1;
 }
 
-// The signal inlet of this name on an object of this class, or -1.
+// The signal inlet of this name on an object of this class (or of its
+// multichannel twin, which has the same inlets), or -1.
 inline int zunInletOf(const char* className, const char* name) {
+  if (std::strncmp(className, "mc.", 3) == 0) className += 3;
   if (std::strcmp(className, "burst.zun~") == 0) return zunInletOf(zunBurstInlets, name);
   if (std::strcmp(className, "cloud.zun~") == 0) return zunInletOf(zunCloudInlets, name);
   return -1;

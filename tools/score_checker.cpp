@@ -111,8 +111,14 @@ ObjectFacts factsOf(zunMessageTable<Engine> table, const char* const (&roles)[Ro
 const ObjectFacts* factsFor(const std::string& className) {
   static const ObjectFacts burst = factsOf(zunBurstMessages(), zunBurstRoles, zunBurstAttributes());
   static const ObjectFacts cloud = factsOf(zunCloudMessages(), zunCloudRoles, zunCloudAttributes());
+  static const ObjectFacts mcBurst =
+      factsOf(zunMcBurstMessages(), zunBurstRoles, zunMcBurstAttributes());
+  static const ObjectFacts mcCloud =
+      factsOf(zunMcCloudMessages(), zunCloudRoles, zunMcCloudAttributes());
   if (className == "burst.zun~") return &burst;
   if (className == "cloud.zun~") return &cloud;
+  if (className == "mc.burst.zun~") return &mcBurst;
+  if (className == "mc.cloud.zun~") return &mcCloud;
   return nullptr;
 }
 
@@ -462,8 +468,8 @@ class Checker {
     const auto list = [&](const auto& inlets) {
       for (const zunInlet& i : inlets) names += (names.empty() ? "" : " ") + std::string(i.name);
     };
-    if (className == "burst.zun~") list(zunBurstInlets);
-    if (className == "cloud.zun~") list(zunCloudInlets);
+    if (className == "burst.zun~" || className == "mc.burst.zun~") list(zunBurstInlets);
+    if (className == "cloud.zun~" || className == "mc.cloud.zun~") list(zunCloudInlets);
     return names.empty() ? "it has no named inlets" : "its inlets: " + names;
   }
 

@@ -13,8 +13,9 @@
 // `tables` writes the score's tables as a render seeded with SEED builds
 // them; `render` plays the score on the tables of such a file, so that
 // builds whose C libraries compute a generator's values differently still
-// play the same tables. It writes interleaved stereo frames in the
-// machine's byte order to OUTPUT.f32, as `zun render -o -` writes them,
+// play the same tables. It writes interleaved frames (of the channels
+// `zun render` gives the score) in the machine's byte order to
+// OUTPUT.f32, as `zun render -o -` writes them,
 // and to OUTPUT.f64, as the mix holds them; the log goes to standard
 // output. `compare` tells where two such files differ and by how much.
 
@@ -71,14 +72,16 @@ File openFile(const std::string& path, const char* mode) {
 
 class RawFiles : public AudioSink {
  public:
-  explicit RawFiles(const std::string& base)
-      : floats_(openFile(base + ".f32", "wb")), doubles_(openFile(base + ".f64", "wb")) {}
+  RawFiles(const std::string& base, int channels)
+      : floats_(openFile(base + ".f32", "wb")),
+        doubles_(openFile(base + ".f64", "wb")),
+        channels_(channels) {}
 
-  void write(const double* stereo, long frames) override {
-    const size_t n = static_cast<size_t>(frames) * 2;
-    narrowed_.assign(stereo, stereo + n);
+  void write(const double* samples, long frames) override {
+    const size_t n = static_cast<size_t>(frames) * static_cast<size_t>(channels_);
+    narrowed_.assign(samples, samples + n);
     put(narrowed_.data(), n, floats_.get());
-    put(stereo, n, doubles_.get());
+    put(samples, n, doubles_.get());
   }
   void finish() override {
     if (std::fflush(floats_.get()) != 0 || std::fflush(doubles_.get()) != 0)
@@ -93,6 +96,7 @@ class RawFiles : public AudioSink {
   }
 
   File floats_, doubles_;
+  int channels_;
   std::vector<float> narrowed_;
 };
 
@@ -223,7 +227,8 @@ int renderScore(const std::string& scorePath, const std::string& tablesPath, int
   settings.sampleRate = sampleRate;
   settings.seed = seed;
   settings.frames = std::llround(*length * sampleRate);
-  RawFiles sink(output);
+  settings.channels = outputChannels(*score);
+  RawFiles sink(output, settings.channels);
   Log log;
   render(*score, readTables(tablesPath), settings, sink, log);
   sink.finish();
