@@ -131,12 +131,14 @@ case "${1:-help}" in
       name=$(basename "$score" .zun)
       title=$(sed -n 's/^# title: //p' "$score")
       range=$(sed -n 's/^# range: //p' "$score")  # of the grey scale, in dB
-      channels=(remix -)  # one picture of both channels, unless the score says stereo
-      grep -q '^# stereo' "$score" && channels=()
+      height=$(sed -n 's/^# height: //p' "$score")  # of each channel's picture
+      channels=(remix -)  # one picture of all channels, unless the score says stereo or channels
+      grep -q '^# \(stereo\|channels\)' "$score" && channels=()
       # read from standard input, so that its sound files are found in $work
       (cd "$work" && ../tools/zun render - -o "$name.wav" --seed 1 -q) < "$score"
       sox "$work/$name.wav" -n "${channels[@]}" rate 16k \
-        spectrogram -m -l -x 560 -y 161 -z "${range:-70}" -t "$title" -o "docs/pictures/$name.png"
+        spectrogram -m -l -x 560 -y "${height:-161}" -z "${range:-70}" -t "$title" \
+        -o "docs/pictures/$name.png"
     done
     echo "Drew $(ls docs/pictures/*.png | wc -l) pictures into docs/pictures/"
     ;;

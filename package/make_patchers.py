@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the Max package's help and example patchers from the descriptions
-below: help/burst.zun~.maxhelp, help/cloud.zun~.maxhelp,
+below: help/burst.zun~.maxhelp, help/cloud.zun~.maxhelp, the help of their
+multichannel twins (help/mc.burst.zun~.maxhelp, help/mc.cloud.zun~.maxhelp),
 examples/zun-pulsar.maxpat and examples/zun-cloud.maxpat.
 
 Run it by hand from anywhere after changing a description, and commit what
@@ -9,7 +10,8 @@ it writes:
     python3 package/make_patchers.py
 
 Help opens on tabs, as Max's own help files do: basic (the object, its
-audio path and its main messages), random, options, tables and events. A
+audio path and its main messages), random, options, tables, events and
+signals; a twin's help has them all and a tab of its channels. A
 new message of an object gets a row in one of its help's `tabs`; the
 package tests fail until it has one, and until its reference page
 (docs/refpages, edited by hand) documents it.
@@ -23,6 +25,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 # The outlets of our objects, as Max lists them in a patcher, and their
 # inlets: the first, then one signal inlet for each parameter.
 ZUN_OUTLETS = ["signal", "signal", "int", "list"]
+TWIN_OUTLETS = ["multichannelsignal", "int", "list"]
 ZUN_INLETS = {"burst.zun~": 7, "cloud.zun~": 6}
 EVENT_FIELDS = {
     "burst.zun~": "sample voice period length cps glisson morph level left right",
@@ -245,6 +248,32 @@ CLOUD_EXAMPLE = dict(
 )
 
 
+CHANNEL_ROWS = STARTS + [
+    ("setWidth 1", "random places over the whole width: every channel"),
+    ("chans 4", "4 channels from the next time the audio starts (1 to 64)"),
+    ("outmode 1", "a channel for each voice: voice k on channel k mod chans + 1"),
+    ("outmode 0", "speakers: each grain between the two channels nearest its place"),
+    ("panmode 1", "the channels on a circle: the last is next to the first"),
+    ("panmode 0", "the channels on a line, 1 to chans"),
+    ("setChannel 3", "every grain on channel 3"),
+    ("setChannel 0", "channels as outmode places them"),
+    ("setRndChannel 0.5", "half the grains on a channel drawn at random"),
+    ("setRndChannel 0", "no random channels"),
+]
+
+
+def twin(h):
+    """The help of an object's multichannel twin: the object's tabs and a
+    tab of its channels."""
+    return dict(
+        h, name="mc." + h["name"], arguments=h["arguments"] + " @chans 8",
+        description="The multichannel twin of %s: one multichannel outlet of chans channels."
+        % h["name"],
+        detail="Grains sit between the two channels nearest their place (outmode 0), or each "
+        "voice sounds on a channel of its own (outmode 1); mc.mixdown~ folds them to stereo.",
+        tabs=h["tabs"] + [("channels", "Where grains sound among the channels.", CHANNEL_ROWS)])
+
+
 class Patcher:
     """Boxes and lines of one patcher, numbered in the order they are made."""
 
@@ -271,7 +300,10 @@ class Patcher:
                         outlettype, text=text)
 
     def zun(self, x, y, text):
-        return self.newobj(x, y, text, ZUN_INLETS[text.split()[0]], ZUN_OUTLETS)
+        name = text.split()[0]
+        if name.startswith("mc."):
+            return self.newobj(x, y, text, ZUN_INLETS[name[3:]], TWIN_OUTLETS)
+        return self.newobj(x, y, text, ZUN_INLETS[name], ZUN_OUTLETS)
 
     def buffer(self, x, y, name, media):
         return self.newobj(x, y, "buffer~ %s %s" % (name, media), 1, ["float", "bang"])
@@ -374,19 +406,34 @@ def help_tab(h, name, intro, tab_rows):
     for box, inlet in wired:
         p.connect(box, 0, obj, inlet)
     y += 40
+    signals = 2  # outlets before the info outlet
+    if h["name"].startswith("mc."):
+        signals = 1
+        mix = p.newobj(20, y, "mc.mixdown~ 2", 1, ["multichannelsignal"])
+        unpack = p.newobj(20, y + 30, "mc.unpack~ 2", 1, ["signal", "signal"])
+        p.comment(130, y, 300, "every channel folded into two")
+        p.connect(obj, 0, mix, 0)
+        p.connect(mix, 0, unpack, 0)
+        stereo = [(unpack, 0), (unpack, 1)]
+        y += 60
+    else:
+        stereo = [(obj, 0), (obj, 1)]
     dac = p.ezdac(20, y)
     p.comment(75, y + 12, 105, "click to hear")
-    p.connect(obj, 0, dac, 0)
-    p.connect(obj, 1, dac, 1)
+    for inlet, (source, outlet) in enumerate(stereo):
+        p.connect(source, outlet, dac, inlet)
     texts = [row[0] for row in tab_rows]
     if "info" in texts:
         counts = p.number(200, y)
         p.comment(255, y, 217, 'sounding grains, after "info"')
-        p.connect(obj, 2, counts, 0)
+        p.connect(obj, signals, counts, 0)
     if "events 1" in texts:
-        p.comment(200, y, 900, 'the last grain event: ' + EVENT_FIELDS[h["name"]])
+        fields = EVENT_FIELDS[h["name"].replace("mc.", "")]
+        if signals == 1:
+            fields += " channel"
+        p.comment(200, y, 900, 'the last grain event: ' + fields)
         readout = p.message(200, y + 22, "", width=500)
-        p.connect(obj, 3, readout, 1)
+        p.connect(obj, signals + 1, readout, 1)
     return p
 
 
@@ -446,7 +493,7 @@ def write_example(e):
 
 
 if __name__ == "__main__":
-    for h in (BURST_HELP, CLOUD_HELP):
+    for h in (BURST_HELP, CLOUD_HELP, twin(BURST_HELP), twin(CLOUD_HELP)):
         write_help(h)
     for e in (PULSAR_EXAMPLE, CLOUD_EXAMPLE):
         write_example(e)
