@@ -1,11 +1,12 @@
 # The externals for Max, built from this same source tree in builds of
 # their own inside this one, of this build's type (ZunMaxSdk.cmake says
 # how), when MAX_SDK_DIR names the public Max SDK:
-#   win64/        burst.zun~.mxe64 and cloud.zun~.mxe64, cross-built with
-#                 MinGW-w64, Highway with them from ZUN_HWY_SOURCE_DIR; the
-#                 package takes them
-#   macos/        burst.zun~.mxo and cloud.zun~.mxo, universal (arm64 and
-#                 x86_64), built with clang and ld64.lld (ZunMacBuild.cmake)
+#   win64/        burst.zun~.mxe64 and cloud.zun~.mxe64 (and their mc. twins),
+#                 cross-built with MinGW-w64, Highway with them from
+#                 ZUN_HWY_SOURCE_DIR; the package takes them
+#   macos/        burst.zun~.mxo and cloud.zun~.mxo (and their mc. twins),
+#                 universal (arm64 and x86_64), built with clang and ld64.lld
+#                 (ZunMacBuild.cmake)
 #   arm64/        for Linux arm64 (g++-aarch64-linux-gnu): the core tests,
 #                 the host, zun-driver, the plug-ins and the Pd externals
 #                 (.l_arm64), run under qemu-aarch64 (the tests labelled
@@ -32,7 +33,9 @@ function(zun_skipped_test name reason)
   set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77 LABELS "${labels}")
 endfunction()
 
+# Max's classes; Pd has the first two, whose boxes make the multichannel form
 set(zun_classes burst.zun~ cloud.zun~ mc.burst.zun~ mc.cloud.zun~)
+set(zun_pd_classes burst.zun~ cloud.zun~)
 string(JOIN | linux_plugin_files $<TARGET_FILE:zun_burst_external>
        $<TARGET_FILE:zun_cloud_external> $<TARGET_FILE:zun_mc_burst_external>
        $<TARGET_FILE:zun_mc_cloud_external>)

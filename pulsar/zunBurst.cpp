@@ -167,9 +167,9 @@ double zunBurst::unipolar(double x) { return zunUnipolar(seed, x); }
 double zunBurst::bipolar(double x) { return zunBipolar(seed, x); }
 
 int zunBurst::Processing(double** ins, long numIns, double** outs, long numOuts,
-                         long sampleFrames, long long wave1Frames, long long windowFrames, long long wave2Frames,
-                         float* wave1, float* window, float* wave2, long long wave1Stride,
-                         long long windowStride, long long wave2Stride) {
+                         long sampleFrames, long long wave1Frames, long long windowFrames,
+                         long long wave2Frames, float* wave1, float* window, float* wave2,
+                         long long wave1Stride, long long windowStride, long long wave2Stride) {
   seedRequest.apply(seed);
   const double* input = options.input(ins, numIns);
   inlets.begin(ins, numIns);

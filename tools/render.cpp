@@ -368,9 +368,10 @@ class Session {
     for (size_t t = 0; t < tracks_.size(); ++t) {
       const std::vector<std::vector<double>>& channels = slot[t].channels;
       if (!tracks_[t].playing || channels.empty()) continue;
-      const int reach = channels.size() == 1 ? std::min(width, 2) : static_cast<int>(channels.size());
+      const bool mono = channels.size() == 1;
+      const int reach = mono ? std::min(width, 2) : static_cast<int>(channels.size());
       for (int c = 0; c < reach; ++c) {
-        const double* in = channels[channels.size() == 1 ? 0 : static_cast<size_t>(c)].data() + offset;
+        const double* in = channels[mono ? 0 : static_cast<size_t>(c)].data() + offset;
         for (long i = 0; i < vs; ++i) mix_[static_cast<size_t>(width * i + c)] += in[i];
       }
     }

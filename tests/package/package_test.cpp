@@ -28,9 +28,9 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 
 const fs::path packageDir = ZUN_PACKAGE_DIR;
-const std::vector<std::string> patchers = {"help/burst.zun~.maxhelp", "help/cloud.zun~.maxhelp",
-                                           "help/mc.burst.zun~.maxhelp", "help/mc.cloud.zun~.maxhelp",
-                                           "examples/zun-pulsar.maxpat", "examples/zun-cloud.maxpat"};
+const std::vector<std::string> patchers = {
+    "help/burst.zun~.maxhelp",    "help/cloud.zun~.maxhelp",    "help/mc.burst.zun~.maxhelp",
+    "help/mc.cloud.zun~.maxhelp", "examples/zun-pulsar.maxpat", "examples/zun-cloud.maxpat"};
 // The classes, each with its help and its reference page.
 const std::vector<std::string> classNames = {"burst.zun~", "cloud.zun~", "mc.burst.zun~",
                                              "mc.cloud.zun~"};
@@ -263,7 +263,8 @@ TEST_F(Package, HelpShowsEveryMessageWithACommentAndReadsTheGrainCountAndEvents)
     for (const auto& [selector, types] : messagesOfClass(name)) registered.insert(selector);
     EXPECT_EQ(shown, registered);
     const int info = isTwin(name) ? 1 : 2;  // the outlet after the signals
-    for (const auto& [outlet, readout] : {std::pair(info, "number"), std::pair(info + 1, "message")})
+    for (const auto& [outlet, readout] :
+         {std::pair(info, "number"), std::pair(info + 1, "message")})
       EXPECT_TRUE(std::any_of(p.lines.begin(), p.lines.end(), [&](const Line& l) {
         return ours(p.boxes.at(l.from)) && l.outlet == outlet &&
                p.boxes.at(l.to).maxclass == readout;
