@@ -291,7 +291,7 @@ TEST_F(Package, EveryPatcherPlays) {
         zun::setBufferSamples(w.at(1), data.samples, data.channels);
       } else if (ours(box)) {
         objects[id] = zun::create(w[0], std::vector<zun::Atom>(w.begin() + 1, w.end()));
-        zun::connect(objects[id], 2, [&](t_atom_long) { ++counts; });
+        zun::connect(objects[id], isTwin(w[0]) ? 1 : 2, [&](t_atom_long) { ++counts; });
       }
     }
     ASSERT_FALSE(objects.empty());
