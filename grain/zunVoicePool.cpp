@@ -160,9 +160,36 @@ void zunVoicePool::mix(int i, const double* samples, int n, double* left, double
 
 void zunVoicePool::renderOne(int i, int n, const zunRenderJob& job, double* grainBuffer,
                              double* left, double* right) {
+  if (job.stereo) return renderStereo(i, n, job, grainBuffer, left, right);
   job.render(*voices[i], grainBuffer, n - grainOffset[i]);
   if (fadeLeft[i] > 0) fade(i, grainBuffer, n - grainOffset[i]);
   mix(i, grainBuffer, n, left, right);
+  if (!voices[i]->getStatus()) markIdle(i);
+}
+
+// The left channel, then the right one from the same start: the voice and
+// its fade end as either rendering leaves them.
+void zunVoicePool::renderStereo(int i, int n, const zunRenderJob& job, double* grainBuffer,
+                                double* left, double* right) {
+  const int offset = grainOffset[i];
+  const int count = n - offset;
+  const zunGrain start = *voices[i];
+  const int fadeAtStart = fadeLeft[i];
+  zunRenderJob channel = job;
+  channel.stereo = false;
+  for (int side = 0; side < 2; ++side) {
+    if (side == 1) {
+      *voices[i] = start;
+      fadeLeft[i] = fadeAtStart;
+      channel.wave1 = job.wave2;
+    }
+    channel.render(*voices[i], grainBuffer, count);
+    if (fadeLeft[i] > 0) fade(i, grainBuffer, count);
+    double* out = (side == 0 ? left : right) + offset;
+    const double gain = side == 0 ? gainLeft[i] : gainRight[i];
+    for (int k = 0; k < count; ++k) out[k] += grainBuffer[k] * gain;
+  }
+  grainOffset[i] = 0;
   if (!voices[i]->getStatus()) markIdle(i);
 }
 
@@ -175,7 +202,7 @@ bool sameWaves(const zunRenderJob& a, const zunRenderJob& b) {
 void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuffer, double* left,
                                 double* right, const zunBlockLevels& levels) {
   const int lanes = zunGroupLanes();
-  const bool tablesFit = zunGroupRenders(job, 0);
+  const bool tablesFit = !job.stereo && zunGroupRenders(job, 0);
   const bool levelled = levels.active();
   zunGroup group;
   group.count = 0;
@@ -201,8 +228,8 @@ void zunVoicePool::renderAndMix(int n, const zunRenderJob& job, double* grainBuf
     // Levels are as long as their tables, with unit stride: they fit where
     // the tables fit.
     const zunRenderJob& own = levelled ? (voiceJob = levels.jobFor(job, voice)) : job;
-    // Cubic reads and fades are the voices' own.
-    const bool grouped = tablesFit && !voice.cubic &&
+    // Cubic reads, shaped sample windows and fades are the voices' own.
+    const bool grouped = tablesFit && !voice.cubic && !voice.shapedWindow &&
                          (voice.interpMode == 0 || voice.interpMode == 1) && fadeLeft[i] == 0;
     if (group.count > 0 &&
         (!grouped || voice.interpMode != mode || (levelled && !sameWaves(own, groupJob))))

@@ -114,5 +114,7 @@ class zunVoicePool {
 
   void renderOne(int i, int n, const zunRenderJob& job, double* grainBuffer, double* left,
                  double* right);
+  void renderStereo(int i, int n, const zunRenderJob& job, double* grainBuffer, double* left,
+                    double* right);
   void mix(int i, const double* samples, int n, double* left, double* right);
 };

@@ -143,6 +143,15 @@ void cloud_events(_index* x, t_atom_long v) {
 void cloud_subsample(_index* x, t_atom_long v) { zunRefuse(take(x, "subsample", v)); }
 void cloud_cubic(_index* x, t_atom_long v) { zunRefuse(take(x, "cubic", v)); }
 
+void cloud_setRegion(_index* x, double startMs, double endMs) {
+  x->settings->set(*x->engine, "setRegion", startMs, endMs);
+}
+void cloud_setAttack(_index* x, double v) { take(x, "setAttack", v); }
+void cloud_setDecay(_index* x, double v) { take(x, "setDecay", v); }
+void cloud_sampleRate(_index* x, double v) { take(x, "sampleRate", v); }
+void cloud_sampleChannel(_index* x, t_atom_long v) { zunRefuse(take(x, "sampleChannel", v)); }
+void cloud_stereoSample(_index* x, t_atom_long v) { zunRefuse(take(x, "stereoSample", v)); }
+
 void cloud_dump(_index* x) { Attributes::dump(x); }
 
 void cloud_assist(_index*, void*, long kind, long index, char* text) {
@@ -231,6 +240,12 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_flush), "flush", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_dump), "dump", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_float), "float", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setRegion), "setRegion", A_FLOAT, A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setAttack), "setAttack", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setDecay), "setDecay", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_sampleRate), "sampleRate", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_sampleChannel), "sampleChannel", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_stereoSample), "stereoSample", A_LONG, 0);
   Attributes::addTo(c, zunCloudMessages(), zunCloudAttributes());
   class_obexoffset_set(c, calcoffset(_index, obex));
   class_dspinit(c);

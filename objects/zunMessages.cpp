@@ -21,6 +21,8 @@ constexpr zunRange pitches{-infinity, 128.0, true, false, zunOutside::ignored};
 constexpr zunRange voiceCounts{0.0, 128.0, true, true, zunOutside::refused};
 constexpr zunRange burstCounts{0.0, 1048576.0, true, true, zunOutside::folded};
 constexpr zunRange scanSpeeds{-1000.0, 1000.0, true, true, zunOutside::folded};
+constexpr zunRange sampleRates{0.0, 1e7, true, true, zunOutside::folded};
+constexpr zunRange channels{0.0, 4096.0, true, true, zunOutside::refused};
 
 const char* const startText = "start message: 0 = off; 1 = on";
 const char* const interpText = "interp message: 0 = no interp; 1 = two point interp.";
@@ -39,6 +41,11 @@ const char* const bandlimitText =
     "bandlimit message: 0 = wave tables as they are; 1 = band-limited wave tables";
 const char* const cubicText =
     "cubic message: 0 = reads as interp sets them; 1 = four point cubic interp.";
+const char* const sampleChannelText =
+    "sampleChannel message: 0 = the sample read as before (its first channel); "
+    "1 to 4096 = that channel";
+const char* const stereoSampleText =
+    "stereoSample message: 0 = mono grains; 1 = stereo grains from two channels";
 
 // The handlers below hold values to the ranges of their table entries, so
 // that the score checker and attribute limits read what the objects do.
@@ -86,6 +93,18 @@ constexpr zunMessage<Engine> realMessage(const char* selector,
 template <class Engine>
 constexpr zunMessage<Engine> action(const char* selector, void (*handler)(Engine&)) {
   return {selector, zunArgument::none, noValue, nullptr, nullptr, handler};
+}
+
+template <class Engine>
+constexpr zunMessage<Engine> pairMessage(const char* selector,
+                                         const char* (*handler)(Engine&, double, double),
+                                         zunRange range) {
+  return {selector, zunArgument::pair, range, nullptr, nullptr, nullptr, handler};
+}
+
+const char* cloudRegion(zunCloud& engine, double startMs, double endMs) {
+  engine.setRegion(startMs, endMs);
+  return nullptr;
 }
 
 void burstGrain(zunBurst& engine) { engine.grain(); }
@@ -176,6 +195,12 @@ const zunMessage<C> cloudMessages[] = {
     action<C>("flush", cloudFlush),
     tableMessage<C>("dump", zunArgument::none),
     tableMessage<C>("float", zunArgument::real),
+    pairMessage<C>("setRegion", cloudRegion, magnitude),
+    realMessage<C>("setAttack", forward<C, &C::setAttack>, unit),
+    realMessage<C>("setDecay", forward<C, &C::setDecay>, unit),
+    realMessage<C>("sampleRate", forward<C, &C::setSampleRate>, sampleRates),
+    switchMessage<C>("sampleChannel", zunSampleChannel, channels),
+    switchMessage<C>("stereoSample", zunStereoSample),
 };
 
 }  // namespace
@@ -286,6 +311,16 @@ const char* zunOverlap(zunCloud& engine, long long v) {
   if (!voiceCounts.contains(static_cast<double>(v))) return overlapText;
   engine.setOverlap(static_cast<int>(v));
   return nullptr;
+}
+
+const char* zunSampleChannel(zunCloud& engine, long long v) {
+  if (!channels.contains(static_cast<double>(v))) return sampleChannelText;
+  engine.setSampleChannel(v);
+  return nullptr;
+}
+
+const char* zunStereoSample(zunCloud& engine, long long v) {
+  return setSwitch(engine, &zunCloud::setStereoSample, v, stereoSampleText);
 }
 
 // Pitches of 128 semitones and above (and NaN) leave the pitch in force.

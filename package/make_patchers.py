@@ -9,7 +9,8 @@ it writes:
     python3 package/make_patchers.py
 
 Help opens on tabs, as Max's own help files do: basic (the object, its
-audio path and its main messages), random, options, tables and events. A
+audio path and its main messages), random, options, tables, events, the
+sample (cloud.zun~) and signals. A
 new message of an object gets a row in one of its help's `tabs`; the
 package tests fail until it has one, and until its reference page
 (docs/refpages, edited by hand) documents it.
@@ -167,6 +168,18 @@ CLOUD_HELP = dict(
             ("setSamplePosition 500", "where grains start reading, in ms into the sample")]),
         ("events", "A list for every grain that starts, and grains by hand.",
          STARTS + rows("events 1", "events 0", "grain")),
+        ("sample", "Where grains start, the window's shape, the sample's own rate and channels.",
+         STARTS
+         + [("setRegion 500 1000", "grain starts keep to 500 to 1000 ms of the sample"),
+            ("setRegion 0 0", "grain starts anywhere in the sample"),
+            ("setAttack 0.2", "the window's rise over a tenth of the grain (1: half)"),
+            ("setDecay 1", "the window's fall over half the grain, as before"),
+            ("sampleRate 1", "pitch 0 plays the sample at its buffer~'s own rate"),
+            ("sampleRate 0", "pitch 0 plays one frame per output sample"),
+            ("sampleChannel 2", "grains read the buffer~'s second channel"),
+            ("sampleChannel 0", "grains read the first channel, as before"),
+            ("stereoSample 1", "two channels: stereo grains, the pan a balance"),
+            ("stereoSample 0", "mono grains")]),
         ("signals", "A signal into a parameter's inlet sets it for each grain as the grain starts.",
          STARTS + [density(40),
                    ("phasor~ 0.1", "into the position inlet (1): the grains scan the sample", 1),

@@ -66,17 +66,12 @@ void zunBurst::setWidth(double x) {
 
 void zunBurst::setPanningMode(int m) { panningMode = m > 0; }
 
-namespace {
-// An attack or decay of x is x/2 of the grain, up to half of it.
-double envelopePart(double x) { return std::fabs(x) > 1.0 ? 0.5 : std::fabs(x) * 0.5; }
-}  // namespace
-
 void zunBurst::setAttack(double x) {
-  if (!std::isnan(x)) attack = envelopePart(x);
+  if (!std::isnan(x)) attack = zunEnvelopePart(x);
 }
 
 void zunBurst::setDecay(double x) {
-  if (!std::isnan(x)) decay = envelopePart(x);
+  if (!std::isnan(x)) decay = zunEnvelopePart(x);
 }
 
 void zunBurst::setLength(double x) {

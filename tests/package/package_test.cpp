@@ -315,8 +315,8 @@ TEST_F(Package, EveryPatcherPlays) {
 }
 
 // Help opens on tabs, as Max's own help files do: basic first, then
-// random, options, tables, events and signals, each a patcher within 1200 x 800
-// with its own object and audio path.
+// random, options, tables, events, the sample (cloud.zun~) and signals, each
+// a patcher within 1200 x 800 with its own object and audio path.
 TEST_F(Package, HelpTabsFitTheScreenEachWithItsObjectAndAudio) {
   for (const std::string name : {"burst.zun~", "cloud.zun~"}) {
     SCOPED_TRACE(name);
@@ -336,8 +336,10 @@ TEST_F(Package, HelpTabsFitTheScreenEachWithItsObjectAndAudio) {
       };
       EXPECT_TRUE(heard(0) && heard(1)) << t.name;
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"basic", "random", "options", "tables", "events",
-                                                 "signals"}));
+    std::vector<std::string> expected = {"basic", "random", "options", "tables", "events"};
+    if (name == "cloud.zun~") expected.push_back("sample");
+    expected.push_back("signals");
+    EXPECT_EQ(names, expected);
   }
 }
 
