@@ -121,9 +121,7 @@ void cloud_setRndPitch(_index* x, double v) { take(x, "setRndPitch", v); }
 void cloud_setSamplePosition(_index* x, double v) { take(x, "setSamplePosition", v); }
 void cloud_setPhase(_index* x, double v) { take(x, "setPhase", v); }
 
-void cloud_info(_index* x) {
-  outlet_int(x->info_outlet, static_cast<t_atom_long>(x->engine->getNumOscActive()));
-}
+void cloud_info(_index* x) { zunInfo(x->info_outlet, *x->engine); }
 
 void cloud_grain(_index* x) { x->engine->grain(); }
 void cloud_flush(_index* x) { x->engine->flush(); }
@@ -151,6 +149,8 @@ void cloud_setDecay(_index* x, double v) { take(x, "setDecay", v); }
 void cloud_sampleRate(_index* x, double v) { take(x, "sampleRate", v); }
 void cloud_sampleChannel(_index* x, t_atom_long v) { zunRefuse(take(x, "sampleChannel", v)); }
 void cloud_stereoSample(_index* x, t_atom_long v) { zunRefuse(take(x, "stereoSample", v)); }
+
+void cloud_steal(_index* x, t_atom_long v) { zunRefuse(take(x, "steal", v)); }
 
 void cloud_dump(_index* x) { Attributes::dump(x); }
 
@@ -246,6 +246,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_sampleRate), "sampleRate", A_FLOAT, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_sampleChannel), "sampleChannel", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_stereoSample), "stereoSample", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_steal), "steal", A_LONG, 0);
   Attributes::addTo(c, zunCloudMessages(), zunCloudAttributes());
   class_obexoffset_set(c, calcoffset(_index, obex));
   class_dspinit(c);

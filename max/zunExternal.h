@@ -141,6 +141,23 @@ void zunAssist(long kind, long index, char* text, const char* eventNames,
   if (kind == ASSIST_OUTLET && index == 3) std::strcat(text, eventNames);
 }
 
+// "info" out of the information outlet: an int, or a list of two while
+// stealing is on (zunInfoValues).
+template <class Engine>
+void zunInfo(void* outlet, Engine& engine) {
+  long long values[2];
+  if (zunInfoValues(engine, values) == 1) {
+    outlet_int(outlet, static_cast<t_atom_long>(values[0]));
+    return;
+  }
+  t_atom list[2];
+  for (int i = 0; i < 2; ++i) {
+    list[i].a_type = A_LONG;
+    list[i].a_w.w_long = static_cast<t_atom_long>(values[i]);
+  }
+  outlet_list(outlet, nullptr, 2, list);
+}
+
 // Grain events go out of the rightmost outlet, each as a list, sent by a
 // clock (zunEventRound); lost ones are reported as errors.
 struct zunEventOutlet {

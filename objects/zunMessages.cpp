@@ -41,6 +41,8 @@ const char* const bandlimitText =
     "bandlimit message: 0 = wave tables as they are; 1 = band-limited wave tables";
 const char* const cubicText =
     "cubic message: 0 = reads as interp sets them; 1 = four point cubic interp.";
+const char* const stealText =
+    "steal message: 0 = a grain finding every voice busy is dropped; 1 = it takes the oldest's";
 const char* const sampleChannelText =
     "sampleChannel message: 0 = the sample read as before (its first channel); "
     "1 to 4096 = that channel";
@@ -155,6 +157,7 @@ const zunMessage<B> burstMessages[] = {
     action<B>("flush", burstFlush),
     tableMessage<B>("dump", zunArgument::none),
     tableMessage<B>("float", zunArgument::real),
+    switchMessage<B>("steal", zunSteal<B>),
 };
 
 using C = zunCloud;
@@ -201,6 +204,7 @@ const zunMessage<C> cloudMessages[] = {
     realMessage<C>("sampleRate", forward<C, &C::setSampleRate>, sampleRates),
     switchMessage<C>("sampleChannel", zunSampleChannel, channels),
     switchMessage<C>("stereoSample", zunStereoSample),
+    switchMessage<C>("steal", zunSteal<C>),
 };
 
 }  // namespace
@@ -276,6 +280,13 @@ const char* zunCubic(Engine& engine, long long v) {
   return setSwitch(engine, &Engine::setCubic, v, cubicText);
 }
 
+template <class Engine>
+const char* zunSteal(Engine& engine, long long v) {
+  return setSwitch(engine.options, &zunGrainOptions::setSteal, v, stealText);
+}
+
+template const char* zunSteal(zunBurst&, long long);
+template const char* zunSteal(zunCloud&, long long);
 template const char* zunStart(zunBurst&, long long);
 template const char* zunStart(zunCloud&, long long);
 template const char* zunInterp(zunBurst&, long long);

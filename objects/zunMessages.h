@@ -170,6 +170,19 @@ template <class Engine>
 const char* zunSubsample(Engine& engine, long long v);
 template <class Engine>
 const char* zunCubic(Engine& engine, long long v);
+template <class Engine>
+const char* zunSteal(Engine& engine, long long v);
+
+// What "info" answers: the sounding grains and, while stealing is on, the
+// grains that found every voice sounding since the last "info" (stolen or
+// dropped). Returns how many values.
+template <class Engine>
+int zunInfoValues(Engine& engine, long long (&values)[2]) {
+  const unsigned crowded = engine.options.takeCrowded();
+  values[0] = engine.getNumOscActive();
+  values[1] = crowded;
+  return engine.options.steals() ? 2 : 1;
+}
 // Switches band-limiting; with it on, a host then refreshes the levels of
 // both wave tables (zunBurst::refreshWaveLevels), and refreshes a wave
 // table's levels whenever it binds the table or learns that its contents

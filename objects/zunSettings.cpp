@@ -43,6 +43,7 @@ const zunAttribute burstAttributes[] = {
     {"subsample", "subsample", "Options", "Sub-sample Onsets", nullptr, 0},
     {"bandlimit", "bandlimit", "Tables", "Band-limited Wave Tables", nullptr, 0},
     {"cubic", "cubic", "Tables", "Cubic Interpolation", nullptr, 0},
+    {"steal", "steal", "Options", "Voice Stealing", nullptr, 0},
 };
 
 const zunAttribute cloudAttributes[] = {
@@ -78,6 +79,7 @@ const zunAttribute cloudAttributes[] = {
     {"sampleRate", "sampleRate", "Tables", "Sample Rate", nullptr, 0},
     {"sampleChannel", "sampleChannel", "Tables", "Sample Channel", nullptr, 0},
     {"stereoSample", "stereoSample", "Tables", "Stereo Sample", nullptr, 0},
+    {"steal", "steal", "Options", "Voice Stealing", nullptr, 0},
 };
 
 static_assert(std::size(burstAttributes) <= zunMaxAttributes);

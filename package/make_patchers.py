@@ -58,6 +58,8 @@ COMMON = {
     "cubic 0": "table reads as interp says",
     "interp 1": "two-point interpolated table reads",
     "interp 0": "table reads without interpolation",
+    "steal 1": "a grain finding every voice sounding takes the oldest's (2 ms fade)",
+    "steal 0": "a grain finding every voice sounding is dropped",
 }
 TRIGGER = "cycle~ 3"  # a signal for triggerInput, three crossings a second
 
@@ -106,7 +108,7 @@ BURST_HELP = dict(
                 "subsample 0")
          + [("bandlimit 1", "wave tables band-limited below half the sample rate"),
             ("bandlimit 0", "wave tables read as they are")]
-         + rows("triggerInput 1", "triggerInput 0")
+         + rows("triggerInput 1", "triggerInput 0", "steal 1", "steal 0")
          + [(TRIGGER, 'a signal for "triggerInput 1": three crossings a second')]),
         ("tables", "The object reads three buffer~ objects; double-click it to open them.",
          [("buffer~ burst-sine zun-sine.wav", "wave table 1: one period of a sine"),
@@ -156,7 +158,7 @@ CLOUD_HELP = dict(
             ("reverse 0", "grains read the sample forwards")]
          + rows("setWidth 0.8", "setPanningMode 1", "setPanningMode 0", "setPanningLaw 1",
                 "setPanningLaw 0", "interp 1", "interp 0", "cubic 1", "cubic 0", "subsample 1",
-                "subsample 0", "triggerInput 1", "triggerInput 0")
+                "subsample 0", "triggerInput 1", "triggerInput 0", "steal 1", "steal 0")
          + [(TRIGGER, 'a signal for "triggerInput 1": three crossings a second')]),
         ("tables", "The object reads two buffer~ objects; double-click it to open them.",
          [("buffer~ cloud-tone zun-tone.wav", "the sample: two seconds of a sawtooth tone"),

@@ -318,8 +318,14 @@ struct zunPdObject {
       if (x->settings->value(order[i]).kind != zunValue::Kind::none) answer(x, order[i]);
   }
 
+  // A float, or a list of two while stealing is on (zunInfoValues).
   static void info(Self* x) {
-    outlet_float(x->infoOutlet, static_cast<t_float>(x->engine->getNumOscActive()));
+    long long values[2];
+    const int count = zunInfoValues(*x->engine, values);
+    if (count == 1) return outlet_float(x->infoOutlet, static_cast<t_float>(values[0]));
+    t_atom list[2];
+    for (int i = 0; i < 2; ++i) SETFLOAT(&list[i], static_cast<t_float>(values[i]));
+    outlet_list(x->infoOutlet, &s_list, 2, list);
   }
 
   // ---- grain events: a list of floats each, the sample count exact up to

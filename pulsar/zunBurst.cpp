@@ -253,7 +253,7 @@ void zunBurst::initializeGrain(int offset, double lead) {
   const double grainLength = o.length + lengthDeviation;
   const double grainCps = o.cps * pitch;
 
-  const int i = pool->idleAt(offset);
+  const int i = options.voiceFor(*pool, offset);
   if (i < 0) return;
   zunGrain& voice = pool->start(i, offset);
   voice.setParameters(amplitude, grainCps, 0.0, grainLength);

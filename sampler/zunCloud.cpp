@@ -279,7 +279,7 @@ void zunCloud::initializeGrain(int offset, double lead) {
   const bool flipped = reverseChance > 0.0 && unipolar(1.0) < reverseChance;
   const double amplitude = options.level(o.level, seed);
 
-  const int i = pool->idleAt(offset);
+  const int i = options.voiceFor(*pool, offset);
   if (i < 0) return;
   // A grain already read backwards by "reverse" stays so: the draw turns
   // only forward grains round, by reading at the negated rate.

@@ -13,7 +13,7 @@
    100.0,
    100.0,
    1120.0,
-   700.0
+   756.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -1414,7 +1414,7 @@
        0.0,
        26.0,
        1040.0,
-       700.0
+       756.0
       ],
       "bglocked": 0,
       "openinpresentation": 0,
@@ -2053,19 +2053,19 @@
        {
         "box": {
          "id": "obj-38",
-         "maxclass": "newobj",
+         "maxclass": "message",
          "numinlets": 2,
          "numoutlets": 1,
          "outlettype": [
-          "signal"
+          ""
          ],
          "patching_rect": [
           148.0,
           553.0,
-          70.0,
+          63.0,
           22.0
          ],
-         "text": "cycle~ 3"
+         "text": "steal 1"
         }
        },
        {
@@ -2080,12 +2080,78 @@
           620.0,
           20.0
          ],
-         "text": "a signal for \"triggerInput 1\": three crossings a second"
+         "text": "a grain finding every voice sounding takes the oldest's (2 ms fade)"
         }
        },
        {
         "box": {
          "id": "obj-40",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          154.0,
+          581.0,
+          63.0,
+          22.0
+         ],
+         "text": "steal 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-41",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          270.0,
+          581.0,
+          620.0,
+          20.0
+         ],
+         "text": "a grain finding every voice sounding is dropped"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-42",
+         "maxclass": "newobj",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          "signal"
+         ],
+         "patching_rect": [
+          160.0,
+          609.0,
+          70.0,
+          22.0
+         ],
+         "text": "cycle~ 3"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-43",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          270.0,
+          609.0,
+          620.0,
+          20.0
+         ],
+         "text": "a signal for \"triggerInput 1\": three crossings a second"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-44",
          "maxclass": "newobj",
          "numinlets": 6,
          "numoutlets": 4,
@@ -2097,7 +2163,7 @@
          ],
          "patching_rect": [
           20.0,
-          595.0,
+          651.0,
           252.0,
           22.0
          ],
@@ -2106,13 +2172,13 @@
        },
        {
         "box": {
-         "id": "obj-41",
+         "id": "obj-45",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           282.0,
-          595.0,
+          651.0,
           400.0,
           20.0
          ],
@@ -2121,13 +2187,13 @@
        },
        {
         "box": {
-         "id": "obj-42",
+         "id": "obj-46",
          "maxclass": "ezdac~",
          "numinlets": 2,
          "numoutlets": 0,
          "patching_rect": [
           20.0,
-          635.0,
+          691.0,
           45.0,
           45.0
          ]
@@ -2135,13 +2201,13 @@
        },
        {
         "box": {
-         "id": "obj-43",
+         "id": "obj-47",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           75.0,
-          647.0,
+          703.0,
           105.0,
           20.0
          ],
@@ -2153,7 +2219,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2165,7 +2231,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2177,7 +2243,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2189,7 +2255,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2201,7 +2267,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2213,7 +2279,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2225,7 +2291,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2237,7 +2303,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2249,7 +2315,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2261,7 +2327,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2273,7 +2339,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2285,7 +2351,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2297,7 +2363,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2309,7 +2375,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2321,7 +2387,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2333,7 +2399,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2345,7 +2411,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2357,7 +2423,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2369,7 +2435,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2381,7 +2447,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-44",
           0
          ],
          "source": [
@@ -2393,11 +2459,35 @@
        {
         "patchline": {
          "destination": [
+          "obj-44",
+          0
+         ],
+         "source": [
           "obj-42",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-44",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
           1
          ],
          "source": [
-          "obj-40",
+          "obj-44",
           1
          ]
         }

@@ -108,6 +108,33 @@ TEST_F(ExternalTest, InfoCountsTheSoundingGrains) {
   }
 }
 
+// With stealing on, "info" also tells the grains that found every voice
+// sounding since the last "info": 201 grains of a second each in 200 ms
+// on 128 voices, all started, 73 of them by stealing.
+TEST_F(ExternalTest, InfoWhileStealingTellsTheCrowdedGrainsToo) {
+  for (t_object* (*make)() : {makeBurst, makeCloud}) {
+    t_object* x = make();
+    std::vector<zun::Atom> list;
+    zun::connectList(x, 2, [&](const std::vector<zun::Atom>& l) { list = l; });
+    zun::startDsp();
+    zunTest::sendAll(x, {{"steal", {1}}, {"setDensity", {1000}}, {"setLength", {1000}},
+                         {"start", {1}}});
+    render(x, 8820);
+    const auto values = [&] {
+      list.clear();
+      zun::send(x, "info");
+      std::vector<t_atom_long> v;
+      for (const zun::Atom& a : list) v.push_back(std::get<t_atom_long>(a.value));
+      return v;
+    };
+    EXPECT_EQ(values(), (std::vector<t_atom_long>{128, 73}));
+    EXPECT_EQ(values(), (std::vector<t_atom_long>{128, 0}));
+    zun::send(x, "steal", {0});
+    EXPECT_EQ(info(x), 128);
+    zun::destroy(x);
+  }
+}
+
 TEST_F(ExternalTest, AManualGrainCountsThoughSilent) {
   for (t_object* (*make)() : {makeBurst, makeCloud}) {
     t_object* x = make();

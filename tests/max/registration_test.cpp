@@ -28,7 +28,7 @@ const Table burstTable = {
     {"events", A_LONG},
     {"subsample", A_LONG},      {"bandlimit", A_LONG},      {"cubic", A_LONG},
     {"notify", A_CANT},         {"flush", A_NOTHING},
-    {"dump", A_NOTHING},        {"float", A_FLOAT},
+    {"dump", A_NOTHING},        {"float", A_FLOAT},          {"steal", A_LONG},
 };
 
 const Table cloudTable = {
@@ -48,6 +48,7 @@ const Table cloudTable = {
     {"dump", A_NOTHING},         {"float", A_FLOAT},
     {"setRegion", twoFloats},    {"setAttack", A_FLOAT},     {"setDecay", A_FLOAT},
     {"sampleRate", A_FLOAT},     {"sampleChannel", A_LONG},  {"stereoSample", A_LONG},
+    {"steal", A_LONG},
 };
 
 const struct Plugin {
