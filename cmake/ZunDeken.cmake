@@ -46,7 +46,7 @@ add_custom_target(zun_deken ALL
   COMMAND ${deken} make ${zun_deken_dir} ${PROJECT_VERSION} ${PROJECT_BINARY_DIR}
           ${PROJECT_SOURCE_DIR}
   VERBATIM)
-foreach(build zun_linux_pd zun_win64 zun_arm64 zun_macos)
+foreach(build zun_linux_pd zun_win64 zun_arm64 zun_macos_externals)
   if(TARGET ${build})
     add_dependencies(zun_deken ${build})
   endif()

@@ -79,13 +79,13 @@ foreach(class IN LISTS zun_classes)
   set(tests macos_external_${class}.mxo)
 
   if(ZUN_PD_INCLUDE_DIR)
-    set(pd_external ${macos}/pd/${class}.d_fat)
+    set(pd_external ${macos}/pd/zun/${class}.d_fat)
     set(slices "")
     foreach(arch IN LISTS zun_macos_arches)
       list(APPEND slices ${PROJECT_BINARY_DIR}/macos-${arch}/pd/zun/${class}.d_fat)
     endforeach()
     add_custom_command(OUTPUT ${pd_external}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${macos}/pd
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${macos}/pd/zun
       COMMAND ${ZUN_LIPO} -create ${slices} -output ${pd_external}
       DEPENDS ${slices} zun_macos_arm64 zun_macos_x86_64
       VERBATIM)

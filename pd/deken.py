@@ -112,6 +112,9 @@ def meta_patch(version):
 def externals_under(build):
     found = {}
     for path in sorted(build.glob("*/pd/zun/*")):
+        # macos-ARCH/ holds one processor's slice; macos/ the .d_fat of both
+        if path.parts[-4].startswith("macos-"):
+            continue
         if path.suffix in ALL_EXTENSIONS:
             # .pd_linux names no processor: inside a package for several,
             # it takes the name that only Pd on its processor loads.

@@ -55,7 +55,7 @@ class BrokenPackages(unittest.TestCase):
     def test_each_fault_is_named(self):
         cases = [
             ("a platform without its binary",
-             dict(rename=lambda n: n.replace(".dek", "(Darwin-arm64-32).dek")), "named, no binary"),
+             dict(rename=lambda n: n.replace(".dek", "(Linux-armv7-32).dek")), "named, no binary"),
             ("a binary whose platform is not named",
              dict(rename=lambda n: n.replace("(Linux-amd64-32)", "")), "a binary, not named"),
             ("an extension its platform's Pd does not load",
