@@ -183,6 +183,7 @@ int zunInfoValues(Engine& engine, long long (&values)[2]) {
   values[1] = crowded;
   return engine.options.steals() ? 2 : 1;
 }
+
 // Switches band-limiting; with it on, a host then refreshes the levels of
 // both wave tables (zunBurst::refreshWaveLevels), and refreshes a wave
 // table's levels whenever it binds the table or learns that its contents
