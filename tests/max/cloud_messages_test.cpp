@@ -60,20 +60,14 @@ TEST_F(ExternalTest, CloudMessagesReachTheEngineOrAreRefused) {
                {{{"setRegion", {20, 60}}}, differs, {}, {}},
                {{{"setRegion", {0, 0}}}, same, {}, {}},
                {{{"setRegion", {NAN, 60}}}, same, {}, {}},
-               {{{"setRegion", {20, NAN}}}, same, {}, {}},
                {{rampWindow, {"setAttack", {0.2}}}, differs, {}, {rampWindow}},
                {{rampWindow, {"setAttack", {1}}, {"setDecay", {-3}}}, same, {}, {rampWindow}},
-               {{rampWindow, {"setDecay", {NAN}}}, same, {}, {rampWindow}},
                // The ramp is a buffer~ at the audio's rate, of one channel.
                {{{"sampleRate", {1}}}, same, {}, {}},
-               {{{"sampleRate", {0.5}}}, same, {}, {}},
                {{{"sampleRate", {NAN}}}, same, {}, {}},
                {{{"sampleRate", {88200}}}, differs, {}, {}},
-               {{{"sampleRate", {INFINITY}}}, differs, {}, {}},
-               {{{"sampleChannel", {3}}}, same, {}, {}},
                {{{"sampleChannel", {-1}}}, same, {sampleChannelText}, {}},
                {{{"sampleChannel", {4097}}}, same, {sampleChannelText}, {}},
-               {{{"stereoSample", {1}}}, same, {}, {}},
                {{{"stereoSample", {2}}}, same, {stereoSampleText}, {}},
            });
 }
