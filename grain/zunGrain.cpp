@@ -5,7 +5,11 @@
 
 namespace {
 
-enum Variant { plainVariant, glissonVariant, morphVariant };
+enum Variant { plainVariant, glissonVariant, morphVariant, shapedPlainVariant };
+
+// The sample routine with its window deformed as the pulsar routine's is.
+constexpr bool deformsWindow(int v) { return v == morphVariant || v == shapedPlainVariant; }
+constexpr bool stepsPlainly(int v) { return v == plainVariant || v == shapedPlainVariant; }
 
 // The smallest per-sample advance of a grain: one that still moves a grain
 // position near 1 by many ulps, so every grain ends, however long it was
@@ -86,6 +90,8 @@ void zunGrain::setEnvelopeDeformation(double attack_, double decay_) {
   sustain = 1.0 - (attack_ + decay_);
 }
 
+double zunEnvelopePart(double x) { return std::fabs(x) > 1.0 ? 0.5 : std::fabs(x) * 0.5; }
+
 void zunGrain::trigger() {
   grainPosition = 0.0;
   phase = 0.0;
@@ -137,7 +143,7 @@ void zunGrain::renderIn(double* out, int count, const zunTable wave1, const zunT
   // alias any double, so the compiler would otherwise reload each of them
   // every sample.
   const double increment = grainIncrement;
-  const double step = Variant == plainVariant ? phaseIncrement * direction : phaseIncrement;
+  const double step = stepsPlainly(Variant) ? phaseIncrement * direction : phaseIncrement;
   const double glide = glisson;
   const double attackEnd = attack;
   const double sustainEnd = attack + sustain;
@@ -160,14 +166,14 @@ void zunGrain::renderIn(double* out, int count, const zunTable wave1, const zunT
       out[i] = 0.0;
       continue;
     }
-    if (Variant == morphVariant) {
+    if (deformsWindow(Variant)) {
       if (position < attackEnd) w = position / attackEnd * 0.5;
       else if (position < sustainEnd) w = 0.5;
       else w = (1.0 - position) / decayLength * (-0.5) + 1.0;
     } else {
       w = position;
     }
-    if (Variant == plainVariant) {
+    if (stepsPlainly(Variant)) {
       ph += step;
     } else {
       const double d = (glide * position + 1.0) * step;
@@ -189,7 +195,7 @@ void zunGrain::renderIn(double* out, int count, const zunTable wave1, const zunT
 
   grainPosition = position;
   phase = ph;
-  if (Variant == morphVariant) windowPosition = w;
+  if (deformsWindow(Variant)) windowPosition = w;
   status = sounding;
 }
 
@@ -210,8 +216,9 @@ void zunGrain::Processing(double* out, int count, long long waveLength, long lon
                           float* wave, float* window, long long waveStride,
                           long long windowStride) {
   const zunTable waveTable{wave, waveLength, waveStride};
-  render<plainVariant>(out, count, waveTable, zunTable{window, windowLength, windowStride},
-                       waveTable);
+  const zunTable windowTable{window, windowLength, windowStride};
+  if (shapedWindow) render<shapedPlainVariant>(out, count, waveTable, windowTable, waveTable);
+  else render<plainVariant>(out, count, waveTable, windowTable, waveTable);
 }
 
 void zunGrain::Processing_1(double* out, int count, long long waveLength,

@@ -30,6 +30,9 @@ class zunGrain {
   void setFrequency(double frequency);
   void setLength(double length);
   void setEnvelopeDeformation(double attack, double decay);
+  // Whether the sample routine reads the window deformed by attack and
+  // decay, as the pulsar routine always does.
+  void setShapedWindow(bool on) { shapedWindow = on; }
   void trigger();
   void start();
   // For a grain that has just started `lead` of a sample (0 to 1) before the
@@ -45,7 +48,7 @@ class zunGrain {
 
   // Render `count` samples into out[0 .. count-1]. A stride is the distance
   // in floats between consecutive frames of a table (1 for a mono buffer).
-  // Sample engine: direction, plain window.
+  // Sample engine: direction, plain window (deformed while shapedWindow).
   void Processing(double* out, int count, long long waveLength, long long windowLength,
                   float* wave, float* window, long long waveStride = 1,
                   long long windowStride = 1);
@@ -73,6 +76,7 @@ class zunGrain {
   double attack = 0.5;
   double decay = 0.5;
   double sustain = 0.0;
+  bool shapedWindow = false;
   double amplitude;
   double length;
   double frequency;
@@ -90,6 +94,10 @@ class zunGrain {
               const zunTable& wave2);
   void updateGrainIncrement();
 };
+
+// An attack or decay of x, as the engines take it: x/2 of the grain, up to
+// half of it.
+double zunEnvelopePart(double x);
 
 // Brings a phase that one wrap could not hold back into [0, 1].
 double zunWrapPhase(double phase);

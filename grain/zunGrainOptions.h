@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cmath>
 
 #include "zunChannelRouting.h"
@@ -12,8 +13,8 @@
 // What both engines offer beyond their first set of controls, each off
 // until asked for: a random drop of each grain's level, an equal-power pan
 // law, grains started by a trigger signal, an event for each grain started
-// and the routing of a multichannel output. Off, none of them draws a
-// random value or changes a sample.
+// voice stealing and the routing of a multichannel output. Off, none of
+// them draws a random value or changes a sample.
 class zunGrainOptions {
  public:
   // Message threads. A NaN names no value and changes nothing.
@@ -23,6 +24,20 @@ class zunGrainOptions {
   void setPanningLaw(int law) { equalPower = law > 0; }
   void setTriggerInput(int on) { triggerInput = on > 0; }
   void setEvents(int on) { eventsOn = on > 0; }
+  void setSteal(int on) { stealing = on > 0; }
+  bool steals() const { return stealing; }
+  // The grains that found every voice sounding since the last call: those
+  // dropped, and while stealing is on those that took a voice.
+  unsigned takeCrowded() { return crowded.exchange(0, std::memory_order_relaxed); }
+
+  // Audio thread: the voice a grain at `offset` takes: an idle one, else
+  // while stealing is on the oldest grain's (zunVoicePool::steal), else -1.
+  int voiceFor(zunVoicePool& pool, int offset) {
+    const int idle = pool.idleAt(offset);
+    if (idle >= 0) return idle;
+    crowded.fetch_add(1, std::memory_order_relaxed);
+    return stealing ? pool.steal(offset) : -1;
+  }
 
   // Audio thread, once a vector: the trigger signal, or null when the
   // option is off or no signal came in. The first sample read after
@@ -117,6 +132,8 @@ class zunGrainOptions {
   zunRelaxed<bool> equalPower{false};
   zunRelaxed<bool> triggerInput{false};
   zunRelaxed<bool> eventsOn{false};
+  zunRelaxed<bool> stealing{false};
+  std::atomic<unsigned> crowded{0};
   zunChannelRouting routing;
   zunEventQueue events;
 

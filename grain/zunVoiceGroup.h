@@ -11,6 +11,9 @@ struct zunRenderJob {
   zunTable wave1;
   zunTable window;
   zunTable wave2;
+  // The sample routine on two channels: each voice renders wave1 into the
+  // left mix and wave2 into the right.
+  bool stereo = false;
 
   // One voice on its own, through its own routine.
   void render(zunGrain& voice, double* out, int count) const;

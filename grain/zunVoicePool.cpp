@@ -5,23 +5,26 @@
 #include <algorithm>
 #include <cmath>
 
+// Each voice has a slot after the voices, where a stolen grain fades out.
 zunVoicePool::zunVoicePool(int count, double sampleRate)
     : overlappingFactor(count),
-      voices(new zunGrain*[count]),
-      gainLeft(new double[count]()),
-      gainRight(new double[count]()),
-      routes(new zunRoute[count]()),
-      grainOffset(new int[count]()),
-      fadeLeft(new int[count]()),
-      fadeLength(new int[count]()),
+      voices(new zunGrain*[2 * count]),
+      gainLeft(new double[2 * count]()),
+      gainRight(new double[2 * count]()),
+      routes(new zunRoute[2 * count]()),
+      grainOffset(new int[2 * count]()),
+      fadeLeft(new int[2 * count]()),
+      fadeLength(new int[2 * count]()),
       sampleRate(sampleRate),
-      words((count + 63) / 64) {
+      startOrder(new std::uint64_t[count]()),
+      words((2 * count + 63) / 64) {
   sounding = new std::uint64_t[words]();
-  for (int i = 0; i < count; ++i) voices[i] = new zunGrain(sampleRate);
+  for (int i = 0; i < 2 * count; ++i) voices[i] = new zunGrain(sampleRate);
 }
 
 zunVoicePool::~zunVoicePool() {
-  for (int i = 0; i < overlappingFactor; ++i) delete voices[i];
+  for (int i = 0; i < 2 * overlappingFactor; ++i) delete voices[i];
+  delete[] startOrder;
   delete[] voices;
   delete[] gainLeft;
   delete[] gainRight;
@@ -87,7 +90,10 @@ void zunVoicePool::renderSpan(int from, int to) {
 
 zunGrain& zunVoicePool::start(int i, int offset) {
   grainOffset[i] = offset - rendered;
-  if (!voices[i]->getStatus()) fadeLeft[i] = 0;
+  if (!voices[i]->getStatus()) {
+    fadeLeft[i] = 0;
+    startOrder[i] = ++starts;
+  }
   voices[i]->start();
   markSounding(i);
   return *voices[i];
@@ -97,21 +103,46 @@ void zunVoicePool::trigger() {
   const int i = firstIdle();
   if (i < 0) return;
   fadeLeft[i] = 0;
+  startOrder[i] = ++starts;
   voices[i]->trigger();
   markSounding(i);
 }
 
 namespace {
 // At least one sample, and no more than an int holds, at any rate.
-int fadeSamples(double sampleRate) {
-  const double samples = std::round(sampleRate * zunFadeSeconds);
+int fadeSamples(double sampleRate, double seconds) {
+  const double samples = std::round(sampleRate * seconds);
   if (!(samples >= 1.0)) return 1;
   return samples < 1e9 ? static_cast<int>(samples) : 1000000000;
 }
 }  // namespace
 
+int zunVoicePool::steal(int offset) {
+  if (block.n != 0 && offset > rendered) renderSpan(rendered, offset);
+  int oldest = -1;
+  for (int i = 0; i < overlappingFactor; ++i)
+    if (voices[i]->getStatus() && (oldest < 0 || startOrder[i] < startOrder[oldest])) oldest = i;
+  int slot = overlappingFactor;
+  while (slot < 2 * overlappingFactor && voices[slot]->getStatus()) ++slot;
+  if (oldest < 0 || slot == 2 * overlappingFactor) return -1;
+  // A grain fading already keeps its own fade.
+  const bool fading = fadeLeft[oldest] > 0;
+  const int samples = fadeSamples(sampleRate, zunStealFadeSeconds);
+  *voices[slot] = *voices[oldest];
+  gainLeft[slot] = gainLeft[oldest];
+  gainRight[slot] = gainRight[oldest];
+  routes[slot] = routes[oldest];
+  grainOffset[slot] = std::max(grainOffset[oldest], offset - rendered);
+  fadeLeft[slot] = fading ? fadeLeft[oldest] : samples;
+  fadeLength[slot] = fading ? fadeLength[oldest] : samples;
+  markSounding(slot);
+  voices[oldest]->setStatus(false);
+  fadeLeft[oldest] = 0;
+  return oldest;
+}
+
 void zunVoicePool::fadeOut() {
-  const int samples = fadeSamples(sampleRate);
+  const int samples = fadeSamples(sampleRate, zunFadeSeconds);
   forEachSounding([&](int i) {
     if (fadeLeft[i] > 0) return;
     fadeLeft[i] = samples;
@@ -140,20 +171,20 @@ void zunVoicePool::forEachSounding(F f) {
 }
 
 void zunVoicePool::setInterpMode(int mode) {
-  for (int i = 0; i < overlappingFactor; ++i) voices[i]->setInterpMode(mode);
+  for (int i = 0; i < 2 * overlappingFactor; ++i) voices[i]->setInterpMode(mode);
 }
 
 void zunVoicePool::setCubic(bool on) {
-  for (int i = 0; i < overlappingFactor; ++i) voices[i]->setCubic(on);
+  for (int i = 0; i < 2 * overlappingFactor; ++i) voices[i]->setCubic(on);
 }
 
 void zunVoicePool::setInvert(int invert) {
-  for (int i = 0; i < overlappingFactor; ++i) voices[i]->setInvert(invert);
+  for (int i = 0; i < 2 * overlappingFactor; ++i) voices[i]->setInvert(invert);
 }
 
 void zunVoicePool::setAbsoluteSR(double rate) {
   sampleRate = rate;
-  for (int i = 0; i < overlappingFactor; ++i) voices[i]->setAbsoluteSR(rate);
+  for (int i = 0; i < 2 * overlappingFactor; ++i) voices[i]->setAbsoluteSR(rate);
 }
 
 void zunVoicePool::mix(int i, const double* samples, int n, const Target& to) {
@@ -169,9 +200,36 @@ void zunVoicePool::mix(int i, const double* samples, int n, const Target& to) {
 
 void zunVoicePool::renderOne(int i, int n, const zunRenderJob& job, double* grainBuffer,
                              const Target& to) {
+  if (job.stereo) return renderStereo(i, n, job, grainBuffer, to);
   job.render(*voices[i], grainBuffer, n - grainOffset[i]);
   if (fadeLeft[i] > 0) fade(i, grainBuffer, n - grainOffset[i]);
   mix(i, grainBuffer, n, to);
+  if (!voices[i]->getStatus()) markIdle(i);
+}
+
+// The left channel, then the right one from the same start: the voice and
+// its fade end as either rendering leaves them.
+void zunVoicePool::renderStereo(int i, int n, const zunRenderJob& job, double* grainBuffer,
+                                const Target& to) {
+  const int offset = grainOffset[i];
+  const int count = n - offset;
+  const zunGrain start = *voices[i];
+  const int fadeAtStart = fadeLeft[i];
+  zunRenderJob channel = job;
+  channel.stereo = false;
+  for (int side = 0; side < 2; ++side) {
+    if (side == 1) {
+      *voices[i] = start;
+      fadeLeft[i] = fadeAtStart;
+      channel.wave1 = job.wave2;
+    }
+    channel.render(*voices[i], grainBuffer, count);
+    if (fadeLeft[i] > 0) fade(i, grainBuffer, count);
+    double* out = (side == 0 ? to.a : to.b) + offset;
+    const double gain = side == 0 ? to.gainA : to.gainB;
+    for (int k = 0; k < count; ++k) out[k] += grainBuffer[k] * gain;
+  }
+  grainOffset[i] = 0;
   if (!voices[i]->getStatus()) markIdle(i);
 }
 
@@ -224,7 +282,7 @@ template <class Targets>
 void zunVoicePool::mixVoices(int n, const zunRenderJob& job, double* grainBuffer,
                              const Targets& targets, const zunBlockLevels& levels) {
   const int lanes = zunGroupLanes();
-  const bool tablesFit = zunGroupRenders(job, 0);
+  const bool tablesFit = !job.stereo && zunGroupRenders(job, 0);
   const bool levelled = levels.active();
   zunGroup group;
   group.count = 0;
@@ -252,8 +310,8 @@ void zunVoicePool::mixVoices(int n, const zunRenderJob& job, double* grainBuffer
     // Levels are as long as their tables, with unit stride: they fit where
     // the tables fit.
     const zunRenderJob& own = levelled ? (voiceJob = levels.jobFor(job, voice)) : job;
-    // Cubic reads and fades are the voices' own.
-    const bool grouped = tablesFit && !voice.cubic &&
+    // Cubic reads, shaped sample windows and fades are the voices' own.
+    const bool grouped = tablesFit && !voice.cubic && !voice.shapedWindow &&
                          (voice.interpMode == 0 || voice.interpMode == 1) && fadeLeft[i] == 0;
     const Target to = targets.of(i);
     const bool elsewhere = to.a != groupTarget.a || to.b != groupTarget.b;

@@ -23,6 +23,8 @@ struct zunBlock {
 
 // How long a flushed grain takes to fade out: long enough not to click.
 constexpr double zunFadeSeconds = 0.005;
+// How long a stolen grain takes to fade out.
+constexpr double zunStealFadeSeconds = 0.002;
 
 // An engine's voices and the mix state of the grain each one plays, as
 // parallel arrays indexed by voice number.
@@ -46,6 +48,10 @@ class zunVoicePool {
   // a block idleAt is firstIdle.
   void beginBlock(const zunBlock& block);
   int idleAt(int offset);
+  // Where idleAt found no voice: the voice of the oldest sounding grain,
+  // now idle, its grain going on in a slot of its own and fading out over
+  // zunStealFadeSeconds from `offset`; -1 when every slot is fading one.
+  int steal(int offset);
   // Renders what is left of the block into its mix buffers, which it
   // clears first; false when nothing sounded in the block and they were
   // left as they were.
@@ -91,6 +97,8 @@ class zunVoicePool {
                             const zunBlockLevels& levels = zunBlockLevels());
 
   int overlappingFactor;
+  // The voices, then as many slots for stolen grains; arrays indexed by
+  // voice number hold both.
   zunGrain** voices;
   double* gainLeft;
   double* gainRight;
@@ -115,6 +123,9 @@ class zunVoicePool {
   int* fadeLeft;
   int* fadeLength;
   double sampleRate;
+  // When each voice's grain started, in start order.
+  std::uint64_t* startOrder;
+  std::uint64_t starts = 0;
   // Scales the next `count` samples of voice i down its fade; past the
   // fade they are 0 and the voice is stopped.
   void fade(int i, double* samples, int count);
@@ -138,5 +149,6 @@ class zunVoicePool {
   int rendered = 0;  // samples of the block mixed already
 
   void renderOne(int i, int n, const zunRenderJob& job, double* grainBuffer, const Target& to);
+  void renderStereo(int i, int n, const zunRenderJob& job, double* grainBuffer, const Target& to);
   void mix(int i, const double* samples, int n, const Target& to);
 };

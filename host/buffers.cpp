@@ -47,6 +47,7 @@ struct Buffer {
   long frames;
   long channels;
   float* samples;  // frames * channels floats, interleaved; never null
+  std::atomic<double> rate{0.0};  // of its sound; 0: the audio's
   bool failLocks;
   SharedLockStats stats;
 };
@@ -237,6 +238,13 @@ extern "C" t_atom_long buffer_getframecount(t_buffer_obj* buffer_object) {
   return b ? b->frames : 0;
 }
 
+extern "C" t_atom_float buffer_getsamplerate(t_buffer_obj* buffer_object) {
+  Buffer* b = asBuffer(buffer_object);
+  if (!b) return 0.0;
+  const double rate = b->rate.load(std::memory_order_relaxed);
+  return rate > 0.0 ? rate : zun::sampleRate();
+}
+
 namespace zun {
 
 void createBuffer(const std::string& name, long frames, long channels) {
@@ -272,6 +280,10 @@ void resizeBuffer(const std::string& name, long frames, long channels) {
   Buffer* b = require(name);
   reshape(b, frames, channels);
   notifyClients(&b->ob, b->name, "buffer_modified");
+}
+
+void setBufferSampleRate(const std::string& name, double rate) {
+  require(name)->rate.store(rate > 0.0 ? rate : 0.0, std::memory_order_relaxed);
 }
 
 void deleteBuffer(const std::string& name) { object_free(&require(name)->ob); }

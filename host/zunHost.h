@@ -141,6 +141,9 @@ void setBufferSamples(const std::string& name, const std::vector<float>& interle
                       long channels = 1);
 // Changes the size, keeping what fits and zeroing the rest.
 void resizeBuffer(const std::string& name, long frames, long channels);
+// The rate buffer_getsamplerate tells, as of a sound file read at that rate;
+// 0, as a new buffer~ has it, tells the audio's rate.
+void setBufferSampleRate(const std::string& name, double rate);
 void deleteBuffer(const std::string& name);
 bool bufferExists(const std::string& name);
 // While set, every buffer_locksamples on this buffer~ fails.

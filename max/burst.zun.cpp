@@ -156,9 +156,7 @@ void burst_setRndGlisson(_index* x, double v) { take(x, "setRndGlisson", v); }
 void burst_setMorph(_index* x, double v) { take(x, "setMorph", v); }
 void burst_setRndMorph(_index* x, double v) { take(x, "setRndMorph", v); }
 
-void burst_info(_index* x) {
-  outlet_int(x->info_outlet, static_cast<t_atom_long>(x->engine->getNumOscActive()));
-}
+void burst_info(_index* x) { zunInfo(x->info_outlet, *x->engine); }
 
 void burst_grain(_index* x) { x->engine->grain(); }
 void burst_flush(_index* x) { x->engine->flush(); }
@@ -209,6 +207,8 @@ t_max_err burst_notify(_index* x, t_symbol* s, t_symbol* msg, void* sender, void
   }
   return MAX_ERR_NONE;
 }
+
+void burst_steal(_index* x, t_atom_long v) { zunRefuse(take(x, "steal", v)); }
 
 void burst_dump(_index* x) { Attributes::dump(x); }
 
@@ -309,6 +309,7 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(burst_flush), "flush", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_dump), "dump", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_float), "float", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_steal), "steal", A_LONG, 0);
   if (zunMultichannel) {
     class_addmethod(c, reinterpret_cast<method>(burst_chans), "chans", A_LONG, 0);
     class_addmethod(c, reinterpret_cast<method>(burst_outmode), "outmode", A_LONG, 0);

@@ -136,9 +136,7 @@ void cloud_setRndPitch(_index* x, double v) { take(x, "setRndPitch", v); }
 void cloud_setSamplePosition(_index* x, double v) { take(x, "setSamplePosition", v); }
 void cloud_setPhase(_index* x, double v) { take(x, "setPhase", v); }
 
-void cloud_info(_index* x) {
-  outlet_int(x->info_outlet, static_cast<t_atom_long>(x->engine->getNumOscActive()));
-}
+void cloud_info(_index* x) { zunInfo(x->info_outlet, *x->engine); }
 
 void cloud_grain(_index* x) { x->engine->grain(); }
 void cloud_flush(_index* x) { x->engine->flush(); }
@@ -163,6 +161,17 @@ void cloud_panmode(_index* x, t_atom_long v) { zunRefuse(take(x, "panmode", v));
 void cloud_setChannel(_index* x, t_atom_long v) { zunRefuse(take(x, "setChannel", v)); }
 void cloud_setRndChannel(_index* x, double v) { take(x, "setRndChannel", v); }
 void cloud_cubic(_index* x, t_atom_long v) { zunRefuse(take(x, "cubic", v)); }
+
+void cloud_setRegion(_index* x, double startMs, double endMs) {
+  x->settings->set(*x->engine, "setRegion", startMs, endMs);
+}
+void cloud_setAttack(_index* x, double v) { take(x, "setAttack", v); }
+void cloud_setDecay(_index* x, double v) { take(x, "setDecay", v); }
+void cloud_sampleRate(_index* x, double v) { take(x, "sampleRate", v); }
+void cloud_sampleChannel(_index* x, t_atom_long v) { zunRefuse(take(x, "sampleChannel", v)); }
+void cloud_stereoSample(_index* x, t_atom_long v) { zunRefuse(take(x, "stereoSample", v)); }
+
+void cloud_steal(_index* x, t_atom_long v) { zunRefuse(take(x, "steal", v)); }
 
 void cloud_dump(_index* x) { Attributes::dump(x); }
 
@@ -257,6 +266,13 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_flush), "flush", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_dump), "dump", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_float), "float", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setRegion), "setRegion", A_FLOAT, A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setAttack), "setAttack", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_setDecay), "setDecay", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_sampleRate), "sampleRate", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_sampleChannel), "sampleChannel", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_stereoSample), "stereoSample", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_steal), "steal", A_LONG, 0);
   if (zunMultichannel) {
     class_addmethod(c, reinterpret_cast<method>(cloud_chans), "chans", A_LONG, 0);
     class_addmethod(c, reinterpret_cast<method>(cloud_outmode), "outmode", A_LONG, 0);

@@ -6,6 +6,7 @@
 // for their clock seeds.
 // What a message means is host-neutral and lives in zunMessages.h.
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstring>
@@ -91,7 +92,8 @@ class zunLockedTables {
     for (int r = 0; r < Roles; ++r)
       if (!locked[r]) return;
     for (int r = 0; r < Roles; ++r)
-      tables[r] = {locked[r], buffer_getframecount(buffers[r]), stride(buffers[r])};
+      tables[r] = {locked[r], buffer_getframecount(buffers[r]), stride(buffers[r]),
+                   stride(buffers[r]), buffer_getsamplerate(buffers[r])};
   }
   ~zunLockedTables() {
     for (int r = 0; r < Roles; ++r)
@@ -104,8 +106,8 @@ class zunLockedTables {
   zunHostTable tables[Roles];
 
  private:
-  // A buffer~ holds its channels interleaved: the engines read the first
-  // channel, one frame every `channels` floats.
+  // A buffer~ holds its channels interleaved: the engines read one of
+  // them (the first unless asked), one frame every `channels` floats.
   static long long stride(t_buffer_obj* b) {
     const t_atom_long channels = buffer_getchannelcount(b);
     return channels > 1 ? static_cast<long long>(channels) : 1;
@@ -151,6 +153,23 @@ void zunAssist(long kind, long index, char* text, const char* eventNames,
   if (kind != ASSIST_OUTLET || index != signals + 1) return;
   std::strcat(text, eventNames);
   if (zunMultichannel) std::strcat(text, zunChannelEventName);
+}
+
+// "info" out of the information outlet: an int, or a list of two while
+// stealing is on (zunInfoValues).
+template <class Engine>
+void zunInfo(void* outlet, Engine& engine) {
+  long long values[2];
+  if (zunInfoValues(engine, values) == 1) {
+    outlet_int(outlet, static_cast<t_atom_long>(values[0]));
+    return;
+  }
+  t_atom list[2];
+  for (int i = 0; i < 2; ++i) {
+    list[i].a_type = A_LONG;
+    list[i].a_w.w_long = static_cast<t_atom_long>(values[i]);
+  }
+  outlet_list(outlet, nullptr, 2, list);
 }
 
 // Grain events go out of the rightmost outlet, each as a list, sent by a
@@ -230,7 +249,8 @@ inline void zunFiniteTick(zunFiniteOutput& f, t_object* owner) {
 
 // ---- attributes
 
-// An attribute's value as one atom; false when there is none to tell.
+// An attribute's value as one atom; false when there is none to tell, or
+// more than one atom tells it.
 inline bool zunAtomOf(const zunValue& v, t_atom& a) {
   switch (v.kind) {
     case zunValue::Kind::integer:
@@ -248,6 +268,16 @@ inline bool zunAtomOf(const zunValue& v, t_atom& a) {
     default:
       return false;
   }
+}
+
+// An attribute's value as atoms; returns how many (0: none to tell).
+inline long zunAtomsOf(const zunValue& v, t_atom (&a)[2]) {
+  if (v.kind != zunValue::Kind::pair) return zunAtomOf(v, a[0]) ? 1 : 0;
+  for (int i = 0; i < 2; ++i) {
+    a[i].a_type = A_FLOAT;
+    a[i].a_w.w_float = i == 0 ? v.real : v.second;
+  }
+  return 2;
 }
 
 // Every value a setter message sets is an attribute of the class (Object,
@@ -271,9 +301,9 @@ class zunAttributesInMax {
     int order[zunMaxAttributes];
     const int n = x->settings->dumpOrder(order);
     for (int i = 0; i < n; ++i) {
-      t_atom a;
-      if (zunAtomOf(x->settings->value(order[i]), a))
-        object_obex_dumpout(x, gensym(table.begin[order[i]].name), 1, &a);
+      t_atom a[2];
+      if (const long count = zunAtomsOf(x->settings->value(order[i]), a))
+        object_obex_dumpout(x, gensym(table.begin[order[i]].name), count, a);
     }
   }
 
@@ -286,20 +316,24 @@ class zunAttributesInMax {
 
   template <int I>
   static t_max_err get(Object* x, void*, long* ac, t_atom** av) {
-    t_atom a;
-    if (!zunAtomOf(x->settings->value(I), a)) {
+    t_atom a[2];
+    const long count = zunAtomsOf(x->settings->value(I), a);
+    if (count == 0) {
       *ac = 0;
       return MAX_ERR_NONE;
     }
+    // Into the caller's atoms as many as they hold; else into new ones.
     if (!*ac || !*av) {
-      *av = reinterpret_cast<t_atom*>(getbytes(sizeof(t_atom)));
+      const t_getbytes_size bytes = static_cast<t_getbytes_size>(count) * sizeof(t_atom);
+      *av = reinterpret_cast<t_atom*>(getbytes(bytes));
       if (!*av) {
         *ac = 0;
         return MAX_ERR_OUT_OF_MEM;
       }
+      *ac = count;
     }
-    *ac = 1;
-    **av = a;
+    *ac = std::min(*ac, count);
+    for (long k = 0; k < *ac; ++k) (*av)[k] = a[k];
     return MAX_ERR_NONE;
   }
 

@@ -23,6 +23,8 @@ constexpr zunRange burstCounts{0.0, 1048576.0, true, true, zunOutside::folded};
 constexpr zunRange scanSpeeds{-1000.0, 1000.0, true, true, zunOutside::folded};
 constexpr zunRange channelCounts{1.0, 64.0, true, true, zunOutside::refused};
 constexpr zunRange channelNumbers{0.0, 64.0, true, true, zunOutside::refused};
+constexpr zunRange sampleRates{0.0, 1e7, true, true, zunOutside::folded};
+constexpr zunRange sampleChannels{0.0, 4096.0, true, true, zunOutside::refused};
 
 const char* const startText = "start message: 0 = off; 1 = on";
 const char* const interpText = "interp message: 0 = no interp; 1 = two point interp.";
@@ -46,6 +48,13 @@ const char* const outModeText = "outmode message: 0 = speakers; 1 = a channel fo
 const char* const panModeText = "panmode message: 0 = channels on a line; 1 = on a circle";
 const char* const channelText =
     "setChannel message: 0 = as outmode places them; 1 to 64 = every grain on that channel";
+const char* const stealText =
+    "steal message: 0 = a grain finding every voice busy is dropped; 1 = it takes the oldest's";
+const char* const sampleChannelText =
+    "sampleChannel message: 0 = the sample read as before (its first channel); "
+    "1 to 4096 = that channel";
+const char* const stereoSampleText =
+    "stereoSample message: 0 = mono grains; 1 = stereo grains from two channels";
 
 // The handlers below hold values to the ranges of their table entries, so
 // that the score checker and attribute limits read what the objects do.
@@ -129,6 +138,18 @@ const char* rndChannel(Engine& engine, double v) {
 // twins': the last channelMessages of each table.
 constexpr int channelMessages = 6;
 
+template <class Engine>
+constexpr zunMessage<Engine> pairMessage(const char* selector,
+                                         const char* (*handler)(Engine&, double, double),
+                                         zunRange range) {
+  return {selector, zunArgument::pair, range, nullptr, nullptr, nullptr, handler};
+}
+
+const char* cloudRegion(zunCloud& engine, double startMs, double endMs) {
+  engine.setRegion(startMs, endMs);
+  return nullptr;
+}
+
 void burstGrain(zunBurst& engine) { engine.grain(); }
 void cloudGrain(zunCloud& engine) { engine.grain(); }
 void burstFlush(zunBurst& engine) { engine.flush(); }
@@ -177,6 +198,7 @@ const zunMessage<B> burstMessages[] = {
     action<B>("flush", burstFlush),
     tableMessage<B>("dump", zunArgument::none),
     tableMessage<B>("float", zunArgument::real),
+    switchMessage<B>("steal", zunSteal<B>),
     switchMessage<B>("chans", channels<B>, channelCounts),
     switchMessage<B>("outmode", outMode<B>),
     switchMessage<B>("panmode", panMode<B>),
@@ -223,6 +245,13 @@ const zunMessage<C> cloudMessages[] = {
     action<C>("flush", cloudFlush),
     tableMessage<C>("dump", zunArgument::none),
     tableMessage<C>("float", zunArgument::real),
+    pairMessage<C>("setRegion", cloudRegion, magnitude),
+    realMessage<C>("setAttack", forward<C, &C::setAttack>, unit),
+    realMessage<C>("setDecay", forward<C, &C::setDecay>, unit),
+    realMessage<C>("sampleRate", forward<C, &C::setSampleRate>, sampleRates),
+    switchMessage<C>("sampleChannel", zunSampleChannel, sampleChannels),
+    switchMessage<C>("stereoSample", zunStereoSample),
+    switchMessage<C>("steal", zunSteal<C>),
     switchMessage<C>("chans", channels<C>, channelCounts),
     switchMessage<C>("outmode", outMode<C>),
     switchMessage<C>("panmode", panMode<C>),
@@ -312,6 +341,13 @@ const char* zunCubic(Engine& engine, long long v) {
   return setSwitch(engine, &Engine::setCubic, v, cubicText);
 }
 
+template <class Engine>
+const char* zunSteal(Engine& engine, long long v) {
+  return setSwitch(engine.options, &zunGrainOptions::setSteal, v, stealText);
+}
+
+template const char* zunSteal(zunBurst&, long long);
+template const char* zunSteal(zunCloud&, long long);
 template const char* zunStart(zunBurst&, long long);
 template const char* zunStart(zunCloud&, long long);
 template const char* zunInterp(zunBurst&, long long);
@@ -347,6 +383,16 @@ const char* zunOverlap(zunCloud& engine, long long v) {
   if (!voiceCounts.contains(static_cast<double>(v))) return overlapText;
   engine.setOverlap(static_cast<int>(v));
   return nullptr;
+}
+
+const char* zunSampleChannel(zunCloud& engine, long long v) {
+  if (!sampleChannels.contains(static_cast<double>(v))) return sampleChannelText;
+  engine.setSampleChannel(v);
+  return nullptr;
+}
+
+const char* zunStereoSample(zunCloud& engine, long long v) {
+  return setSwitch(engine, &zunCloud::setStereoSample, v, stereoSampleText);
 }
 
 // Pitches of 128 semitones and above (and NaN) leave the pitch in force.

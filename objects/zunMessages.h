@@ -20,6 +20,7 @@ enum class zunArgument {
   symbol,   // one table name
   symbols,  // table names in role order
   host,     // the host's own call ("dsp64", "assist", "dblclick")
+  pair,     // two numbers, both in the range
 };
 
 // What the object does with a value outside the range it takes as it is.
@@ -45,10 +46,10 @@ struct zunRange {
 };
 
 // One message of a class. Messages the engine answers carry their
-// handler: `integer`, `real` or `action`, as the argument says; the first
-// two return the text the object refuses the value with, or null. The
-// messages a host layer answers itself (table bindings, "info", the host's
-// own calls) carry none.
+// handler: `integer`, `real`, `action` or `pair`, as the argument says;
+// all but `action` return the text the object refuses the value with, or
+// null. The messages a host layer answers itself (table bindings, "info",
+// the host's own calls) carry none.
 template <class Engine>
 struct zunMessage {
   const char* selector;
@@ -57,6 +58,7 @@ struct zunMessage {
   const char* (*integer)(Engine&, long long);
   const char* (*real)(Engine&, double);
   void (*action)(Engine&);
+  const char* (*pair)(Engine&, double, double) = nullptr;
 };
 
 template <class Engine>
@@ -176,6 +178,20 @@ template <class Engine>
 const char* zunSubsample(Engine& engine, long long v);
 template <class Engine>
 const char* zunCubic(Engine& engine, long long v);
+template <class Engine>
+const char* zunSteal(Engine& engine, long long v);
+
+// What "info" answers: the sounding grains and, while stealing is on, the
+// grains that found every voice sounding since the last "info" (stolen or
+// dropped). Returns how many values.
+template <class Engine>
+int zunInfoValues(Engine& engine, long long (&values)[2]) {
+  const unsigned crowded = engine.options.takeCrowded();
+  values[0] = engine.getNumOscActive();
+  values[1] = crowded;
+  return engine.options.steals() ? 2 : 1;
+}
+
 // Switches band-limiting; with it on, a host then refreshes the levels of
 // both wave tables (zunBurst::refreshWaveLevels), and refreshes a wave
 // table's levels whenever it binds the table or learns that its contents
@@ -184,6 +200,8 @@ const char* zunBandlimit(zunBurst& engine, long long v);
 const char* zunReverse(zunCloud& engine, long long v);
 const char* zunOverlap(zunCloud& engine, long long v);
 const char* zunPitch(zunCloud& engine, double v);
+const char* zunSampleChannel(zunCloud& engine, long long v);
+const char* zunStereoSample(zunCloud& engine, long long v);
 
 // The state a new object's engine starts from: the clock, told apart for
 // every object made in the process. Each class numbers its own objects and

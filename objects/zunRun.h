@@ -17,6 +17,8 @@ struct zunHostTable {
   float* samples;
   long long frames;
   long long stride;
+  long long channels = 1;  // interleaved within the stride
+  double rate = 0.0;       // the table's own sample rate; 0 where the host tells none
 };
 
 // The engine does not run, but its running sample count (the time of its
@@ -44,7 +46,8 @@ inline void zunRun(zunCloud& engine, double** ins, long numIns, double** outs, l
                    long sampleFrames, const zunHostTable (&t)[2]) {
   if (!t[0].samples || !t[1].samples) return zunSilence(engine, outs, numOuts, sampleFrames);
   engine.Processing(ins, numIns, outs, numOuts, sampleFrames, t[0].frames, t[1].frames,
-                    t[0].samples, t[1].samples, t[0].stride, t[1].stride);
+                    t[0].samples, t[1].samples, t[0].stride, t[1].stride, t[0].channels,
+                    t[0].rate);
 }
 
 // An outlet sends 0 for a sample that is not a finite number of the host's

@@ -48,6 +48,7 @@ const zunAttribute burstAttributes[] = {
     {"subsample", "subsample", "Options", "Sub-sample Onsets", nullptr, 0},
     {"bandlimit", "bandlimit", "Tables", "Band-limited Wave Tables", nullptr, 0},
     {"cubic", "cubic", "Tables", "Cubic Interpolation", nullptr, 0},
+    {"steal", "steal", "Options", "Voice Stealing", nullptr, 0},
     {"chans", "chans", "Channels", "Channels", nullptr, 2},
     {"outmode", "outmode", "Channels", "Output Mode", outModes, 0},
     {"panmode", "panmode", "Channels", "Channel Layout", panModes, 0},
@@ -82,6 +83,13 @@ const zunAttribute cloudAttributes[] = {
     {"events", "events", "Options", "Grain Events", nullptr, 0},
     {"subsample", "subsample", "Options", "Sub-sample Onsets", nullptr, 0},
     {"cubic", "cubic", "Tables", "Cubic Interpolation", nullptr, 0},
+    {"region", "setRegion", "Position", "Region (ms)", nullptr, 0},
+    {"attack", "setAttack", "Grain", "Attack", nullptr, 1},
+    {"decay", "setDecay", "Grain", "Decay", nullptr, 1},
+    {"sampleRate", "sampleRate", "Tables", "Sample Rate", nullptr, 0},
+    {"sampleChannel", "sampleChannel", "Tables", "Sample Channel", nullptr, 0},
+    {"stereoSample", "stereoSample", "Tables", "Stereo Sample", nullptr, 0},
+    {"steal", "steal", "Options", "Voice Stealing", nullptr, 0},
     {"chans", "chans", "Channels", "Channels", nullptr, 2},
     {"outmode", "outmode", "Channels", "Output Mode", outModes, 0},
     {"panmode", "panmode", "Channels", "Channel Layout", panModes, 0},
@@ -94,6 +102,8 @@ static_assert(std::size(cloudAttributes) <= zunMaxAttributes);
 
 zunValue initialValue(const zunAttribute& a, zunArgument argument) {
   if (std::isnan(a.initial)) return {zunValue::Kind::none, 0, 0.0, nullptr};
+  if (argument == zunArgument::pair)
+    return {zunValue::Kind::pair, 0, a.initial, nullptr, a.initial};
   if (argument == zunArgument::integer)
     return {zunValue::Kind::integer, static_cast<long long>(a.initial), 0.0, nullptr};
   return {zunValue::Kind::real, 0, a.initial, nullptr};
@@ -151,9 +161,8 @@ zunAttributeView zunViewOf(zunMessageTable<Engine> messages, const zunAttribute&
   const bool held = r.outside == zunOutside::refused || r.outside == zunOutside::folded;
   const bool isSwitch = r.outside == zunOutside::refused && r.low == 0.0 && r.high == 1.0;
   zunAttributeView view{};
-  view.type = m.argument == zunArgument::real      ? "float64"
-              : m.argument == zunArgument::integer ? "long"
-                                                   : "symbol";
+  const bool real = m.argument == zunArgument::real || m.argument == zunArgument::pair;
+  view.type = real ? "float64" : m.argument == zunArgument::integer ? "long" : "symbol";
   view.style = a.enumValues ? "enumindex" : isSwitch ? "onoff" : nullptr;
   view.hasMin = held && std::isfinite(r.low);
   view.hasMax = held && std::isfinite(r.high);
@@ -186,6 +195,20 @@ const char* zunSettings<Engine>::set(Engine& engine, const zunMessage<Engine>& m
   const char* refusal = m.real(engine, v);
   if (!refusal && !ignores(m.range, v)) record(m.selector, {zunValue::Kind::real, 0, v, nullptr});
   return refusal;
+}
+
+template <class Engine>
+const char* zunSettings<Engine>::set(Engine& engine, const zunMessage<Engine>& m, double a,
+                                     double b) {
+  const char* refusal = m.pair(engine, a, b);
+  if (!refusal && !std::isnan(a) && !std::isnan(b))
+    record(m.selector, {zunValue::Kind::pair, 0, a, nullptr, b});
+  return refusal;
+}
+
+template <class Engine>
+const char* zunSettings<Engine>::set(Engine& engine, const char* selector, double a, double b) {
+  return set(engine, *messages.find(selector), a, b);
 }
 
 template <class Engine>

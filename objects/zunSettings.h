@@ -51,13 +51,15 @@ template <class Engine>
 zunAttributeView zunViewOf(zunMessageTable<Engine> messages, const zunAttribute& a);
 
 // An attribute's value as a getter answers it: nothing (a table never
-// bound, a seed never given), an integer, a float or a table name.
+// bound, a seed never given), an integer, a float, a table name or two
+// floats (`real`, then `second`).
 struct zunValue {
-  enum class Kind { none, integer, real, symbol };
+  enum class Kind { none, integer, real, symbol, pair };
   Kind kind;
   long long integer;
   double real;
   const char* symbol;
+  double second = 0.0;
 };
 
 // One object's record, kept on the message side: Max sends messages from
@@ -73,6 +75,8 @@ class zunSettings {
   const char* set(Engine& engine, const zunMessage<Engine>& m, double v);
   const char* set(Engine& engine, const char* selector, long long v);
   const char* set(Engine& engine, const char* selector, double v);
+  const char* set(Engine& engine, const zunMessage<Engine>& m, double a, double b);
+  const char* set(Engine& engine, const char* selector, double a, double b);
   // A table message bound `name` (the empty name binds none).
   void bound(const char* selector, const char* name);
 

@@ -10,8 +10,9 @@ it writes:
     python3 package/make_patchers.py
 
 Help opens on tabs, as Max's own help files do: basic (the object, its
-audio path and its main messages), random, options, tables, events and
-signals; a twin's help has them all and a tab of its channels. A
+audio path and its main messages), random, options, tables, events, the
+sample (cloud.zun~) and signals; a twin's help has its stereo twin's tabs
+and one of its channels. A
 new message of an object gets a row in one of its help's `tabs`; the
 package tests fail until it has one, and until its reference page
 (docs/refpages, edited by hand) documents it.
@@ -60,6 +61,8 @@ COMMON = {
     "cubic 0": "table reads as interp says",
     "interp 1": "two-point interpolated table reads",
     "interp 0": "table reads without interpolation",
+    "steal 1": "a grain finding every voice sounding takes the oldest's (2 ms fade)",
+    "steal 0": "a grain finding every voice sounding is dropped",
 }
 TRIGGER = "cycle~ 3"  # a signal for triggerInput, three crossings a second
 
@@ -108,7 +111,7 @@ BURST_HELP = dict(
                 "subsample 0")
          + [("bandlimit 1", "wave tables band-limited below half the sample rate"),
             ("bandlimit 0", "wave tables read as they are")]
-         + rows("triggerInput 1", "triggerInput 0")
+         + rows("triggerInput 1", "triggerInput 0", "steal 1", "steal 0")
          + [(TRIGGER, 'a signal for "triggerInput 1": three crossings a second')]),
         ("tables", "The object reads three buffer~ objects; double-click it to open them.",
          [("buffer~ burst-sine zun-sine.wav", "wave table 1: one period of a sine"),
@@ -158,7 +161,7 @@ CLOUD_HELP = dict(
             ("reverse 0", "grains read the sample forwards")]
          + rows("setWidth 0.8", "setPanningMode 1", "setPanningMode 0", "setPanningLaw 1",
                 "setPanningLaw 0", "interp 1", "interp 0", "cubic 1", "cubic 0", "subsample 1",
-                "subsample 0", "triggerInput 1", "triggerInput 0")
+                "subsample 0", "triggerInput 1", "triggerInput 0", "steal 1", "steal 0")
          + [(TRIGGER, 'a signal for "triggerInput 1": three crossings a second')]),
         ("tables", "The object reads two buffer~ objects; double-click it to open them.",
          [("buffer~ cloud-tone zun-tone.wav", "the sample: two seconds of a sawtooth tone"),
@@ -170,6 +173,18 @@ CLOUD_HELP = dict(
             ("setSamplePosition 500", "where grains start reading, in ms into the sample")]),
         ("events", "A list for every grain that starts, and grains by hand.",
          STARTS + rows("events 1", "events 0", "grain")),
+        ("sample", "Where grains start, the window's shape, the sample's own rate and channels.",
+         STARTS
+         + [("setRegion 500 1000", "grain starts keep to 500 to 1000 ms of the sample"),
+            ("setRegion 0 0", "grain starts anywhere in the sample"),
+            ("setAttack 0.2", "the window's rise over a tenth of the grain (1: half)"),
+            ("setDecay 1", "the window's fall over half the grain, as before"),
+            ("sampleRate 1", "pitch 0 plays the sample at its buffer~'s own rate"),
+            ("sampleRate 0", "pitch 0 plays one frame per output sample"),
+            ("sampleChannel 2", "grains read the buffer~'s second channel"),
+            ("sampleChannel 0", "grains read the first channel, as before"),
+            ("stereoSample 1", "two channels: stereo grains, the pan a balance"),
+            ("stereoSample 0", "mono grains")]),
         ("signals", "A signal into a parameter's inlet sets it for each grain as the grain starts.",
          STARTS + [density(40),
                    ("phasor~ 0.1", "into the position inlet (1): the grains scan the sample", 1),

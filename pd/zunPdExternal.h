@@ -122,6 +122,8 @@ struct zunPdObject {
         return m.integer ? reinterpret_cast<t_method>(engineMessage) : nullptr;
       case zunArgument::real:
         return m.real ? reinterpret_cast<t_method>(engineMessage) : nullptr;
+      case zunArgument::pair:
+        return m.pair ? reinterpret_cast<t_method>(engineMessage) : nullptr;
       default:
         return nullptr;
     }
@@ -239,11 +241,20 @@ struct zunPdObject {
       m->action(*x->engine);
       return true;
     }
-    if (argc < 1 || argv[0].a_type != A_FLOAT) {
-      badArguments(x, s);
-      return false;
+    const int needed = m->argument == zunArgument::pair ? 2 : 1;
+    for (int i = 0; i < needed; ++i) {
+      if (argc <= i || argv[i].a_type != A_FLOAT) {
+        badArguments(x, s);
+        return false;
+      }
     }
     const t_float v = argv[0].a_w.w_float;
+    if (m->argument == zunArgument::pair) {
+      const double second = argv[1].a_w.w_float;
+      const char* refusal = x->settings->set(*x->engine, *m, static_cast<double>(v), second);
+      refuse(x, refusal);
+      return !refusal;
+    }
     const char* refusal = m->argument == zunArgument::integer
                               ? x->settings->set(*x->engine, *m, truncated(v))
                               : x->settings->set(*x->engine, *m, static_cast<double>(v));
@@ -324,12 +335,14 @@ struct zunPdObject {
   // table never bound or a seed never given.
   static void answer(Self* x, int a) {
     const zunValue v = x->settings->value(a);
-    t_atom value;
-    if (v.kind == zunValue::Kind::integer) SETFLOAT(&value, static_cast<t_float>(v.integer));
-    if (v.kind == zunValue::Kind::real) SETFLOAT(&value, static_cast<t_float>(v.real));
-    if (v.kind == zunValue::Kind::symbol) SETSYMBOL(&value, gensym(v.symbol));
-    outlet_anything(x->infoOutlet, gensym(attributeOf(x, a).name),
-                    v.kind == zunValue::Kind::none ? 0 : 1, &value);
+    t_atom value[2];
+    if (v.kind == zunValue::Kind::integer) SETFLOAT(&value[0], static_cast<t_float>(v.integer));
+    if (v.kind == zunValue::Kind::real || v.kind == zunValue::Kind::pair)
+      SETFLOAT(&value[0], static_cast<t_float>(v.real));
+    if (v.kind == zunValue::Kind::pair) SETFLOAT(&value[1], static_cast<t_float>(v.second));
+    if (v.kind == zunValue::Kind::symbol) SETSYMBOL(&value[0], gensym(v.symbol));
+    const int count = v.kind == zunValue::Kind::none ? 0 : v.kind == zunValue::Kind::pair ? 2 : 1;
+    outlet_anything(x->infoOutlet, gensym(attributeOf(x, a).name), count, value);
   }
 
   static void get(Self* x, t_symbol* s, int argc, t_atom* argv) {
@@ -350,8 +363,14 @@ struct zunPdObject {
       if (x->settings->value(order[i]).kind != zunValue::Kind::none) answer(x, order[i]);
   }
 
+  // A float, or a list of two while stealing is on (zunInfoValues).
   static void info(Self* x) {
-    outlet_float(x->infoOutlet, static_cast<t_float>(x->engine->getNumOscActive()));
+    long long values[2];
+    const int count = zunInfoValues(*x->engine, values);
+    if (count == 1) return outlet_float(x->infoOutlet, static_cast<t_float>(values[0]));
+    t_atom list[2];
+    for (int i = 0; i < 2; ++i) SETFLOAT(&list[i], static_cast<t_float>(values[i]));
+    outlet_list(x->infoOutlet, &s_list, 2, list);
   }
 
   // ---- grain events: a list of floats each, the sample count exact up to

@@ -66,17 +66,12 @@ void zunBurst::setWidth(double x) {
 
 void zunBurst::setPanningMode(int m) { panningMode = m > 0; }
 
-namespace {
-// An attack or decay of x is x/2 of the grain, up to half of it.
-double envelopePart(double x) { return std::fabs(x) > 1.0 ? 0.5 : std::fabs(x) * 0.5; }
-}  // namespace
-
 void zunBurst::setAttack(double x) {
-  if (!std::isnan(x)) attack = envelopePart(x);
+  if (!std::isnan(x)) attack = zunEnvelopePart(x);
 }
 
 void zunBurst::setDecay(double x) {
-  if (!std::isnan(x)) decay = envelopePart(x);
+  if (!std::isnan(x)) decay = zunEnvelopePart(x);
 }
 
 void zunBurst::setLength(double x) {
@@ -258,7 +253,7 @@ void zunBurst::initializeGrain(int offset, double lead) {
   const double grainLength = o.length + lengthDeviation;
   const double grainCps = o.cps * pitch;
 
-  const int i = pool->idleAt(offset);
+  const int i = options.voiceFor(*pool, offset);
   if (i < 0) return;
   zunGrain& voice = pool->start(i, offset);
   voice.setParameters(amplitude, grainCps, 0.0, grainLength);

@@ -1,5 +1,6 @@
 #include "zunCloud.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "zunScheduler.h"
@@ -49,6 +50,8 @@ double pitchOf(double semitones) { return std::exp2(semitones / 12.0); }
 
 // Beyond a thousand times the sample's own rate a scan says nothing more.
 constexpr double fastestScan = 1000.0;
+constexpr double highestSampleRate = 1e7;
+constexpr long long mostChannels = 4096;
 }  // namespace
 
 // A NaN names no value: every setter leaves its parameter as it was.
@@ -105,12 +108,12 @@ double positionOf(double ms, double rate, unsigned long frames) {
 void zunCloud::setSamplePosition(double x) {
   if (std::isnan(x)) return;
   const unsigned long frames = sampleLength;
-  phase = frames == 0 && x > 0.0 ? -x : positionOf(x, absoluteSR, frames);
+  phase = frames == 0 && x > 0.0 ? -x : positionOf(x, readRate(), frames);
 }
 
 void zunCloud::convertPendingPosition() {
   const double p = phase;
-  if (p < 0.0 && sampleLength > 0) phase.replace(p, positionOf(-p, absoluteSR, sampleLength));
+  if (p < 0.0 && sampleLength > 0) phase.replace(p, positionOf(-p, readRate(), sampleLength));
 }
 
 void zunCloud::setToggle(int t) { toggle = t > 0; }
@@ -125,6 +128,38 @@ void zunCloud::setScanSpeed(double x) {
 
 void zunCloud::setRndReverse(double p) {
   if (!std::isnan(p)) rndReverse = clampToUnit(p);
+}
+
+void zunCloud::setAttack(double x) {
+  if (!std::isnan(x)) attack = zunEnvelopePart(x);
+}
+
+void zunCloud::setDecay(double x) {
+  if (!std::isnan(x)) decay = zunEnvelopePart(x);
+}
+
+void zunCloud::setRegion(double startMs, double endMs) {
+  if (std::isnan(startMs) || std::isnan(endMs)) return;
+  regionStart = std::fabs(startMs);
+  regionEnd = std::fabs(endMs);
+}
+
+void zunCloud::setSampleRate(double x) {
+  if (!std::isnan(x)) sampleRateChoice = std::fmin(std::fabs(x), highestSampleRate);
+}
+
+void zunCloud::setSampleChannel(long long n) {
+  sampleChannel = n < 0 ? 0 : (n > mostChannels ? mostChannels : n);
+}
+
+void zunCloud::setStereoSample(int on) { stereoSample = on > 0; }
+
+double zunCloud::readRate() const {
+  const double chosen = sampleRateChoice;
+  if (chosen > 1.0) return chosen;
+  const double own = tableRate;
+  const bool told = own > 0.0 && own <= highestSampleRate;
+  return chosen == 1.0 && told ? own : static_cast<double>(absoluteSR);
 }
 
 void zunCloud::setInterp(int mode) { pool.setInterpMode(mode); }
@@ -143,25 +178,60 @@ double zunCloud::unipolar(double x) { return zunUnipolar(seed, x); }
 
 double zunCloud::bipolar(double x) { return zunBipolar(seed, x); }
 
+namespace {
+// startMs to endMs of a sample of `frames` frames at `rate`; see setRegion.
+zunRegion regionOf(double startMs, double endMs, double rate, unsigned long frames) {
+  if (!(startMs > 0.0) && !(endMs > 0.0)) return zunRegion();
+  const double start = positionOf(startMs, rate, frames);
+  const double end = endMs > 0.0 ? positionOf(endMs, rate, frames) : 1.0;
+  return {std::fmin(start, end), std::fabs(end - start), false};
+}
+}  // namespace
+
+// Channels past the sample's last read its last; a stereo pair needs two.
+zunRenderJob zunCloud::jobFor(const zunTable& interleaved, long long channels,
+                              const zunTable& window) const {
+  const long long chosen = sampleChannel;
+  const bool stereo = stereoSample && channels > 1;
+  if (chosen == 0 && !stereo) return {false, interleaved, window, interleaved};
+  const long long first = std::min(std::max(chosen, 1LL), channels);
+  auto channel = [&](long long c) {
+    return zunTable{interleaved.data ? interleaved.data + (c - 1) : nullptr, interleaved.frames,
+                    interleaved.stride};
+  };
+  const zunTable left = channel(first);
+  if (!stereo) return {false, left, window, left};
+  return {false, left, window, channel(std::min(first + 1, channels)), true};
+}
+
 int zunCloud::Processing(double** ins, long numIns, double** outs, long numOuts, long n,
                          long long sampleFrameCount, long long windowFrameCount,
                          float* sampleTable, float* windowTable, long long sampleStride,
-                         long long windowStride) {
+                         long long windowStride, long long sampleChannels,
+                         double sampleTableRate) {
   sampleLength = sampleFrameCount > 0 ? static_cast<unsigned long>(sampleFrameCount) : 0;
+  tableRate = sampleTableRate;
   convertPendingPosition();
   seedRequest.apply(seed);
+  region = regionOf(regionStart, regionEnd, readRate(), sampleLength);
   const double* input = options.input(ins, numIns);
   inlets.begin(ins, numIns);
   zunExactSchedule* exact = subsample ? &exactSchedule : nullptr;
-  auto schedule = [this, &input, exact](int count) {
-    scan.begin(phase, scanSpeed, sampleLength);
+  // A scan's speed is in the sample's own time.
+  const double rate = readRate();
+  const double scanning = scanSpeed;
+  const bool ownTime = scanning != 0.0 && rate != absoluteSR;
+  const double speed = ownTime ? scanning * (rate / absoluteSR) : scanning;
+  auto schedule = [this, &input, exact, speed](int count) {
+    scan.begin(phase, speed, sampleLength, region);
     options.schedule(count, input, sampleCounter, period, exact, toggle,
                      [this](int j, double lead) { initializeGrain(j, lead); });
     scan.end(phase, count);
     inlets.advance(count);
   };
   const zunTable sample{sampleTable, sampleFrameCount, sampleStride};
-  const zunRenderJob job{false, sample, {windowTable, windowFrameCount, windowStride}, sample};
+  const long long channels = std::min(std::max(sampleChannels, 1LL), std::max(sampleStride, 1LL));
+  const zunRenderJob job = jobFor(sample, channels, {windowTable, windowFrameCount, windowStride});
   const bool rendered = pool.render([&](zunVoicePool& voices) {
     buffers.run(n, outs, numOuts, voices, schedule, job);
   });
@@ -187,11 +257,11 @@ zunCloud::Onset zunCloud::onset(int offset, double lead) const {
 // The position inlet's value, the set position or the scan's head, spread
 // at random while asked to.
 double zunCloud::startPosition(int offset, const Onset& o) {
-  const double position = o.positionSignal ? o.phase : scan.at(offset, o.phase);
+  const double position = region.keep(o.positionSignal ? o.phase : scan.at(offset, o.phase));
   const double spread = rndPosition;
   if (!(spread > 0.0)) return position;
-  const double frames = bipolar(spread) / 1000.0 * absoluteSR;
-  return zunWrapPhase(position + frames / static_cast<double>(sampleLength));
+  const double frames = bipolar(spread) / 1000.0 * readRate();
+  return region.wrap(position + frames / static_cast<double>(sampleLength));
 }
 
 void zunCloud::initializeGrain(int offset, double lead) {
@@ -203,19 +273,22 @@ void zunCloud::initializeGrain(int offset, double lead) {
   period = zunPeriod(quotient);
   exactSchedule = {zunExactPeriod(quotient), lead};
   const double transposition = std::exp2(bipolar(rndPitch));
-  const double f = transposition * (o.pitch * (absoluteSR / static_cast<double>(sampleLength)));
+  const double f = transposition * (o.pitch * (readRate() / static_cast<double>(sampleLength)));
   const double start = startPosition(offset, o);
   const double reverseChance = rndReverse;
   const bool flipped = reverseChance > 0.0 && unipolar(1.0) < reverseChance;
   const double amplitude = options.level(o.level, seed);
 
-  const int i = pool->idleAt(offset);
+  const int i = options.voiceFor(*pool, offset);
   if (i < 0) return;
   // A grain already read backwards by "reverse" stays so: the draw turns
   // only forward grains round, by reading at the negated rate.
   const bool backwards = flipped && pool->voices[i]->direction > 0.0;
   zunGrain& voice = pool->start(i, offset);
   voice.setParameters(amplitude, backwards ? -f : f, start, o.length + lengthDeviation);
+  const double a = attack, d = decay;
+  voice.setEnvelopeDeformation(a, d);
+  voice.setShapedWindow(a != 0.5 || d != 0.5);
   voice.startEarly(lead);
   options.pan(*pool, i, panningMode, o.width, u);
   options.route(*pool, i, seed, buffers.channelCount());

@@ -2,6 +2,7 @@
 
 #include "zunGrainOptions.h"
 #include "zunRandom.h"
+#include "zunRegion.h"
 #include "zunRelaxed.h"
 #include "zunScheduler.h"
 #include "zunScan.h"
@@ -47,6 +48,25 @@ class zunCloud {
   // host's DSP start.
   void setOutputChannels(int count) { buffers.setChannels(count, pool); }
   int getOutputChannels() const { return buffers.channelCount(); }
+  // The window's attack and decay, as burst.zun~ takes them (1 and 1: the
+  // window read plainly across the grain).
+  void setAttack(double x);
+  void setDecay(double x);
+  // Where grains start: from startMs to endMs into the sample (an end of 0:
+  // the sample's end; 0 and 0: the whole sample). Starts, their jitter and
+  // the scan wrap inside it; a grain reads on past its end.
+  void setRegion(double startMs, double endMs);
+  // The rate the sample's frames play at pitch 0, which positions in ms and
+  // scanning count in too: below 1 the output's (as the frames were always
+  // read), 1 the table's own (as the host tells it, else the output's),
+  // above 1 that many Hz.
+  void setSampleRate(double x);
+  // Which channel of an interleaved sample grains read: 0 reads it as it
+  // always was (the first channel), n the nth, the last one past it.
+  void setSampleChannel(long long n);
+  // With 1, grains on a sample of two channels or more are stereo: that
+  // channel (the first for 0) and the next, each through its own gain.
+  void setStereoSample(int on);
 
   void setInterp(int mode);
   void setInvert(int invert);
@@ -76,14 +96,19 @@ class zunCloud {
 
   // Renders one vector into outs[0] (left) and outs[1] (right), or with
   // output channels set into outs[0] to outs[numOuts - 1]. A stride is
-  // the distance in floats between consecutive frames of a table.
+  // the distance in floats between consecutive frames of a table; the
+  // sample's channels are interleaved within its stride, and its own rate
+  // is 0 where the host knows none.
   int Processing(double** ins, long numIns, double** outs, long numOuts, long n,
                  long long sampleFrameCount, long long windowFrameCount, float* sampleTable,
-                 float* windowTable, long long sampleStride = 1, long long windowStride = 1);
+                 float* windowTable, long long sampleStride = 1, long long windowStride = 1,
+                 long long sampleChannels = 1, double sampleTableRate = 0.0);
   // `lead`: how long before its due moment, in a fraction of a sample, the
   // grain starts.
   void initializeGrain(int offset, double lead = 0.0);
   void convertPendingPosition();
+  // The rate the sample's frames play at pitch 0.
+  double readRate() const;
   double unipolar(double x);
   double bipolar(double x);
 
@@ -113,6 +138,14 @@ class zunCloud {
   zunRelaxed<double> rndReverse{0.0};
   zunRelaxed<bool> subsample;
   zunExactSchedule exactSchedule;
+  zunRelaxed<double> attack{0.5};
+  zunRelaxed<double> decay{0.5};
+  zunRelaxed<double> regionStart{0.0};  // ms
+  zunRelaxed<double> regionEnd{0.0};    // ms
+  zunRelaxed<double> sampleRateChoice{0.0};
+  zunRelaxed<double> tableRate{0.0};  // the sample's own, as the last block had it
+  zunRelaxed<long long> sampleChannel{0};
+  zunRelaxed<bool> stereoSample{false};
   // The signal inlets after the trigger input, in this order.
   enum Inlet { positionInlet, pitchInlet, lengthInlet, panInlet, levelInlet, inletCount };
   zunSignalInlets<inletCount> inlets;
@@ -126,6 +159,11 @@ class zunCloud {
   };
   Onset onset(int offset, double lead) const;
   double startPosition(int offset, const Onset& o);
+  // The block's sample as grains read it: its channel, or the pair of them
+  // of a stereo grain (left and right).
+  zunRenderJob jobFor(const zunTable& interleaved, long long channels,
+                      const zunTable& window) const;
 
   zunScan scan;
+  zunRegion region;  // the block's, in fractions of its sample
 };

@@ -89,6 +89,7 @@ class Session {
     for (const Table& t : tables) {
       zun::createBuffer(t.name, t.frames(), t.channels);
       zun::setBufferSamples(t.name, t.samples, t.channels);
+      zun::setBufferSampleRate(t.name, t.sampleRate);
     }
     createObjects();
     feedInputs(tables);

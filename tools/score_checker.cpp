@@ -258,13 +258,24 @@ class Checker {
     }
   }
 
-  // The message an attribute answers: NAME sets it, getNAME reads it.
+  // The message an attribute answers: NAME sets it, taking what the
+  // message it sends takes, and getNAME reads it.
   const zun::MethodInfo* attributeMethod(const zun::ClassInfo& info, const std::string& selector) {
     for (const zun::AttributeInfo& a : info.attributes) {
-      if (selector == a.name) return &made_.emplace_back(zun::MethodInfo{a.name, attributeTypes(a.type)});
+      if (selector == a.name)
+        return &made_.emplace_back(zun::MethodInfo{a.name, setterTypes(info, a)});
       if (selector == "get" + a.name) return &made_.emplace_back(zun::MethodInfo{selector, {}});
     }
     return nullptr;
+  }
+
+  static std::vector<int> setterTypes(const zun::ClassInfo& info, const zun::AttributeInfo& a) {
+    if (const ObjectFacts* facts = factsFor(info.name)) {
+      const auto setter = facts->setters.find(a.name);
+      for (const zun::MethodInfo& m : info.methods)
+        if (setter != facts->setters.end() && m.selector == setter->second) return m.types;
+    }
+    return attributeTypes(a.type);
   }
 
   void sent(Declared& object, const Token& selector, const zun::MethodInfo& m,

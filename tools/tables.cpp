@@ -213,6 +213,7 @@ bool fromFile(const BufferStatement& b, const std::string& directory, double ren
                                 " Hz: its frames are read as they are, as a buffer~ holds them");
     t.channels = data.channels;
     t.samples = std::move(data.samples);
+    t.sampleRate = data.sampleRate;
     return true;
   } catch (const std::exception& e) {
     d.error(b.path.pos, e.what());

@@ -16,6 +16,7 @@ struct Table {
   std::string name;
   long channels = 1;
   std::vector<float> samples;  // interleaved, as a buffer~ holds them
+  double sampleRate = 0.0;     // a sound file's; 0 for a generated table
   long long frames() const {
     return static_cast<long long>(samples.size()) / static_cast<long long>(channels);
   }

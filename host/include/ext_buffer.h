@@ -22,6 +22,9 @@ float* buffer_locksamples(t_buffer_obj* buffer_object);
 void buffer_unlocksamples(t_buffer_obj* buffer_object);
 t_atom_long buffer_getchannelcount(t_buffer_obj* buffer_object);
 t_atom_long buffer_getframecount(t_buffer_obj* buffer_object);
+// The rate of the sound the buffer~ holds: that of the file it read, else
+// the audio's.
+t_atom_float buffer_getsamplerate(t_buffer_obj* buffer_object);
 
 END_USING_C_LINKAGE
 

@@ -13,7 +13,7 @@
    100.0,
    100.0,
    1120.0,
-   728.0
+   784.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -1549,7 +1549,7 @@
        0.0,
        26.0,
        1040.0,
-       728.0
+       784.0
       ],
       "bglocked": 0,
       "openinpresentation": 0,
@@ -2221,19 +2221,19 @@
        {
         "box": {
          "id": "obj-40",
-         "maxclass": "newobj",
+         "maxclass": "message",
          "numinlets": 2,
          "numoutlets": 1,
          "outlettype": [
-          "signal"
+          ""
          ],
          "patching_rect": [
           154.0,
           581.0,
-          70.0,
+          63.0,
           22.0
          ],
-         "text": "cycle~ 3"
+         "text": "steal 1"
         }
        },
        {
@@ -2248,12 +2248,78 @@
           620.0,
           20.0
          ],
-         "text": "a signal for \"triggerInput 1\": three crossings a second"
+         "text": "a grain finding every voice sounding takes the oldest's (2 ms fade)"
         }
        },
        {
         "box": {
          "id": "obj-42",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          160.0,
+          609.0,
+          63.0,
+          22.0
+         ],
+         "text": "steal 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-43",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          276.0,
+          609.0,
+          620.0,
+          20.0
+         ],
+         "text": "a grain finding every voice sounding is dropped"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-44",
+         "maxclass": "newobj",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          "signal"
+         ],
+         "patching_rect": [
+          166.0,
+          637.0,
+          70.0,
+          22.0
+         ],
+         "text": "cycle~ 3"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-45",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          276.0,
+          637.0,
+          620.0,
+          20.0
+         ],
+         "text": "a signal for \"triggerInput 1\": three crossings a second"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-46",
          "maxclass": "newobj",
          "numinlets": 7,
          "numoutlets": 4,
@@ -2265,7 +2331,7 @@
          ],
          "patching_rect": [
           20.0,
-          623.0,
+          679.0,
           322.0,
           22.0
          ],
@@ -2274,13 +2340,13 @@
        },
        {
         "box": {
-         "id": "obj-43",
+         "id": "obj-47",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           352.0,
-          623.0,
+          679.0,
           400.0,
           20.0
          ],
@@ -2289,13 +2355,13 @@
        },
        {
         "box": {
-         "id": "obj-44",
+         "id": "obj-48",
          "maxclass": "ezdac~",
          "numinlets": 2,
          "numoutlets": 0,
          "patching_rect": [
           20.0,
-          663.0,
+          719.0,
           45.0,
           45.0
          ]
@@ -2303,13 +2369,13 @@
        },
        {
         "box": {
-         "id": "obj-45",
+         "id": "obj-49",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           75.0,
-          675.0,
+          731.0,
           105.0,
           20.0
          ],
@@ -2321,7 +2387,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2333,7 +2399,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2345,7 +2411,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2357,7 +2423,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2369,7 +2435,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2381,7 +2447,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2393,7 +2459,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2405,7 +2471,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2417,7 +2483,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2429,7 +2495,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2441,7 +2507,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2453,7 +2519,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2465,7 +2531,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2477,7 +2543,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2489,7 +2555,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2501,7 +2567,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2513,7 +2579,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2525,7 +2591,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2537,7 +2603,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2549,7 +2615,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-46",
           0
          ],
          "source": [
@@ -2561,7 +2627,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-46",
           0
          ],
          "source": [
@@ -2573,11 +2639,35 @@
        {
         "patchline": {
          "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
           "obj-44",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-48",
+          0
+         ],
+         "source": [
+          "obj-46",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-48",
           1
          ],
          "source": [
-          "obj-42",
+          "obj-46",
           1
          ]
         }

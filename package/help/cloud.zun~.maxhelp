@@ -13,7 +13,7 @@
    100.0,
    100.0,
    1120.0,
-   700.0
+   756.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -1414,7 +1414,7 @@
        0.0,
        26.0,
        1040.0,
-       700.0
+       756.0
       ],
       "bglocked": 0,
       "openinpresentation": 0,
@@ -2053,19 +2053,19 @@
        {
         "box": {
          "id": "obj-38",
-         "maxclass": "newobj",
+         "maxclass": "message",
          "numinlets": 2,
          "numoutlets": 1,
          "outlettype": [
-          "signal"
+          ""
          ],
          "patching_rect": [
           148.0,
           553.0,
-          70.0,
+          63.0,
           22.0
          ],
-         "text": "cycle~ 3"
+         "text": "steal 1"
         }
        },
        {
@@ -2080,12 +2080,78 @@
           620.0,
           20.0
          ],
-         "text": "a signal for \"triggerInput 1\": three crossings a second"
+         "text": "a grain finding every voice sounding takes the oldest's (2 ms fade)"
         }
        },
        {
         "box": {
          "id": "obj-40",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          154.0,
+          581.0,
+          63.0,
+          22.0
+         ],
+         "text": "steal 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-41",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          270.0,
+          581.0,
+          620.0,
+          20.0
+         ],
+         "text": "a grain finding every voice sounding is dropped"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-42",
+         "maxclass": "newobj",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          "signal"
+         ],
+         "patching_rect": [
+          160.0,
+          609.0,
+          70.0,
+          22.0
+         ],
+         "text": "cycle~ 3"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-43",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          270.0,
+          609.0,
+          620.0,
+          20.0
+         ],
+         "text": "a signal for \"triggerInput 1\": three crossings a second"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-44",
          "maxclass": "newobj",
          "numinlets": 6,
          "numoutlets": 4,
@@ -2097,7 +2163,7 @@
          ],
          "patching_rect": [
           20.0,
-          595.0,
+          651.0,
           252.0,
           22.0
          ],
@@ -2106,13 +2172,13 @@
        },
        {
         "box": {
-         "id": "obj-41",
+         "id": "obj-45",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           282.0,
-          595.0,
+          651.0,
           400.0,
           20.0
          ],
@@ -2121,13 +2187,13 @@
        },
        {
         "box": {
-         "id": "obj-42",
+         "id": "obj-46",
          "maxclass": "ezdac~",
          "numinlets": 2,
          "numoutlets": 0,
          "patching_rect": [
           20.0,
-          635.0,
+          691.0,
           45.0,
           45.0
          ]
@@ -2135,13 +2201,13 @@
        },
        {
         "box": {
-         "id": "obj-43",
+         "id": "obj-47",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           75.0,
-          647.0,
+          703.0,
           105.0,
           20.0
          ],
@@ -2153,7 +2219,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2165,7 +2231,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2177,7 +2243,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2189,7 +2255,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2201,7 +2267,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2213,7 +2279,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2225,7 +2291,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2237,7 +2303,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2249,7 +2315,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2261,7 +2327,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2273,7 +2339,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2285,7 +2351,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2297,7 +2363,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2309,7 +2375,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2321,7 +2387,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2333,7 +2399,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2345,7 +2411,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2357,7 +2423,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2369,7 +2435,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-40",
+          "obj-44",
           0
          ],
          "source": [
@@ -2381,7 +2447,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-42",
+          "obj-44",
           0
          ],
          "source": [
@@ -2393,11 +2459,35 @@
        {
         "patchline": {
          "destination": [
+          "obj-44",
+          0
+         ],
+         "source": [
           "obj-42",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-44",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
           1
          ],
          "source": [
-          "obj-40",
+          "obj-44",
           1
          ]
         }
@@ -3372,6 +3462,711 @@
        0.0,
        26.0,
        1040.0,
+       504.0
+      ],
+      "bglocked": 0,
+      "openinpresentation": 0,
+      "default_fontsize": 12.0,
+      "default_fontface": 0,
+      "default_fontname": "Arial",
+      "gridonopen": 1,
+      "gridsize": [
+       15.0,
+       15.0
+      ],
+      "gridsnaponopen": 1,
+      "objectsnaponopen": 1,
+      "statusbarvisible": 2,
+      "toolbarvisible": 1,
+      "boxanimatetime": 200,
+      "enablehscroll": 1,
+      "enablevscroll": 1,
+      "devicewidth": 0.0,
+      "description": "",
+      "digest": "",
+      "tags": "",
+      "style": "",
+      "subpatcher_template": "",
+      "showontab": 1,
+      "boxes": [
+       {
+        "box": {
+         "id": "obj-1",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          15.0,
+          1000.0,
+          20.0
+         ],
+         "text": "Where grains start, the window's shape, the sample's own rate and channels."
+        }
+       },
+       {
+        "box": {
+         "id": "obj-2",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          40.0,
+          49.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-3",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          49.0,
+          620.0,
+          20.0
+         ],
+         "text": "starts the stream: a grain every 1/density seconds"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-4",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          46.0,
+          77.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-5",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          77.0,
+          620.0,
+          20.0
+         ],
+         "text": "stops new grains; sounding ones finish"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-6",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          52.0,
+          105.0,
+          140.0,
+          22.0
+         ],
+         "text": "setRegion 500 1000"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-7",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          105.0,
+          620.0,
+          20.0
+         ],
+         "text": "grain starts keep to 500 to 1000 ms of the sample"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-8",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          58.0,
+          133.0,
+          105.0,
+          22.0
+         ],
+         "text": "setRegion 0 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-9",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          133.0,
+          620.0,
+          20.0
+         ],
+         "text": "grain starts anywhere in the sample"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-10",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          64.0,
+          161.0,
+          105.0,
+          22.0
+         ],
+         "text": "setAttack 0.2"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-11",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          161.0,
+          620.0,
+          20.0
+         ],
+         "text": "the window's rise over a tenth of the grain (1: half)"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-12",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          70.0,
+          189.0,
+          84.0,
+          22.0
+         ],
+         "text": "setDecay 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-13",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          189.0,
+          620.0,
+          20.0
+         ],
+         "text": "the window's fall over half the grain, as before"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-14",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          76.0,
+          217.0,
+          98.0,
+          22.0
+         ],
+         "text": "sampleRate 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-15",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          217.0,
+          620.0,
+          20.0
+         ],
+         "text": "pitch 0 plays the sample at its buffer~'s own rate"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-16",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          82.0,
+          245.0,
+          98.0,
+          22.0
+         ],
+         "text": "sampleRate 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-17",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          245.0,
+          620.0,
+          20.0
+         ],
+         "text": "pitch 0 plays one frame per output sample"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-18",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          88.0,
+          273.0,
+          119.0,
+          22.0
+         ],
+         "text": "sampleChannel 2"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-19",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          273.0,
+          620.0,
+          20.0
+         ],
+         "text": "grains read the buffer~'s second channel"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-20",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          94.0,
+          301.0,
+          119.0,
+          22.0
+         ],
+         "text": "sampleChannel 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-21",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          301.0,
+          620.0,
+          20.0
+         ],
+         "text": "grains read the first channel, as before"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-22",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          100.0,
+          329.0,
+          112.0,
+          22.0
+         ],
+         "text": "stereoSample 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-23",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          329.0,
+          620.0,
+          20.0
+         ],
+         "text": "two channels: stereo grains, the pan a balance"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-24",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          106.0,
+          357.0,
+          112.0,
+          22.0
+         ],
+         "text": "stereoSample 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-25",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          357.0,
+          620.0,
+          20.0
+         ],
+         "text": "mono grains"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-26",
+         "maxclass": "newobj",
+         "numinlets": 6,
+         "numoutlets": 4,
+         "outlettype": [
+          "signal",
+          "signal",
+          "int",
+          "list"
+         ],
+         "patching_rect": [
+          20.0,
+          399.0,
+          252.0,
+          22.0
+         ],
+         "text": "cloud.zun~ cloud-tone cloud-window"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-27",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          399.0,
+          400.0,
+          20.0
+         ],
+         "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-28",
+         "maxclass": "ezdac~",
+         "numinlets": 2,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          439.0,
+          45.0,
+          45.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-29",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          75.0,
+          451.0,
+          105.0,
+          20.0
+         ],
+         "text": "click to hear"
+        }
+       }
+      ],
+      "lines": [
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-2",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-4",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-6",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-8",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-10",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-12",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-14",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-16",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-18",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-20",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-22",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-24",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-26",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          1
+         ],
+         "source": [
+          "obj-26",
+          1
+         ]
+        }
+       }
+      ]
+     },
+     "patching_rect": [
+      420.0,
+      85.0,
+      70.0,
+      22.0
+     ],
+     "text": "p sample",
+     "varname": "sample_tab"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-9",
+     "maxclass": "newobj",
+     "numinlets": 0,
+     "numoutlets": 0,
+     "patcher": {
+      "fileversion": 1,
+      "appversion": {
+       "major": 8,
+       "minor": 5,
+       "revision": 0,
+       "architecture": "x64",
+       "modernui": 1
+      },
+      "classnamespace": "box",
+      "rect": [
+       0.0,
+       26.0,
+       1040.0,
        336.0
       ],
       "bglocked": 0,
@@ -3778,7 +4573,7 @@
       ]
      },
      "patching_rect": [
-      420.0,
+      500.0,
       85.0,
       77.0,
       22.0

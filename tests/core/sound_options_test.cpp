@@ -287,3 +287,76 @@ TEST(Cubic, ASineReadAFifthUpKeepsItsSpursLow) {
   EXPECT_LT(cubic, linear - 30);
   EXPECT_EQ(spurs(0, 1), cubic) << "interp 0 or 1, cubic reads alike";
 }
+
+namespace {
+
+// Tables of ones, grains at level 1 on `voices` voices.
+template <class Engine>
+struct OnesRig : Rig<Engine> {
+  explicit OnesRig(int voices) : Rig<Engine>(44100, ones(), ones(), ones()) {
+    this->engine.setOverlap(voices);
+    this->engine.setLevel(1);
+  }
+};
+
+// Grains of 100 ms at 100 a second want ten voices: stealing starts every
+// grain where four voices drop some, and changes nothing where 128 hold
+// them all.
+template <class Engine>
+void expectEveryGrainStarts() {
+  const struct { int voices; bool steal; long started; unsigned crowded; } cases[] = {
+      {128, false, 100, 0}, {128, true, 100, 0}, {4, false, 40, 60}, {4, true, 100, 96},
+  };
+  std::vector<double> heardBy128;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.voices << " voices, steal " << c.steal);
+    OnesRig<Engine> rig(c.voices);
+    rig.engine.options.setEvents(1);
+    rig.engine.options.setSteal(c.steal);
+    rig.engine.setLength(100);
+    rig.engine.setDensity(100);
+    const std::vector<double> out = rig.render(44100);
+    long started = 0;
+    for (zunGrainEvent e; rig.engine.options.events.pop(e);) ++started;
+    EXPECT_EQ(started, c.started);
+    EXPECT_EQ(rig.engine.options.takeCrowded(), c.crowded);
+    if (c.voices == 128 && !c.steal) heardBy128 = out;
+    if (c.voices == 128 && c.steal) {
+      EXPECT_EQ(out, heardBy128);
+    }
+  }
+}
+
+// One voice: the second grain, silent, takes the first one's voice at 50
+// ms, and the first fades out from its full level in straight steps,
+// silent within 2 ms (88 samples at 44.1 kHz).
+template <class Engine>
+void expectTheStolenGrainFadesOut() {
+  OnesRig<Engine> rig(1);
+  rig.engine.options.setSteal(1);
+  rig.engine.setLength(1000);
+  rig.engine.setDensity(20);
+  std::vector<double> out = rig.render(64);
+  rig.engine.setLevel(0);
+  const std::vector<double> rest = rig.render(4000);
+  out.insert(out.end(), rest.begin(), rest.end());
+  for (long k = 1; k < 2205; ++k) ASSERT_EQ(out[k], 1.0) << k;
+  for (long k = 2205; k < 2300; ++k) {
+    ASSERT_LE(std::fabs(out[k] - out[k - 1]), 1.0 / 88 + 1e-12) << k;
+    if (k >= 2205 + 88) {
+      ASSERT_EQ(out[k], 0.0) << k;
+    }
+  }
+}
+
+}  // namespace
+
+TEST(Steal, EveryGrainStartsAndNoneIsStolenWhileVoicesSuffice) {
+  expectEveryGrainStarts<zunBurst>();
+  expectEveryGrainStarts<zunCloud>();
+}
+
+TEST(Steal, TheStolenGrainFadesOutWithinTwoMilliseconds) {
+  expectTheStolenGrainFadesOut<zunBurst>();
+  expectTheStolenGrainFadesOut<zunCloud>();
+}

@@ -209,6 +209,12 @@ class Session {
       for (Object& each : objects)
         if (each.x == x) each.info = static_cast<long>(value);
     });
+    // While stealing, "info" is a list: the sounding grains, then the crowded ones.
+    zun::connectList(o.x, 2, [this, x = o.x](const std::vector<zun::Atom>& info) {
+      const auto* sounding = info.size() == 2 ? std::get_if<t_atom_long>(&info[0].value) : nullptr;
+      for (Object& each : objects)
+        if (each.x == x) each.info = sounding ? static_cast<long>(*sounding) : -1;
+    });
     zun::connectList(o.x, 3, [this, x = o.x](const std::vector<zun::Atom>& row) {
       for (Object& each : objects)
         if (each.x == x) checkEvent(each, row);

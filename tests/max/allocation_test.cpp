@@ -28,11 +28,13 @@ using namespace zunTest;
 
 // Every path of the perform routines: running engines with many grains,
 // a missing reference, a missing buffer~ and a failed lock; with the
-// opt-in controls on too, a trigger signal and a full event queue.
-void expectNoAllocation(const std::vector<Message>& options) {
+// opt-in controls on too, a trigger signal and a full event queue; the
+// cloud's sample of `channels` interleaved channels.
+void expectNoAllocation(const std::vector<Message>& options, long channels = 1) {
   const long before = allocations;
   t_object* burst = makeBurst();
   t_object* cloud = makeCloud();
+  if (channels > 1) zun::setBufferSamples("ramp", ramp(4096 * static_cast<int>(channels)), channels);
   t_object* twin = zun::create("mc.burst.zun~", {"sine", "hann", "square", "@chans", 9});
   zun::send(twin, "outmode", {1});
   ASSERT_GT(allocations, before) << "the counter sees the plug-ins' allocations";
@@ -72,6 +74,14 @@ TEST_F(ExternalTest, ProcessingWithEveryOptionAllocatesNothing) {
                       {"setRndPosition", {50}}, {"setScanSpeed", {-0.7}}, {"setRndReverse", {0.5}},
                       {"subsample", {1}},      {"cubic", {1}},           {"bandlimit", {1}},
                       {"setCps", {3000}}});
+}
+
+// Grains of a second at 1000 a second: every one after the first 128
+// steals a voice.
+TEST_F(ExternalTest, StealingAndTheSampleControlsAllocateNothing) {
+  expectNoAllocation({{"steal", {1}}, {"setLength", {1000}}, {"setRegion", {10, 50}},
+                      {"setAttack", {0.3}}, {"sampleRate", {1}}, {"stereoSample", {1}}},
+                     2);
 }
 
 }  // namespace

@@ -113,6 +113,11 @@ TEST_F(ExternalTest, EveryGetterAnswersTheLastValueTakenInItsOwnUnits) {
       {"cloud.zun~", {{"events", {1}}}, "events", "1"},
       {"cloud.zun~", {{"subsample", {1}}}, "subsample", "1"},
       {"cloud.zun~", {{"cubic", {1}}}, "cubic", "1"},
+      {"cloud.zun~", {}, "region", "0" + f + " 0" + f},
+      {"cloud.zun~", {{"region", {20, 60}}, {"region", {NAN, 5}}}, "region", "20" + f + " 60" + f},
+      {"cloud.zun~", {}, "attack", "1" + f},
+      {"cloud.zun~", {{"sampleRate", {48000}}}, "sampleRate", "48000" + f},
+      {"cloud.zun~", {{"sampleChannel", {2}}, {"sampleChannel", {-1}}}, "sampleChannel", "2"},
   };
   for (const Row& row : rows) {
     zun::reset();
@@ -209,7 +214,8 @@ TEST_F(ExternalTest, DumpSentBackRebuildsTheSoundBitForBit) {
       {"cloud.zun~",
        {{"setSamplePosition", {30}}, {"setPitch", {7}}, {"setRndPitch", {3}}, {"overlap", {8}},
         {"reverse", {1}}, {"setDensity", {120}}, {"setPhase", {0.3}}, {"setLength", {9}},
-        {"seed", {5}}, {"setRndLevel", {6}}, {"cubic", {1}}, {"setScanSpeed", {0.5}}},
+        {"seed", {5}}, {"setRndLevel", {6}}, {"cubic", {1}}, {"setScanSpeed", {0.5}},
+        {"setRegion", {20, 70}}, {"setAttack", {0.25}}},
        zunCloudAttributes().count() - 1},
   };
   for (const auto& row : rows) {

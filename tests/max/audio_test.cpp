@@ -108,6 +108,30 @@ TEST_F(ExternalTest, InfoCountsTheSoundingGrains) {
   }
 }
 
+// With stealing on, "info" also tells the grains that found every voice
+// sounding since the last "info": 201 grains of a second each in 200 ms
+// on 128 voices, all started, 73 of them by stealing.
+TEST_F(ExternalTest, InfoWhileStealingTellsTheCrowdedGrainsToo) {
+  for (t_object* (*make)() : {makeBurst, makeCloud}) {
+    t_object* x = make();
+    std::vector<zun::Atom> list;
+    zun::connectList(x, 2, [&](const std::vector<zun::Atom>& l) { list = l; });
+    zun::startDsp();
+    zunTest::sendAll(x, {{"steal", {1}}, {"setDensity", {1000}}, {"setLength", {1000}},
+                         {"start", {1}}});
+    render(x, 8820);
+    for (t_atom_long crowded : {73, 0}) {
+      zun::send(x, "info");
+      ASSERT_EQ(list.size(), 2u);
+      EXPECT_EQ(std::get<t_atom_long>(list[0].value), 128);
+      EXPECT_EQ(std::get<t_atom_long>(list[1].value), crowded);
+    }
+    zun::send(x, "steal", {0});
+    EXPECT_EQ(info(x), 128);
+    zun::destroy(x);
+  }
+}
+
 TEST_F(ExternalTest, AManualGrainCountsThoughSilent) {
   for (t_object* (*make)() : {makeBurst, makeCloud}) {
     t_object* x = make();

@@ -11,10 +11,17 @@ using namespace zunTest;
 const std::string interpText = "interp message: 0 = no interp; 1 = two point interp.";
 const std::string reverseText = "reverse message: 0 = normal; 1 = read backward samples";
 const std::string overlapText = "overlap message: maximum overlap permitted is 128";
+const std::string sampleChannelText =
+    "sampleChannel message: 0 = the sample read as before (its first channel); 1 to 4096 = "
+    "that channel";
+const std::string stereoSampleText =
+    "stereoSample message: 0 = mono grains; 1 = stereo grains from two channels";
 
 // Reading whole frames, interpolation changes nothing: a pitch of 7
 // semitones reads between them.
 const std::vector<Message> fifth = {{"setPitch", {7}}};
+// A window that attack and decay reshape.
+const Message rampWindow = {"setWindowing", {"ramp"}};
 // Grains every 44 samples, about 86 of them sounding at once.
 const std::vector<Message> dense = {{"setDensity", {1000}}};
 
@@ -50,6 +57,18 @@ TEST_F(ExternalTest, CloudMessagesReachTheEngineOrAreRefused) {
                {{{"setScanSpeed", {NAN}}}, same, {}, {}},
                {{{"setRndReverse", {1}}}, differs, {}, {}},
                {{{"setRndReverse", {1}}, {"reverse", {1}}}, same, {}, {{"reverse", {1}}}},
+               {{{"setRegion", {20, 60}}}, differs, {}, {}},
+               {{{"setRegion", {0, 0}}}, same, {}, {}},
+               {{{"setRegion", {NAN, 60}}}, same, {}, {}},
+               {{rampWindow, {"setAttack", {0.2}}}, differs, {}, {rampWindow}},
+               {{rampWindow, {"setAttack", {1}}, {"setDecay", {-3}}}, same, {}, {rampWindow}},
+               // The ramp is a buffer~ at the audio's rate, of one channel.
+               {{{"sampleRate", {1}}}, same, {}, {}},
+               {{{"sampleRate", {NAN}}}, same, {}, {}},
+               {{{"sampleRate", {88200}}}, differs, {}, {}},
+               {{{"sampleChannel", {-1}}}, same, {sampleChannelText}, {}},
+               {{{"sampleChannel", {4097}}}, same, {sampleChannelText}, {}},
+               {{{"stereoSample", {2}}}, same, {stereoSampleText}, {}},
            });
 }
 

@@ -91,6 +91,10 @@ const std::string subsampleText =
     "subsample message: 0 = grains start on whole samples; 1 = between samples";
 const std::string cubicText =
     "cubic message: 0 = reads as interp sets them; 1 = four point cubic interp.";
+const std::string stealText =
+    "steal message: 0 = a grain finding every voice busy is dropped; 1 = it takes the oldest's";
+// Grains every 44 samples, about 86 of them sounding at once.
+const Message manyGrains = {"setDensity", {1000}};
 // Short grains 1520.69 samples apart.
 const std::vector<Message> twentyNine = {{"setLength", {20}}, {"setDensity", {29}}};
 
@@ -129,6 +133,8 @@ inline std::vector<MessageCase> sharedCases() {
       {{twentyNine[0], twentyNine[1], {"subsample", {2}}}, same, {subsampleText}, twentyNine},
       {{twentyNine[0], twentyNine[1], {"subsample", {-1}}}, same, {subsampleText}, twentyNine},
       {{{"cubic", {2}}}, same, {cubicText}, {}},
+      {{{"steal", {1}}, manyGrains}, same, {}, {manyGrains}},  // voices to spare
+      {{{"steal", {2}}}, same, {stealText}, {}},
   };
 }
 

@@ -9,6 +9,8 @@
 namespace {
 
 using Table = std::vector<std::pair<std::string, int>>;
+// Not a Max type: a message of two floats.
+constexpr int twoFloats = -2;
 
 const Table burstTable = {
     {"dsp64", A_CANT},          {"start", A_LONG},          {"setWave1", A_SYM},
@@ -26,7 +28,7 @@ const Table burstTable = {
     {"events", A_LONG},
     {"subsample", A_LONG},      {"bandlimit", A_LONG},      {"cubic", A_LONG},
     {"notify", A_CANT},         {"flush", A_NOTHING},
-    {"dump", A_NOTHING},        {"float", A_FLOAT},
+    {"dump", A_NOTHING},        {"float", A_FLOAT},          {"steal", A_LONG},
 };
 
 const Table cloudTable = {
@@ -44,6 +46,9 @@ const Table cloudTable = {
     {"events", A_LONG},
     {"subsample", A_LONG},     {"cubic", A_LONG},          {"flush", A_NOTHING},
     {"dump", A_NOTHING},         {"float", A_FLOAT},
+    {"setRegion", twoFloats},    {"setAttack", A_FLOAT},     {"setDecay", A_FLOAT},
+    {"sampleRate", A_FLOAT},     {"sampleChannel", A_LONG},  {"stereoSample", A_LONG},
+    {"steal", A_LONG},
 };
 
 const struct Plugin {
@@ -68,8 +73,10 @@ TEST_F(ExternalTest, MainRegistersOneSignalClassWithItsMessageTable) {
     for (size_t i = 0; i < c.methods.size(); ++i) {
       EXPECT_EQ(c.methods[i].selector, (*p.table)[i].first) << p.className << " row " << i + 1;
       const int type = (*p.table)[i].second;
-      EXPECT_EQ(c.methods[i].types, type == A_NOTHING ? std::vector<int>{} : std::vector<int>{type})
-          << p.className << " " << c.methods[i].selector;
+      const std::vector<int> types = type == A_NOTHING   ? std::vector<int>{}
+                                     : type == twoFloats ? std::vector<int>{A_FLOAT, A_FLOAT}
+                                                         : std::vector<int>{type};
+      EXPECT_EQ(c.methods[i].types, types) << p.className << " " << c.methods[i].selector;
     }
   }
 }
@@ -80,7 +87,7 @@ template <class Engine>
 std::vector<std::pair<std::string, int>> sharedTable(zunMessageTable<Engine> table) {
   std::vector<std::pair<std::string, int>> rows;
   for (const zunMessage<Engine>* m = table.begin; m != table.end; ++m) {
-    static const int types[] = {A_NOTHING, A_LONG, A_FLOAT, A_SYM, A_GIMME, A_CANT};
+    static const int types[] = {A_NOTHING, A_LONG, A_FLOAT, A_SYM, A_GIMME, A_CANT, twoFloats};
     rows.emplace_back(m->selector, types[static_cast<int>(m->argument)]);
   }
   return rows;

@@ -501,6 +501,28 @@ const Scenario scenarios[] = {
       {350, "info"},
       {400, "start 0"}},
      480},
+    // Where grains start, the window's shape and the sample's rate; arrays
+    // have one channel, so the channel controls change nothing.
+    {"sample",
+     "cloud.zun~ sample window @region 100 600",
+     {{"sample", 88200, tone}, {"window", 1024, hann}},
+     {{0, "seed 5"},
+      {0, "setDensity 40"},
+      {0, "setLength 60"},
+      {0, "setRndPosition 300"},
+      {0, "interp 1"},
+      {0, "start 1"},
+      {100, "setAttack 0.25"},
+      {100, "setDecay 0.5"},
+      {200, "sampleRate 48000"},
+      {250, "setScanSpeed 2"},
+      {300, "setRegion 900 200"},
+      {350, "sampleChannel 2"},
+      {350, "stereoSample 1"},
+      {400, "region 0 0"},
+      {440, "info"},
+      {450, "start 0"}},
+     520},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pd, PdScenario, ::testing::ValuesIn(scenarios),

@@ -187,6 +187,7 @@ TEST(Checker, WarnsWhereTheObjectsWillIgnoreWhatTheScoreAsks) {
       {"object q cloud.zun~ s s @density 20 @sample s @pitch 200", "s.zun:4:54: warning: 'pitch' takes values below 128"},
       {"object q cloud.zun~ s s @nothing 1", "s.zun:4:26: error: cloud.zun~ has no attribute 'nothing'"},
       {"object q cloud.zun~ s s @density", "s.zun:4:34: error: message 'density' needs a float argument"},
+      {"object q cloud.zun~ s s @region 20 @density 20", "s.zun:4:33: error: message 'region' needs a float argument"},
       {"object q cloud.zun~ @sample s @windowing s @overlap 200", "s.zun:4:53: warning: 'overlap' takes values 0 to 128"},
       {"at 0 c density 0", "s.zun:4:16: warning: 'density' takes values above 1e-05: the object ignores"},
       {"ramp 0 1 p morph 0 2", "s.zun:4:20: warning: 'morph' takes values 0 to 1: the object folds"},

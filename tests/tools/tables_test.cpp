@@ -6,6 +6,7 @@
 #include <sndfile.h>
 
 #include <cmath>
+#include <cstring>
 #include <sstream>
 
 #include "run_command.h"
@@ -142,6 +143,8 @@ TEST(Tables, ReadEveryChannelOfASoundFileNextToTheScore) {
   EXPECT_EQ(tables[0].frames(), 3);
   EXPECT_EQ(tables[0].samples, frames);
   EXPECT_EQ(tables[1].samples, std::vector<float>{0.5f});
+  EXPECT_EQ(tables[0].sampleRate, 44100);
+  EXPECT_EQ(tables[1].sampleRate, 48000);
   // The sample rate differs from the render's: said, not refused.
   ASSERT_EQ(d.all().size(), 1u);
   EXPECT_EQ(d.format(d.all()[0]).rfind("s.zun:2:15: warning: the sound file is at 48000 Hz", 0), 0u)
@@ -169,6 +172,43 @@ TEST(Tables, AnUnreadableSoundFileIsAnErrorAtItsPath) {
     ASSERT_EQ(d.errorCount(), 1) << c.path;
     const std::string message = d.format(d.all()[0]);
     EXPECT_EQ(message.rfind(std::string("s.zun:1:15: error: ") + c.message, 0), 0u) << message;
+  }
+}
+
+// The frequency of a tone from its first and last upward zero crossings,
+// each placed between its two samples.
+double crossingRate(const std::vector<float>& x, double rate) {
+  double first = -1, last = -1;
+  int crossings = 0;
+  for (size_t i = 1; i < x.size(); ++i) {
+    if (!(x[i - 1] <= 0 && x[i] > 0)) continue;
+    last = static_cast<double>(i - 1) + x[i - 1] / (x[i - 1] - x[i]);
+    if (first < 0) first = last;
+    ++crossings;
+  }
+  return (crossings - 1) * rate / (last - first);
+}
+
+// A rendered cloud.zun~ on a 441 Hz tone in a 48 kHz file, at 44.1 kHz:
+// the buffer~ tells the file's rate, which "sampleRate 1" plays it at.
+TEST(Tables, ASoundFileKeepsItsRateInTheBuffer) {
+  zuntest::TempDir dir;
+  std::vector<float> tone(48000);
+  for (size_t i = 0; i < tone.size(); ++i)
+    tone[i] = static_cast<float>(0.5 * std::sin(2 * M_PI * 441 * static_cast<double>(i) / 48000));
+  writeWav(dir / "tone.wav", 1, 48000, tone);
+  for (const auto& c : {std::pair{0, 441 * 44100 / 48000.0}, std::pair{1, 441.0}}) {
+    zuntest::writeFile(dir / "s.zun", "buffer t file tone.wav\nbuffer w hann 1024\n"
+                                      "object c cloud.zun~ t w\nat 0 c setLength 1000\n"
+                                      "at 0 c setDensity 0.5\nat 0 c sampleRate " +
+                                          std::to_string(c.first) + "\nat 0 c start 1\nend 0.5\n");
+    const zuntest::Outcome o = zuntest::runZun({"render", "s.zun", "-o", "-", "-q"}, dir.path());
+    ASSERT_EQ(o.status, 0) << o.err;
+    std::vector<float> left(o.out.size() / 8);
+    for (size_t f = 0; f < left.size(); ++f) std::memcpy(&left[f], o.out.data() + 8 * f, 4);
+    left.erase(left.begin(), left.begin() + 4410);  // where the window rises
+    left.resize(13230);
+    EXPECT_NEAR(crossingRate(left, 44100), c.second, 0.05) << "sampleRate " << c.first;
   }
 }
 
