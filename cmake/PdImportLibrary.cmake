@@ -1,11 +1,14 @@
-# Makes the import library of Windows Pd's pd.dll from m_pd.h alone
-# (cmake -P, with CC, DLLTOOL, HEADER, DEF and LIBRARY): every name the
-# header declares EXTERN, variables marked DATA, as pd.dll exports them.
-# Without DLLTOOL, only the list of names (DEF).
+# Makes the import library of Windows Pd's pd.dll from the headers alone
+# (cmake -P, with CC, DLLTOOL, HEADER, DEF and LIBRARY): every name that
+# m_pd.h (HEADER), and m_imp.h and g_canvas.h beside it, declare EXTERN,
+# variables marked DATA, as pd.dll exports them. Without DLLTOOL, only the
+# list of names (DEF).
 
 cmake_minimum_required(VERSION 3.25)
 
-execute_process(COMMAND ${CC} -E -P -x c -D_WIN32 "-DEXTERN=extern __pdapi__" ${HEADER}
+get_filename_component(dir ${HEADER} DIRECTORY)
+execute_process(COMMAND ${CC} -E -P -x c -D_WIN32 "-DEXTERN=extern __pdapi__" -include ${HEADER}
+                        -include ${dir}/m_imp.h ${dir}/g_canvas.h
                 OUTPUT_VARIABLE text RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "preprocessing ${HEADER} failed")

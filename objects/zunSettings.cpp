@@ -193,8 +193,13 @@ const char* zunSettings<Engine>::set(Engine& engine, const zunMessage<Engine>& m
 template <class Engine>
 const char* zunSettings<Engine>::set(Engine& engine, const zunMessage<Engine>& m, double v) {
   const char* refusal = m.real(engine, v);
-  if (!refusal && !ignores(m.range, v)) record(m.selector, {zunValue::Kind::real, 0, v, nullptr});
+  if (!refusal) took(m, v);
   return refusal;
+}
+
+template <class Engine>
+void zunSettings<Engine>::took(const zunMessage<Engine>& m, double v) {
+  if (!ignores(m.range, v)) record(m.selector, {zunValue::Kind::real, 0, v, nullptr});
 }
 
 template <class Engine>

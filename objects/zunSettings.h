@@ -77,6 +77,9 @@ class zunSettings {
   const char* set(Engine& engine, const char* selector, double v);
   const char* set(Engine& engine, const zunMessage<Engine>& m, double a, double b);
   const char* set(Engine& engine, const char* selector, double a, double b);
+  // Records v as message m's where the engine took it from the host
+  // directly (m.real returned no refusal), as set would have.
+  void took(const zunMessage<Engine>& m, double v);
   // A table message bound `name` (the empty name binds none).
   void bound(const char* selector, const char* name);
 

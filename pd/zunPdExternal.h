@@ -7,6 +7,11 @@
 // DSP method, the signal inlet and the clocks that deliver grain events,
 // make band-limited wave tables and warn of samples sent as 0.
 //
+// The parameters' signal inlets, to the right of the first, are Max's.
+// Pd 0.53 hands an unconnected signal inlet a vector of its last float, so
+// an inlet counts as connected only where the patch wires a signal outlet
+// to it, found when the DSP starts; a float into one sets its parameter.
+//
 // `@chans N` among the creation arguments makes the multichannel form: N
 // signal outlets in place of the stereo pair, and the channel settings of
 // the Max twin (mc.burst.zun~, mc.cloud.zun~). Pd 0.53 has no
@@ -14,6 +19,10 @@
 // count is the creation argument's: a later "chans" is refused.
 
 #include <m_pd.h>
+extern "C" {  // m_imp.h declares C functions without saying so
+#include <m_imp.h>
+}
+#include <g_canvas.h>
 
 #include <cmath>
 #include <cstdint>
@@ -56,6 +65,13 @@ struct zunPdObject {
   int workFrames;
   int channels;                       // of the multichannel form; 0 for the stereo pair
   bool creating;                      // while the creation arguments are taken
+  t_glist* canvas;                    // where its connections are
+  // Each parameter inlet's float, NaN while none waits to be taken.
+  t_float* floats[Engine::inletCount];
+  t_float taken[Engine::inletCount];  // by the audio, yet to be recorded
+  bool toRecord[Engine::inletCount];
+  const char* refusals[Engine::inletCount];
+  t_clock* recordClock;
 
   using Self = zunPdObject;
   static constexpr bool bandLimits = std::is_same<Engine, zunBurst>::value;
@@ -69,6 +85,9 @@ struct zunPdObject {
   static inline zunAttributeTable<Engine> stereoAttributes{};
   static inline const char* banner = nullptr;
   static inline const char* const (*roles)[Roles] = nullptr;
+  static constexpr int inlets = Engine::inletCount;
+  // The message each parameter inlet's float sends.
+  static inline const zunMessage<Engine>* inletMessages[inlets] = {};
 
   // The tables of the stereo form, then of the multichannel form, which
   // begin with the stereo form's.
@@ -82,6 +101,8 @@ struct zunPdObject {
     stereoMessages = stereoTable;
     attributes = attributeTable;
     stereoAttributes = stereoAttributeTable;
+    const zunInletList inletList = zunInletsOf(className);
+    for (int k = 0; k < inlets; ++k) inletMessages[k] = table.find(inletList.begin[k].setter);
     pdClass = class_new(gensym(className), reinterpret_cast<t_newmethod>(create),
                         reinterpret_cast<t_method>(destroy), sizeof(Self), CLASS_DEFAULT, A_GIMME,
                         0);
@@ -154,6 +175,13 @@ struct zunPdObject {
     for (unsigned long long& print : x->levelPrints) print = 0;
     x->finiteClock = clock_new(x, reinterpret_cast<t_method>(warnNonFinite));
     x->finiteTold = false;
+    x->canvas = canvas_getcurrent();
+    for (int k = 0; k < inlets; ++k) {
+      signalinlet_new(&x->header, waiting());
+      x->floats[k] = obj_findsignalscalar(&x->header, k + 1);
+      x->toRecord[k] = false;
+    }
+    x->recordClock = clock_new(x, reinterpret_cast<t_method>(catchUp));
     const int named = firstAttributeArgument(argc, argv);
     bindAll(x, nullptr, named, argv);
     x->creating = true;
@@ -204,6 +232,7 @@ struct zunPdObject {
     if (x->levelClock) clock_free(x->levelClock);
     delete x->notice;
     clock_free(x->finiteClock);
+    clock_free(x->recordClock);
     delete x->engine;
     delete x->settings;
     delete[] x->work;
@@ -232,6 +261,7 @@ struct zunPdObject {
   // A message of the engine, registered only with the handler its argument
   // calls for. Returns whether the engine took it.
   static bool forward(Self* x, t_symbol* s, int argc, t_atom* argv) {
+    catchUp(x);
     const zunMessage<Engine>* m = messages.find(s->s_name);
     if (x->channels == 0 && !stereoMessages.find(s->s_name)) {
       pd_error(x, "%s message: only an object made with @chans N has channels", s->s_name);
@@ -346,6 +376,7 @@ struct zunPdObject {
   }
 
   static void get(Self* x, t_symbol* s, int argc, t_atom* argv) {
+    catchUp(x);
     if (argc < 1 || argv[0].a_type != A_SYMBOL) return badArguments(x, s);
     const int a = x->settings->attributes().find(argv[0].a_w.w_symbol->s_name);
     if (a < 0)
@@ -357,6 +388,7 @@ struct zunPdObject {
   // Every attribute, in an order that sent back rebuilds the state; those
   // with nothing to tell are left out.
   static void dump(Self* x) {
+    catchUp(x);
     int order[zunMaxAttributes];
     const int n = x->settings->dumpOrder(order);
     for (int i = 0; i < n; ++i)
@@ -452,6 +484,53 @@ struct zunPdObject {
     }
   }
 
+  // ---- floats into the parameter inlets. Pd keeps each as its inlet's
+  // value: the audio takes it before the next vector, which the engine
+  // then renders as after the message the inlet stands for, and the
+  // message side records it (or takes it itself while no DSP runs).
+
+  static t_float waiting() { return std::numeric_limits<t_float>::quiet_NaN(); }
+
+  // Audio side, before the engine runs.
+  static void takeFloats(Self* x) {
+    for (int k = 0; k < inlets; ++k) {
+      const t_float f = *x->floats[k];
+      if (std::isnan(f)) continue;
+      *x->floats[k] = waiting();
+      x->refusals[k] = inletMessages[k]->real(*x->engine, static_cast<double>(f));
+      x->taken[k] = f;
+      x->toRecord[k] = true;
+      clock_delay(x->recordClock, 0);
+    }
+  }
+
+  // Message side: what the audio took is recorded, and what waits is taken.
+  static void catchUp(Self* x) {
+    for (int k = 0; k < inlets; ++k) {
+      if (x->toRecord[k]) {
+        x->toRecord[k] = false;
+        if (x->refusals[k]) refuse(x, x->refusals[k]);
+        else x->settings->took(*inletMessages[k], static_cast<double>(x->taken[k]));
+      }
+      const t_float f = *x->floats[k];
+      if (std::isnan(f)) continue;
+      *x->floats[k] = waiting();
+      refuse(x, x->settings->set(*x->engine, *inletMessages[k], static_cast<double>(f)));
+    }
+  }
+
+  // Which parameter inlets a signal outlet of the patch is wired to.
+  static void findConnections(Self* x) {
+    bool wired[inlets] = {};
+    t_linetraverser t;
+    linetraverser_start(&t, x->canvas);
+    while (linetraverser_next(&t))
+      if (t.tr_ob2 == &x->header && t.tr_inno >= 1 && t.tr_inno <= inlets &&
+          obj_issignaloutlet(t.tr_ob, t.tr_outno))
+        wired[t.tr_inno - 1] = true;
+    for (int k = 0; k < inlets; ++k) x->engine->inlets.setConnected(k, wired[k]);
+  }
+
   // ---- audio
 
   // The array bound to `name` as it is now. Looked up at every vector, so
@@ -490,85 +569,66 @@ struct zunPdObject {
   // Samples that Pd's signals cannot hold as finite numbers go out as 0.
   // The warning waits for a clock, as Pd's DSP posts nothing; it is told
   // once per DSP run (from one "dsp" to the next).
-  static void keepFinite(Self* x, double* const (&outs)[2], int n) {
+  static void keepFinite(Self* x, double* const* outs, int count, int n) {
     const double largest = std::numeric_limits<t_sample>::max();
-    const long zeroed = zunZeroNonFinite(outs[0], n, largest) + zunZeroNonFinite(outs[1], n, largest);
+    long zeroed = 0;
+    for (int k = 0; k < count; ++k) zeroed += zunZeroNonFinite(outs[k], n, largest);
     if (zeroed == 0 || x->finiteTold) return;
     x->finiteTold = true;
     clock_delay(x->finiteClock, 0);
   }
 
-  // The input is read whole before an output is written: Pd may hand the
-  // inlet and an outlet the same vector.
+  int outputs() const { return channels > 0 ? channels : 2; }
+
+  // w holds x, the inputs (the trigger input first), the outputs and the
+  // vector size. The inputs are read whole before an output is written:
+  // Pd may hand an inlet and an outlet the same vector.
   static t_int* perform(t_int* w) {
     Self* x = reinterpret_cast<Self*>(w[1]);
-    const t_sample* in = reinterpret_cast<t_sample*>(w[2]);
-    t_sample* left = reinterpret_cast<t_sample*>(w[3]);
-    t_sample* right = reinterpret_cast<t_sample*>(w[4]);
-    const int n = static_cast<int>(w[5]);
-    zunHostTable found[Roles];
-    for (size_t r = 0; r < Roles; ++r) found[r] = lookUpRole(x, static_cast<int>(r));
-    noticeMovedArrays(x, found);
-    double* outs[2] = {x->work, x->work + n};
-    double* ins[1] = {x->work + 2 * n};
-    for (int i = 0; i < n; ++i) ins[0][i] = static_cast<double>(in[i]);
-    zunRun(*x->engine, ins, 1, outs, 2, n, found);
-    keepFinite(x, outs, n);
-    for (int i = 0; i < n; ++i) left[i] = static_cast<t_sample>(outs[0][i]);
-    for (int i = 0; i < n; ++i) right[i] = static_cast<t_sample>(outs[1][i]);
-    return w + 6;
-  }
-
-  // The multichannel form: w holds x, the input, the channels' outputs
-  // and the vector size.
-  static t_int* performChannels(t_int* w) {
-    Self* x = reinterpret_cast<Self*>(w[1]);
-    const t_sample* in = reinterpret_cast<t_sample*>(w[2]);
-    const int count = x->channels;
-    const int n = static_cast<int>(w[3 + count]);
+    const int count = x->outputs();
+    const int n = static_cast<int>(w[3 + inlets + count]);
     zunHostTable found[Roles];
     for (size_t r = 0; r < Roles; ++r) found[r] = lookUpRole(x, static_cast<int>(r));
     noticeMovedArrays(x, found);
     double* outs[zunChannelRouting::mostChannels];
     for (int k = 0; k < count; ++k) outs[k] = x->work + static_cast<size_t>(k) * n;
-    double* ins[1] = {x->work + static_cast<size_t>(count) * n};
-    for (int i = 0; i < n; ++i) ins[0][i] = static_cast<double>(in[i]);
-    zunRun(*x->engine, ins, 1, outs, count, n, found);
-    const double largest = std::numeric_limits<t_sample>::max();
-    long zeroed = 0;
-    for (int k = 0; k < count; ++k) zeroed += zunZeroNonFinite(outs[k], n, largest);
-    if (zeroed > 0 && !x->finiteTold) {
-      x->finiteTold = true;
-      clock_delay(x->finiteClock, 0);
+    double* ins[1 + inlets];
+    for (int k = 0; k <= inlets; ++k) {
+      const bool read = k == 0 || x->engine->inlets.isConnected(k - 1);
+      ins[k] = read ? x->work + static_cast<size_t>(count + k) * n : nullptr;
+      const t_sample* in = reinterpret_cast<t_sample*>(w[2 + k]);
+      for (int i = 0; read && i < n; ++i) ins[k][i] = static_cast<double>(in[i]);
     }
+    takeFloats(x);
+    zunRun(*x->engine, ins, 1 + inlets, outs, count, n, found);
+    keepFinite(x, outs, count, n);
     for (int k = 0; k < count; ++k) {
-      t_sample* out = reinterpret_cast<t_sample*>(w[3 + k]);
+      t_sample* out = reinterpret_cast<t_sample*>(w[3 + inlets + k]);
       for (int i = 0; i < n; ++i) out[i] = static_cast<t_sample>(outs[k][i]);
     }
-    return w + 4 + count;
+    return w + 4 + inlets + count;
   }
 
   // The engine renders in double: its vectors are made here, never on the
   // audio path.
   static void dsp(Self* x, t_signal** sp) {
     const int n = sp[0]->s_n;
-    const int outputs = x->channels > 0 ? x->channels : 2;
+    const int count = x->outputs();
     if (n != x->workFrames) {
       delete[] x->work;
-      x->work = new double[static_cast<size_t>(outputs + 1) * static_cast<size_t>(n)]();
+      x->work = new double[static_cast<size_t>(count + 1 + inlets) * static_cast<size_t>(n)]();
       x->workFrames = n;
     }
     zunFollowRate(*x->engine, static_cast<double>(sp[0]->s_sr));
     for (size_t r = 0; r < Roles; ++r) tell(x, static_cast<int>(r));
     x->finiteTold = false;
-    if (x->channels == 0)
-      return dsp_add(perform, 5, x, sp[0]->s_vec, sp[1]->s_vec, sp[2]->s_vec,
-                     static_cast<t_int>(n));
-    x->engine->setOutputChannels(x->channels);
-    t_int args[3 + zunChannelRouting::mostChannels];
+    findConnections(x);
+    if (x->channels > 0) x->engine->setOutputChannels(x->channels);
+    t_int args[3 + inlets + zunChannelRouting::mostChannels];
     args[0] = reinterpret_cast<t_int>(x);
-    for (int k = 0; k <= x->channels; ++k) args[1 + k] = reinterpret_cast<t_int>(sp[k]->s_vec);
-    args[2 + x->channels] = static_cast<t_int>(n);
-    dsp_addv(performChannels, 3 + x->channels, args);
+    for (int k = 0; k < 1 + inlets + count; ++k)
+      args[1 + k] = reinterpret_cast<t_int>(sp[k]->s_vec);
+    args[2 + inlets + count] = static_cast<t_int>(n);
+    dsp_addv(perform, 3 + inlets + count, args);
   }
 };

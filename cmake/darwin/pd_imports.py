@@ -3,10 +3,12 @@
 
 pd_imports.py CLANG SYSROOT M_PD_H OUTPUT
 
-A Pd external on macOS finds m_pd.h's functions and variables in Pd when
-it loads, as a Max external finds Max's: one -U flag a name, every name
-m_pd.h declares EXTERN (as Darwin preprocesses it), and no other.
+A Pd external on macOS finds Pd's functions and variables in Pd when it
+loads, as a Max external finds Max's: one -U flag a name, every name that
+m_pd.h, and m_imp.h and g_canvas.h beside it, declare EXTERN (as Darwin
+preprocesses them), and no other.
 """
+import os
 import re
 import subprocess
 import sys
@@ -28,7 +30,9 @@ def main():
     clang, sysroot, header, output = sys.argv[1:]
     text = subprocess.run(
         [clang, "-E", "-P", "-x", "c", "-target", "x86_64-apple-macos10.13",
-         "-isysroot", sysroot, "-DEXTERN=__pd_api__", header],
+         "-isysroot", sysroot, "-DEXTERN=__pd_api__", "-include", header,
+         "-include", os.path.join(os.path.dirname(header), "m_imp.h"),
+         os.path.join(os.path.dirname(header), "g_canvas.h")],
         check=True, capture_output=True, text=True).stdout
     names = {name for declaration in re.findall(r"\b__pd_api__\b([^;]*);", text)
              for name in names_of(declaration)}

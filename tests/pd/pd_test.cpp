@@ -76,6 +76,8 @@ double tone(double x) { return std::sin(2.0 * M_PI * 441.0 * x) * (1.0 - x); }
 double square(double x) { return x < 0.5 ? 0.75 : -0.75; }
 // Of 24000 samples: 1 every 1733 samples from sample 977, 0 elsewhere.
 double clicks(double x) { return std::lround(x * 24000) % 1733 == 977 ? 1.0 : 0.0; }
+double twelve(double) { return 12.0; }
+double ramp(double x) { return x; }
 
 void writeTable(const std::filesystem::path& dir, const Table& t) {
   std::vector<float> samples(size_t(t.size));
@@ -189,6 +191,15 @@ struct Step {
   std::string inScore = "";   // for another receiver: what the score sends the object instead
 };
 
+// Into parameter inlet `inlet` (1: the first after the trigger input),
+// named as a score names it: a table, from "bang" to zuninput, or else the
+// floats sent to zunNAME.
+struct Signal {
+  int inlet;
+  const char* name;
+  const char* table = nullptr;
+};
+
 struct Scenario {
   const char* name;
   const char* object;  // class and creation arguments
@@ -197,6 +208,7 @@ struct Scenario {
   int blocks;                   // the length compared
   const char* input = nullptr;  // the table played into the object's inlet, from "bang" to zuninput
   int channels = 2;  // of an object made with @chans, which the score makes as the mc. twin
+  std::vector<Signal> signals = {};
   bool twin() const { return std::strstr(object, "@chans") != nullptr; }
 };
 
@@ -229,6 +241,8 @@ std::string score(const Scenario& s) {
   for (const Table& t : s.tables) text += "buffer " + t.name + " file " + t.name + ".wav\n";
   text += std::string("object p ") + (s.twin() ? "mc." : "") + s.object + "\n";
   if (s.input) text += std::string("input p ") + s.input + "\n";
+  for (const Signal& signal : s.signals)
+    if (signal.table) text += std::string("input p ") + signal.name + " " + signal.table + "\n";
   for (const Step& step : s.steps) {
     const std::string& message = step.to == "zunobj" ? step.message : step.inScore;
     if (!message.empty())
@@ -247,6 +261,20 @@ std::string extraBoxes(const Scenario& s, int first) {
   if (s.input)
     text += "#X obj 300 130 r zuninput;\n#X obj 300 160 tabplay~ " + std::string(s.input) +
             ";\n#X connect " + input + " 0 " + player + " 0;\n#X connect " + player + " 0 8 0;\n";
+  const bool played = std::any_of(s.signals.begin(), s.signals.end(),
+                                  [](const Signal& signal) { return signal.table; });
+  if (played && !s.input) text += "#X obj 300 130 r zuninput;\n";
+  int next = first + (s.input ? 4 : played ? 3 : 2);
+  for (const Signal& signal : s.signals) {
+    const std::string box = std::to_string(next++), to = " 0 8 " + std::to_string(signal.inlet);
+    if (!signal.table) {
+      text += "#X obj 400 130 r zun" + std::string(signal.name) + ";\n#X connect " + box + to +
+              ";\n";
+      continue;
+    }
+    text += "#X obj 400 160 tabplay~ " + std::string(signal.table) + ";\n#X connect " + input +
+            " 0 " + box + " 0;\n#X connect " + box + to + ";\n";
+  }
   return text;
 }
 
@@ -523,6 +551,27 @@ const Scenario scenarios[] = {
       {440, "info"},
       {450, "start 0"}},
      520},
+    // Signals into the parameters' inlets: a constant 12 on the pitch (an
+    // octave up) and a ramp on the position; floats into the level's.
+    {"inlets",
+     "cloud.zun~ sample window",
+     {{"sample", 88200, tone}, {"window", 1024, hann}, {"twelve", 44100, twelve},
+      {"ramp", 44100, ramp}},
+     {{0, "seed 9"},
+      {0, "setDensity 40"},
+      {0, "setLength 40"},
+      {0, "bang", "zuninput"},
+      {0, "start 1"},
+      {150, "subsample 1"},
+      {200, "0.25", "zunlevel", "level float 0.25"},
+      {300, "setPitch -7"},
+      {301, "1", "zunlevel", "level float 1"},
+      {400, "info"},
+      {460, "start 0"}},
+     500,
+     nullptr,
+     2,
+     {{2, "pitch", "twelve"}, {1, "position", "ramp"}, {5, "level"}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pd, PdScenario, ::testing::ValuesIn(scenarios),
