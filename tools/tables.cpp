@@ -179,6 +179,13 @@ const std::vector<Generator>& table() {
          const double x = static_cast<double>(n - 1 - i) / static_cast<double>(n > 2 ? n - 2 : 1);
          return std::pow(10.0, -p[0] * x / 20.0);
        }},
+      {{"line", "[FROM] [TO]",
+        "a straight line from FROM (0) towards TO (1), which the entry after the last reaches"},
+       {0.0, 1.0},
+       none,
+       [](long long i, long long n, const std::vector<double>& p) {
+         return p[0] + (p[1] - p[0]) * phase(i, n);
+       }},
   };
   return all;
 }

@@ -58,6 +58,8 @@ TEST(Generators, DrawTheirShapes) {
       {"expodec", 11, {}, {{0, 0}, {1, 1}, {10, 0.001}}},
       {"expodec", 11, {20}, {{1, 1}, {10, 0.1}}},
       {"rexpodec", 11, {}, {{0, 0}, {1, 0.001}, {10, 1}}},
+      {"line", 8, {}, {{0, 0}, {4, 0.5}, {7, 0.875}}},
+      {"line", 8, {12, 12}, {{0, 12}, {7, 12}}},
   };
   for (const Case& c : cases) {
     const std::vector<float> t = make(c.generator, c.size, c.params);
