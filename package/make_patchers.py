@@ -11,8 +11,9 @@ it writes:
 
 Help opens on tabs, as Max's own help files do: basic (the object, its
 audio path and its main messages), random, options, tables, events, the
-sample (cloud.zun~) and signals; a twin's help has its stereo twin's tabs
-and one of its channels. A
+sample (cloud.zun~), signals and attributes (an attrui for every attribute
+its reference page lists); a twin's help has its stereo twin's tabs and one
+of its channels. A
 new message of an object gets a row in one of its help's `tabs`; the
 package tests fail until it has one, and until its reference page
 (docs/refpages, edited by hand) documents it.
@@ -20,6 +21,7 @@ package tests fail until it has one, and until its reference page
 
 import json
 import os
+import re
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -65,6 +67,17 @@ COMMON = {
     "steal 0": "a grain finding every voice sounding is dropped",
 }
 TRIGGER = "cycle~ 3"  # a signal for triggerInput, three crossings a second
+
+# The attributes tab: its object's box gives attributes after the tables.
+ATTRIBUTE_ARGUMENTS = "@density 20 @level 0.3"
+ATTRIBUTE_ROWS = [
+    ("density 20", "an attribute's name is its message too: as setDensity 20"),
+    ("getdensity", 'answers "density 20" out of outlet 2, shown below'),
+]
+
+
+def attribute_tab(intro):
+    return ("attributes", intro, STARTS + ATTRIBUTE_ROWS)
 
 
 def rows(*texts):
@@ -131,6 +144,8 @@ BURST_HELP = dict(
                    ("phasor~ 0.25", "into the morph inlet (2): wave table 1 to 2, over and over", 2),
                    ("cycle~ 0.5", "into the glisson inlet (3): glissandi of -1 to 1 semitone", 3),
                    ("float 0.5", "a float into an inlet: its message (here setGlisson 0.5)", 3)]),
+        attribute_tab("Every parameter is an attribute: in the box (@name value), by its name, "
+                      "in the inspector, with attrui or pattr; getNAME asks for one."),
     ],
 )
 
@@ -192,6 +207,8 @@ CLOUD_HELP = dict(
                    ("phasor~ 0.1", "into the position inlet (1): the grains scan the sample", 1),
                    ("cycle~ 0.5", "into the pitch inlet (2): a vibrato of -1 to 1 semitone", 2),
                    ("float 7.5", "a float into an inlet: its message (here setPitch 7.5)", 2)]),
+        attribute_tab("Every parameter is an attribute: in the box (@name value), by its name, "
+                      "in the inspector, with attrui or pattr; getNAME asks for one."),
     ],
 )
 
@@ -328,6 +345,10 @@ class Patcher:
     def number(self, x, y):
         return self.add("number", (x, y, 50.0, 22.0), 1, 2, ["", "bang"], parameter_enable=0)
 
+    def attrui(self, x, y, attribute, width):
+        return self.add("attrui", (x, y, width, 22.0), 1, 1, [""], attr=attribute,
+                        parameter_enable=0)
+
     def ezdac(self, x, y):
         return self.add("ezdac~", (x, y, 45.0, 45.0), 2, 0)
 
@@ -386,6 +407,15 @@ def text_width(text):
 
 ROW = 28  # from one row of message boxes to the next
 STEP = 6  # how far right of the row above a help row starts
+ATTRUI_WIDTH = 210
+ATTRUI_COLUMNS = 5
+
+
+def attributes_of(name):
+    """The attributes the reference page of class `name` lists, in its order."""
+    path = os.path.join(HERE, "docs", "refpages", name + ".maxref.xml")
+    with open(path, encoding="utf-8") as f:
+        return re.findall(r'<attribute name="([^"]+)"', f.read())
 
 
 def help_tab(h, name, intro, tab_rows):
@@ -415,11 +445,22 @@ def help_tab(h, name, intro, tab_rows):
             wired.append((p.message(x, y, text), inlet[0] if inlet else 0))
         p.comment(comment_x, y, min(620, 1180 - comment_x), comment)
         y += ROW
+    if name == "attributes":
+        names = attributes_of(h["name"])
+        for i, attribute in enumerate(names):
+            column, row = i % ATTRUI_COLUMNS, i // ATTRUI_COLUMNS
+            box = p.attrui(40 + column * (ATTRUI_WIDTH + 10), y + row * ROW, attribute,
+                           ATTRUI_WIDTH)
+            wired.append((box, 0))
+        y += ROW * -(-len(names) // ATTRUI_COLUMNS)
     y += 14
     obj_text = "%s %s" % (h["name"], h["arguments"])
+    note = 'arguments: the buffer~ names, as "setbuf" takes them'
+    if name == "attributes":
+        obj_text += " " + ATTRIBUTE_ARGUMENTS
+        note += ", then attributes: @name value"
     obj = p.zun(20, y, obj_text)
-    p.comment(20 + text_width(obj_text) + 10, y, 400,
-              'arguments: the buffer~ names, as "setbuf" takes them')
+    p.comment(20 + text_width(obj_text) + 10, y, 400, note)
     for box, inlet in wired:
         p.connect(box, 0, obj, inlet)
     y += 40
@@ -451,6 +492,10 @@ def help_tab(h, name, intro, tab_rows):
         p.comment(200, y, 900, 'the last grain event: ' + fields)
         readout = p.message(200, y + 22, "", width=500)
         p.connect(obj, signals + 1, readout, 1)
+    if any(text.startswith("get") for text in texts):
+        p.comment(200, y, 300, "the last answer out of outlet 2")
+        readout = p.message(200, y + 22, "", width=200)
+        p.connect(obj, signals, readout, 1)
     return p
 
 

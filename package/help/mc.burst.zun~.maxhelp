@@ -12,7 +12,7 @@
   "rect": [
    100.0,
    100.0,
-   1120.0,
+   1150.0,
    788.0
   ],
   "bglocked": 0,
@@ -4560,6 +4560,1587 @@
       "rect": [
        0.0,
        26.0,
+       1150.0,
+       564.0
+      ],
+      "bglocked": 0,
+      "openinpresentation": 0,
+      "default_fontsize": 12.0,
+      "default_fontface": 0,
+      "default_fontname": "Arial",
+      "gridonopen": 1,
+      "gridsize": [
+       15.0,
+       15.0
+      ],
+      "gridsnaponopen": 1,
+      "objectsnaponopen": 1,
+      "statusbarvisible": 2,
+      "toolbarvisible": 1,
+      "boxanimatetime": 200,
+      "enablehscroll": 1,
+      "enablevscroll": 1,
+      "devicewidth": 0.0,
+      "description": "",
+      "digest": "",
+      "tags": "",
+      "style": "",
+      "subpatcher_template": "",
+      "showontab": 1,
+      "boxes": [
+       {
+        "box": {
+         "id": "obj-1",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          15.0,
+          1000.0,
+          20.0
+         ],
+         "text": "Every parameter is an attribute: in the box (@name value), by its name, in the inspector, with attrui or pattr; getNAME asks for one."
+        }
+       },
+       {
+        "box": {
+         "id": "obj-2",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          40.0,
+          49.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-3",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          158.0,
+          49.0,
+          620.0,
+          20.0
+         ],
+         "text": "starts the stream: a grain every 1/density seconds"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-4",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          46.0,
+          77.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-5",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          158.0,
+          77.0,
+          620.0,
+          20.0
+         ],
+         "text": "stops new grains; sounding ones finish"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-6",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          52.0,
+          105.0,
+          84.0,
+          22.0
+         ],
+         "text": "density 20"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-7",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          158.0,
+          105.0,
+          620.0,
+          20.0
+         ],
+         "text": "an attribute's name is its message too: as setDensity 20"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-8",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          58.0,
+          133.0,
+          84.0,
+          22.0
+         ],
+         "text": "getdensity"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-9",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          158.0,
+          133.0,
+          620.0,
+          20.0
+         ],
+         "text": "answers \"density 20\" out of outlet 2, shown below"
+        }
+       },
+       {
+        "box": {
+         "attr": "wave1",
+         "id": "obj-10",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          40.0,
+          161.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "wave2",
+         "id": "obj-11",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          260.0,
+          161.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "windowing",
+         "id": "obj-12",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          480.0,
+          161.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "interp",
+         "id": "obj-13",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          700.0,
+          161.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "level",
+         "id": "obj-14",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          920.0,
+          161.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "width",
+         "id": "obj-15",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          40.0,
+          189.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "panningMode",
+         "id": "obj-16",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          260.0,
+          189.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "attack",
+         "id": "obj-17",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          480.0,
+          189.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "decay",
+         "id": "obj-18",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          700.0,
+          189.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "length",
+         "id": "obj-19",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          920.0,
+          189.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "rndLength",
+         "id": "obj-20",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          40.0,
+          217.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "density",
+         "id": "obj-21",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          260.0,
+          217.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "rndDensity",
+         "id": "obj-22",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          480.0,
+          217.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "cps",
+         "id": "obj-23",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          700.0,
+          217.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "rndCps",
+         "id": "obj-24",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          920.0,
+          217.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "glisson",
+         "id": "obj-25",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          40.0,
+          245.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "rndGlisson",
+         "id": "obj-26",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          260.0,
+          245.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "morph",
+         "id": "obj-27",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          480.0,
+          245.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "rndMorph",
+         "id": "obj-28",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          700.0,
+          245.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "seed",
+         "id": "obj-29",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          920.0,
+          245.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "rndLevel",
+         "id": "obj-30",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          40.0,
+          273.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "rndMask",
+         "id": "obj-31",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          260.0,
+          273.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "burstPlay",
+         "id": "obj-32",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          480.0,
+          273.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "burstRest",
+         "id": "obj-33",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          700.0,
+          273.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "panningLaw",
+         "id": "obj-34",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          920.0,
+          273.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "triggerInput",
+         "id": "obj-35",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          40.0,
+          301.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "events",
+         "id": "obj-36",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          260.0,
+          301.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "subsample",
+         "id": "obj-37",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          480.0,
+          301.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "bandlimit",
+         "id": "obj-38",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          700.0,
+          301.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "cubic",
+         "id": "obj-39",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          920.0,
+          301.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "steal",
+         "id": "obj-40",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          40.0,
+          329.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "chans",
+         "id": "obj-41",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          260.0,
+          329.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "outmode",
+         "id": "obj-42",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          480.0,
+          329.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "panmode",
+         "id": "obj-43",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          700.0,
+          329.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "channel",
+         "id": "obj-44",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          920.0,
+          329.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "rndChannel",
+         "id": "obj-45",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          40.0,
+          357.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-46",
+         "maxclass": "newobj",
+         "numinlets": 7,
+         "numoutlets": 3,
+         "outlettype": [
+          "multichannelsignal",
+          "int",
+          "list"
+         ],
+         "patching_rect": [
+          20.0,
+          399.0,
+          567.0,
+          22.0
+         ],
+         "text": "mc.burst.zun~ burst-sine burst-window burst-saw @chans 8 @density 20 @level 0.3"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-47",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          597.0,
+          399.0,
+          400.0,
+          20.0
+         ],
+         "text": "arguments: the buffer~ names, as \"setbuf\" takes them, then attributes: @name value"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-48",
+         "maxclass": "newobj",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          "multichannelsignal"
+         ],
+         "patching_rect": [
+          20.0,
+          439.0,
+          105.0,
+          22.0
+         ],
+         "text": "mc.mixdown~ 2"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-49",
+         "maxclass": "newobj",
+         "numinlets": 1,
+         "numoutlets": 2,
+         "outlettype": [
+          "signal",
+          "signal"
+         ],
+         "patching_rect": [
+          20.0,
+          469.0,
+          98.0,
+          22.0
+         ],
+         "text": "mc.unpack~ 2"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-50",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          130.0,
+          439.0,
+          300.0,
+          20.0
+         ],
+         "text": "every channel folded into two"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-51",
+         "maxclass": "ezdac~",
+         "numinlets": 2,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          499.0,
+          45.0,
+          45.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-52",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          75.0,
+          511.0,
+          105.0,
+          20.0
+         ],
+         "text": "click to hear"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-53",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          200.0,
+          499.0,
+          300.0,
+          20.0
+         ],
+         "text": "the last answer out of outlet 2"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-54",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          200.0,
+          521.0,
+          200.0,
+          22.0
+         ],
+         "text": ""
+        }
+       }
+      ],
+      "lines": [
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-2",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-4",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-6",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-8",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-10",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-11",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-12",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-13",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-14",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-15",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-16",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-17",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-18",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-19",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-20",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-21",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-22",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-23",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-24",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-25",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-26",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-27",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-28",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-29",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-30",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-31",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-32",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-33",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-34",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-35",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-36",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-37",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-38",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-39",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-40",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-41",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-42",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-43",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-44",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-46",
+          0
+         ],
+         "source": [
+          "obj-45",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-48",
+          0
+         ],
+         "source": [
+          "obj-46",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-49",
+          0
+         ],
+         "source": [
+          "obj-48",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-51",
+          0
+         ],
+         "source": [
+          "obj-49",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-51",
+          1
+         ],
+         "source": [
+          "obj-49",
+          1
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-54",
+          1
+         ],
+         "source": [
+          "obj-46",
+          1
+         ]
+        }
+       }
+      ]
+     },
+     "patching_rect": [
+      507.0,
+      85.0,
+      98.0,
+      22.0
+     ],
+     "text": "p attributes",
+     "varname": "attributes_tab"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-10",
+     "maxclass": "newobj",
+     "numinlets": 0,
+     "numoutlets": 0,
+     "patcher": {
+      "fileversion": 1,
+      "appversion": {
+       "major": 8,
+       "minor": 5,
+       "revision": 0,
+       "architecture": "x64",
+       "modernui": 1
+      },
+      "classnamespace": "box",
+      "rect": [
+       0.0,
+       26.0,
        1040.0,
        564.0
       ],
@@ -5312,7 +6893,7 @@
       ]
      },
      "patching_rect": [
-      507.0,
+      615.0,
       85.0,
       84.0,
       22.0

@@ -42,6 +42,7 @@ struct Box {
   int inlets = 0, outlets = 0;
   std::vector<std::string> outletTypes;
   double x = 0, y = 0;
+  std::string attr;  // an attrui's
   std::string className() const {  // the object an object box makes
     return maxclass == "newobj" ? text.substr(0, text.find(' ')) : maxclass;
   }
@@ -84,6 +85,7 @@ void readPatcher(const json& patcher, const std::string& tab, Patch& p) {
             b.value("outlettype", std::vector<std::string>{})};
     box.x = b.at("patching_rect")[0];
     box.y = b.at("patching_rect")[1];
+    box.attr = b.value("attr", "");
     EXPECT_TRUE(p.boxes.emplace(box.id, box).second) << "two boxes " << box.id;
     if (!b.contains("patcher")) continue;
     const json& sub = b.at("patcher");
@@ -150,7 +152,8 @@ std::vector<Message> messagesOf(const std::string& text) {
 const std::map<std::string, std::pair<int, int>> standardObjects = {
     {"comment", {1, 0}}, {"message", {2, 1}}, {"number", {1, 2}},
     {"ezdac~", {2, 0}},  {"dac~", {2, 0}},    {"buffer~", {1, 2}}, {"cycle~", {2, 1}},
-    {"phasor~", {2, 1}}, {"p", {0, 0}},      {"mc.mixdown~", {1, 1}}, {"mc.unpack~", {1, 2}}};
+    {"phasor~", {2, 1}}, {"p", {0, 0}},      {"mc.mixdown~", {1, 1}}, {"mc.unpack~", {1, 2}},
+    {"attrui", {1, 1}}};
 
 class Package : public ::testing::Test {
  protected:
@@ -172,6 +175,17 @@ class Package : public ::testing::Test {
     for (const zun::MethodInfo& info : zun::classInfo(name).methods)
       if (info.types.empty() || info.types[0] != A_CANT) m[info.selector] = info.types;
     return m;
+  }
+  static std::set<std::string> attributesOfClass(const std::string& name) {
+    std::set<std::string> names;
+    for (const zun::AttributeInfo& a : zun::classInfo(name).attributes) names.insert(a.name);
+    return names;
+  }
+  // An attribute's name and its getter, which a patch sends as messages.
+  static bool isAttributeMessage(const std::string& name, const std::string& selector) {
+    const std::set<std::string> names = attributesOfClass(name);
+    return names.count(selector) ||
+           (selector.rfind("get", 0) == 0 && names.count(selector.substr(3)));
   }
   static bool accepts(const std::vector<int>& types, const std::vector<zun::Atom>& args) {
     if (types == std::vector<int>{A_GIMME}) return true;
@@ -236,6 +250,7 @@ TEST_F(Package, MessageBoxesHoldRegisteredSelectorsWithArgumentsTheirTypesAccept
         const auto registered = messagesOfClass(target.className());
         for (const Message& m : messagesOf(box.text)) {
           SCOPED_TRACE(target.className() + ": " + box.text);
+          if (isAttributeMessage(target.className(), m.selector)) continue;
           ASSERT_TRUE(registered.count(m.selector)) << m.selector;
           EXPECT_TRUE(accepts(registered.at(m.selector), m.args)) << m.selector;
         }
@@ -244,15 +259,16 @@ TEST_F(Package, MessageBoxesHoldRegisteredSelectorsWithArgumentsTheirTypesAccept
 }
 
 // Help shows every message of its object, in one of its tabs, each
-// explained by a comment beside it, an info readout on outlet 2 and the
-// grain events of outlet 3 in a message box.
+// explained by a comment beside it, an attrui for every attribute, an info
+// readout on outlet 2 and the grain events of outlet 3 in a message box.
 TEST_F(Package, HelpShowsEveryMessageWithACommentAndReadsTheGrainCountAndEvents) {
   for (const std::string& name : classNames) {
     SCOPED_TRACE(name);
     const Patch p = readPatch("help/" + name + ".maxhelp");
-    std::set<std::string> shown;
+    std::set<std::string> shown, attributes;
     for (const auto& [box, targets] : wiredMessages(p)) {
-      for (const Message& m : messagesOf(box.text)) shown.insert(m.selector);
+      for (const Message& m : messagesOf(box.text))
+        if (!isAttributeMessage(name, m.selector)) shown.insert(m.selector);
       const bool explained = std::any_of(p.boxes.begin(), p.boxes.end(), [&](const auto& b) {
         return b.second.maxclass == "comment" && b.second.tab == box.tab &&
                std::abs(b.second.y - box.y) < 1 && b.second.x > box.x;
@@ -262,6 +278,10 @@ TEST_F(Package, HelpShowsEveryMessageWithACommentAndReadsTheGrainCountAndEvents)
     std::set<std::string> registered;
     for (const auto& [selector, types] : messagesOfClass(name)) registered.insert(selector);
     EXPECT_EQ(shown, registered);
+    for (const Line& l : p.lines)
+      if (p.boxes.at(l.from).maxclass == "attrui" && ours(p.boxes.at(l.to)))
+        attributes.insert(p.boxes.at(l.from).attr);
+    EXPECT_EQ(attributes, attributesOfClass(name));
     const int info = isTwin(name) ? 1 : 2;  // the outlet after the signals
     for (const auto& [outlet, readout] :
          {std::pair(info, "number"), std::pair(info + 1, "message")})
@@ -323,7 +343,8 @@ TEST_F(Package, EveryPatcherPlays) {
 }
 
 // Help opens on tabs, as Max's own help files do: basic first, then
-// random, options, tables, events, the sample (cloud.zun~) and signals, each
+// random, options, tables, events, the sample (cloud.zun~), signals and
+// attributes, each
 // a patcher within 1200 x 800 with its own object and audio path.
 TEST_F(Package, HelpTabsFitTheScreenEachWithItsObjectAndAudio) {
   for (const std::string& name : classNames) {
@@ -349,6 +370,7 @@ TEST_F(Package, HelpTabsFitTheScreenEachWithItsObjectAndAudio) {
     std::vector<std::string> expected = {"basic", "random", "options", "tables", "events"};
     if (name == "cloud.zun~" || name == "mc.cloud.zun~") expected.push_back("sample");
     expected.push_back("signals");
+    expected.push_back("attributes");
     if (isTwin(name)) expected.push_back("channels");
     EXPECT_EQ(names, expected);
   }
