@@ -134,10 +134,12 @@ struct zunInletList {
   const zunInlet* end;
 };
 inline zunInletList zunInletsOf(const char* className) {
-  if (std::strncmp(className, "mc.", 3) == 0) className += 3;
-  if (std::strcmp(className, "burst.zun~") == 0)
+  const auto either = [className](const char* name, const char* twin) {
+    return std::strcmp(className, name) == 0 || std::strcmp(className, twin) == 0;
+  };
+  if (either("burst.zun~", "mc.burst.zun~"))
     return {zunBurstInlets, zunBurstInlets + zunBurst::inletCount};
-  if (std::strcmp(className, "cloud.zun~") == 0)
+  if (either("cloud.zun~", "mc.cloud.zun~"))
     return {zunCloudInlets, zunCloudInlets + zunCloud::inletCount};
   return {nullptr, nullptr};
 }
