@@ -247,6 +247,7 @@ struct zunVoicePool::StereoTargets {
   int passes() const { return 1; }
   bool inPass(int, int) const { return true; }
   Target of(int i) const { return {left, right, pool.gainLeft[i], pool.gainRight[i]}; }
+  Target stereoOf(int i) const { return of(i); }
 };
 
 // Pass c takes the voices whose route begins on channel c, so that voices
@@ -264,6 +265,15 @@ struct zunVoicePool::ChannelTargets {
     const zunRoute& r = pool.routes[i];
     return {channels[channel(r.first)] + from, channels[channel(r.second)] + from, r.firstGain,
             r.secondGain};
+  }
+  // A stereo grain's sides go to the route's two channels; on a route of
+  // one channel both go there, each with its stereo gain, as a mixdown
+  // would have them, rather than one side into the spare.
+  Target stereoOf(int i) const {
+    const zunRoute& r = pool.routes[i];
+    if (channel(r.second) != count) return of(i);
+    double* only = channels[channel(r.first)] + from;
+    return {only, only, pool.gainLeft[i], pool.gainRight[i]};
   }
 };
 
@@ -313,7 +323,7 @@ void zunVoicePool::mixVoices(int n, const zunRenderJob& job, double* grainBuffer
     // Cubic reads, shaped sample windows and fades are the voices' own.
     const bool grouped = tablesFit && !voice.cubic && !voice.shapedWindow &&
                          (voice.interpMode == 0 || voice.interpMode == 1) && fadeLeft[i] == 0;
-    const Target to = targets.of(i);
+    const Target to = job.stereo ? targets.stereoOf(i) : targets.of(i);
     const bool elsewhere = to.a != groupTarget.a || to.b != groupTarget.b;
     if (group.count > 0 && (!grouped || voice.interpMode != mode ||
                             (levelled && !sameWaves(own, groupJob)) || elsewhere))

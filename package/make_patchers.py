@@ -111,7 +111,7 @@ BURST_HELP = dict(
                 "subsample 0")
          + [("bandlimit 1", "wave tables band-limited below half the sample rate"),
             ("bandlimit 0", "wave tables read as they are")]
-         + rows("triggerInput 1", "triggerInput 0", "steal 1", "steal 0")
+         + rows("triggerInput 1", "triggerInput 0")
          + [(TRIGGER, 'a signal for "triggerInput 1": three crossings a second')]),
         ("tables", "The object reads three buffer~ objects; double-click it to open them.",
          [("buffer~ burst-sine zun-sine.wav", "wave table 1: one period of a sine"),
@@ -123,8 +123,9 @@ BURST_HELP = dict(
             ("setWave1 burst-saw", "binds wave table 1 alone"),
             ("setWindowing burst-window", "binds the window alone"),
             ("setWave2 burst-sine", "binds wave table 2 alone")]),
-        ("events", "A list for every grain that starts, and grains by hand.",
-         STARTS + rows("events 1", "events 0", "grain")),
+        ("events", "A list for every grain that starts, grains by hand, and a grain that finds "
+         "every voice sounding.",
+         STARTS + rows("events 1", "events 0", "grain", "steal 1", "steal 0")),
         ("signals", "A signal into a parameter's inlet sets it for each grain as the grain starts.",
          STARTS + [density(40),
                    ("phasor~ 0.25", "into the morph inlet (2): wave table 1 to 2, over and over", 2),
@@ -161,7 +162,7 @@ CLOUD_HELP = dict(
             ("reverse 0", "grains read the sample forwards")]
          + rows("setWidth 0.8", "setPanningMode 1", "setPanningMode 0", "setPanningLaw 1",
                 "setPanningLaw 0", "interp 1", "interp 0", "cubic 1", "cubic 0", "subsample 1",
-                "subsample 0", "triggerInput 1", "triggerInput 0", "steal 1", "steal 0")
+                "subsample 0", "triggerInput 1", "triggerInput 0")
          + [(TRIGGER, 'a signal for "triggerInput 1": three crossings a second')]),
         ("tables", "The object reads two buffer~ objects; double-click it to open them.",
          [("buffer~ cloud-tone zun-tone.wav", "the sample: two seconds of a sawtooth tone"),
@@ -171,8 +172,9 @@ CLOUD_HELP = dict(
             ("setSample cloud-tone", "binds the sample alone"),
             ("setWindowing cloud-window", "binds the window alone"),
             ("setSamplePosition 500", "where grains start reading, in ms into the sample")]),
-        ("events", "A list for every grain that starts, and grains by hand.",
-         STARTS + rows("events 1", "events 0", "grain")),
+        ("events", "A list for every grain that starts, grains by hand, and a grain that finds "
+         "every voice sounding.",
+         STARTS + rows("events 1", "events 0", "grain", "steal 1", "steal 0")),
         ("sample", "Where grains start, the window's shape, the sample's own rate and channels.",
          STARTS
          + [("setRegion 500 1000", "grain starts keep to 500 to 1000 ms of the sample"),

@@ -13,7 +13,7 @@
    100.0,
    100.0,
    1120.0,
-   784.0
+   728.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -1549,7 +1549,7 @@
        0.0,
        26.0,
        1040.0,
-       784.0
+       728.0
       ],
       "bglocked": 0,
       "openinpresentation": 0,
@@ -2221,19 +2221,19 @@
        {
         "box": {
          "id": "obj-40",
-         "maxclass": "message",
+         "maxclass": "newobj",
          "numinlets": 2,
          "numoutlets": 1,
          "outlettype": [
-          ""
+          "signal"
          ],
          "patching_rect": [
           154.0,
           581.0,
-          63.0,
+          70.0,
           22.0
          ],
-         "text": "steal 1"
+         "text": "cycle~ 3"
         }
        },
        {
@@ -2248,78 +2248,12 @@
           620.0,
           20.0
          ],
-         "text": "a grain finding every voice sounding takes the oldest's (2 ms fade)"
-        }
-       },
-       {
-        "box": {
-         "id": "obj-42",
-         "maxclass": "message",
-         "numinlets": 2,
-         "numoutlets": 1,
-         "outlettype": [
-          ""
-         ],
-         "patching_rect": [
-          160.0,
-          609.0,
-          63.0,
-          22.0
-         ],
-         "text": "steal 0"
-        }
-       },
-       {
-        "box": {
-         "id": "obj-43",
-         "maxclass": "comment",
-         "numinlets": 1,
-         "numoutlets": 0,
-         "patching_rect": [
-          276.0,
-          609.0,
-          620.0,
-          20.0
-         ],
-         "text": "a grain finding every voice sounding is dropped"
-        }
-       },
-       {
-        "box": {
-         "id": "obj-44",
-         "maxclass": "newobj",
-         "numinlets": 2,
-         "numoutlets": 1,
-         "outlettype": [
-          "signal"
-         ],
-         "patching_rect": [
-          166.0,
-          637.0,
-          70.0,
-          22.0
-         ],
-         "text": "cycle~ 3"
-        }
-       },
-       {
-        "box": {
-         "id": "obj-45",
-         "maxclass": "comment",
-         "numinlets": 1,
-         "numoutlets": 0,
-         "patching_rect": [
-          276.0,
-          637.0,
-          620.0,
-          20.0
-         ],
          "text": "a signal for \"triggerInput 1\": three crossings a second"
         }
        },
        {
         "box": {
-         "id": "obj-46",
+         "id": "obj-42",
          "maxclass": "newobj",
          "numinlets": 7,
          "numoutlets": 4,
@@ -2331,7 +2265,7 @@
          ],
          "patching_rect": [
           20.0,
-          679.0,
+          623.0,
           322.0,
           22.0
          ],
@@ -2340,13 +2274,13 @@
        },
        {
         "box": {
-         "id": "obj-47",
+         "id": "obj-43",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           352.0,
-          679.0,
+          623.0,
           400.0,
           20.0
          ],
@@ -2355,13 +2289,13 @@
        },
        {
         "box": {
-         "id": "obj-48",
+         "id": "obj-44",
          "maxclass": "ezdac~",
          "numinlets": 2,
          "numoutlets": 0,
          "patching_rect": [
           20.0,
-          719.0,
+          663.0,
           45.0,
           45.0
          ]
@@ -2369,13 +2303,13 @@
        },
        {
         "box": {
-         "id": "obj-49",
+         "id": "obj-45",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           75.0,
-          731.0,
+          675.0,
           105.0,
           20.0
          ],
@@ -2387,7 +2321,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2399,7 +2333,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2411,7 +2345,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2423,7 +2357,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2435,7 +2369,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2447,7 +2381,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2459,7 +2393,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2471,7 +2405,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2483,7 +2417,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2495,7 +2429,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2507,7 +2441,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2519,7 +2453,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2531,7 +2465,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2543,7 +2477,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2555,7 +2489,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2567,7 +2501,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2579,7 +2513,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2591,7 +2525,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2603,7 +2537,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2615,7 +2549,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-42",
           0
          ],
          "source": [
@@ -2627,7 +2561,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-44",
           0
          ],
          "source": [
@@ -2639,35 +2573,11 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
-          0
-         ],
-         "source": [
           "obj-44",
-          0
-         ]
-        }
-       },
-       {
-        "patchline": {
-         "destination": [
-          "obj-48",
-          0
-         ],
-         "source": [
-          "obj-46",
-          0
-         ]
-        }
-       },
-       {
-        "patchline": {
-         "destination": [
-          "obj-48",
           1
          ],
          "source": [
-          "obj-46",
+          "obj-42",
           1
          ]
         }
@@ -3241,7 +3151,7 @@
        0.0,
        26.0,
        1120.0,
-       308.0
+       364.0
       ],
       "bglocked": 0,
       "openinpresentation": 0,
@@ -3280,7 +3190,7 @@
           1000.0,
           20.0
          ],
-         "text": "A list for every grain that starts, and grains by hand."
+         "text": "A list for every grain that starts, grains by hand, and a grain that finds every voice sounding."
         }
        },
        {
@@ -3308,7 +3218,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           49.0,
           620.0,
           20.0
@@ -3341,7 +3251,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           77.0,
           620.0,
           20.0
@@ -3374,7 +3284,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           105.0,
           620.0,
           20.0
@@ -3407,7 +3317,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           133.0,
           620.0,
           20.0
@@ -3440,7 +3350,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           161.0,
           620.0,
           20.0
@@ -3451,6 +3361,72 @@
        {
         "box": {
          "id": "obj-12",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          70.0,
+          189.0,
+          63.0,
+          22.0
+         ],
+         "text": "steal 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-13",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          155.0,
+          189.0,
+          620.0,
+          20.0
+         ],
+         "text": "a grain finding every voice sounding takes the oldest's (2 ms fade)"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-14",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          76.0,
+          217.0,
+          63.0,
+          22.0
+         ],
+         "text": "steal 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-15",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          155.0,
+          217.0,
+          620.0,
+          20.0
+         ],
+         "text": "a grain finding every voice sounding is dropped"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-16",
          "maxclass": "newobj",
          "numinlets": 7,
          "numoutlets": 4,
@@ -3462,7 +3438,7 @@
          ],
          "patching_rect": [
           20.0,
-          203.0,
+          259.0,
           322.0,
           22.0
          ],
@@ -3471,13 +3447,13 @@
        },
        {
         "box": {
-         "id": "obj-13",
+         "id": "obj-17",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           352.0,
-          203.0,
+          259.0,
           400.0,
           20.0
          ],
@@ -3486,13 +3462,13 @@
        },
        {
         "box": {
-         "id": "obj-14",
+         "id": "obj-18",
          "maxclass": "ezdac~",
          "numinlets": 2,
          "numoutlets": 0,
          "patching_rect": [
           20.0,
-          243.0,
+          299.0,
           45.0,
           45.0
          ]
@@ -3500,13 +3476,13 @@
        },
        {
         "box": {
-         "id": "obj-15",
+         "id": "obj-19",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           75.0,
-          255.0,
+          311.0,
           105.0,
           20.0
          ],
@@ -3515,13 +3491,13 @@
        },
        {
         "box": {
-         "id": "obj-16",
+         "id": "obj-20",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           200.0,
-          243.0,
+          299.0,
           900.0,
           20.0
          ],
@@ -3530,7 +3506,7 @@
        },
        {
         "box": {
-         "id": "obj-17",
+         "id": "obj-21",
          "maxclass": "message",
          "numinlets": 2,
          "numoutlets": 1,
@@ -3539,7 +3515,7 @@
          ],
          "patching_rect": [
           200.0,
-          265.0,
+          321.0,
           500.0,
           22.0
          ],
@@ -3551,7 +3527,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3563,7 +3539,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3575,7 +3551,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3587,7 +3563,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3599,7 +3575,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3611,7 +3587,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-14",
+          "obj-16",
           0
          ],
          "source": [
@@ -3623,11 +3599,35 @@
        {
         "patchline": {
          "destination": [
+          "obj-16",
+          0
+         ],
+         "source": [
           "obj-14",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-16",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
           1
          ],
          "source": [
-          "obj-12",
+          "obj-16",
           1
          ]
         }
@@ -3635,11 +3635,11 @@
        {
         "patchline": {
          "destination": [
-          "obj-17",
+          "obj-21",
           1
          ],
          "source": [
-          "obj-12",
+          "obj-16",
           3
          ]
         }

@@ -13,7 +13,7 @@
    100.0,
    100.0,
    1120.0,
-   756.0
+   700.0
   ],
   "bglocked": 0,
   "openinpresentation": 0,
@@ -1414,7 +1414,7 @@
        0.0,
        26.0,
        1040.0,
-       756.0
+       700.0
       ],
       "bglocked": 0,
       "openinpresentation": 0,
@@ -2053,19 +2053,19 @@
        {
         "box": {
          "id": "obj-38",
-         "maxclass": "message",
+         "maxclass": "newobj",
          "numinlets": 2,
          "numoutlets": 1,
          "outlettype": [
-          ""
+          "signal"
          ],
          "patching_rect": [
           148.0,
           553.0,
-          63.0,
+          70.0,
           22.0
          ],
-         "text": "steal 1"
+         "text": "cycle~ 3"
         }
        },
        {
@@ -2080,78 +2080,12 @@
           620.0,
           20.0
          ],
-         "text": "a grain finding every voice sounding takes the oldest's (2 ms fade)"
-        }
-       },
-       {
-        "box": {
-         "id": "obj-40",
-         "maxclass": "message",
-         "numinlets": 2,
-         "numoutlets": 1,
-         "outlettype": [
-          ""
-         ],
-         "patching_rect": [
-          154.0,
-          581.0,
-          63.0,
-          22.0
-         ],
-         "text": "steal 0"
-        }
-       },
-       {
-        "box": {
-         "id": "obj-41",
-         "maxclass": "comment",
-         "numinlets": 1,
-         "numoutlets": 0,
-         "patching_rect": [
-          270.0,
-          581.0,
-          620.0,
-          20.0
-         ],
-         "text": "a grain finding every voice sounding is dropped"
-        }
-       },
-       {
-        "box": {
-         "id": "obj-42",
-         "maxclass": "newobj",
-         "numinlets": 2,
-         "numoutlets": 1,
-         "outlettype": [
-          "signal"
-         ],
-         "patching_rect": [
-          160.0,
-          609.0,
-          70.0,
-          22.0
-         ],
-         "text": "cycle~ 3"
-        }
-       },
-       {
-        "box": {
-         "id": "obj-43",
-         "maxclass": "comment",
-         "numinlets": 1,
-         "numoutlets": 0,
-         "patching_rect": [
-          270.0,
-          609.0,
-          620.0,
-          20.0
-         ],
          "text": "a signal for \"triggerInput 1\": three crossings a second"
         }
        },
        {
         "box": {
-         "id": "obj-44",
+         "id": "obj-40",
          "maxclass": "newobj",
          "numinlets": 6,
          "numoutlets": 4,
@@ -2163,7 +2097,7 @@
          ],
          "patching_rect": [
           20.0,
-          651.0,
+          595.0,
           252.0,
           22.0
          ],
@@ -2172,13 +2106,13 @@
        },
        {
         "box": {
-         "id": "obj-45",
+         "id": "obj-41",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           282.0,
-          651.0,
+          595.0,
           400.0,
           20.0
          ],
@@ -2187,13 +2121,13 @@
        },
        {
         "box": {
-         "id": "obj-46",
+         "id": "obj-42",
          "maxclass": "ezdac~",
          "numinlets": 2,
          "numoutlets": 0,
          "patching_rect": [
           20.0,
-          691.0,
+          635.0,
           45.0,
           45.0
          ]
@@ -2201,13 +2135,13 @@
        },
        {
         "box": {
-         "id": "obj-47",
+         "id": "obj-43",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           75.0,
-          703.0,
+          647.0,
           105.0,
           20.0
          ],
@@ -2219,7 +2153,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2231,7 +2165,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2243,7 +2177,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2255,7 +2189,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2267,7 +2201,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2279,7 +2213,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2291,7 +2225,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2303,7 +2237,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2315,7 +2249,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2327,7 +2261,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2339,7 +2273,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2351,7 +2285,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2363,7 +2297,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2375,7 +2309,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2387,7 +2321,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2399,7 +2333,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2411,7 +2345,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2423,7 +2357,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2435,7 +2369,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-40",
           0
          ],
          "source": [
@@ -2447,7 +2381,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
+          "obj-42",
           0
          ],
          "source": [
@@ -2459,35 +2393,11 @@
        {
         "patchline": {
          "destination": [
-          "obj-44",
-          0
-         ],
-         "source": [
           "obj-42",
-          0
-         ]
-        }
-       },
-       {
-        "patchline": {
-         "destination": [
-          "obj-46",
-          0
-         ],
-         "source": [
-          "obj-44",
-          0
-         ]
-        }
-       },
-       {
-        "patchline": {
-         "destination": [
-          "obj-46",
           1
          ],
          "source": [
-          "obj-44",
+          "obj-40",
           1
          ]
         }
@@ -3027,7 +2937,7 @@
        0.0,
        26.0,
        1120.0,
-       308.0
+       364.0
       ],
       "bglocked": 0,
       "openinpresentation": 0,
@@ -3066,7 +2976,7 @@
           1000.0,
           20.0
          ],
-         "text": "A list for every grain that starts, and grains by hand."
+         "text": "A list for every grain that starts, grains by hand, and a grain that finds every voice sounding."
         }
        },
        {
@@ -3094,7 +3004,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           49.0,
           620.0,
           20.0
@@ -3127,7 +3037,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           77.0,
           620.0,
           20.0
@@ -3160,7 +3070,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           105.0,
           620.0,
           20.0
@@ -3193,7 +3103,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           133.0,
           620.0,
           20.0
@@ -3226,7 +3136,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           161.0,
           620.0,
           20.0
@@ -3237,6 +3147,72 @@
        {
         "box": {
          "id": "obj-12",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          70.0,
+          189.0,
+          63.0,
+          22.0
+         ],
+         "text": "steal 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-13",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          155.0,
+          189.0,
+          620.0,
+          20.0
+         ],
+         "text": "a grain finding every voice sounding takes the oldest's (2 ms fade)"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-14",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          76.0,
+          217.0,
+          63.0,
+          22.0
+         ],
+         "text": "steal 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-15",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          155.0,
+          217.0,
+          620.0,
+          20.0
+         ],
+         "text": "a grain finding every voice sounding is dropped"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-16",
          "maxclass": "newobj",
          "numinlets": 6,
          "numoutlets": 4,
@@ -3248,7 +3224,7 @@
          ],
          "patching_rect": [
           20.0,
-          203.0,
+          259.0,
           252.0,
           22.0
          ],
@@ -3257,13 +3233,13 @@
        },
        {
         "box": {
-         "id": "obj-13",
+         "id": "obj-17",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           282.0,
-          203.0,
+          259.0,
           400.0,
           20.0
          ],
@@ -3272,13 +3248,13 @@
        },
        {
         "box": {
-         "id": "obj-14",
+         "id": "obj-18",
          "maxclass": "ezdac~",
          "numinlets": 2,
          "numoutlets": 0,
          "patching_rect": [
           20.0,
-          243.0,
+          299.0,
           45.0,
           45.0
          ]
@@ -3286,13 +3262,13 @@
        },
        {
         "box": {
-         "id": "obj-15",
+         "id": "obj-19",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           75.0,
-          255.0,
+          311.0,
           105.0,
           20.0
          ],
@@ -3301,13 +3277,13 @@
        },
        {
         "box": {
-         "id": "obj-16",
+         "id": "obj-20",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           200.0,
-          243.0,
+          299.0,
           900.0,
           20.0
          ],
@@ -3316,7 +3292,7 @@
        },
        {
         "box": {
-         "id": "obj-17",
+         "id": "obj-21",
          "maxclass": "message",
          "numinlets": 2,
          "numoutlets": 1,
@@ -3325,7 +3301,7 @@
          ],
          "patching_rect": [
           200.0,
-          265.0,
+          321.0,
           500.0,
           22.0
          ],
@@ -3337,7 +3313,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3349,7 +3325,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3361,7 +3337,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3373,7 +3349,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3385,7 +3361,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3397,7 +3373,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-14",
+          "obj-16",
           0
          ],
          "source": [
@@ -3409,11 +3385,35 @@
        {
         "patchline": {
          "destination": [
+          "obj-16",
+          0
+         ],
+         "source": [
           "obj-14",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-16",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
           1
          ],
          "source": [
-          "obj-12",
+          "obj-16",
           1
          ]
         }
@@ -3421,11 +3421,11 @@
        {
         "patchline": {
          "destination": [
-          "obj-17",
+          "obj-21",
           1
          ],
          "source": [
-          "obj-12",
+          "obj-16",
           3
          ]
         }

@@ -3451,7 +3451,7 @@
        0.0,
        26.0,
        1120.0,
-       368.0
+       424.0
       ],
       "bglocked": 0,
       "openinpresentation": 0,
@@ -3490,7 +3490,7 @@
           1000.0,
           20.0
          ],
-         "text": "A list for every grain that starts, and grains by hand."
+         "text": "A list for every grain that starts, grains by hand, and a grain that finds every voice sounding."
         }
        },
        {
@@ -3518,7 +3518,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           49.0,
           620.0,
           20.0
@@ -3551,7 +3551,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           77.0,
           620.0,
           20.0
@@ -3584,7 +3584,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           105.0,
           620.0,
           20.0
@@ -3617,7 +3617,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           133.0,
           620.0,
           20.0
@@ -3650,7 +3650,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           161.0,
           620.0,
           20.0
@@ -3661,6 +3661,72 @@
        {
         "box": {
          "id": "obj-12",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          70.0,
+          189.0,
+          63.0,
+          22.0
+         ],
+         "text": "steal 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-13",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          155.0,
+          189.0,
+          620.0,
+          20.0
+         ],
+         "text": "a grain finding every voice sounding takes the oldest's (2 ms fade)"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-14",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          76.0,
+          217.0,
+          63.0,
+          22.0
+         ],
+         "text": "steal 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-15",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          155.0,
+          217.0,
+          620.0,
+          20.0
+         ],
+         "text": "a grain finding every voice sounding is dropped"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-16",
          "maxclass": "newobj",
          "numinlets": 7,
          "numoutlets": 3,
@@ -3671,7 +3737,7 @@
          ],
          "patching_rect": [
           20.0,
-          203.0,
+          259.0,
           406.0,
           22.0
          ],
@@ -3680,13 +3746,13 @@
        },
        {
         "box": {
-         "id": "obj-13",
+         "id": "obj-17",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           436.0,
-          203.0,
+          259.0,
           400.0,
           20.0
          ],
@@ -3695,7 +3761,7 @@
        },
        {
         "box": {
-         "id": "obj-14",
+         "id": "obj-18",
          "maxclass": "newobj",
          "numinlets": 1,
          "numoutlets": 1,
@@ -3704,7 +3770,7 @@
          ],
          "patching_rect": [
           20.0,
-          243.0,
+          299.0,
           105.0,
           22.0
          ],
@@ -3713,7 +3779,7 @@
        },
        {
         "box": {
-         "id": "obj-15",
+         "id": "obj-19",
          "maxclass": "newobj",
          "numinlets": 1,
          "numoutlets": 2,
@@ -3723,7 +3789,7 @@
          ],
          "patching_rect": [
           20.0,
-          273.0,
+          329.0,
           98.0,
           22.0
          ],
@@ -3732,13 +3798,13 @@
        },
        {
         "box": {
-         "id": "obj-16",
+         "id": "obj-20",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           130.0,
-          243.0,
+          299.0,
           300.0,
           20.0
          ],
@@ -3747,13 +3813,13 @@
        },
        {
         "box": {
-         "id": "obj-17",
+         "id": "obj-21",
          "maxclass": "ezdac~",
          "numinlets": 2,
          "numoutlets": 0,
          "patching_rect": [
           20.0,
-          303.0,
+          359.0,
           45.0,
           45.0
          ]
@@ -3761,13 +3827,13 @@
        },
        {
         "box": {
-         "id": "obj-18",
+         "id": "obj-22",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           75.0,
-          315.0,
+          371.0,
           105.0,
           20.0
          ],
@@ -3776,13 +3842,13 @@
        },
        {
         "box": {
-         "id": "obj-19",
+         "id": "obj-23",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           200.0,
-          303.0,
+          359.0,
           900.0,
           20.0
          ],
@@ -3791,7 +3857,7 @@
        },
        {
         "box": {
-         "id": "obj-20",
+         "id": "obj-24",
          "maxclass": "message",
          "numinlets": 2,
          "numoutlets": 1,
@@ -3800,7 +3866,7 @@
          ],
          "patching_rect": [
           200.0,
-          325.0,
+          381.0,
           500.0,
           22.0
          ],
@@ -3812,7 +3878,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3824,7 +3890,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3836,7 +3902,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3848,7 +3914,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3860,7 +3926,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3872,7 +3938,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-14",
+          "obj-16",
           0
          ],
          "source": [
@@ -3884,7 +3950,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-15",
+          "obj-16",
           0
          ],
          "source": [
@@ -3896,11 +3962,11 @@
        {
         "patchline": {
          "destination": [
-          "obj-17",
+          "obj-18",
           0
          ],
          "source": [
-          "obj-15",
+          "obj-16",
           0
          ]
         }
@@ -3908,11 +3974,35 @@
        {
         "patchline": {
          "destination": [
-          "obj-17",
+          "obj-19",
+          0
+         ],
+         "source": [
+          "obj-18",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-21",
+          0
+         ],
+         "source": [
+          "obj-19",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-21",
           1
          ],
          "source": [
-          "obj-15",
+          "obj-19",
           1
          ]
         }
@@ -3920,11 +4010,11 @@
        {
         "patchline": {
          "destination": [
-          "obj-20",
+          "obj-24",
           1
          ],
          "source": [
-          "obj-12",
+          "obj-16",
           2
          ]
         }

@@ -3237,7 +3237,7 @@
        0.0,
        26.0,
        1120.0,
-       368.0
+       424.0
       ],
       "bglocked": 0,
       "openinpresentation": 0,
@@ -3276,7 +3276,7 @@
           1000.0,
           20.0
          ],
-         "text": "A list for every grain that starts, and grains by hand."
+         "text": "A list for every grain that starts, grains by hand, and a grain that finds every voice sounding."
         }
        },
        {
@@ -3304,7 +3304,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           49.0,
           620.0,
           20.0
@@ -3337,7 +3337,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           77.0,
           620.0,
           20.0
@@ -3370,7 +3370,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           105.0,
           620.0,
           20.0
@@ -3403,7 +3403,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           133.0,
           620.0,
           20.0
@@ -3436,7 +3436,7 @@
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
-          144.0,
+          155.0,
           161.0,
           620.0,
           20.0
@@ -3447,6 +3447,72 @@
        {
         "box": {
          "id": "obj-12",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          70.0,
+          189.0,
+          63.0,
+          22.0
+         ],
+         "text": "steal 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-13",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          155.0,
+          189.0,
+          620.0,
+          20.0
+         ],
+         "text": "a grain finding every voice sounding takes the oldest's (2 ms fade)"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-14",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          76.0,
+          217.0,
+          63.0,
+          22.0
+         ],
+         "text": "steal 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-15",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          155.0,
+          217.0,
+          620.0,
+          20.0
+         ],
+         "text": "a grain finding every voice sounding is dropped"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-16",
          "maxclass": "newobj",
          "numinlets": 6,
          "numoutlets": 3,
@@ -3457,7 +3523,7 @@
          ],
          "patching_rect": [
           20.0,
-          203.0,
+          259.0,
           336.0,
           22.0
          ],
@@ -3466,13 +3532,13 @@
        },
        {
         "box": {
-         "id": "obj-13",
+         "id": "obj-17",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           366.0,
-          203.0,
+          259.0,
           400.0,
           20.0
          ],
@@ -3481,7 +3547,7 @@
        },
        {
         "box": {
-         "id": "obj-14",
+         "id": "obj-18",
          "maxclass": "newobj",
          "numinlets": 1,
          "numoutlets": 1,
@@ -3490,7 +3556,7 @@
          ],
          "patching_rect": [
           20.0,
-          243.0,
+          299.0,
           105.0,
           22.0
          ],
@@ -3499,7 +3565,7 @@
        },
        {
         "box": {
-         "id": "obj-15",
+         "id": "obj-19",
          "maxclass": "newobj",
          "numinlets": 1,
          "numoutlets": 2,
@@ -3509,7 +3575,7 @@
          ],
          "patching_rect": [
           20.0,
-          273.0,
+          329.0,
           98.0,
           22.0
          ],
@@ -3518,13 +3584,13 @@
        },
        {
         "box": {
-         "id": "obj-16",
+         "id": "obj-20",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           130.0,
-          243.0,
+          299.0,
           300.0,
           20.0
          ],
@@ -3533,13 +3599,13 @@
        },
        {
         "box": {
-         "id": "obj-17",
+         "id": "obj-21",
          "maxclass": "ezdac~",
          "numinlets": 2,
          "numoutlets": 0,
          "patching_rect": [
           20.0,
-          303.0,
+          359.0,
           45.0,
           45.0
          ]
@@ -3547,13 +3613,13 @@
        },
        {
         "box": {
-         "id": "obj-18",
+         "id": "obj-22",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           75.0,
-          315.0,
+          371.0,
           105.0,
           20.0
          ],
@@ -3562,13 +3628,13 @@
        },
        {
         "box": {
-         "id": "obj-19",
+         "id": "obj-23",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
          "patching_rect": [
           200.0,
-          303.0,
+          359.0,
           900.0,
           20.0
          ],
@@ -3577,7 +3643,7 @@
        },
        {
         "box": {
-         "id": "obj-20",
+         "id": "obj-24",
          "maxclass": "message",
          "numinlets": 2,
          "numoutlets": 1,
@@ -3586,7 +3652,7 @@
          ],
          "patching_rect": [
           200.0,
-          325.0,
+          381.0,
           500.0,
           22.0
          ],
@@ -3598,7 +3664,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3610,7 +3676,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3622,7 +3688,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3634,7 +3700,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3646,7 +3712,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-12",
+          "obj-16",
           0
          ],
          "source": [
@@ -3658,7 +3724,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-14",
+          "obj-16",
           0
          ],
          "source": [
@@ -3670,7 +3736,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-15",
+          "obj-16",
           0
          ],
          "source": [
@@ -3682,11 +3748,11 @@
        {
         "patchline": {
          "destination": [
-          "obj-17",
+          "obj-18",
           0
          ],
          "source": [
-          "obj-15",
+          "obj-16",
           0
          ]
         }
@@ -3694,11 +3760,35 @@
        {
         "patchline": {
          "destination": [
-          "obj-17",
+          "obj-19",
+          0
+         ],
+         "source": [
+          "obj-18",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-21",
+          0
+         ],
+         "source": [
+          "obj-19",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-21",
           1
          ],
          "source": [
-          "obj-15",
+          "obj-19",
           1
          ]
         }
@@ -3706,11 +3796,11 @@
        {
         "patchline": {
          "destination": [
-          "obj-20",
+          "obj-24",
           1
          ],
          "source": [
-          "obj-12",
+          "obj-16",
           2
          ]
         }
@@ -3730,6 +3820,786 @@
    {
     "box": {
      "id": "obj-8",
+     "maxclass": "newobj",
+     "numinlets": 0,
+     "numoutlets": 0,
+     "patcher": {
+      "fileversion": 1,
+      "appversion": {
+       "major": 8,
+       "minor": 5,
+       "revision": 0,
+       "architecture": "x64",
+       "modernui": 1
+      },
+      "classnamespace": "box",
+      "rect": [
+       0.0,
+       26.0,
+       1040.0,
+       564.0
+      ],
+      "bglocked": 0,
+      "openinpresentation": 0,
+      "default_fontsize": 12.0,
+      "default_fontface": 0,
+      "default_fontname": "Arial",
+      "gridonopen": 1,
+      "gridsize": [
+       15.0,
+       15.0
+      ],
+      "gridsnaponopen": 1,
+      "objectsnaponopen": 1,
+      "statusbarvisible": 2,
+      "toolbarvisible": 1,
+      "boxanimatetime": 200,
+      "enablehscroll": 1,
+      "enablevscroll": 1,
+      "devicewidth": 0.0,
+      "description": "",
+      "digest": "",
+      "tags": "",
+      "style": "",
+      "subpatcher_template": "",
+      "showontab": 1,
+      "boxes": [
+       {
+        "box": {
+         "id": "obj-1",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          15.0,
+          1000.0,
+          20.0
+         ],
+         "text": "Where grains start, the window's shape, the sample's own rate and channels."
+        }
+       },
+       {
+        "box": {
+         "id": "obj-2",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          40.0,
+          49.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-3",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          49.0,
+          620.0,
+          20.0
+         ],
+         "text": "starts the stream: a grain every 1/density seconds"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-4",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          46.0,
+          77.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-5",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          77.0,
+          620.0,
+          20.0
+         ],
+         "text": "stops new grains; sounding ones finish"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-6",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          52.0,
+          105.0,
+          140.0,
+          22.0
+         ],
+         "text": "setRegion 500 1000"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-7",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          105.0,
+          620.0,
+          20.0
+         ],
+         "text": "grain starts keep to 500 to 1000 ms of the sample"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-8",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          58.0,
+          133.0,
+          105.0,
+          22.0
+         ],
+         "text": "setRegion 0 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-9",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          133.0,
+          620.0,
+          20.0
+         ],
+         "text": "grain starts anywhere in the sample"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-10",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          64.0,
+          161.0,
+          105.0,
+          22.0
+         ],
+         "text": "setAttack 0.2"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-11",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          161.0,
+          620.0,
+          20.0
+         ],
+         "text": "the window's rise over a tenth of the grain (1: half)"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-12",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          70.0,
+          189.0,
+          84.0,
+          22.0
+         ],
+         "text": "setDecay 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-13",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          189.0,
+          620.0,
+          20.0
+         ],
+         "text": "the window's fall over half the grain, as before"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-14",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          76.0,
+          217.0,
+          98.0,
+          22.0
+         ],
+         "text": "sampleRate 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-15",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          217.0,
+          620.0,
+          20.0
+         ],
+         "text": "pitch 0 plays the sample at its buffer~'s own rate"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-16",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          82.0,
+          245.0,
+          98.0,
+          22.0
+         ],
+         "text": "sampleRate 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-17",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          245.0,
+          620.0,
+          20.0
+         ],
+         "text": "pitch 0 plays one frame per output sample"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-18",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          88.0,
+          273.0,
+          119.0,
+          22.0
+         ],
+         "text": "sampleChannel 2"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-19",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          273.0,
+          620.0,
+          20.0
+         ],
+         "text": "grains read the buffer~'s second channel"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-20",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          94.0,
+          301.0,
+          119.0,
+          22.0
+         ],
+         "text": "sampleChannel 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-21",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          301.0,
+          620.0,
+          20.0
+         ],
+         "text": "grains read the first channel, as before"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-22",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          100.0,
+          329.0,
+          112.0,
+          22.0
+         ],
+         "text": "stereoSample 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-23",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          329.0,
+          620.0,
+          20.0
+         ],
+         "text": "two channels: stereo grains, the pan a balance"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-24",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          106.0,
+          357.0,
+          112.0,
+          22.0
+         ],
+         "text": "stereoSample 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-25",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          234.0,
+          357.0,
+          620.0,
+          20.0
+         ],
+         "text": "mono grains"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-26",
+         "maxclass": "newobj",
+         "numinlets": 6,
+         "numoutlets": 3,
+         "outlettype": [
+          "multichannelsignal",
+          "int",
+          "list"
+         ],
+         "patching_rect": [
+          20.0,
+          399.0,
+          336.0,
+          22.0
+         ],
+         "text": "mc.cloud.zun~ cloud-tone cloud-window @chans 8"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-27",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          366.0,
+          399.0,
+          400.0,
+          20.0
+         ],
+         "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-28",
+         "maxclass": "newobj",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          "multichannelsignal"
+         ],
+         "patching_rect": [
+          20.0,
+          439.0,
+          105.0,
+          22.0
+         ],
+         "text": "mc.mixdown~ 2"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-29",
+         "maxclass": "newobj",
+         "numinlets": 1,
+         "numoutlets": 2,
+         "outlettype": [
+          "signal",
+          "signal"
+         ],
+         "patching_rect": [
+          20.0,
+          469.0,
+          98.0,
+          22.0
+         ],
+         "text": "mc.unpack~ 2"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-30",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          130.0,
+          439.0,
+          300.0,
+          20.0
+         ],
+         "text": "every channel folded into two"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-31",
+         "maxclass": "ezdac~",
+         "numinlets": 2,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          499.0,
+          45.0,
+          45.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-32",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          75.0,
+          511.0,
+          105.0,
+          20.0
+         ],
+         "text": "click to hear"
+        }
+       }
+      ],
+      "lines": [
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-2",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-4",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-6",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-8",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-10",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-12",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-14",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-16",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-18",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-20",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-22",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-26",
+          0
+         ],
+         "source": [
+          "obj-24",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-26",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-29",
+          0
+         ],
+         "source": [
+          "obj-28",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-31",
+          0
+         ],
+         "source": [
+          "obj-29",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-31",
+          1
+         ],
+         "source": [
+          "obj-29",
+          1
+         ]
+        }
+       }
+      ]
+     },
+     "patching_rect": [
+      420.0,
+      85.0,
+      70.0,
+      22.0
+     ],
+     "text": "p sample",
+     "varname": "sample_tab"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-9",
      "maxclass": "newobj",
      "numinlets": 0,
      "numoutlets": 0,
@@ -4228,7 +5098,7 @@
       ]
      },
      "patching_rect": [
-      420.0,
+      500.0,
       85.0,
       77.0,
       22.0
@@ -4239,7 +5109,7 @@
    },
    {
     "box": {
-     "id": "obj-9",
+     "id": "obj-10",
      "maxclass": "newobj",
      "numinlets": 0,
      "numoutlets": 0,
@@ -5008,7 +5878,7 @@
       ]
      },
      "patching_rect": [
-      507.0,
+      587.0,
       85.0,
       84.0,
       22.0

@@ -190,3 +190,32 @@ TEST(Channels, WholeGrainsSoundOnTheirChannel) {
     EXPECT_LT(chi, 24.32);
   }
 }
+
+// A stereo grain of a two-channel sample (0.25 left, 0.5 right) at the
+// centre: its sides on the route's two channels, or both on a channel of
+// its own, none into the spare.
+TEST(Channels, StereoGrainsKeepBothSides) {
+  const struct {
+    int count, fixed;
+    std::vector<double> expected;
+  } cases[] = {{2, 0, {0.25, 0.5}}, {3, 2, {0, 0.75, 0}}, {1, 0, {0.75}}};
+  for (const auto& c : cases) {
+    zunCloud engine(128, 44100.0);
+    engine.setSeed(1);
+    engine.setToggle(1);
+    engine.setLevel(1.0);
+    engine.setLength(10);
+    engine.setStereoSample(1);
+    engine.setOutputChannels(c.count);
+    engine.options.routing.setChannel(c.fixed);
+    std::vector<float> sample, window(64, 1.f);
+    for (int f = 0; f < 1000; ++f) sample.insert(sample.end(), {0.25f, 0.5f});
+    std::vector<std::vector<double>> out(c.count, std::vector<double>(64));
+    std::vector<double*> outs;
+    for (auto& o : out) outs.push_back(o.data());
+    engine.Processing(nullptr, 0, outs.data(), c.count, 64, 1000, 64, sample.data(), window.data(),
+                      2, 1, 2);
+    for (int ch = 0; ch < c.count; ++ch)
+      EXPECT_EQ(out[ch][10], c.expected[ch]) << c.count << " channels, channel " << ch + 1;
+  }
+}
