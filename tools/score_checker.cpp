@@ -564,6 +564,14 @@ std::string signature(const std::string& selector, const std::vector<int>& types
   return s;
 }
 
+std::string methodSignature(const std::string& className, const zun::MethodInfo& m) {
+  const ObjectFacts* facts = factsFor(className);
+  const auto range = facts ? facts->ranges.find(m.selector) : decltype(facts->ranges.end()){};
+  if (facts && range != facts->ranges.end() && range->second.list)
+    return m.selector + " [float]... (up to " + std::to_string(zunMostListNumbers) + ")";
+  return signature(m.selector, m.types);
+}
+
 std::optional<double> checkScore(const Score& score, ClassCatalog& catalog,
                                  const CheckOptions& options, Diagnostics& diagnostics) {
   return Checker(score, catalog, options, diagnostics).run();
