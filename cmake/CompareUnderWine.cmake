@@ -77,9 +77,7 @@ macro(same_samples name format a b what)
 endmacro()
 
 # A score that stands for every message of the class EVERY_MESSAGE_OF
-# sends each one that the class registers, but the host's own calls and
-# `float`, which means the inlet it arrives at: a score's `at` sends to the
-# first inlet only.
+# sends each one that the class registers, but the host's own calls.
 macro(every_message_sent)
   run(classes.txt ${DRIVER} classes ${PLUGINS})
   file(STRINGS ${WORK}/classes.txt lines)
@@ -90,8 +88,7 @@ macro(every_message_sent)
       set(class ${CMAKE_MATCH_1})
     elseif(class STREQUAL EVERY_MESSAGE_OF AND line MATCHES "^  ([A-Za-z0-9_]+)( [0-9]+)*$")
       set(selector ${CMAKE_MATCH_1})
-      if(NOT line MATCHES "^  [^ ]+ 9" AND NOT selector STREQUAL "float"
-         AND NOT text MATCHES "\n(at|ramp) [^\n]* ${selector}[ \n]")
+      if(NOT line MATCHES "^  [^ ]+ 9" AND NOT text MATCHES "\n(at|ramp) [^\n]* ${selector}[ \n]")
         string(APPEND failures "\n${SCORE} sends no ${selector}")
       endif()
     endif()

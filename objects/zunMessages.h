@@ -127,20 +127,27 @@ inline const zunInlet zunCloudInlets[] = {
 static_assert(sizeof zunBurstInlets / sizeof *zunBurstInlets == zunBurst::inletCount);
 static_assert(sizeof zunCloudInlets / sizeof *zunCloudInlets == zunCloud::inletCount);
 
-// The inlet of this name (1 for the first after the trigger input), or -1.
-template <size_t Count>
-int zunInletOf(const zunInlet (&inlets)[Count], const char* name) {
-  for (size_t k = 0; k < Count; ++k)
-    if (std::strcmp(inlets[k].name, name) == 0) return static_cast<int>(k) + 1;
-  return -1;
+// The signal inlets of a class, or of its multichannel twin, which has
+// the same; none for any other class.
+struct zunInletList {
+  const zunInlet* begin;
+  const zunInlet* end;
+};
+inline zunInletList zunInletsOf(const char* className) {
+  if (std::strncmp(className, "mc.", 3) == 0) className += 3;
+  if (std::strcmp(className, "burst.zun~") == 0)
+    return {zunBurstInlets, zunBurstInlets + zunBurst::inletCount};
+  if (std::strcmp(className, "cloud.zun~") == 0)
+    return {zunCloudInlets, zunCloudInlets + zunCloud::inletCount};
+  return {nullptr, nullptr};
 }
 
-// The signal inlet of this name on an object of this class (or of its
-// multichannel twin, which has the same inlets), or -1.
+// The signal inlet of this name on an object of this class (1 for the
+// first after the trigger input), or -1.
 inline int zunInletOf(const char* className, const char* name) {
-  if (std::strncmp(className, "mc.", 3) == 0) className += 3;
-  if (std::strcmp(className, "burst.zun~") == 0) return zunInletOf(zunBurstInlets, name);
-  if (std::strcmp(className, "cloud.zun~") == 0) return zunInletOf(zunCloudInlets, name);
+  const zunInletList inlets = zunInletsOf(className);
+  for (const zunInlet* i = inlets.begin; i != inlets.end; ++i)
+    if (std::strcmp(i->name, name) == 0) return static_cast<int>(i - inlets.begin) + 1;
   return -1;
 }
 

@@ -163,13 +163,15 @@ class Session {
     return names;
   }
 
-  // The inlet an input names: the first unless it names another.
-  int inletOf(const InputStatement& in) const {
-    if (!in.inlet) return 0;
-    for (const ObjectStatement& o : score_.objects)
-      if (o.id.text == in.object.text)
-        return zunInletOf(o.className.text.c_str(), in.inlet->text.c_str());
-    return -1;
+  // The inlet of the object `id` that `name` names: the first for none.
+  int inletOf(const std::string& id, const Token* name) const {
+    if (!name) return 0;
+    return zunInletOf(score_.objects[ids_.at(id)].className.text.c_str(), name->text.c_str());
+  }
+
+  // A message of the score, into the inlet it names.
+  bool sendTo(t_object* x, const ScheduledMessage& m) const {
+    return zun::sendToInlet(x, inletOf(m.object->text, m.inlet), m.selector->text, m.args);
   }
 
   // Each input plays its table's first channel from the first frame.
@@ -178,7 +180,7 @@ class Session {
       const Table* table = nullptr;
       for (const Table& t : tables)
         if (t.name == in.buffer.text) table = &t;
-      const int inlet = inletOf(in);
+      const int inlet = inletOf(in.object.text, in.inlet ? &*in.inlet : nullptr);
       if (!table || inlet < 0) continue;
       long long next = 0;
       zun::feedInput(tracks_[ids_.at(in.object.text)].object, inlet,
@@ -203,7 +205,7 @@ class Session {
   void deliver(MessageSchedule& schedule, long long uptoFrame) {
     while (!schedule.empty() && schedule.nextFrame() <= uptoFrame) {
       ScheduledMessage m = schedule.pop();
-      zun::send(tracks_[ids_.at(m.object->text)].object, m.selector->text, m.args);
+      sendTo(tracks_[ids_.at(m.object->text)].object, m);
       ++result_.messages;
       drainConsole({m.line, &m.object->text, &m.selector->text});
     }
@@ -280,7 +282,7 @@ class Session {
         track.happening = &h;
         {
           zun::ConsoleCapture capture(h.lines);
-          zun::send(track.object, m.selector->text, m.args);
+          sendTo(track.object, m);
         }
         track.happening = nullptr;
         part.happenings.push_back(std::move(h));

@@ -33,6 +33,7 @@ MessageSchedule::MessageSchedule(const Score& score, double sampleRate, double u
     m.line = a.line;
     m.object = &a.object;
     m.selector = &a.selector;
+    m.inlet = a.inlet ? &*a.inlet : nullptr;
     for (const Value& v : a.args) m.args.push_back(v.toAtom());
     fixed_.push_back(std::move(m));
   }
@@ -80,6 +81,7 @@ ScheduledMessage MessageSchedule::pop() {
   m.step = c.step;
   m.object = &r.object;
   m.selector = &r.selector;
+  m.inlet = r.inlet ? &*r.inlet : nullptr;
   m.args.emplace_back(value);
   if (!c.last) {
     RampCursor next = cursorAt(r, c.step + 1);

@@ -27,6 +27,7 @@ struct ScheduledMessage {
   long long step = 0;   // the step within a ramp
   const Token* object = nullptr;
   const Token* selector = nullptr;
+  const Token* inlet = nullptr;  // the signal inlet named; null for the first
   std::vector<zun::Atom> args;
 };
 

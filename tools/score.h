@@ -7,7 +7,8 @@
 //   buffer NAME file PATH                 a table read from a sound file
 //   object ID CLASS [ARGS]                an object and its creation arguments
 //   at TIME ID SELECTOR [ARGS]            one message at a time
-//   ramp T0 T1 ID SELECTOR FROM TO [every INTERVAL]
+//   at TIME ID INLET float VALUE          a float into the signal inlet named INLET
+//   ramp T0 T1 ID [INLET] SELECTOR FROM TO [every INTERVAL]
 //                                         float messages interpolated linearly
 //   input ID BUFFER [loop]                a table played into an object's inlet
 //   input ID INLET BUFFER [loop]          the same into the signal inlet named INLET
@@ -70,6 +71,7 @@ struct AtStatement {
   Token object;
   Token selector;
   std::vector<Value> args;
+  std::optional<Token> inlet;  // the signal inlet a float goes to; the first when none is named
 };
 
 struct RampStatement {
@@ -82,6 +84,7 @@ struct RampStatement {
   Value to;
   double everySeconds = 0.02;  // as a line object's default grain
   SourcePos everyPos;
+  std::optional<Token> inlet;  // as AtStatement's
 };
 
 // The table's first channel, from the render's first frame, into the

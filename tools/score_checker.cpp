@@ -278,12 +278,13 @@ class Checker {
     return attributeTypes(a.type);
   }
 
+  // `meaning`: the message it stands for, where not itself.
   void sent(Declared& object, const Token& selector, const zun::MethodInfo& m,
-            const std::vector<Value>& args, SourcePos missingPos) {
+            const std::vector<Value>& args, SourcePos missingPos, const Token* meaning = nullptr) {
     checkArguments(m.types, args, "message " + quote(selector.text), signature(m.selector, m.types),
                    missingPos, d_);
     if (object.facts)
-      checkFacts(object, selector, args);
+      checkFacts(object, meaning ? *meaning : selector, args);
     else
       warnUnknownBuffers(m.types, args);
   }
@@ -387,13 +388,41 @@ class Checker {
 
   void at(const AtStatement& a) {
     const zun::MethodInfo* m = method(a.object, a.selector, a.line);
-    if (m) sent(objects_.at(a.object.text), a.selector, *m, a.args, after(a.selector));
+    const std::optional<Token> setter = m ? inletSetter(a.object, a.selector, a.inlet) : std::nullopt;
+    if (setter)
+      sent(objects_.at(a.object.text), a.selector, *m, a.args, after(a.selector), &*setter);
     lastTime(a.time, "message");
+  }
+
+  // The message a float stands for at the inlet named, as a token at the
+  // float's place; the selector itself when no inlet is named. Nothing
+  // (reported) for an inlet the object lacks, or a float into the first
+  // inlet of an object with named ones, which refuses it.
+  std::optional<Token> inletSetter(const Token& object, const Token& selector,
+                                   const std::optional<Token>& inlet) {
+    const Declared& declared = objects_.at(object.text);
+    if (!declared.statement) return selector;
+    const std::string& className = declared.statement->className.text;
+    const zunInletList inlets = zunInletsOf(className.c_str());
+    if (!inlet) {
+      if (selector.text != "float" || inlets.begin == inlets.end) return selector;
+      d_.error(selector.pos, "a float goes to a signal inlet: name it (at TIME " + object.text +
+                                 " INLET float VALUE; " + inletNames(className) + ")");
+      return std::nullopt;
+    }
+    const int k = zunInletOf(className.c_str(), inlet->text.c_str());
+    if (k < 0) {
+      d_.error(inlet->pos, "unknown inlet " + quote(inlet->text) + " of " + className + " (" +
+                               inletNames(className) + ")");
+      return std::nullopt;
+    }
+    return Token{inlets.begin[k - 1].setter, selector.pos};
   }
 
   void ramp(const RampStatement& r) {
     const zun::MethodInfo* m = method(r.object, r.selector, r.line);
-    if (m && !takesAnything(m->types)) {
+    const std::optional<Token> setter = m ? inletSetter(r.object, r.selector, r.inlet) : std::nullopt;
+    if (setter && !takesAnything(m->types)) {
       const int first = m->types.empty() ? A_NOTHING : m->types[0];
       const bool numeric =
           first == A_FLOAT || first == A_DEFFLOAT || first == A_LONG || first == A_DEFLONG;
@@ -408,11 +437,11 @@ class Checker {
         d_.warning(r.selector.pos, quote(r.selector.text) +
                                        " takes an int: each value of the ramp is truncated");
       const Declared& object = objects_.at(r.object.text);
-      const auto setter = object.facts ? object.facts->setters.find(r.selector.text)
-                                       : std::map<std::string, std::string>::const_iterator{};
-      const std::string selector = object.facts && setter != object.facts->setters.end()
-                                       ? setter->second
-                                       : r.selector.text;
+      const auto named = object.facts ? object.facts->setters.find(setter->text)
+                                      : std::map<std::string, std::string>::const_iterator{};
+      const std::string selector = object.facts && named != object.facts->setters.end()
+                                       ? named->second
+                                       : setter->text;
       auto range = object.facts ? object.facts->ranges.find(selector)
                                 : std::map<std::string, Accepted>::const_iterator{};
       if (object.facts && range != object.facts->ranges.end()) {
@@ -476,11 +505,9 @@ class Checker {
 
   static std::string inletNames(const std::string& className) {
     std::string names;
-    const auto list = [&](const auto& inlets) {
-      for (const zunInlet& i : inlets) names += (names.empty() ? "" : " ") + std::string(i.name);
-    };
-    if (className == "burst.zun~" || className == "mc.burst.zun~") list(zunBurstInlets);
-    if (className == "cloud.zun~" || className == "mc.cloud.zun~") list(zunCloudInlets);
+    const zunInletList inlets = zunInletsOf(className.c_str());
+    for (const zunInlet* i = inlets.begin; i != inlets.end; ++i)
+      names += (names.empty() ? "" : " ") + std::string(i->name);
     return names.empty() ? "it has no named inlets" : "its inlets: " + names;
   }
 

@@ -149,12 +149,24 @@ class Parser {
     a.line = t[0].pos.line;
     a.time = *time;
     a.object = t[2];
-    a.selector = t[3];
-    a.args = valuesFrom(t, 4);
+    const bool named = namesInlet(t, 3);
+    if (named) a.inlet = t[3];
+    a.selector = t[named ? 4 : 3];
+    a.args = valuesFrom(t, named ? 5 : 4);
     score_.messages.push_back(std::move(a));
   }
 
-  void ramp(const std::vector<Token>& t) {
+  // A word, then an unquoted "float" and a number: the word names the
+  // signal inlet the float goes to.
+  static bool namesInlet(const std::vector<Token>& t, size_t word) {
+    return t.size() > word + 2 && t[word + 1].text == "float" && !t[word + 1].quoted &&
+           Value::fromToken(t[word + 2]).isNumber();
+  }
+
+  void ramp(const std::vector<Token>& whole) {
+    const bool named = whole.size() > 7 && namesInlet(whole, 4);
+    std::vector<Token> t = whole;
+    if (named) t.erase(t.begin() + 4);
     if (t.size() < 7) {
       d_.error(after(t),
                "incomplete ramp statement: write ramp T0 T1 ID SELECTOR FROM TO [every INTERVAL]");
@@ -168,6 +180,7 @@ class Parser {
     r.start = *start;
     r.end = *end;
     r.object = t[3];
+    if (named) r.inlet = whole[4];
     r.selector = t[4];
     r.from = Value::fromToken(t[5]);
     r.to = Value::fromToken(t[6]);

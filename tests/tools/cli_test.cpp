@@ -61,6 +61,10 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
       {"input, then more", "input p w loop twice\nend 1", {}, 2, "s.zun:4:16: error: unexpected 'twice'"},
       {"unknown inlet", "input p pitch w\nend 1", {}, 2,
        "s.zun:4:9: error: unknown inlet 'pitch' of burst.zun~ (its inlets: cps morph"},
+      {"float into the first inlet", "at 0 p float 3\nend 1", {}, 2,
+       "s.zun:4:8: error: a float goes to a signal inlet: name it (at TIME p INLET float VALUE"},
+      {"float into an unknown inlet", "ramp 0 1 p pitch float 0 3\nend 1", {}, 2,
+       "s.zun:4:12: error: unknown inlet 'pitch' of burst.zun~ (its inlets: cps morph"},
       {"second input on an inlet", "input p cps w\ninput p w\ninput p cps win loop\nend 1", {}, 2,
        "s.zun:6:7: error: object 'p' has an input on cps already at line 4"},
       {"no end", "at 0 p start 1", {}, 2, "s.zun: error: the score has no end"},
@@ -279,7 +283,8 @@ TEST(Cli, AttributesInAScoreSoundAsTheirSettersAndAreReadBack) {
   EXPECT_EQ(a, zuntest::readFile(dir / "attributes.zun.wav"));
 }
 
-// A table played into a named inlet sounds as the message it stands for.
+// A table played into a named inlet, or a float sent to it, sounds as the
+// message it stands for.
 TEST(Cli, AnInputOnANamedInletSoundsAsItsMessage) {
   TempDir dir;
   const std::string start = std::string(header) + "buffer one square 64 1 0.999\nat 0 p seed 3\n" +
@@ -287,13 +292,19 @@ TEST(Cli, AnInputOnANamedInletSoundsAsItsMessage) {
   zuntest::writeFile(dir / "set.zun", start + "at 0 p setLevel 1\nend 0.5\n");
   zuntest::writeFile(dir / "fed.zun", start + "input p level one loop\nend 0.5\n");
   zuntest::writeFile(dir / "plain.zun", start + "end 0.5\n");
-  for (const char* score : {"set.zun", "fed.zun", "plain.zun"}) {
+  zuntest::writeFile(dir / "float.zun", start + "at 0 p level float 1\nend 0.5\n");
+  zuntest::writeFile(dir / "ramp.zun", start + "ramp 0 0.4 p setLevel 0 1\nend 0.5\n");
+  zuntest::writeFile(dir / "floats.zun", start + "ramp 0 0.4 p level float 0 1\nend 0.5\n");
+  for (const char* score :
+       {"set.zun", "fed.zun", "plain.zun", "float.zun", "ramp.zun", "floats.zun"}) {
     const Outcome o = runZun({"render", score, "-o", std::string(score) + ".wav", "-q"}, dir.path());
     EXPECT_EQ(o.status, 0) << o.err;
   }
   const std::string set = zuntest::readFile(dir / "set.zun.wav");
   EXPECT_EQ(set, zuntest::readFile(dir / "fed.zun.wav"));
+  EXPECT_EQ(set, zuntest::readFile(dir / "float.zun.wav"));
   EXPECT_NE(set, zuntest::readFile(dir / "plain.zun.wav"));
+  EXPECT_EQ(zuntest::readFile(dir / "ramp.zun.wav"), zuntest::readFile(dir / "floats.zun.wav"));
 }
 
 // A table played into the inlet starts a grain at each upward crossing,
