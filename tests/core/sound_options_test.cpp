@@ -365,72 +365,47 @@ TEST(Steal, TheStolenGrainFadesOutWithinTwoMilliseconds) {
 
 namespace {
 
-// One grain of 1 s at 48 kHz, flat, of up to three formants of a 300 Hz
-// sine; measured over 0.8 s, where every formant below makes whole cycles.
-struct FormantRig : Rig<zunBurst> {
-  explicit FormantRig(std::vector<double> ratios, std::vector<float> wave = partials(1))
-      : Rig<zunBurst>(48000, wave, ones(), wave) {
-    engine.setAttack(0);
-    engine.setDecay(0);
-    engine.setLength(1000);
-    engine.setDensity(0.01);
-    engine.setCps(300);
-    engine.setLevel(1);
-    engine.setFormants(ratios.data(), static_cast<int>(ratios.size()));
+// One grain of 1 s at 48 kHz, flat, of formants of a 300 Hz sine: each
+// output's amplitudes at `hz`, over 0.8 s of whole cycles of each.
+std::vector<double> formantAmplitudes(Rig<zunBurst>& rig, std::vector<double> ratios,
+                                      std::vector<double> hz) {
+  rig.engine.setAttack(0);
+  rig.engine.setDecay(0);
+  rig.engine.setLength(1000);
+  rig.engine.setDensity(0.01);
+  rig.engine.setLevel(1);
+  rig.engine.setFormants(ratios.data(), static_cast<int>(ratios.size()));
+  std::vector<double> out[2] = {std::vector<double>(48000), std::vector<double>(48000)};
+  for (long done = 0; done < 48000; done += 64) {
+    double* outs[2] = {out[0].data() + done, out[1].data() + done};
+    rig.process(outs, 64);
   }
-  void levels(std::vector<double> l) { engine.setFormantLevels(l.data(), int(l.size())); }
-  void pans(std::vector<double> p) { engine.setFormantPans(p.data(), int(p.size())); }
-  // Each output's amplitude at each frequency (Hz).
-  std::vector<double> amplitudes(std::vector<double> hz, int side = 0) {
-    std::vector<double> out[2] = {std::vector<double>(48000), std::vector<double>(48000)};
-    for (long done = 0; done < 48000; done += 64) {
-      double* outs[2] = {out[0].data() + done, out[1].data() + done};
-      process(outs, 64);
-    }
-    std::vector<double> a;
-    for (double f : hz) a.push_back(2 * std::abs(spectrum::dft(out[side], 4800, 38400, f / 48000)) / 38400);
-    return a;
-  }
-};
-
-void expectNear(const std::vector<double>& measured, const std::vector<double>& expected) {
-  ASSERT_EQ(measured.size(), expected.size());
-  for (size_t k = 0; k < measured.size(); ++k) EXPECT_NEAR(measured[k], expected[k], 0.005) << k;
+  std::vector<double> a;
+  for (const std::vector<double>& side : out)
+    for (double f : hz) a.push_back(2 * std::abs(spectrum::dft(side, 4800, 38400, f / 48000)) / 38400);
+  return a;
 }
 
 }  // namespace
 
-// Peaks at cps times each ratio, each of its formant's level, and nothing
-// at the ratios not set.
-TEST(Formants, PeaksAtTheRatiosWithTheirLevels) {
-  const struct { std::vector<double> ratios, levels, heard; } cases[] = {
-      {{1, 2.5}, {1, 0.5}, {1, 0.5, 0}},
-      {{1, 2.5, 4}, {0.25, 1, 0.5}, {0.25, 1, 0.5}},
-      {{4, 1}, {1}, {1, 0, 1}},
+// Peaks at cps times each ratio with its formant's level, left then right;
+// a formant with a pan sits there as manual panning places a grain, one
+// without where the grain's own pan puts it (width 0: both gains 1).
+TEST(Formants, PeaksAtTheRatiosWithTheirLevelsAndPans) {
+  const struct { std::vector<double> ratios, levels, pans, heard; } cases[] = {
+      {{1, 2.5}, {1, 0.5}, {}, {1, 0.5, 0, 1, 0.5, 0}},
+      {{1, 2.5, 4}, {0.25, 1, 0.5}, {}, {0.25, 1, 0.5, 0.25, 1, 0.5}},
+      {{4, 1}, {1}, {}, {1, 0, 1, 1, 0, 1}},
+      {{1, 2.5}, {1, 0.5}, {0, 1}, {1, 0, 0, 0, 0.5, 0}},
+      {{1, 2.5}, {1, 0.5}, {0.25}, {0.75, 0.5, 0, 0.25, 0.5, 0}},
   };
   for (const auto& c : cases) {
-    FormantRig rig(c.ratios);
-    rig.levels(c.levels);
-    expectNear(rig.amplitudes({300, 750, 1200}), c.heard);
-  }
-}
-
-// A formant with a pan sits there, as manual panning places a grain; one
-// without sounds where the grain's own pan puts it (width 0: both gains 1).
-TEST(Formants, EachPanPlacesItsFormant) {
-  const struct { std::vector<double> pans; double left[2], right[2]; } cases[] = {
-      {{}, {1, 0.5}, {1, 0.5}},
-      {{0, 1}, {1, 0}, {0, 0.5}},
-      {{0.25}, {0.75, 0.5}, {0.25, 0.5}},
-  };
-  for (const auto& c : cases) {
-    for (int side = 0; side < 2; ++side) {
-      FormantRig rig({1, 2.5});
-      rig.levels({1, 0.5});
-      rig.pans(c.pans);
-      const double* heard = side == 0 ? c.left : c.right;
-      expectNear(rig.amplitudes({300, 750}, side), {heard[0], heard[1]});
-    }
+    Rig<zunBurst> rig(48000, partials(1), ones(), partials(1));
+    rig.engine.setCps(300);
+    rig.engine.setFormantLevels(c.levels.data(), static_cast<int>(c.levels.size()));
+    rig.engine.setFormantPans(c.pans.data(), static_cast<int>(c.pans.size()));
+    const std::vector<double> a = formantAmplitudes(rig, c.ratios, {300, 750, 1200});
+    for (size_t k = 0; k < a.size(); ++k) EXPECT_NEAR(a[k], c.heard[k], 0.005) << k;
   }
 }
 
@@ -438,17 +413,17 @@ TEST(Formants, EachPanPlacesItsFormant) {
 // multiples of 500 Hz unless it reads the levels of its own frequency.
 TEST(Formants, EachFormantIsBandLimitedAtItsOwnFrequency) {
   for (bool bandLimited : {false, true}) {
-    FormantRig rig({1, 10.5}, saw());
+    Rig<zunBurst> rig(48000, saw(), ones(), saw());
     rig.engine.setCps(1000);
     if (bandLimited) rig.bandLimit();
     std::vector<double> hz;
     for (int m = 1; m < 48; m += 2)
       if (m % 21 != 0) hz.push_back(m * 500.0);
     hz.push_back(10500);
-    const std::vector<double> a = rig.amplitudes(hz);
+    const std::vector<double> a = formantAmplitudes(rig, {1, 10.5}, hz);
     double folded = 0;
-    for (size_t k = 0; k + 1 < a.size(); ++k) folded += a[k] * a[k];
-    const double ratio = decibels(folded / (a.back() * a.back()));
+    for (size_t k = 0; k + 1 < hz.size(); ++k) folded += a[k] * a[k];
+    const double ratio = decibels(folded / (a[hz.size() - 1] * a[hz.size() - 1]));
     if (bandLimited) EXPECT_LT(ratio, -60.0);
     else EXPECT_GT(ratio, -30.0);
   }
@@ -476,7 +451,7 @@ TEST(Formants, LengthInPeriodsFollowsTheCps) {
 // One formant at ratio 1 is the grain itself, bit for bit; with more, the
 // first formant keeps every grain's draws and the stream after them.
 TEST(Formants, FormantsShareTheGrainsDraws) {
-  const auto run = [](std::vector<double> ratios, std::vector<zunGrainEvent>& events) {
+  const auto run = [](std::vector<double> ratios, std::vector<double>& firsts) {
     Rig<zunBurst> rig(44100, partials(3), hann(), saw());
     rig.engine.setRndCps(12);
     rig.engine.setRndLength(1);
@@ -490,21 +465,15 @@ TEST(Formants, FormantsShareTheGrainsDraws) {
     rig.engine.setFormants(ratios.data(), static_cast<int>(ratios.size()));
     const std::vector<double> out = rig.render(22050);
     for (zunGrainEvent e; rig.engine.options.events.pop(e);)
-      if (e.formant <= 1) events.push_back(e);
+      if (e.formant <= 1)
+        firsts.insert(firsts.end(), {double(e.sample), e.length, e.frequency, e.level, e.gainLeft});
     return out;
   };
-  std::vector<zunGrainEvent> plain, one, first;
-  const std::vector<double> today = run({}, plain);
-  EXPECT_EQ(run({1}, one), today);
+  std::vector<double> plain, one, first;
+  EXPECT_EQ(run({1}, one), run({}, plain));
   run({1, 1.5, 2.25}, first);
-  ASSERT_EQ(first.size(), plain.size());
-  for (size_t k = 0; k < plain.size(); ++k) {
-    EXPECT_EQ(first[k].sample, plain[k].sample);
-    EXPECT_EQ(first[k].length, plain[k].length);
-    EXPECT_EQ(first[k].frequency, plain[k].frequency);
-    EXPECT_EQ(first[k].level, plain[k].level);
-    EXPECT_EQ(first[k].gainLeft, plain[k].gainLeft);
-  }
+  EXPECT_EQ(first, plain);
+  EXPECT_GT(plain.size(), 20u);
 }
 
 // Formants start in order while voices are free, a grain never taking its
