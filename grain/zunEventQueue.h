@@ -18,6 +18,7 @@ struct zunGrainEvent {
   double gainLeft = 0.0;
   double gainRight = 0.0;
   int channel = 0;  // in a multichannel output, where it sounds most, from 1
+  int formant = 0;  // pulsar: the formant (from 1) of a grain of several; 0 for one
 };
 
 // A fixed ring of grain events between one producer (the audio thread) and

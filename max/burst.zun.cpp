@@ -210,6 +210,14 @@ t_max_err burst_notify(_index* x, t_symbol* s, t_symbol* msg, void* sender, void
 
 void burst_steal(_index* x, t_atom_long v) { zunRefuse(take(x, "steal", v)); }
 
+// Formants: lists of numbers.
+void burst_list(_index* x, t_symbol* s, long argc, t_atom* argv) {
+  double values[zunMostListNumbers];
+  const int count = zunNumbersIn(argc, argv, values);
+  zunRefuse(x->settings->set(*x->engine, s->s_name, values, count));
+}
+void burst_lengthMode(_index* x, t_atom_long v) { zunRefuse(take(x, "lengthMode", v)); }
+
 void burst_dump(_index* x) { Attributes::dump(x); }
 
 void burst_assist(_index*, void*, long kind, long index, char* text) {
@@ -310,6 +318,10 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(burst_dump), "dump", A_NOTHING, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_float), "float", A_FLOAT, 0);
   class_addmethod(c, reinterpret_cast<method>(burst_steal), "steal", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_list), "setFormants", A_GIMME, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_list), "setFormantLevels", A_GIMME, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_list), "setFormantPans", A_GIMME, 0);
+  class_addmethod(c, reinterpret_cast<method>(burst_lengthMode), "lengthMode", A_LONG, 0);
   if (zunMultichannel) {
     class_addmethod(c, reinterpret_cast<method>(burst_chans), "chans", A_LONG, 0);
     class_addmethod(c, reinterpret_cast<method>(burst_outmode), "outmode", A_LONG, 0);

@@ -57,6 +57,18 @@ inline const double* zunNumberIn(const t_atom& a, double& number) {
   return nullptr;
 }
 
+// A list message's numbers into `values`, the first zunMostListNumbers of
+// them; returns how many were given. A symbol among them counts as more
+// than a list takes, so that the message refuses it.
+inline int zunNumbersIn(long argc, const t_atom* argv, double (&values)[zunMostListNumbers]) {
+  for (long k = 0; k < argc; ++k) {
+    double number;
+    if (!zunNumberIn(argv[k], number)) return zunMostListNumbers + 1;
+    if (k < zunMostListNumbers) values[k] = number;
+  }
+  return argc > zunMostListNumbers ? zunMostListNumbers + 1 : static_cast<int>(argc);
+}
+
 // Posts why `role` reads no table, unless that cause was told last.
 template <size_t Roles>
 void zunTell(t_object* owner, zunBufferRef& ref, zunTableNotice<Roles>& notice, int role) {
@@ -194,8 +206,8 @@ void zunEventsSwitched(zunEventOutlet& events, Engine& engine) {
 
 template <class Engine>
 void zunEventsTick(zunEventOutlet& events, Engine& engine) {
-  const auto send = [&](const double (&values)[zunMcEventFields]) {
-    t_atom list[zunObjectEventFields];
+  const auto send = [&](const double (&values)[zunMostEventFields], bool formant) {
+    t_atom list[zunObjectEventFields + 1];
     for (int i = 0; i < zunObjectEventFields; ++i) {
       if (i < zunEventIntegers) {
         list[i].a_type = A_LONG;
@@ -205,7 +217,9 @@ void zunEventsTick(zunEventOutlet& events, Engine& engine) {
         list[i].a_w.w_float = values[i];
       }
     }
-    outlet_list(events.outlet, nullptr, zunObjectEventFields, list);
+    list[zunObjectEventFields].a_type = A_LONG;
+    list[zunObjectEventFields].a_w.w_long = static_cast<t_atom_long>(values[zunMcEventFields]);
+    outlet_list(events.outlet, nullptr, zunObjectEventFields + (formant ? 1 : 0), list);
   };
   const auto lost = [](unsigned long long n) { object_error(nullptr, zunEventsLostText, n); };
   if (zunEventRound(engine, events.reported, send, lost))
@@ -271,13 +285,15 @@ inline bool zunAtomOf(const zunValue& v, t_atom& a) {
 }
 
 // An attribute's value as atoms; returns how many (0: none to tell).
-inline long zunAtomsOf(const zunValue& v, t_atom (&a)[2]) {
-  if (v.kind != zunValue::Kind::pair) return zunAtomOf(v, a[0]) ? 1 : 0;
-  for (int i = 0; i < 2; ++i) {
+inline long zunAtomsOf(const zunValue& v, t_atom (&a)[zunMostListNumbers]) {
+  double numbers[zunMostListNumbers];
+  const int count = v.numbers(numbers);
+  if (count == 0) return zunAtomOf(v, a[0]) ? 1 : 0;
+  for (int i = 0; i < count; ++i) {
     a[i].a_type = A_FLOAT;
-    a[i].a_w.w_float = i == 0 ? v.real : v.second;
+    a[i].a_w.w_float = numbers[i];
   }
-  return 2;
+  return count;
 }
 
 // Every value a setter message sets is an attribute of the class (Object,
@@ -301,7 +317,7 @@ class zunAttributesInMax {
     int order[zunMaxAttributes];
     const int n = x->settings->dumpOrder(order);
     for (int i = 0; i < n; ++i) {
-      t_atom a[2];
+      t_atom a[zunMostListNumbers];
       if (const long count = zunAtomsOf(x->settings->value(order[i]), a))
         object_obex_dumpout(x, gensym(table.begin[order[i]].name), count, a);
     }
@@ -316,7 +332,7 @@ class zunAttributesInMax {
 
   template <int I>
   static t_max_err get(Object* x, void*, long* ac, t_atom** av) {
-    t_atom a[2];
+    t_atom a[zunMostListNumbers];
     const long count = zunAtomsOf(x->settings->value(I), a);
     if (count == 0) {
       *ac = 0;

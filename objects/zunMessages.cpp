@@ -50,6 +50,12 @@ const char* const channelText =
     "setChannel message: 0 = as outmode places them; 1 to 64 = every grain on that channel";
 const char* const stealText =
     "steal message: 0 = a grain finding every voice busy is dropped; 1 = it takes the oldest's";
+const char* const formantsText = "setFormants message: 1 to 3 ratios of the cps";
+const char* const formantLevelsText = "setFormantLevels message: 1 to 3 levels";
+const char* const formantPansText =
+    "setFormantPans message: up to 3 pans (0 = L 1 = R); none = the grain's own";
+const char* const lengthModeText =
+    "lengthMode message: 0 = length in ms; 1 = in periods of the first formant";
 const char* const sampleChannelText =
     "sampleChannel message: 0 = the sample read as before (its first channel); "
     "1 to 4096 = that channel";
@@ -150,6 +156,22 @@ const char* cloudRegion(zunCloud& engine, double startMs, double endMs) {
   return nullptr;
 }
 
+template <class Engine>
+constexpr zunMessage<Engine> listMessage(const char* selector,
+                                         const char* (*handler)(Engine&, const double*, int),
+                                         zunRange range = anyValue) {
+  return {selector, zunArgument::list, range, nullptr, nullptr, nullptr, nullptr, handler};
+}
+
+// A list of `fewest` to zunMostListNumbers numbers goes to the engine;
+// another count is refused with `text`.
+template <void (zunBurst::*Set)(const double*, int), int fewest, const char* const* text>
+const char* burstList(zunBurst& engine, const double* values, int count) {
+  if (count < fewest || count > zunMostListNumbers) return *text;
+  (engine.*Set)(values, count);
+  return nullptr;
+}
+
 void burstGrain(zunBurst& engine) { engine.grain(); }
 void cloudGrain(zunCloud& engine) { engine.grain(); }
 void burstFlush(zunBurst& engine) { engine.flush(); }
@@ -199,6 +221,10 @@ const zunMessage<B> burstMessages[] = {
     tableMessage<B>("dump", zunArgument::none),
     tableMessage<B>("float", zunArgument::real),
     switchMessage<B>("steal", zunSteal<B>),
+    listMessage<B>("setFormants", burstList<&B::setFormants, 1, &formantsText>),
+    listMessage<B>("setFormantLevels", burstList<&B::setFormantLevels, 1, &formantLevelsText>),
+    listMessage<B>("setFormantPans", burstList<&B::setFormantPans, 0, &formantPansText>, unit),
+    switchMessage<B>("lengthMode", zunLengthMode),
     switchMessage<B>("chans", channels<B>, channelCounts),
     switchMessage<B>("outmode", outMode<B>),
     switchMessage<B>("panmode", panMode<B>),
@@ -373,6 +399,10 @@ const char* zunBandlimit(zunBurst& engine, long long v) {
   return setSwitch(engine, &zunBurst::setBandLimit, v, bandlimitText);
 }
 
+const char* zunLengthMode(zunBurst& engine, long long v) {
+  return setSwitch(engine, &zunBurst::setLengthMode, v, lengthModeText);
+}
+
 const char* zunReverse(zunCloud& engine, long long v) {
   return setSwitch(engine, &zunCloud::setInvert, v, reverseText);
 }
@@ -403,7 +433,7 @@ const char* zunPitch(zunCloud& engine, double v) {
 
 namespace {
 
-void commonValues(const zunGrainEvent& e, double (&values)[zunMcEventFields]) {
+void commonValues(const zunGrainEvent& e, double (&values)[zunMostEventFields]) {
   values[0] = static_cast<double>(e.sample);
   values[1] = e.voice;
   values[2] = static_cast<double>(e.period);
@@ -412,18 +442,21 @@ void commonValues(const zunGrainEvent& e, double (&values)[zunMcEventFields]) {
   values[8] = e.gainLeft;
   values[9] = e.gainRight;
   values[10] = e.channel;
+  values[11] = e.formant;
 }
 
 }  // namespace
 
-void zunEventValues(const zunBurst&, const zunGrainEvent& e, double (&values)[zunMcEventFields]) {
+void zunEventValues(const zunBurst&, const zunGrainEvent& e,
+                    double (&values)[zunMostEventFields]) {
   commonValues(e, values);
   values[4] = e.frequency;
   values[5] = e.glisson * 12.0;
   values[6] = e.morph;
 }
 
-void zunEventValues(const zunCloud&, const zunGrainEvent& e, double (&values)[zunMcEventFields]) {
+void zunEventValues(const zunCloud&, const zunGrainEvent& e,
+                    double (&values)[zunMostEventFields]) {
   commonValues(e, values);
   values[4] = 12.0 * std::log2(e.frequency);
   values[5] = e.position;

@@ -21,7 +21,11 @@ enum class zunArgument {
   symbols,  // table names in role order
   host,     // the host's own call ("dsp64", "assist", "dblclick")
   pair,     // two numbers, both in the range
+  list,     // up to zunMostListNumbers numbers, each in the range
 };
+
+// The most numbers a list message takes.
+constexpr int zunMostListNumbers = 3;
 
 // What the object does with a value outside the range it takes as it is.
 enum class zunOutside {
@@ -46,7 +50,7 @@ struct zunRange {
 };
 
 // One message of a class. Messages the engine answers carry their
-// handler: `integer`, `real`, `action` or `pair`, as the argument says;
+// handler: `integer`, `real`, `action`, `pair` or `list`, as the argument says;
 // all but `action` return the text the object refuses the value with, or
 // null. The messages a host layer answers itself (table bindings, "info",
 // the host's own calls) carry none.
@@ -59,6 +63,9 @@ struct zunMessage {
   const char* (*real)(Engine&, double);
   void (*action)(Engine&);
   const char* (*pair)(Engine&, double, double) = nullptr;
+  // `count` numbers were given, of which `values` holds the first
+  // zunMostListNumbers.
+  const char* (*list)(Engine&, const double* values, int count) = nullptr;
 };
 
 template <class Engine>
@@ -211,6 +218,7 @@ const char* zunOverlap(zunCloud& engine, long long v);
 const char* zunPitch(zunCloud& engine, double v);
 const char* zunSampleChannel(zunCloud& engine, long long v);
 const char* zunStereoSample(zunCloud& engine, long long v);
+const char* zunLengthMode(zunBurst& engine, long long v);
 
 // The state a new object's engine starts from: the clock, told apart for
 // every object made in the process. Each class numbers its own objects and
@@ -233,28 +241,33 @@ void zunFollowRate(Engine& engine, double sampleRate) {
 // A multichannel object's lists have one field more, the channel, last.
 constexpr int zunEventFields = 10;
 constexpr int zunMcEventFields = zunEventFields + 1;
+// A formant's event tells its formant after all of those; the value is
+// values[zunMcEventFields].
+constexpr int zunMostEventFields = zunMcEventFields + 1;
 constexpr int zunEventIntegers = 3;
 inline const char* const zunBurstEventNames =
     "sample voice period length cps glisson morph level left right";
 inline const char* const zunCloudEventNames =
     "sample voice period length pitch position direction level left right";
 inline const char* const zunChannelEventName = " channel";
-void zunEventValues(const zunBurst&, const zunGrainEvent& e, double (&values)[zunMcEventFields]);
-void zunEventValues(const zunCloud&, const zunGrainEvent& e, double (&values)[zunMcEventFields]);
+inline const char* const zunFormantEventName = " formant";
+void zunEventValues(const zunBurst&, const zunGrainEvent& e, double (&values)[zunMostEventFields]);
+void zunEventValues(const zunCloud&, const zunGrainEvent& e, double (&values)[zunMostEventFields]);
 
 // Message side (one consumer at a time): hands every queued event to
-// send(values) while the object's events are on, and drops them otherwise;
-// the values are zunMcEventFields, of which a stereo object sends the
-// first zunEventFields.
+// send(values, formant) while the object's events are on, and drops them
+// otherwise; the values are zunMcEventFields, of which a stereo object
+// sends the first zunEventFields, then where `formant` is true (a grain of
+// several formants) the formant.
 template <class Engine, class Send>
 void zunDrainEvents(Engine& engine, Send send) {
   const bool on = engine.options.wantsEvents();
   zunGrainEvent e;
-  double values[zunMcEventFields];
+  double values[zunMostEventFields];
   while (engine.options.events.pop(e)) {
     if (!on) continue;
     zunEventValues(engine, e, values);
-    send(values);
+    send(values, e.formant > 0);
   }
 }
 

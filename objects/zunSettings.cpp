@@ -13,6 +13,7 @@ const char* const panningModes = "\"random width\" manual";
 const char* const panningLaws = "linear \"equal power\"";
 const char* const outModes = "speakers voices";
 const char* const panModes = "line circle";
+const char* const lengthModes = "ms periods";
 // The multichannel objects' attributes come after all of their stereo
 // twins': the last channelAttributes of each table.
 constexpr int channelAttributes = 5;
@@ -49,6 +50,10 @@ const zunAttribute burstAttributes[] = {
     {"bandlimit", "bandlimit", "Tables", "Band-limited Wave Tables", nullptr, 0},
     {"cubic", "cubic", "Tables", "Cubic Interpolation", nullptr, 0},
     {"steal", "steal", "Options", "Voice Stealing", nullptr, 0},
+    {"formants", "setFormants", "Pitch", "Formant Ratios", nullptr, 1},
+    {"formantLevels", "setFormantLevels", "Grain", "Formant Levels", nullptr, 1},
+    {"formantPans", "setFormantPans", "Space", "Formant Pans", nullptr, none},
+    {"lengthMode", "lengthMode", "Grain", "Length Unit", lengthModes, 0},
     {"chans", "chans", "Channels", "Channels", nullptr, 2},
     {"outmode", "outmode", "Channels", "Output Mode", outModes, 0},
     {"panmode", "panmode", "Channels", "Channel Layout", panModes, 0},
@@ -104,6 +109,7 @@ zunValue initialValue(const zunAttribute& a, zunArgument argument) {
   if (std::isnan(a.initial)) return {zunValue::Kind::none, 0, 0.0, nullptr};
   if (argument == zunArgument::pair)
     return {zunValue::Kind::pair, 0, a.initial, nullptr, a.initial};
+  if (argument == zunArgument::list) return {zunValue::Kind::list, 0, a.initial, nullptr, 0, 0, 1};
   if (argument == zunArgument::integer)
     return {zunValue::Kind::integer, static_cast<long long>(a.initial), 0.0, nullptr};
   return {zunValue::Kind::real, 0, a.initial, nullptr};
@@ -161,7 +167,8 @@ zunAttributeView zunViewOf(zunMessageTable<Engine> messages, const zunAttribute&
   const bool held = r.outside == zunOutside::refused || r.outside == zunOutside::folded;
   const bool isSwitch = r.outside == zunOutside::refused && r.low == 0.0 && r.high == 1.0;
   zunAttributeView view{};
-  const bool real = m.argument == zunArgument::real || m.argument == zunArgument::pair;
+  const bool real = m.argument == zunArgument::real || m.argument == zunArgument::pair ||
+                    m.argument == zunArgument::list;
   view.type = real ? "float64" : m.argument == zunArgument::integer ? "long" : "symbol";
   view.style = a.enumValues ? "enumindex" : isSwitch ? "onoff" : nullptr;
   view.hasMin = held && std::isfinite(r.low);
@@ -214,6 +221,37 @@ const char* zunSettings<Engine>::set(Engine& engine, const zunMessage<Engine>& m
 template <class Engine>
 const char* zunSettings<Engine>::set(Engine& engine, const char* selector, double a, double b) {
   return set(engine, *messages.find(selector), a, b);
+}
+
+// A list of none has nothing to tell.
+template <class Engine>
+const char* zunSettings<Engine>::set(Engine& engine, const zunMessage<Engine>& m,
+                                     const double* values, int count) {
+  const char* refusal = m.list(engine, values, count);
+  if (refusal) return refusal;
+  zunValue v{zunValue::Kind::list, 0, 0.0, nullptr};
+  double* const slots[] = {&v.real, &v.second, &v.third};
+  for (int k = 0; k < count; ++k) {
+    if (std::isnan(values[k])) return nullptr;
+    *slots[k] = values[k];
+  }
+  v.count = count;
+  if (count == 0) v.kind = zunValue::Kind::none;
+  record(m.selector, v);
+  return nullptr;
+}
+
+template <class Engine>
+const char* zunSettings<Engine>::set(Engine& engine, const char* selector, const double* values,
+                                     int count) {
+  return set(engine, *messages.find(selector), values, count);
+}
+
+int zunValue::numbers(double (&out)[zunMostListNumbers]) const {
+  const int n = kind == Kind::pair ? 2 : kind == Kind::list ? count : 0;
+  const double given[] = {real, second, third};
+  for (int k = 0; k < n; ++k) out[k] = given[k];
+  return n;
 }
 
 template <class Engine>

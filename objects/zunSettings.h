@@ -51,15 +51,21 @@ template <class Engine>
 zunAttributeView zunViewOf(zunMessageTable<Engine> messages, const zunAttribute& a);
 
 // An attribute's value as a getter answers it: nothing (a table never
-// bound, a seed never given), an integer, a float, a table name or two
-// floats (`real`, then `second`).
+// bound, a seed never given), an integer, a float, a table name, two
+// floats (`real`, then `second`) or a list of `count` floats (`real`,
+// `second`, `third`).
 struct zunValue {
-  enum class Kind { none, integer, real, symbol, pair };
+  enum class Kind { none, integer, real, symbol, pair, list };
   Kind kind;
   long long integer;
   double real;
   const char* symbol;
   double second = 0.0;
+  double third = 0.0;
+  int count = 0;
+
+  // The floats of a pair or a list, `real` first; returns how many.
+  int numbers(double (&out)[zunMostListNumbers]) const;
 };
 
 // One object's record, kept on the message side: Max sends messages from
@@ -80,6 +86,10 @@ class zunSettings {
   // Records v as message m's where the engine took it from the host
   // directly (m.real returned no refusal), as set would have.
   void took(const zunMessage<Engine>& m, double v);
+  // A list message: `count` numbers, of which `values` holds the first
+  // zunMostListNumbers.
+  const char* set(Engine& engine, const zunMessage<Engine>& m, const double* values, int count);
+  const char* set(Engine& engine, const char* selector, const double* values, int count);
   // A table message bound `name` (the empty name binds none).
   void bound(const char* selector, const char* name);
 

@@ -11,9 +11,9 @@ it writes:
 
 Help opens on tabs, as Max's own help files do: basic (the object, its
 audio path and its main messages), random, options, tables, events, the
-sample (cloud.zun~), signals and attributes (an attrui for every attribute
-its reference page lists); a twin's help has its stereo twin's tabs and one
-of its channels. A
+sample (cloud.zun~), signals, formants (burst.zun~) and attributes (an attrui
+for every attribute its reference page lists); a twin's help has its stereo
+twin's tabs and one of its channels. A
 new message of an object gets a row in one of its help's `tabs`; the
 package tests fail until it has one, and until its reference page
 (docs/refpages, edited by hand) documents it.
@@ -144,6 +144,18 @@ BURST_HELP = dict(
                    ("phasor~ 0.25", "into the morph inlet (2): wave table 1 to 2, over and over", 2),
                    ("cycle~ 0.5", "into the glisson inlet (3): glissandi of -1 to 1 semitone", 3),
                    ("float 0.5", "a float into an inlet: its message (here setGlisson 0.5)", 3)]),
+        ("formants", "Up to three pulsaret trains per grain, each a voice of its own, sharing "
+         "the grain's onset, length, window and random deviations.",
+         STARTS + [("setCps 110", "a low cps: each formant a multiple of it"),
+                   ("setFormants 1 2.76 5.4", "trains at cps times 1, 2.76 and 5.4"),
+                   ("setFormants 1", "one formant: the grain as it is without formants"),
+                   ("setFormantLevels 1 0.5 0.3", "each formant's level, times the grain's"),
+                   ("setFormantPans 0 0.5 1", "each formant's place, 0 L to 1 R, for the grain's"),
+                   ("setFormantPans", "no places: every formant where the grain's pan puts it"),
+                   ("lengthMode 1", "setLength counts periods of the first formant"),
+                   ("setLength 4", "four periods (lengthMode 1) or 4 ms"),
+                   ("lengthMode 0", "setLength in ms")]
+         + rows("events 1", "events 0")),
         attribute_tab("Every parameter is an attribute: in the box (@name value), by its name, "
                       "in the inspector, with attrui or pattr; getNAME asks for one."),
     ],
@@ -489,6 +501,8 @@ def help_tab(h, name, intro, tab_rows):
         fields = EVENT_FIELDS[h["name"].replace("mc.", "")]
         if signals == 1:
             fields += " channel"
+        if name == "formants":
+            fields += " (formant, of several)"
         p.comment(200, y, 900, 'the last grain event: ' + fields)
         readout = p.message(200, y + 22, "", width=500)
         p.connect(obj, signals + 1, readout, 1)

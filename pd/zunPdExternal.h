@@ -145,6 +145,8 @@ struct zunPdObject {
         return m.real ? reinterpret_cast<t_method>(engineMessage) : nullptr;
       case zunArgument::pair:
         return m.pair ? reinterpret_cast<t_method>(engineMessage) : nullptr;
+      case zunArgument::list:
+        return m.list ? reinterpret_cast<t_method>(engineMessage) : nullptr;
       default:
         return nullptr;
     }
@@ -271,6 +273,7 @@ struct zunPdObject {
       m->action(*x->engine);
       return true;
     }
+    if (m->argument == zunArgument::list) return forwardList(x, s, *m, argc, argv);
     const int needed = m->argument == zunArgument::pair ? 2 : 1;
     for (int i = 0; i < needed; ++i) {
       if (argc <= i || argv[i].a_type != A_FLOAT) {
@@ -288,6 +291,22 @@ struct zunPdObject {
     const char* refusal = m->argument == zunArgument::integer
                               ? x->settings->set(*x->engine, *m, truncated(v))
                               : x->settings->set(*x->engine, *m, static_cast<double>(v));
+    refuse(x, refusal);
+    return !refusal;
+  }
+
+  // Floats only; more than the list takes are refused with its text.
+  static bool forwardList(Self* x, t_symbol* s, const zunMessage<Engine>& m, int argc,
+                          t_atom* argv) {
+    double values[zunMostListNumbers];
+    for (int i = 0; i < argc; ++i) {
+      if (argv[i].a_type != A_FLOAT) {
+        badArguments(x, s);
+        return false;
+      }
+      if (i < zunMostListNumbers) values[i] = argv[i].a_w.w_float;
+    }
+    const char* refusal = x->settings->set(*x->engine, m, values, argc);
     refuse(x, refusal);
     return !refusal;
   }
@@ -365,13 +384,14 @@ struct zunPdObject {
   // table never bound or a seed never given.
   static void answer(Self* x, int a) {
     const zunValue v = x->settings->value(a);
-    t_atom value[2];
+    t_atom value[zunMostListNumbers];
+    double numbers[zunMostListNumbers];
+    const int listed = v.numbers(numbers);
+    for (int k = 0; k < listed; ++k) SETFLOAT(&value[k], static_cast<t_float>(numbers[k]));
     if (v.kind == zunValue::Kind::integer) SETFLOAT(&value[0], static_cast<t_float>(v.integer));
-    if (v.kind == zunValue::Kind::real || v.kind == zunValue::Kind::pair)
-      SETFLOAT(&value[0], static_cast<t_float>(v.real));
-    if (v.kind == zunValue::Kind::pair) SETFLOAT(&value[1], static_cast<t_float>(v.second));
+    if (v.kind == zunValue::Kind::real) SETFLOAT(&value[0], static_cast<t_float>(v.real));
     if (v.kind == zunValue::Kind::symbol) SETSYMBOL(&value[0], gensym(v.symbol));
-    const int count = v.kind == zunValue::Kind::none ? 0 : v.kind == zunValue::Kind::pair ? 2 : 1;
+    const int count = v.kind == zunValue::Kind::none ? 0 : listed > 0 ? listed : 1;
     outlet_anything(x->infoOutlet, gensym(attributeOf(x, a).name), count, value);
   }
 
@@ -410,10 +430,11 @@ struct zunPdObject {
 
   static void deliverEvents(Self* x) {
     const int fields = x->channels > 0 ? zunMcEventFields : zunEventFields;
-    const auto send = [x, fields](const double (&values)[zunMcEventFields]) {
-      t_atom list[zunMcEventFields];
+    const auto send = [x, fields](const double (&values)[zunMostEventFields], bool formant) {
+      t_atom list[zunMostEventFields];
       for (int i = 0; i < fields; ++i) SETFLOAT(&list[i], static_cast<t_float>(values[i]));
-      outlet_list(x->eventOutlet, &s_list, fields, list);
+      SETFLOAT(&list[fields], static_cast<t_float>(values[zunMcEventFields]));
+      outlet_list(x->eventOutlet, &s_list, fields + (formant ? 1 : 0), list);
     };
     const auto lost = [x](unsigned long long n) { pd_error(x, zunEventsLostText, n); };
     if (zunEventRound(*x->engine, x->eventsReported, send, lost))

@@ -124,6 +124,31 @@ void zunBurst::setBurstPlay(long long grains) { burstPlay = burstCount(grains); 
 
 void zunBurst::setBurstRest(long long grains) { burstRest = burstCount(grains); }
 
+namespace {
+bool holdsNaN(const double* values, int count) {
+  for (int k = 0; k < count; ++k)
+    if (std::isnan(values[k])) return true;
+  return false;
+}
+}  // namespace
+
+void zunBurst::setFormants(const double* ratios, int count) {
+  if (count < 1 || count > mostFormants || holdsNaN(ratios, count)) return;
+  for (int k = 0; k < count; ++k) formantRatio[k] = ratios[k];
+  formantCount = count;
+}
+
+void zunBurst::setFormantLevels(const double* levels, int count) {
+  if (count < 1 || count > mostFormants || holdsNaN(levels, count)) return;
+  for (int k = 0; k < mostFormants; ++k) formantLevel[k] = k < count ? levels[k] : 1.0;
+}
+
+void zunBurst::setFormantPans(const double* pans, int count) {
+  if (count < 0 || count > mostFormants || holdsNaN(pans, count)) return;
+  for (int k = 0; k < count; ++k) formantPan[k] = widthOf(pans[k]);
+  formantPanCount = count;
+}
+
 void zunBurst::setInterp(int mode) { pool.setInterpMode(mode); }
 
 void zunBurst::setAbsoluteSR(double sr) {
@@ -230,6 +255,15 @@ zunBurst::Onset zunBurst::onset(int offset, double lead) const {
   return o;
 }
 
+double zunBurst::grainLength(const Onset& o, double grainCps) const {
+  const double length = o.length + lengthDeviation;
+  if (!lengthInCycles) return length;
+  // The length's number, as ms would give it, in periods of the first
+  // formant; a period that is no number of seconds makes no grain.
+  const double seconds = length * 1000.0 / std::fabs(grainCps * formantRatio[0]);
+  return std::isfinite(seconds) ? seconds : 0.0;
+}
+
 void zunBurst::initializeGrain(int offset, double lead) {
   const Onset o = onset(offset, lead);
   const double rw = unipolar(o.width);
@@ -250,24 +284,44 @@ void zunBurst::initializeGrain(int offset, double lead) {
   const double amplitude = options.level(o.level, seed);
   if (!unmasked()) return;
 
-  const double grainLength = o.length + lengthDeviation;
   const double grainCps = o.cps * pitch;
+  const int formants = formantCount;
+  const Shared shared{offset, lead,  amplitude, grainCps, grainLength(o, grainCps), g,
+                      drawn,  m,     o.width,   rw,       formants};
+  // Every formant's route draws what the first one's does.
+  const int routeDraws = seed;
+  for (int k = 0, started = 0; k < formants; ++k) {
+    const int i = formantVoice(offset, started);
+    if (i < 0) continue;
+    const int after = startFormant(shared, k, i, routeDraws);
+    if (started++ == 0) seed = after;
+  }
+}
 
-  const int i = options.voiceFor(*pool, offset);
-  if (i < 0) return;
-  zunGrain& voice = pool->start(i, offset);
-  voice.setParameters(amplitude, grainCps, 0.0, grainLength);
-  voice.setGlisson(g);
-  voice.setMorph(m);
+int zunBurst::formantVoice(int offset, int started) {
+  if (started < pool->overlappingFactor) return options.voiceFor(*pool, offset);
+  options.crowded.fetch_add(1, std::memory_order_relaxed);
+  return -1;
+}
+
+int zunBurst::startFormant(const Shared& g, int k, int i, int route) {
+  const double cps = g.cps * formantRatio[k];
+  zunGrain& voice = pool->start(i, g.offset);
+  voice.setParameters(g.amplitude * formantLevel[k], cps, 0.0, g.length);
+  voice.setGlisson(g.glisson);
+  voice.setMorph(g.morph);
   voice.setEnvelopeDeformation(attack, decay);
-  voice.startEarly(lead);
-  if (bandLimit) voice.setPartialLimit(partialLimit(absoluteSR, grainCps, g));
-  options.pan(*pool, i, panningMode, o.width, rw);
-  options.route(*pool, i, seed, buffers.channelCount());
-  if (!options.wantsEvents()) return;
-  zunGrainEvent e = options.started(*pool, i, offset, period);
-  e.frequency = grainCps;
-  e.glisson = drawn;
-  e.morph = m;
+  voice.startEarly(g.lead);
+  if (bandLimit) voice.setPartialLimit(partialLimit(absoluteSR, cps, g.glisson));
+  if (k < formantPanCount) options.pan(*pool, i, true, formantPan[k], 0.0);
+  else options.pan(*pool, i, panningMode, g.width, g.randomWidth);
+  options.route(*pool, i, route, buffers.channelCount());
+  if (!options.wantsEvents()) return route;
+  zunGrainEvent e = options.started(*pool, i, g.offset, period);
+  e.frequency = cps;
+  e.glisson = g.drawn;
+  e.morph = g.morph;
+  e.formant = g.formants > 1 ? k + 1 : 0;
   options.emit(e);
+  return route;
 }

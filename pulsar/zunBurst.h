@@ -47,6 +47,20 @@ class zunBurst {
   void setRndMask(double p);
   void setBurstPlay(long long grains);
   void setBurstRest(long long grains);
+  // Formants: every grain plays up to mostFormants pulsaret trains sharing
+  // its onset, length, window and random draws, train k at the grain's cps
+  // times ratio k and its level times level k, placed at pan k where one
+  // is given, else where the grain's own pan puts it. Each train takes a
+  // voice of its own; a grain starts those that find one, in order. Each
+  // message sets every formant: levels not given are 1, pans not given are
+  // the grain's. A list holding a NaN changes nothing.
+  static constexpr int mostFormants = 3;
+  void setFormants(const double* ratios, int count);
+  void setFormantLevels(const double* levels, int count);
+  void setFormantPans(const double* pans, int count);
+  // 1: setLength (and the length inlet) counts periods of the first
+  // formant, so that a grain's duty cycle holds as its cps moves; 0: ms.
+  void setLengthMode(int m) { lengthInCycles = m > 0; }
 
   // From the next vector on, `count` output channels (1 to 64) laid out
   // by options.routing; 0 goes back to the stereo pair. Allocates: for a
@@ -145,6 +159,12 @@ class zunBurst {
   zunRelaxed<bool> subsample;
   zunExactSchedule exactSchedule;
   zunRelaxed<bool> bandLimit;
+  zunRelaxed<int> formantCount{1};
+  zunRelaxed<double> formantRatio[mostFormants] = {1.0, 1.0, 1.0};
+  zunRelaxed<double> formantLevel[mostFormants] = {1.0, 1.0, 1.0};
+  zunRelaxed<double> formantPan[mostFormants] = {0.0, 0.0, 0.0};
+  zunRelaxed<int> formantPanCount{0};  // the formants with a pan of their own
+  zunRelaxed<bool> lengthInCycles{false};
   // The signal inlets after the trigger input, in this order.
   enum Inlet { cpsInlet, morphInlet, glissonInlet, lengthInlet, panInlet, levelInlet, inletCount };
   zunSignalInlets<inletCount> inlets;
@@ -157,6 +177,20 @@ class zunBurst {
   };
   Onset onset(int offset, double lead) const;
   bool unmasked();
+  // What every formant of a grain shares: its draws and its onset's values.
+  struct Shared {
+    int offset;
+    double lead, amplitude, cps, length, glisson, drawn, morph, width, randomWidth;
+    int formants;
+  };
+  // In seconds, as lengthMode counts it.
+  double grainLength(const Onset& o, double grainCps) const;
+  // Starts formant k of a grain on voice i, its route drawn from the seed
+  // state `route`; returns the state after the draw.
+  int startFormant(const Shared& g, int k, int i, int route);
+  // The voice of a grain's formant, `started` of them started already: a
+  // grain never takes its own formants' voices, stealing or not.
+  int formantVoice(int offset, int started);
   // Swaps while no block renders; what it replaces is freed afterwards.
   // Called with levelRefresh held.
   void publishLevels(int which, std::unique_ptr<const zunWaveLevels> levels);

@@ -61,7 +61,7 @@ int runClasses(const std::vector<std::string>& plugins) {
       std::printf("  object ID %s\n", signature(name, info.constructorTypes).c_str());
       for (const zun::MethodInfo& m : info.methods)
         if (m.types.empty() || m.types[0] != A_CANT)
-          std::printf("  %s\n", signature(m.selector, m.types).c_str());
+          std::printf("  %s\n", methodSignature(name, m).c_str());
       for (const zun::AttributeInfo& a : info.attributes)
         std::printf("  %s\n", attributeLine(a).c_str());
     }

@@ -88,6 +88,7 @@ void checkArguments(const std::vector<int>& types, const std::vector<Value>& arg
 struct Accepted {
   zunRange range;
   bool integer;  // a float is truncated before the object sees it
+  bool list = false;  // up to zunMostListNumbers numbers, each in the range
 };
 
 struct ObjectFacts {
@@ -101,8 +102,10 @@ ObjectFacts factsOf(zunMessageTable<Engine> table, const char* const (&roles)[Ro
                     zunAttributeTable<Engine> attributes) {
   ObjectFacts facts{{roles, roles + Roles}, {}, {}};
   for (const zunMessage<Engine>* m = table.begin; m != table.end; ++m)
-    if (m->argument == zunArgument::integer || m->argument == zunArgument::real)
-      facts.ranges.emplace(m->selector, Accepted{m->range, m->argument == zunArgument::integer});
+    if (m->argument == zunArgument::integer || m->argument == zunArgument::real ||
+        m->argument == zunArgument::list)
+      facts.ranges.emplace(m->selector, Accepted{m->range, m->argument == zunArgument::integer,
+                                                 m->argument == zunArgument::list});
   for (const zunAttribute* a = attributes.begin; a != attributes.end; ++a)
     facts.setters.emplace(a->name, a->selector);
   return facts;
@@ -324,7 +327,18 @@ class Checker {
       if (facts.roles[r] == selector.text && !args.empty()) bindTable(object, r, args[0]);
     auto range = facts.ranges.find(selector.text);
     if (range == facts.ranges.end()) return;
+    if (range->second.list) checkList(sent, args);
     for (const Value& v : args) warnOutside(sent, range->second, v);
+  }
+
+  void checkList(const Token& selector, const std::vector<Value>& args) {
+    for (const Value& v : args)
+      if (!v.isNumber())
+        d_.error(v.pos, quote(selector.text) + " takes numbers, not " + v.describe());
+    if (args.size() > static_cast<size_t>(zunMostListNumbers))
+      d_.error(args[zunMostListNumbers].pos,
+               quote(selector.text) + " takes up to " + std::to_string(zunMostListNumbers) +
+                   " numbers: the object refuses more");
   }
 
   void warnOutside(const Token& selector, const Accepted& accepted, const Value& v) {
@@ -575,6 +589,14 @@ std::string signature(const std::string& selector, const std::vector<int>& types
     if (t == A_GIMME) break;  // it takes everything after it
   }
   return s;
+}
+
+std::string methodSignature(const std::string& className, const zun::MethodInfo& m) {
+  const ObjectFacts* facts = factsFor(className);
+  const auto range = facts ? facts->ranges.find(m.selector) : decltype(facts->ranges.end()){};
+  if (facts && range != facts->ranges.end() && range->second.list)
+    return m.selector + " [float]... (up to " + std::to_string(zunMostListNumbers) + ")";
+  return signature(m.selector, m.types);
 }
 
 std::optional<double> checkScore(const Score& score, ClassCatalog& catalog,

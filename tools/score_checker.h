@@ -37,5 +37,8 @@ std::optional<double> checkScore(const Score& score, ClassCatalog& catalog,
 std::string typeName(int type);
 // A message's form for messages: "start INT", "setbuf ANYTHING...", "info".
 std::string signature(const std::string& selector, const std::vector<int>& types);
+// A method of class `className` as `zun classes` shows it: its signature,
+// or for a list message of our objects the numbers it takes.
+std::string methodSignature(const std::string& className, const zun::MethodInfo& m);
 
 }  // namespace zun::tools

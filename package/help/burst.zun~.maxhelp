@@ -4110,6 +4110,801 @@
       "rect": [
        0.0,
        26.0,
+       1120.0,
+       532.0
+      ],
+      "bglocked": 0,
+      "openinpresentation": 0,
+      "default_fontsize": 12.0,
+      "default_fontface": 0,
+      "default_fontname": "Arial",
+      "gridonopen": 1,
+      "gridsize": [
+       15.0,
+       15.0
+      ],
+      "gridsnaponopen": 1,
+      "objectsnaponopen": 1,
+      "statusbarvisible": 2,
+      "toolbarvisible": 1,
+      "boxanimatetime": 200,
+      "enablehscroll": 1,
+      "enablevscroll": 1,
+      "devicewidth": 0.0,
+      "description": "",
+      "digest": "",
+      "tags": "",
+      "style": "",
+      "subpatcher_template": "",
+      "showontab": 1,
+      "boxes": [
+       {
+        "box": {
+         "id": "obj-1",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          15.0,
+          1000.0,
+          20.0
+         ],
+         "text": "Up to three pulsaret trains per grain, each a voice of its own, sharing the grain's onset, length, window and random deviations."
+        }
+       },
+       {
+        "box": {
+         "id": "obj-2",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          40.0,
+          49.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-3",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          49.0,
+          620.0,
+          20.0
+         ],
+         "text": "starts the stream: a grain every 1/density seconds"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-4",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          46.0,
+          77.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-5",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          77.0,
+          620.0,
+          20.0
+         ],
+         "text": "stops new grains; sounding ones finish"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-6",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          52.0,
+          105.0,
+          84.0,
+          22.0
+         ],
+         "text": "setCps 110"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-7",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          105.0,
+          620.0,
+          20.0
+         ],
+         "text": "a low cps: each formant a multiple of it"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-8",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          58.0,
+          133.0,
+          168.0,
+          22.0
+         ],
+         "text": "setFormants 1 2.76 5.4"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-9",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          133.0,
+          620.0,
+          20.0
+         ],
+         "text": "trains at cps times 1, 2.76 and 5.4"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-10",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          64.0,
+          161.0,
+          105.0,
+          22.0
+         ],
+         "text": "setFormants 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-11",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          161.0,
+          620.0,
+          20.0
+         ],
+         "text": "one formant: the grain as it is without formants"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-12",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          70.0,
+          189.0,
+          196.0,
+          22.0
+         ],
+         "text": "setFormantLevels 1 0.5 0.3"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-13",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          189.0,
+          620.0,
+          20.0
+         ],
+         "text": "each formant's level, times the grain's"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-14",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          76.0,
+          217.0,
+          168.0,
+          22.0
+         ],
+         "text": "setFormantPans 0 0.5 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-15",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          217.0,
+          620.0,
+          20.0
+         ],
+         "text": "each formant's place, 0 L to 1 R, for the grain's"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-16",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          82.0,
+          245.0,
+          112.0,
+          22.0
+         ],
+         "text": "setFormantPans"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-17",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          245.0,
+          620.0,
+          20.0
+         ],
+         "text": "no places: every formant where the grain's pan puts it"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-18",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          88.0,
+          273.0,
+          98.0,
+          22.0
+         ],
+         "text": "lengthMode 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-19",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          273.0,
+          620.0,
+          20.0
+         ],
+         "text": "setLength counts periods of the first formant"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-20",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          94.0,
+          301.0,
+          91.0,
+          22.0
+         ],
+         "text": "setLength 4"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-21",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          301.0,
+          620.0,
+          20.0
+         ],
+         "text": "four periods (lengthMode 1) or 4 ms"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-22",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          100.0,
+          329.0,
+          98.0,
+          22.0
+         ],
+         "text": "lengthMode 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-23",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          329.0,
+          620.0,
+          20.0
+         ],
+         "text": "setLength in ms"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-24",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          106.0,
+          357.0,
+          70.0,
+          22.0
+         ],
+         "text": "events 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-25",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          357.0,
+          620.0,
+          20.0
+         ],
+         "text": "a list per grain out of outlet 3, shown below"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-26",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          112.0,
+          385.0,
+          70.0,
+          22.0
+         ],
+         "text": "events 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-27",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          385.0,
+          620.0,
+          20.0
+         ],
+         "text": "no more lists"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-28",
+         "maxclass": "newobj",
+         "numinlets": 7,
+         "numoutlets": 4,
+         "outlettype": [
+          "signal",
+          "signal",
+          "int",
+          "list"
+         ],
+         "patching_rect": [
+          20.0,
+          427.0,
+          322.0,
+          22.0
+         ],
+         "text": "burst.zun~ burst-sine burst-window burst-saw"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-29",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          352.0,
+          427.0,
+          400.0,
+          20.0
+         ],
+         "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-30",
+         "maxclass": "ezdac~",
+         "numinlets": 2,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          467.0,
+          45.0,
+          45.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-31",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          75.0,
+          479.0,
+          105.0,
+          20.0
+         ],
+         "text": "click to hear"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-32",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          200.0,
+          467.0,
+          900.0,
+          20.0
+         ],
+         "text": "the last grain event: sample voice period length cps glisson morph level left right (formant, of several)"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-33",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          200.0,
+          489.0,
+          500.0,
+          22.0
+         ],
+         "text": ""
+        }
+       }
+      ],
+      "lines": [
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-2",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-4",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-6",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-8",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-10",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-12",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-14",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-16",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-18",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-20",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-22",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-24",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-26",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-30",
+          0
+         ],
+         "source": [
+          "obj-28",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-30",
+          1
+         ],
+         "source": [
+          "obj-28",
+          1
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-33",
+          1
+         ],
+         "source": [
+          "obj-28",
+          3
+         ]
+        }
+       }
+      ]
+     },
+     "patching_rect": [
+      507.0,
+      85.0,
+      84.0,
+      22.0
+     ],
+     "text": "p formants",
+     "varname": "formants_tab"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-10",
+     "maxclass": "newobj",
+     "numinlets": 0,
+     "numoutlets": 0,
+     "patcher": {
+      "fileversion": 1,
+      "appversion": {
+       "major": 8,
+       "minor": 5,
+       "revision": 0,
+       "architecture": "x64",
+       "modernui": 1
+      },
+      "classnamespace": "box",
+      "rect": [
+       0.0,
+       26.0,
        1150.0,
        476.0
       ],
@@ -4876,7 +5671,83 @@
        },
        {
         "box": {
+         "attr": "formants",
          "id": "obj-41",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          260.0,
+          329.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "formantLevels",
+         "id": "obj-42",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          480.0,
+          329.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "formantPans",
+         "id": "obj-43",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          700.0,
+          329.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "lengthMode",
+         "id": "obj-44",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          920.0,
+          329.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-45",
          "maxclass": "newobj",
          "numinlets": 7,
          "numoutlets": 4,
@@ -4897,7 +5768,7 @@
        },
        {
         "box": {
-         "id": "obj-42",
+         "id": "obj-46",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -4912,7 +5783,7 @@
        },
        {
         "box": {
-         "id": "obj-43",
+         "id": "obj-47",
          "maxclass": "ezdac~",
          "numinlets": 2,
          "numoutlets": 0,
@@ -4926,7 +5797,7 @@
        },
        {
         "box": {
-         "id": "obj-44",
+         "id": "obj-48",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -4941,7 +5812,7 @@
        },
        {
         "box": {
-         "id": "obj-45",
+         "id": "obj-49",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -4956,7 +5827,7 @@
        },
        {
         "box": {
-         "id": "obj-46",
+         "id": "obj-50",
          "maxclass": "message",
          "numinlets": 2,
          "numoutlets": 1,
@@ -4977,7 +5848,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -4989,7 +5860,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5001,7 +5872,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5013,7 +5884,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5025,7 +5896,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5037,7 +5908,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5049,7 +5920,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5061,7 +5932,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5073,7 +5944,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5085,7 +5956,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5097,7 +5968,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5109,7 +5980,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5121,7 +5992,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5133,7 +6004,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5145,7 +6016,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5157,7 +6028,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5169,7 +6040,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5181,7 +6052,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5193,7 +6064,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5205,7 +6076,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5217,7 +6088,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5229,7 +6100,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5241,7 +6112,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5253,7 +6124,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5265,7 +6136,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5277,7 +6148,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5289,7 +6160,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5301,7 +6172,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5313,7 +6184,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5325,7 +6196,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5337,7 +6208,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5349,7 +6220,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5361,7 +6232,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5373,7 +6244,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5385,7 +6256,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-41",
+          "obj-45",
           0
          ],
          "source": [
@@ -5397,7 +6268,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5409,11 +6280,59 @@
        {
         "patchline": {
          "destination": [
+          "obj-45",
+          0
+         ],
+         "source": [
+          "obj-42",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-45",
+          0
+         ],
+         "source": [
           "obj-43",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-45",
+          0
+         ],
+         "source": [
+          "obj-44",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-47",
+          0
+         ],
+         "source": [
+          "obj-45",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-47",
           1
          ],
          "source": [
-          "obj-41",
+          "obj-45",
           1
          ]
         }
@@ -5421,11 +6340,11 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           1
          ],
          "source": [
-          "obj-41",
+          "obj-45",
           2
          ]
         }
@@ -5433,7 +6352,7 @@
       ]
      },
      "patching_rect": [
-      507.0,
+      601.0,
       85.0,
       98.0,
       22.0

@@ -4560,6 +4560,876 @@
       "rect": [
        0.0,
        26.0,
+       1120.0,
+       592.0
+      ],
+      "bglocked": 0,
+      "openinpresentation": 0,
+      "default_fontsize": 12.0,
+      "default_fontface": 0,
+      "default_fontname": "Arial",
+      "gridonopen": 1,
+      "gridsize": [
+       15.0,
+       15.0
+      ],
+      "gridsnaponopen": 1,
+      "objectsnaponopen": 1,
+      "statusbarvisible": 2,
+      "toolbarvisible": 1,
+      "boxanimatetime": 200,
+      "enablehscroll": 1,
+      "enablevscroll": 1,
+      "devicewidth": 0.0,
+      "description": "",
+      "digest": "",
+      "tags": "",
+      "style": "",
+      "subpatcher_template": "",
+      "showontab": 1,
+      "boxes": [
+       {
+        "box": {
+         "id": "obj-1",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          15.0,
+          1000.0,
+          20.0
+         ],
+         "text": "Up to three pulsaret trains per grain, each a voice of its own, sharing the grain's onset, length, window and random deviations."
+        }
+       },
+       {
+        "box": {
+         "id": "obj-2",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          40.0,
+          49.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-3",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          49.0,
+          620.0,
+          20.0
+         ],
+         "text": "starts the stream: a grain every 1/density seconds"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-4",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          46.0,
+          77.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-5",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          77.0,
+          620.0,
+          20.0
+         ],
+         "text": "stops new grains; sounding ones finish"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-6",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          52.0,
+          105.0,
+          84.0,
+          22.0
+         ],
+         "text": "setCps 110"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-7",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          105.0,
+          620.0,
+          20.0
+         ],
+         "text": "a low cps: each formant a multiple of it"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-8",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          58.0,
+          133.0,
+          168.0,
+          22.0
+         ],
+         "text": "setFormants 1 2.76 5.4"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-9",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          133.0,
+          620.0,
+          20.0
+         ],
+         "text": "trains at cps times 1, 2.76 and 5.4"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-10",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          64.0,
+          161.0,
+          105.0,
+          22.0
+         ],
+         "text": "setFormants 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-11",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          161.0,
+          620.0,
+          20.0
+         ],
+         "text": "one formant: the grain as it is without formants"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-12",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          70.0,
+          189.0,
+          196.0,
+          22.0
+         ],
+         "text": "setFormantLevels 1 0.5 0.3"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-13",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          189.0,
+          620.0,
+          20.0
+         ],
+         "text": "each formant's level, times the grain's"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-14",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          76.0,
+          217.0,
+          168.0,
+          22.0
+         ],
+         "text": "setFormantPans 0 0.5 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-15",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          217.0,
+          620.0,
+          20.0
+         ],
+         "text": "each formant's place, 0 L to 1 R, for the grain's"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-16",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          82.0,
+          245.0,
+          112.0,
+          22.0
+         ],
+         "text": "setFormantPans"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-17",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          245.0,
+          620.0,
+          20.0
+         ],
+         "text": "no places: every formant where the grain's pan puts it"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-18",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          88.0,
+          273.0,
+          98.0,
+          22.0
+         ],
+         "text": "lengthMode 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-19",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          273.0,
+          620.0,
+          20.0
+         ],
+         "text": "setLength counts periods of the first formant"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-20",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          94.0,
+          301.0,
+          91.0,
+          22.0
+         ],
+         "text": "setLength 4"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-21",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          301.0,
+          620.0,
+          20.0
+         ],
+         "text": "four periods (lengthMode 1) or 4 ms"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-22",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          100.0,
+          329.0,
+          98.0,
+          22.0
+         ],
+         "text": "lengthMode 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-23",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          329.0,
+          620.0,
+          20.0
+         ],
+         "text": "setLength in ms"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-24",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          106.0,
+          357.0,
+          70.0,
+          22.0
+         ],
+         "text": "events 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-25",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          357.0,
+          620.0,
+          20.0
+         ],
+         "text": "a list per grain out of outlet 3, shown below"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-26",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          112.0,
+          385.0,
+          70.0,
+          22.0
+         ],
+         "text": "events 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-27",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          385.0,
+          620.0,
+          20.0
+         ],
+         "text": "no more lists"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-28",
+         "maxclass": "newobj",
+         "numinlets": 7,
+         "numoutlets": 3,
+         "outlettype": [
+          "multichannelsignal",
+          "int",
+          "list"
+         ],
+         "patching_rect": [
+          20.0,
+          427.0,
+          406.0,
+          22.0
+         ],
+         "text": "mc.burst.zun~ burst-sine burst-window burst-saw @chans 8"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-29",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          436.0,
+          427.0,
+          400.0,
+          20.0
+         ],
+         "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-30",
+         "maxclass": "newobj",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          "multichannelsignal"
+         ],
+         "patching_rect": [
+          20.0,
+          467.0,
+          105.0,
+          22.0
+         ],
+         "text": "mc.mixdown~ 2"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-31",
+         "maxclass": "newobj",
+         "numinlets": 1,
+         "numoutlets": 2,
+         "outlettype": [
+          "signal",
+          "signal"
+         ],
+         "patching_rect": [
+          20.0,
+          497.0,
+          98.0,
+          22.0
+         ],
+         "text": "mc.unpack~ 2"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-32",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          130.0,
+          467.0,
+          300.0,
+          20.0
+         ],
+         "text": "every channel folded into two"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-33",
+         "maxclass": "ezdac~",
+         "numinlets": 2,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          527.0,
+          45.0,
+          45.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-34",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          75.0,
+          539.0,
+          105.0,
+          20.0
+         ],
+         "text": "click to hear"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-35",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          200.0,
+          527.0,
+          900.0,
+          20.0
+         ],
+         "text": "the last grain event: sample voice period length cps glisson morph level left right channel (formant, of several)"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-36",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          200.0,
+          549.0,
+          500.0,
+          22.0
+         ],
+         "text": ""
+        }
+       }
+      ],
+      "lines": [
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-2",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-4",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-6",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-8",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-10",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-12",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-14",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-16",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-18",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-20",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-22",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-24",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-28",
+          0
+         ],
+         "source": [
+          "obj-26",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-30",
+          0
+         ],
+         "source": [
+          "obj-28",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-31",
+          0
+         ],
+         "source": [
+          "obj-30",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-33",
+          0
+         ],
+         "source": [
+          "obj-31",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-33",
+          1
+         ],
+         "source": [
+          "obj-31",
+          1
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-36",
+          1
+         ],
+         "source": [
+          "obj-28",
+          2
+         ]
+        }
+       }
+      ]
+     },
+     "patching_rect": [
+      507.0,
+      85.0,
+      84.0,
+      22.0
+     ],
+     "text": "p formants",
+     "varname": "formants_tab"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-10",
+     "maxclass": "newobj",
+     "numinlets": 0,
+     "numoutlets": 0,
+     "patcher": {
+      "fileversion": 1,
+      "appversion": {
+       "major": 8,
+       "minor": 5,
+       "revision": 0,
+       "architecture": "x64",
+       "modernui": 1
+      },
+      "classnamespace": "box",
+      "rect": [
+       0.0,
+       26.0,
        1150.0,
        564.0
       ],
@@ -5326,7 +6196,7 @@
        },
        {
         "box": {
-         "attr": "chans",
+         "attr": "formants",
          "id": "obj-41",
          "maxclass": "attrui",
          "numinlets": 1,
@@ -5345,7 +6215,7 @@
        },
        {
         "box": {
-         "attr": "outmode",
+         "attr": "formantLevels",
          "id": "obj-42",
          "maxclass": "attrui",
          "numinlets": 1,
@@ -5364,7 +6234,7 @@
        },
        {
         "box": {
-         "attr": "panmode",
+         "attr": "formantPans",
          "id": "obj-43",
          "maxclass": "attrui",
          "numinlets": 1,
@@ -5383,7 +6253,7 @@
        },
        {
         "box": {
-         "attr": "channel",
+         "attr": "lengthMode",
          "id": "obj-44",
          "maxclass": "attrui",
          "numinlets": 1,
@@ -5402,7 +6272,7 @@
        },
        {
         "box": {
-         "attr": "rndChannel",
+         "attr": "chans",
          "id": "obj-45",
          "maxclass": "attrui",
          "numinlets": 1,
@@ -5421,7 +6291,83 @@
        },
        {
         "box": {
+         "attr": "outmode",
          "id": "obj-46",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          260.0,
+          357.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "panmode",
+         "id": "obj-47",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          480.0,
+          357.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "channel",
+         "id": "obj-48",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          700.0,
+          357.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "rndChannel",
+         "id": "obj-49",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          920.0,
+          357.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-50",
          "maxclass": "newobj",
          "numinlets": 7,
          "numoutlets": 3,
@@ -5441,7 +6387,7 @@
        },
        {
         "box": {
-         "id": "obj-47",
+         "id": "obj-51",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -5456,7 +6402,7 @@
        },
        {
         "box": {
-         "id": "obj-48",
+         "id": "obj-52",
          "maxclass": "newobj",
          "numinlets": 1,
          "numoutlets": 1,
@@ -5474,7 +6420,7 @@
        },
        {
         "box": {
-         "id": "obj-49",
+         "id": "obj-53",
          "maxclass": "newobj",
          "numinlets": 1,
          "numoutlets": 2,
@@ -5493,7 +6439,7 @@
        },
        {
         "box": {
-         "id": "obj-50",
+         "id": "obj-54",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -5508,7 +6454,7 @@
        },
        {
         "box": {
-         "id": "obj-51",
+         "id": "obj-55",
          "maxclass": "ezdac~",
          "numinlets": 2,
          "numoutlets": 0,
@@ -5522,7 +6468,7 @@
        },
        {
         "box": {
-         "id": "obj-52",
+         "id": "obj-56",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -5537,7 +6483,7 @@
        },
        {
         "box": {
-         "id": "obj-53",
+         "id": "obj-57",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -5552,7 +6498,7 @@
        },
        {
         "box": {
-         "id": "obj-54",
+         "id": "obj-58",
          "maxclass": "message",
          "numinlets": 2,
          "numoutlets": 1,
@@ -5573,7 +6519,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5585,7 +6531,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5597,7 +6543,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5609,7 +6555,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5621,7 +6567,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5633,7 +6579,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5645,7 +6591,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5657,7 +6603,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5669,7 +6615,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5681,7 +6627,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5693,7 +6639,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5705,7 +6651,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5717,7 +6663,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5729,7 +6675,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5741,7 +6687,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5753,7 +6699,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5765,7 +6711,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5777,7 +6723,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5789,7 +6735,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5801,7 +6747,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5813,7 +6759,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5825,7 +6771,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5837,7 +6783,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5849,7 +6795,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5861,7 +6807,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5873,7 +6819,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5885,7 +6831,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5897,7 +6843,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5909,7 +6855,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5921,7 +6867,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5933,7 +6879,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5945,7 +6891,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5957,7 +6903,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5969,7 +6915,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5981,7 +6927,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -5993,7 +6939,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -6005,7 +6951,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -6017,7 +6963,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -6029,7 +6975,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -6041,7 +6987,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-46",
+          "obj-50",
           0
          ],
          "source": [
@@ -6053,7 +6999,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6065,7 +7011,19 @@
        {
         "patchline": {
          "destination": [
-          "obj-49",
+          "obj-50",
+          0
+         ],
+         "source": [
+          "obj-47",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-50",
           0
          ],
          "source": [
@@ -6077,7 +7035,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-51",
+          "obj-50",
           0
          ],
          "source": [
@@ -6089,11 +7047,47 @@
        {
         "patchline": {
          "destination": [
-          "obj-51",
+          "obj-52",
+          0
+         ],
+         "source": [
+          "obj-50",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-53",
+          0
+         ],
+         "source": [
+          "obj-52",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-55",
+          0
+         ],
+         "source": [
+          "obj-53",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-55",
           1
          ],
          "source": [
-          "obj-49",
+          "obj-53",
           1
          ]
         }
@@ -6101,11 +7095,11 @@
        {
         "patchline": {
          "destination": [
-          "obj-54",
+          "obj-58",
           1
          ],
          "source": [
-          "obj-46",
+          "obj-50",
           1
          ]
         }
@@ -6113,7 +7107,7 @@
       ]
      },
      "patching_rect": [
-      507.0,
+      601.0,
       85.0,
       98.0,
       22.0
@@ -6124,7 +7118,7 @@
    },
    {
     "box": {
-     "id": "obj-10",
+     "id": "obj-11",
      "maxclass": "newobj",
      "numinlets": 0,
      "numoutlets": 0,
@@ -6893,7 +7887,7 @@
       ]
      },
      "patching_rect": [
-      615.0,
+      709.0,
       85.0,
       84.0,
       22.0

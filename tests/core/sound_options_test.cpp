@@ -1,8 +1,10 @@
 // What the engines' switches beyond their own do to the sound, measured on
-// renders: sub-sample grain onsets, band-limited wave tables, cubic reads.
+// renders: sub-sample grain onsets, band-limited wave tables, cubic reads,
+// voice stealing, formants.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -359,4 +361,140 @@ TEST(Steal, EveryGrainStartsAndNoneIsStolenWhileVoicesSuffice) {
 TEST(Steal, TheStolenGrainFadesOutWithinTwoMilliseconds) {
   expectTheStolenGrainFadesOut<zunBurst>();
   expectTheStolenGrainFadesOut<zunCloud>();
+}
+
+namespace {
+
+// One grain of 1 s at 48 kHz, flat, of formants of a 300 Hz sine: each
+// output's amplitudes at `hz`, over 0.8 s of whole cycles of each.
+std::vector<double> formantAmplitudes(Rig<zunBurst>& rig, std::vector<double> ratios,
+                                      std::vector<double> hz) {
+  rig.engine.setAttack(0);
+  rig.engine.setDecay(0);
+  rig.engine.setLength(1000);
+  rig.engine.setDensity(0.01);
+  rig.engine.setLevel(1);
+  rig.engine.setFormants(ratios.data(), static_cast<int>(ratios.size()));
+  std::vector<double> out[2] = {std::vector<double>(48000), std::vector<double>(48000)};
+  for (long done = 0; done < 48000; done += 64) {
+    double* outs[2] = {out[0].data() + done, out[1].data() + done};
+    rig.process(outs, 64);
+  }
+  std::vector<double> a;
+  for (const std::vector<double>& side : out)
+    for (double f : hz) a.push_back(2 * std::abs(spectrum::dft(side, 4800, 38400, f / 48000)) / 38400);
+  return a;
+}
+
+}  // namespace
+
+// Peaks at cps times each ratio with its formant's level, left then right;
+// a formant with a pan sits there as manual panning places a grain, one
+// without where the grain's own pan puts it (width 0: both gains 1).
+TEST(Formants, PeaksAtTheRatiosWithTheirLevelsAndPans) {
+  const struct { std::vector<double> ratios, levels, pans, heard; } cases[] = {
+      {{1, 2.5}, {1, 0.5}, {}, {1, 0.5, 0, 1, 0.5, 0}},
+      {{1, 2.5, 4}, {0.25, 1, 0.5}, {}, {0.25, 1, 0.5, 0.25, 1, 0.5}},
+      {{4, 1}, {1}, {}, {1, 0, 1, 1, 0, 1}},
+      {{1, 2.5}, {1, 0.5}, {0, 1}, {1, 0, 0, 0, 0.5, 0}},
+      {{1, 2.5}, {1, 0.5}, {0.25}, {0.75, 0.5, 0, 0.25, 0.5, 0}},
+  };
+  for (const auto& c : cases) {
+    Rig<zunBurst> rig(48000, partials(1), ones(), partials(1));
+    rig.engine.setCps(300);
+    rig.engine.setFormantLevels(c.levels.data(), static_cast<int>(c.levels.size()));
+    rig.engine.setFormantPans(c.pans.data(), static_cast<int>(c.pans.size()));
+    const std::vector<double> a = formantAmplitudes(rig, c.ratios, {300, 750, 1200});
+    for (size_t k = 0; k < a.size(); ++k) EXPECT_NEAR(a[k], c.heard[k], 0.005) << k;
+  }
+}
+
+// A 1 kHz sawtooth's formant at 10.5 kHz folds partials back onto odd
+// multiples of 500 Hz unless it reads the levels of its own frequency.
+TEST(Formants, EachFormantIsBandLimitedAtItsOwnFrequency) {
+  for (bool bandLimited : {false, true}) {
+    Rig<zunBurst> rig(48000, saw(), ones(), saw());
+    rig.engine.setCps(1000);
+    if (bandLimited) rig.bandLimit();
+    std::vector<double> hz;
+    for (int m = 1; m < 48; m += 2)
+      if (m % 21 != 0) hz.push_back(m * 500.0);
+    hz.push_back(10500);
+    const std::vector<double> a = formantAmplitudes(rig, {1, 10.5}, hz);
+    double folded = 0;
+    for (size_t k = 0; k + 1 < hz.size(); ++k) folded += a[k] * a[k];
+    const double ratio = decibels(folded / (a[hz.size() - 1] * a[hz.size() - 1]));
+    if (bandLimited) EXPECT_LT(ratio, -60.0);
+    else EXPECT_GT(ratio, -30.0);
+  }
+}
+
+// In periods of the first formant, a grain of 3 lasts 3 of its periods
+// whatever the cps: a grain of ones sounds that many samples.
+TEST(Formants, LengthInPeriodsFollowsTheCps) {
+  const struct { double cps, ratio; int mode; long samples; } cases[] = {
+      {200, 1, 1, 720}, {480, 1, 1, 300}, {200, 2, 1, 360}, {-480, 1, 1, 300}, {200, 1, 0, 144},
+  };
+  for (const auto& c : cases) {
+    Rig<zunBurst> rig(48000, ones(), ones(), ones());
+    rig.engine.setDensity(1);
+    rig.engine.setCps(c.cps);
+    rig.engine.setFormants(&c.ratio, 1);
+    rig.engine.setLengthMode(c.mode);
+    rig.engine.setLength(3);
+    const std::vector<double> out = rig.render(2000);
+    const long sounding = std::count_if(out.begin(), out.end(), [](double x) { return x != 0; });
+    EXPECT_NEAR(sounding, c.samples, 1) << c.cps << " " << c.ratio;
+  }
+}
+
+// One formant at ratio 1 is the grain itself, bit for bit; with more, the
+// first formant keeps every grain's draws and the stream after them.
+TEST(Formants, FormantsShareTheGrainsDraws) {
+  const auto run = [](std::vector<double> ratios, std::vector<double>& firsts) {
+    Rig<zunBurst> rig(44100, partials(3), hann(), saw());
+    rig.engine.setRndCps(12);
+    rig.engine.setRndLength(1);
+    rig.engine.setRndDensity(1);
+    rig.engine.setRndGlisson(12);
+    rig.engine.setRndMorph(1);
+    rig.engine.setWidth(1);
+    rig.engine.options.setRndLevel(6);
+    rig.engine.options.setEvents(1);
+    rig.engine.setDensity(40);
+    rig.engine.setFormants(ratios.data(), static_cast<int>(ratios.size()));
+    const std::vector<double> out = rig.render(22050);
+    for (zunGrainEvent e; rig.engine.options.events.pop(e);)
+      if (e.formant <= 1)
+        firsts.insert(firsts.end(), {double(e.sample), e.length, e.frequency, e.level, e.gainLeft});
+    return out;
+  };
+  std::vector<double> plain, one, first;
+  EXPECT_EQ(run({1}, one), run({}, plain));
+  run({1, 1.5, 2.25}, first);
+  EXPECT_EQ(first, plain);
+  EXPECT_GT(plain.size(), 20u);
+}
+
+// Formants start in order while voices are free, a grain never taking its
+// own formants' voices; with stealing the later ones take older grains'.
+TEST(Formants, FewerFreeVoicesThanFormants) {
+  const struct { int voices; bool steal; std::vector<int> started; unsigned crowded; } cases[] = {
+      {2, false, {1, 2}, 4}, {2, true, {1, 2, 1, 2}, 4}, {3, false, {1, 2, 3}, 3},
+      {4, false, {1, 2, 3, 1}, 2}, {4, true, {1, 2, 3, 1, 2, 3}, 2},
+  };
+  for (const auto& c : cases) {
+    OnesRig<zunBurst> rig(c.voices);
+    const double ratios[] = {1, 2, 3};
+    rig.engine.setFormants(ratios, 3);
+    rig.engine.options.setSteal(c.steal);
+    rig.engine.options.setEvents(1);
+    rig.engine.setLength(1000);
+    rig.engine.setDensity(20);
+    rig.render(3000);
+    std::vector<int> started;
+    for (zunGrainEvent e; rig.engine.options.events.pop(e);) started.push_back(e.formant);
+    EXPECT_EQ(started, c.started) << c.voices << " steal " << c.steal;
+    EXPECT_EQ(rig.engine.options.takeCrowded(), c.crowded) << c.voices << " steal " << c.steal;
+  }
 }

@@ -153,6 +153,8 @@ class Session {
     if (args.empty() || !asNumber(args[0], v)) return;
     if (selector == "setLength" && !std::isnan(v)) o.longestLength = std::fmax(o.longestLength, std::fabs(v) * 0.001);
     if (selector == "setRndLength" && !std::isnan(v)) o.widestRandomLength = std::fmax(o.widestRandomLength, std::fabs(v) * 0.5);
+    // Lengths in periods have no bound a wait could keep.
+    if (selector == "lengthMode" && std::trunc(v) == 1.0) o.longestLength = inf;
     // The host truncates a float sent to an integer method; the object takes
     // 1 to 128 voices (0 is ignored, anything else refused).
     const double count = std::isnan(v) ? 0.0 : std::trunc(v);
@@ -244,10 +246,11 @@ class Session {
     });
   }
 
-  // Every grain event is a list of ten numbers naming a voice of the pool,
-  // in the order of the grains' samples.
+  // Every grain event is a list of ten numbers (eleven for a formant of
+  // several) naming a voice of the pool, in the order of the grains' samples.
   void checkEvent(Object& o, const std::vector<zun::Atom>& row) {
-    const auto* sample = row.size() == 10 ? std::get_if<t_atom_long>(&row[0].value) : nullptr;
+    const bool fits = row.size() == 10 || row.size() == 11;
+    const auto* sample = fits ? std::get_if<t_atom_long>(&row[0].value) : nullptr;
     const auto* voice = sample ? std::get_if<t_atom_long>(&row[1].value) : nullptr;
     if (!voice) return fail(o.className + ": a grain event is not the list it should be");
     if (*voice < 0 || *voice >= 128) return fail(o.className + ": a grain event names no voice");

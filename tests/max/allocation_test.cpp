@@ -77,10 +77,12 @@ TEST_F(ExternalTest, ProcessingWithEveryOptionAllocatesNothing) {
 }
 
 // Grains of a second at 1000 a second: every one after the first 128
-// steals a voice.
+// steals a voice; burst.zun~'s of three formants, a second in periods.
 TEST_F(ExternalTest, StealingAndTheSampleControlsAllocateNothing) {
   expectNoAllocation({{"steal", {1}}, {"setLength", {1000}}, {"setRegion", {10, 50}},
-                      {"setAttack", {0.3}}, {"sampleRate", {1}}, {"stereoSample", {1}}},
+                      {"setAttack", {0.3}}, {"sampleRate", {1}}, {"stereoSample", {1}},
+                      {"setFormants", {1, 2.5, 4}}, {"setFormantPans", {0, 1}},
+                      {"lengthMode", {1}}},
                      2);
 }
 

@@ -76,6 +76,30 @@ TEST_F(ExternalTest, EventGlissonIsInSetGlissonsUnit) {
   }
 }
 
+// A grain of several formants sends an event for each, its formant last;
+// a grain of one sends today's list.
+TEST_F(ExternalTest, EachFormantSendsItsEvent) {
+  const struct { std::vector<zun::Atom> ratios; std::vector<long> formants; } cases[] = {
+      {{2.0}, {0}}, {{1.0, 2.0, 3.0}, {1, 2, 3}},
+  };
+  for (const auto& c : cases) {
+    t_object* x = makeBurst();
+    zunTest::sendAll(x, {{"setFormants", c.ratios}, {"start", {1}}, {"events", {1}}});
+    zun::startDsp();
+    const std::vector<Row> rows = renderEvents(x, 64);
+    ASSERT_EQ(rows.size(), c.formants.size());
+    for (size_t k = 0; k < rows.size(); ++k) {
+      const long formant = c.formants[k];
+      ASSERT_EQ(rows[k].size(), static_cast<size_t>(zunEventFields + (formant > 0)));
+      if (formant > 0) {
+        EXPECT_EQ(integer(rows[k].back()), formant);
+      }
+      EXPECT_EQ(std::get<double>(rows[k][4].value), 440.0 * std::get<double>(c.ratios[k].value));
+    }
+    zun::reset();
+  }
+}
+
 // Onsets in the sound sit at the impulses' samples.
 TEST_F(ExternalTest, TriggerInputOnsetsAreTheImpulses) {
   t_object* x = makeCloud();

@@ -29,6 +29,8 @@ const Table burstTable = {
     {"subsample", A_LONG},      {"bandlimit", A_LONG},      {"cubic", A_LONG},
     {"notify", A_CANT},         {"flush", A_NOTHING},
     {"dump", A_NOTHING},        {"float", A_FLOAT},          {"steal", A_LONG},
+    {"setFormants", A_GIMME},   {"setFormantLevels", A_GIMME}, {"setFormantPans", A_GIMME},
+    {"lengthMode", A_LONG},
 };
 
 const Table cloudTable = {
@@ -87,7 +89,8 @@ template <class Engine>
 std::vector<std::pair<std::string, int>> sharedTable(zunMessageTable<Engine> table) {
   std::vector<std::pair<std::string, int>> rows;
   for (const zunMessage<Engine>* m = table.begin; m != table.end; ++m) {
-    static const int types[] = {A_NOTHING, A_LONG, A_FLOAT, A_SYM, A_GIMME, A_CANT, twoFloats};
+    static const int types[] = {A_NOTHING, A_LONG,    A_FLOAT, A_SYM,
+                                A_GIMME,   A_CANT,    twoFloats, A_GIMME};
     rows.emplace_back(m->selector, types[static_cast<int>(m->argument)]);
   }
   return rows;

@@ -373,6 +373,7 @@ TEST_F(Package, HelpTabsFitTheScreenEachWithItsObjectAndAudio) {
     std::vector<std::string> expected = {"basic", "random", "options", "tables", "events"};
     if (name == "cloud.zun~" || name == "mc.cloud.zun~") expected.push_back("sample");
     expected.push_back("signals");
+    if (name == "burst.zun~" || name == "mc.burst.zun~") expected.push_back("formants");
     expected.push_back("attributes");
     if (isTwin(name)) expected.push_back("channels");
     EXPECT_EQ(names, expected);
@@ -430,8 +431,12 @@ TEST_F(Package, RefpagesDocumentExactlyTheRegisteredMessages) {
       std::vector<std::string> expected;
       for (int t : types)
         if (t != A_GIMME) expected.push_back(typeNames.at(t));
+      // Anything: table names, or the numbers of a list message.
+      const auto named = [&](std::set<std::string> kinds) {
+        return std::all_of(args.begin(), args.end(), [&](auto& s) { return kinds.count(s) > 0; });
+      };
       if (types == std::vector<int>{A_GIMME})
-        EXPECT_TRUE(std::all_of(args.begin(), args.end(), [](auto& s) { return s == "symbol?"; }));
+        EXPECT_TRUE(named({"symbol?"}) || named({"float", "float?"}));
       else
         EXPECT_EQ(args, expected);
       if (!types.empty() && (types[0] == A_LONG || types[0] == A_FLOAT)) {
