@@ -116,7 +116,7 @@ class Session {
         zun::send(x, "seed",
                   {static_cast<t_atom_long>(objectSeed(*settings_.seed, tracks_.size()))});
       drainConsole({o.line, &o.id.text, nullptr});
-      tracks_.push_back({x, &o.id.text, 0, false});
+      tracks_.push_back({x, &o.id.text, 0, false, nullptr, {}});
       Track& track = tracks_.back();
       for (int i = 0, n = zun::outletCount(x); i < n; ++i) {
         const std::string type = zun::outletType(x, i);

@@ -241,7 +241,7 @@ class Parser {
       d_.error(extra.pos, "unexpected " + quote(extra.text) + " (" + usage + ")");
       return;
     }
-    InputStatement in{t[0].pos.line, t[1], t[buffer], loop};
+    InputStatement in{t[0].pos.line, t[1], t[buffer], loop, std::nullopt};
     if (named) in.inlet = t[2];
     score_.inputs.push_back(std::move(in));
   }
