@@ -96,7 +96,7 @@ void* burst_new(t_symbol*, long argc, t_atom* argv) {
   x->info_outlet = intout(x);
   object_obex_store(x, gensym("dumpout"), static_cast<t_object*>(x->info_outlet));
   x->settings = new zunSettings<zunBurst>(messages(), attributes());
-  x->engine = new zunBurst(128, static_cast<double>(sys_getsr()));
+  x->engine = new zunBurst(zunMostVoices, static_cast<double>(sys_getsr()));
   x->engine->setSeed(zunObjectSeed<zunBurst>(zunMultichannel));
   x->wave2_ref.store(nullptr);
   x->windowing_ref.store(nullptr);

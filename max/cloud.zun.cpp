@@ -80,7 +80,7 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   x->info_outlet = intout(x);
   object_obex_store(x, gensym("dumpout"), static_cast<t_object*>(x->info_outlet));
   x->settings = new zunSettings<zunCloud>(messages(), attributes());
-  x->engine = new zunCloud(128, static_cast<double>(sys_getsr()));
+  x->engine = new zunCloud(zunMostVoices, static_cast<double>(sys_getsr()));
   x->engine->setSeed(zunObjectSeed<zunCloud>(zunMultichannel));
   x->windowing_ref.store(nullptr);
   x->sample_ref.store(nullptr);

@@ -11,6 +11,7 @@ namespace {
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
+// Each limit is written once: here, or as the constant the engine folds to.
 constexpr zunRange anyValue{-infinity, infinity, true, true, zunOutside::nothing};
 constexpr zunRange noValue{0.0, 0.0, true, true, zunOutside::nothing};
 constexpr zunRange onOff{0.0, 1.0, true, true, zunOutside::refused};
@@ -18,13 +19,16 @@ constexpr zunRange unit{0.0, 1.0, true, true, zunOutside::folded};
 constexpr zunRange magnitude{0.0, infinity, true, true, zunOutside::folded};
 constexpr zunRange densities{1e-5, infinity, false, true, zunOutside::ignored};
 constexpr zunRange pitches{-infinity, 128.0, true, false, zunOutside::ignored};
-constexpr zunRange voiceCounts{0.0, 128.0, true, true, zunOutside::refused};
-constexpr zunRange burstCounts{0.0, 1048576.0, true, true, zunOutside::folded};
-constexpr zunRange scanSpeeds{-1000.0, 1000.0, true, true, zunOutside::folded};
-constexpr zunRange channelCounts{1.0, 64.0, true, true, zunOutside::refused};
-constexpr zunRange channelNumbers{0.0, 64.0, true, true, zunOutside::refused};
-constexpr zunRange sampleRates{0.0, 1e7, true, true, zunOutside::folded};
-constexpr zunRange sampleChannels{0.0, 4096.0, true, true, zunOutside::refused};
+constexpr zunRange voiceCounts{0.0, zunMostVoices, true, true, zunOutside::refused};
+constexpr zunRange burstCounts{0.0, zunBurst::longestBurst, true, true, zunOutside::folded};
+constexpr zunRange scanSpeeds{-zunCloud::fastestScan, zunCloud::fastestScan, true, true,
+                              zunOutside::folded};
+constexpr double mostChannels = zunChannelRouting::mostChannels;
+constexpr zunRange channelCounts{1.0, mostChannels, true, true, zunOutside::refused};
+constexpr zunRange channelNumbers{0.0, mostChannels, true, true, zunOutside::refused};
+constexpr zunRange sampleRates{0.0, zunCloud::highestSampleRate, true, true, zunOutside::folded};
+constexpr zunRange sampleChannels{0.0, zunCloud::mostSampleChannels, true, true,
+                                  zunOutside::refused};
 
 const char* const startText = "start message: 0 = off; 1 = on";
 const char* const interpText = "interp message: 0 = no interp; 1 = two point interp.";

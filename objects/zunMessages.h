@@ -24,6 +24,9 @@ enum class zunArgument {
   list,     // up to zunMostListNumbers numbers, each in the range
 };
 
+// The voices each object is made with: the most "overlap" takes.
+constexpr int zunMostVoices = 128;
+
 // The most numbers a list message takes.
 constexpr int zunMostListNumbers = 3;
 

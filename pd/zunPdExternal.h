@@ -157,7 +157,7 @@ struct zunPdObject {
   static void* create(t_symbol*, int argc, t_atom* argv) {
     post("%s", banner);
     Self* x = reinterpret_cast<Self*>(pd_new(pdClass));
-    x->engine = new Engine(128, static_cast<double>(sys_getsr()));
+    x->engine = new Engine(zunMostVoices, static_cast<double>(sys_getsr()));
     x->channels = channelsAsked(argc, argv);
     x->engine->setSeed(zunObjectSeed<Engine>(x->channels > 0));
     x->settings = x->channels > 0 ? new zunSettings<Engine>(messages, attributes)

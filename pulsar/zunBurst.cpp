@@ -8,7 +8,6 @@
 
 namespace {
 constexpr double maximumMorph = 1048576.0;
-constexpr long longestBurst = 1048576;
 
 // What the setters make of their values, and the inlets of theirs.
 double widthOf(double x) { return std::fmin(1.0, std::fabs(x)); }
@@ -17,7 +16,8 @@ double glissonOf(double semitones) { return semitones / 12.0; }
 double morphOf(double x) { return x > 1.0 ? 1.0 : (x > 0.0 ? x : 0.0); }
 
 long burstCount(long long grains) {
-  return static_cast<long>(grains < 0 ? 0 : (grains > longestBurst ? longestBurst : grains));
+  constexpr long longest = zunBurst::longestBurst;
+  return static_cast<long>(grains < 0 ? 0 : (grains > longest ? longest : grains));
 }
 }  // namespace
 

@@ -47,6 +47,7 @@ class zunBurst {
   void setRndMask(double p);
   void setBurstPlay(long long grains);
   void setBurstRest(long long grains);
+  static constexpr long longestBurst = 1048576;  // longer plays and rests are this long
   // Formants: every grain plays up to mostFormants pulsaret trains sharing
   // its onset, length, window and random draws, train k at the grain's cps
   // times ratio k and its level times level k, placed at pan k where one

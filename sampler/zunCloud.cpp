@@ -47,11 +47,6 @@ double clampToUnit(double x) {
 double widthOf(double x) { return std::fmin(std::fabs(x), 1.0); }
 double lengthOf(double ms) { return std::fabs(ms) * 0.001; }
 double pitchOf(double semitones) { return std::exp2(semitones / 12.0); }
-
-// Beyond a thousand times the sample's own rate a scan says nothing more.
-constexpr double fastestScan = 1000.0;
-constexpr double highestSampleRate = 1e7;
-constexpr long long mostChannels = 4096;
 }  // namespace
 
 // A NaN names no value: every setter leaves its parameter as it was.
@@ -149,7 +144,7 @@ void zunCloud::setSampleRate(double x) {
 }
 
 void zunCloud::setSampleChannel(long long n) {
-  sampleChannel = n < 0 ? 0 : (n > mostChannels ? mostChannels : n);
+  sampleChannel = n < 0 ? 0 : (n > mostSampleChannels ? mostSampleChannels : n);
 }
 
 void zunCloud::setStereoSample(int on) { stereoSample = on > 0; }

@@ -39,6 +39,8 @@ class zunCloud {
   void setRndPosition(double x);
   // The start position moving by itself; see zunScan.
   void setScanSpeed(double x);
+  // Beyond a thousand times the sample's own rate a scan says nothing more.
+  static constexpr double fastestScan = 1000.0;
   // Each grain reads backwards with probability p, as all do under
   // setInvert(1).
   void setRndReverse(double p);
@@ -61,9 +63,11 @@ class zunCloud {
   // read), 1 the table's own (as the host tells it, else the output's),
   // above 1 that many Hz.
   void setSampleRate(double x);
+  static constexpr double highestSampleRate = 1e7;  // higher rates are this rate
   // Which channel of an interleaved sample grains read: 0 reads it as it
   // always was (the first channel), n the nth, the last one past it.
   void setSampleChannel(long long n);
+  static constexpr long long mostSampleChannels = 4096;  // higher channels are this one
   // With 1, grains on a sample of two channels or more are stereo: that
   // channel (the first for 0) and the next, each through its own gain.
   void setStereoSample(int on);

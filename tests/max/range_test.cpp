@@ -1,6 +1,6 @@
 // Each range of the message tables is what the object does at its edges: a
 // value just inside is taken, one just outside is refused with a text,
-// ignored in silence, or folded onto the edge.
+// ignored in silence, or folded onto the edge; NaN changes nothing.
 
 #include <cmath>
 
@@ -74,6 +74,16 @@ void checkEdge(t_object* (*make)(), const zunMessage<Engine>& m, const Edge& e) 
   }
 }
 
+// NaN is outside every range and names no value: it changes nothing.
+template <class Engine>
+void checkNaN(t_object* (*make)(), const zunMessage<Engine>& m) {
+  SCOPED_TRACE(testing::Message() << m.selector << " nan");
+  const Message seed{"seed", {1}};
+  const Outcome out = play(make, {seed, {m.selector, {std::nan("")}}});
+  same(play(make, {seed}).sound, out.sound);
+  EXPECT_TRUE(out.errors.empty());
+}
+
 template <class Engine>
 void walk(t_object* (*make)(), zunMessageTable<Engine> table) {
   for (const zunMessage<Engine>* m = table.begin; m != table.end; ++m) {
@@ -82,6 +92,7 @@ void walk(t_object* (*make)(), zunMessageTable<Engine> table) {
     const zunRange& r = m->range;
     if (std::isfinite(r.low)) checkEdge(make, *m, {r.low, -1.0, r.lowIncluded});
     if (std::isfinite(r.high)) checkEdge(make, *m, {r.high, 1.0, r.highIncluded});
+    if (m->argument == zunArgument::real) checkNaN(make, *m);
   }
 }
 
