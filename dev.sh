@@ -42,7 +42,8 @@ install_missing() {
   local options=(-y -qq) missing=()
   [ "${1:-}" = --no-install-recommends ] && options+=("$1") && shift
   for p in "${packages[@]}" "$@"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+      missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return
   if [ "$(id -u)" -eq 0 ]; then
@@ -94,7 +95,8 @@ case "${1:-help}" in
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --test-dir build-asan --output-on-failure -j "$jobs"
     build build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUN_SANITIZE=thread -DZUN_BUILD_BENCH=OFF
-    TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L concurrency
+    TSAN_OPTIONS=halt_on_error=1 \
+      ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L concurrency
     ;;
   package)
     install_missing "${package_packages[@]}"
@@ -102,7 +104,9 @@ case "${1:-help}" in
     sdk=${MAX_SDK_DIR:-max-sdk-base}
     hwy=${HWY_SOURCE_DIR:-highway}
     for dir in "$sdk/c74support" "$hwy/hwy"; do
-      [ -d "$dir" ] || { echo "dev.sh package: no $dir (set MAX_SDK_DIR and HWY_SOURCE_DIR)" >&2; exit 1; }
+      [ -d "$dir" ] && continue
+      echo "dev.sh package: no $dir (set MAX_SDK_DIR and HWY_SOURCE_DIR)" >&2
+      exit 1
     done
     # Pd's source, for the Windows and arm64 Pd that run those Pd externals
     pd_source=${PD_SOURCE_DIR:-../shared/puredata-0.53.1}

@@ -57,8 +57,9 @@ execute_process(COMMAND ${OBJDUMP} -d --no-show-raw-insn ${FILE}
 if(NOT status EQUAL 0)
   fail("objdump -d failed")
 endif()
-string(REGEX MATCHALL
-       "[^\n]*\t(vmovap[sd]|vmovdqa(32|64)?|vmovntp[sd]|vmovntdqa?)[ \t][^\n]*\\([^\n]*%[yz]mm[^\n]*|[^\n]*\t(vmovap[sd]|vmovdqa(32|64)?|vmovntp[sd]|vmovntdqa?)[ \t][^\n]*%[yz]mm[^\n]*\\([^\n]*"
+# An aligned move of a ymm or zmm register, to memory or from it.
+set(move "[^\n]*\t(vmovap[sd]|vmovdqa(32|64)?|vmovntp[sd]|vmovntdqa?)[ \t][^\n]*")
+string(REGEX MATCHALL "${move}\\([^\n]*%[yz]mm[^\n]*|${move}%[yz]mm[^\n]*\\([^\n]*"
        aligned "${code}")
 list(LENGTH aligned count)
 if(count GREATER 0)

@@ -134,7 +134,8 @@ else()
       set(every ${CMAKE_MATCH_1}.zun~)
     endif()
     add_test(NAME wine_render_${name}
-             COMMAND ${compare} -DSCORE=${score} -DZUN=$<TARGET_FILE:zun> -DEVERY_MESSAGE_OF=${every}
+             COMMAND ${compare} -DSCORE=${score} -DZUN=$<TARGET_FILE:zun>
+                     -DEVERY_MESSAGE_OF=${every}
                      -DWORK=${PROJECT_BINARY_DIR}/wine/${name}
                      -DKNOWN_DIFFERENCES=${known_differences_${name}}
                      -P ${PROJECT_SOURCE_DIR}/cmake/CompareUnderWine.cmake)

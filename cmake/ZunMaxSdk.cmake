@@ -11,7 +11,8 @@
 set(ZUN_C74_SUPPORT ${MAX_SDK_DIR}/c74support)
 foreach(header max-includes/ext.h msp-includes/z_dsp.h msp-includes/ext_buffer.h)
   if(NOT EXISTS ${ZUN_C74_SUPPORT}/${header})
-    message(FATAL_ERROR "MAX_SDK_DIR (${MAX_SDK_DIR}) is not a max-sdk-base: no c74support/${header}")
+    message(FATAL_ERROR
+            "MAX_SDK_DIR (${MAX_SDK_DIR}) is not a max-sdk-base: no c74support/${header}")
   endif()
 endforeach()
 

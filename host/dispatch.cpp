@@ -23,6 +23,7 @@ enum class Conversion { ok, missing, wrongType };
 // held within the range of t_atom_long.
 t_atom_long truncateToLong(double v) {
   if (std::isnan(v)) return 0;
+  // 2^63, exact as a double: converting a value at or beyond it is undefined.
   if (v >= 9223372036854775808.0) return std::numeric_limits<t_atom_long>::max();
   if (v < -9223372036854775808.0) return std::numeric_limits<t_atom_long>::min();
   return static_cast<t_atom_long>(v);

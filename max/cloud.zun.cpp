@@ -211,6 +211,8 @@ long cloud_multichanneloutputs(_index* x, long outlet) {
 void cloud_dsp64(_index* x, t_object* chain, short* counts, double sampleRate, long, long) {
   zunInletsConnected(*x->engine, counts);
   zunChannelsStart(x->channels, *x->engine);
+  // On 64-bit targets the SDK's object_method is object_method_imp with ten
+  // pointer slots; called as such here, so that no variadic call is made.
 #if defined(_WIN32) && !defined(_WIN64)
   object_method(chain, gensym("dsp_add64"), x, cloud_perform64, 0, 0);
 #else

@@ -252,7 +252,8 @@ inline void zunFiniteRunStarts(zunFiniteOutput& f) {
 inline void zunFiniteVector(zunFiniteOutput& f, double** outs, long numOuts, long frames) {
   long zeroed = 0;
   for (long o = 0; o < numOuts; ++o) zeroed += zunZeroNonFinite(outs[o], frames);
-  if (zeroed) f.zeroed.fetch_add(static_cast<unsigned long long>(zeroed), std::memory_order_relaxed);
+  if (zeroed)
+    f.zeroed.fetch_add(static_cast<unsigned long long>(zeroed), std::memory_order_relaxed);
 }
 
 // The clock: polls until it has warned, for the rest of the run.

@@ -101,7 +101,8 @@ BURST_HELP = dict(
     tabs=[
         ("basic", "Start the stream, then shape it; click the loudspeaker to hear.",
          STARTS + [density(20)] + rows("setLength 80")
-         + [("setCps 330", "pulsaret frequency in Hz")] + rows("setLevel 0.3", "flush", "info", "dump")),
+         + [("setCps 330", "pulsaret frequency in Hz")]
+         + rows("setLevel 0.3", "flush", "info", "dump")),
         ("random", "Every grain draws its own deviations; masking silences some grains.",
          STARTS + rows("setRndDensity 0.2")
          + [("setRndLength 0.5", "length varies by up to ± half this fraction"),
@@ -141,7 +142,8 @@ BURST_HELP = dict(
          STARTS + rows("events 1", "events 0", "grain", "steal 1", "steal 0")),
         ("signals", "A signal into a parameter's inlet sets it for each grain as the grain starts.",
          STARTS + [density(40),
-                   ("phasor~ 0.25", "into the morph inlet (2): wave table 1 to 2, over and over", 2),
+                   ("phasor~ 0.25",
+                    "into the morph inlet (2): wave table 1 to 2, over and over", 2),
                    ("cycle~ 0.5", "into the glisson inlet (3): glissandi of -1 to 1 semitone", 3),
                    ("float 0.5", "a float into an inlet: its message (here setGlisson 0.5)", 3)]),
         ("formants", "Up to three pulsaret trains per grain, each a voice of its own, sharing "

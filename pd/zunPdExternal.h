@@ -255,6 +255,7 @@ struct zunPdObject {
   // truncated toward zero, and held within range.
   static long long truncated(t_float f) {
     if (std::isnan(f)) return 0;
+    // 2^63, exact as a float: converting a value at or beyond it is undefined.
     if (f >= 9223372036854775808.0f) return 9223372036854775807LL;
     if (f < -9223372036854775808.0f) return -9223372036854775807LL - 1;
     return static_cast<long long>(f);
@@ -450,7 +451,8 @@ struct zunPdObject {
   // array as it is).
 
   // A likeness of a table's contents, cheap enough to take every check: at
-  // most 65536 of its samples, evenly spaced, and its length.
+  // most 65536 of its samples, evenly spaced, and its length. FNV-1a over
+  // each sample's bits, copied out as bits so that any float (NaN, -0) counts.
   static unsigned long long fingerprint(const zunHostTable& t) {
     unsigned long long print = 14695981039346656037ULL ^ static_cast<unsigned long long>(t.frames);
     const long long step = t.frames / 65536 + 1;

@@ -51,7 +51,8 @@ void ConsoleReport::console(double seconds, const zun::ConsoleLine& line,
   if (error) text += "error: ";
   if (line.kind == zun::ConsoleLine::Kind::warning) text += "warning: ";
   text += line.text;
-  if (error && context.line > 0) text += " (" + scoreName_ + ":" + std::to_string(context.line) + ")";
+  if (error && context.line > 0)
+    text += " (" + scoreName_ + ":" + std::to_string(context.line) + ")";
   bar_.clear();
   std::fprintf(stderr, "%s\n", text.c_str());
 }
@@ -60,7 +61,8 @@ void ConsoleReport::outlet(double seconds, const std::string& object, int outlet
   if (collect_) {
     char row[64];
     std::snprintf(row, sizeof row, "%.6f,", seconds);
-    rows_.push_back(row + csvField(object) + "," + std::to_string(outlet) + "," + std::to_string(value));
+    rows_.push_back(row + csvField(object) + "," + std::to_string(outlet) + "," +
+                    std::to_string(value));
     return;
   }
   if (quiet_) return;
@@ -115,7 +117,8 @@ void ConsoleReport::list(double seconds, const std::string& object, int outlet,
   ListRow row{seconds, object, {}};
   for (size_t i = 0; i < values.size(); ++i) {
     const std::string name = i < fields.size() ? fields[i] : "v" + std::to_string(i + 1);
-    size_t column = std::find(listColumns_.begin(), listColumns_.end(), name) - listColumns_.begin();
+    size_t column =
+        std::find(listColumns_.begin(), listColumns_.end(), name) - listColumns_.begin();
     if (column == listColumns_.size()) listColumns_.push_back(name);
     row.cells.emplace_back(column, text(values[i]));
     const auto* sample = std::get_if<t_atom_long>(&values[i].value);

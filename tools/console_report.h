@@ -67,7 +67,8 @@ class ConsoleReport : public RenderObserver {
   std::vector<std::string> listColumns_;
   std::vector<ListRow> listRows_;
   // Whether a list's "sample" field lies after the render's end.
-  bool pastTheEnd(const std::vector<std::string>& fields, const std::vector<zun::Atom>& values) const;
+  bool pastTheEnd(const std::vector<std::string>& fields,
+                  const std::vector<zun::Atom>& values) const;
   bool catching_ = false;
   bool printEachList_ = false;
   std::vector<std::pair<std::string, long long>> listCounts_;  // object, lists, in order met

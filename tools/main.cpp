@@ -64,7 +64,9 @@ int main(int argc, char** argv) {
   RenderOptions render;
   std::string duration;
   CLI::App* renderCommand = app.add_subcommand("render", "render a score to a sound file");
-  renderCommand->add_option("score", render.score, "the score file")->required()->type_name("SCORE");
+  renderCommand->add_option("score", render.score, "the score file")
+      ->required()
+      ->type_name("SCORE");
   renderCommand
       ->add_option("-o,--output", render.output,
                    "the sound file to write (.wav, .aif, .aiff, .flac), or - for raw float32 "
@@ -93,7 +95,8 @@ int main(int argc, char** argv) {
       ->type_name("TIME")
       ->check([](const std::string& v) -> std::string {
         std::optional<double> s = parseSeconds(v);
-        if (!s || !(*s > 0.0) || *s > maxSeconds) return "not a length of time up to 10000000 s: " + v;
+        if (!s || !(*s > 0.0) || *s > maxSeconds)
+          return "not a length of time up to 10000000 s: " + v;
         return "";
       });
   renderCommand

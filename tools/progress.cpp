@@ -16,7 +16,8 @@ void ProgressBar::update(long long done, long long total) {
   const int filled = static_cast<int>(fraction * width);
   const double elapsed = std::chrono::duration<double>(now - start_).count();
   const double left = fraction > 0.0 ? elapsed * (1.0 - fraction) / fraction : 0.0;
-  std::fprintf(out_, "\r[%s%s] %3d%%  %.0f s left ", std::string(static_cast<size_t>(filled), '#').c_str(),
+  std::fprintf(out_, "\r[%s%s] %3d%%  %.0f s left ",
+               std::string(static_cast<size_t>(filled), '#').c_str(),
                std::string(static_cast<size_t>(width - filled), '.').c_str(),
                static_cast<int>(fraction * 100.0), left);
   std::fflush(out_);

@@ -188,7 +188,8 @@ class Session {
         const long long length = table->frames();
         for (long i = 0; i < frames; ++i, ++next) {
           if (loop && length > 0 && next == length) next = 0;
-          vector[i] = next < length ? table->samples[static_cast<size_t>(next * table->channels)] : 0.0;
+          vector[i] =
+              next < length ? table->samples[static_cast<size_t>(next * table->channels)] : 0.0;
         }
       });
     }

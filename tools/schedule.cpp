@@ -8,7 +8,9 @@ namespace zun::tools {
 
 namespace {
 
-auto orderKey(double seconds, int line, long long step) { return std::make_tuple(seconds, line, step); }
+auto orderKey(double seconds, int line, long long step) {
+  return std::make_tuple(seconds, line, step);
+}
 
 }  // namespace
 
@@ -37,14 +39,16 @@ MessageSchedule::MessageSchedule(const Score& score, double sampleRate, double u
     for (const Value& v : a.args) m.args.push_back(v.toAtom());
     fixed_.push_back(std::move(m));
   }
-  std::stable_sort(fixed_.begin(), fixed_.end(), [](const ScheduledMessage& a, const ScheduledMessage& b) {
-    return orderKey(a.seconds, a.line, a.step) < orderKey(b.seconds, b.line, b.step);
-  });
+  std::stable_sort(
+      fixed_.begin(), fixed_.end(), [](const ScheduledMessage& a, const ScheduledMessage& b) {
+        return orderKey(a.seconds, a.line, a.step) < orderKey(b.seconds, b.line, b.step);
+      });
   for (const RampStatement& r : score.ramps)
     if (r.start.seconds <= untilSeconds) ramps_.push(cursorAt(r, 0));
 }
 
-MessageSchedule::RampCursor MessageSchedule::cursorAt(const RampStatement& r, long long step) const {
+MessageSchedule::RampCursor MessageSchedule::cursorAt(const RampStatement& r,
+                                                      long long step) const {
   const double t = r.start.seconds + static_cast<double>(step) * r.everySeconds;
   // The step that would come within a billionth of an interval of T1, or
   // after it, is T1 itself.
@@ -73,7 +77,9 @@ ScheduledMessage MessageSchedule::pop() {
   const double from = r.from.number();
   const double to = r.to.number();
   double value = to;
-  if (!c.last) value = from + (to - from) * ((c.seconds - r.start.seconds) / (r.end.seconds - r.start.seconds));
+  if (!c.last)
+    value =
+        from + (to - from) * ((c.seconds - r.start.seconds) / (r.end.seconds - r.start.seconds));
   ScheduledMessage m;
   m.seconds = c.seconds;
   m.frame = c.frame;

@@ -133,7 +133,8 @@ std::string number(double x) {
 
 std::string describe(const zunRange& r) {
   if (std::isinf(r.low)) return (r.highIncluded ? "up to " : "below ") + number(r.high);
-  if (std::isinf(r.high)) return r.lowIncluded ? number(r.low) + " and above" : "above " + number(r.low);
+  if (std::isinf(r.high))
+    return r.lowIncluded ? number(r.low) + " and above" : "above " + number(r.low);
   return number(r.low) + " to " + number(r.high);
 }
 
@@ -194,8 +195,8 @@ class Checker {
     for (const BufferStatement& b : score_.buffers) {
       auto [it, fresh] = bufferLines_.emplace(b.name.text, b.line);
       if (!fresh)
-        d_.error(b.name.pos, "a buffer named " + quote(b.name.text) + " is already defined at line " +
-                                 std::to_string(it->second));
+        d_.error(b.name.pos, "a buffer named " + quote(b.name.text) +
+                                 " is already defined at line " + std::to_string(it->second));
     }
   }
 
@@ -379,7 +380,8 @@ class Checker {
       return nullptr;
     }
     if (it->second.line > line) {
-      d_.error(object.pos, "object " + quote(object.text) + " is used before it is declared at line " +
+      d_.error(object.pos, "object " + quote(object.text) +
+                               " is used before it is declared at line " +
                                std::to_string(it->second.line));
       return nullptr;
     }
@@ -402,7 +404,8 @@ class Checker {
 
   void at(const AtStatement& a) {
     const zun::MethodInfo* m = method(a.object, a.selector, a.line);
-    const std::optional<Token> setter = m ? inletSetter(a.object, a.selector, a.inlet) : std::nullopt;
+    const std::optional<Token> setter =
+        m ? inletSetter(a.object, a.selector, a.inlet) : std::nullopt;
     if (setter)
       sent(objects_.at(a.object.text), a.selector, *m, a.args, after(a.selector), &*setter);
     lastTime(a.time, "message");
@@ -435,7 +438,8 @@ class Checker {
 
   void ramp(const RampStatement& r) {
     const zun::MethodInfo* m = method(r.object, r.selector, r.line);
-    const std::optional<Token> setter = m ? inletSetter(r.object, r.selector, r.inlet) : std::nullopt;
+    const std::optional<Token> setter =
+        m ? inletSetter(r.object, r.selector, r.inlet) : std::nullopt;
     if (setter && !takesAnything(m->types)) {
       const int first = m->types.empty() ? A_NOTHING : m->types[0];
       const bool numeric =
@@ -494,7 +498,8 @@ class Checker {
       auto it = objects_.find(in.object.text);
       if (it == objects_.end() || it->second.line > in.line) {
         d_.error(in.object.pos, "unknown object " + quote(in.object.text) +
-                                    " (declare it first: object " + in.object.text + " CLASS [ARGS])");
+                                    " (declare it first: object " + in.object.text +
+                                    " CLASS [ARGS])");
         continue;
       }
       int inlet = 0;
@@ -513,7 +518,8 @@ class Checker {
                                     (in.inlet ? "on " + in.inlet->text + " " : "") +
                                     "already at line " + std::to_string(first->second));
       else if (it->second.info && !it->second.info->signal)
-        d_.warning(in.object.pos, in.object.text + " is not a signal object: its input is not read");
+        d_.warning(in.object.pos,
+                   in.object.text + " is not a signal object: its input is not read");
     }
   }
 
@@ -532,8 +538,9 @@ class Checker {
       const double duration = *options_.durationSeconds;
       for (const auto& e : events_)
         if (e.time.seconds > duration)
-          d_.warning(e.time.pos, std::string("this ") + e.what + " comes after the end of the "
-                                     "render (--duration " + seconds(duration) + ") and is cut off");
+          d_.warning(e.time.pos, std::string("this ") + e.what +
+                                     " comes after the end of the render (--duration " +
+                                     seconds(duration) + ") and is cut off");
       return duration;
     }
     if (!score_.end) {

@@ -232,7 +232,9 @@ class Parser {
       d_.error(after(t), std::string("incomplete input statement: ") + usage);
       return;
     }
-    const auto isLoop = [&](size_t i) { return t.size() > i && t[i].text == "loop" && !t[i].quoted; };
+    const auto isLoop = [&](size_t i) {
+      return t.size() > i && t[i].text == "loop" && !t[i].quoted;
+    };
     const bool named = t.size() > 3 && !isLoop(3);
     const size_t buffer = named ? 3 : 2;
     const bool loop = isLoop(buffer + 1);

@@ -34,6 +34,7 @@ class Dither {
   double next() { return uniform() - uniform(); }
 
  private:
+  // SplitMix64's next value; its top 53 bits exactly a double from 0 to 1.
   double uniform() {
     std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
@@ -263,7 +264,8 @@ class FileSink : public AudioSink {
       }
       written = sf_writef_int(sound_.get(), ints_.data(), frames);
     }
-    if (written != frames) throw std::runtime_error("cannot write: " + std::string(sf_strerror(sound_.get())));
+    if (written != frames)
+      throw std::runtime_error("cannot write: " + std::string(sf_strerror(sound_.get())));
   }
 
   void finish() override {

@@ -12,6 +12,7 @@ namespace {
 
 constexpr double pi = 3.14159265358979323846;
 
+// SplitMix64: small, fast, and the same numbers from a seed everywhere.
 std::uint64_t splitmix64(std::uint64_t& state) {
   std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
@@ -81,7 +82,8 @@ const std::vector<Generator>& table() {
        [](long long i, long long n, const std::vector<double>& p) {
          return cycle(i, n, p[0]) < p[1] ? 1.0 : -1.0;
        }},
-      {{"triangle", "[CYCLES]", "CYCLES periods (1) of a triangle: 0, up to 1, down to -1, up to 0"},
+      {{"triangle", "[CYCLES]",
+        "CYCLES periods (1) of a triangle: 0, up to 1, down to -1, up to 0"},
        {1.0},
        positiveCycles,
        [](long long i, long long n, const std::vector<double>& p) {
@@ -244,8 +246,9 @@ std::string generate(const std::string& name, long long size, const std::vector<
   const Generator* g = findGenerator(name);
   if (!g) return "unknown generator '" + name + "' (the generators: " + generatorList() + ", file)";
   if (params.size() > g->defaults.size())
-    return std::string(g->info.name) +
-           (g->defaults.empty() ? " takes no arguments" : " takes " + std::string(g->info.arguments));
+    return std::string(g->info.name) + (g->defaults.empty()
+                                            ? " takes no arguments"
+                                            : " takes " + std::string(g->info.arguments));
   if (size < 1 || size > maxTableFrames)
     return "the size must be from 1 to " + std::to_string(maxTableFrames) + " frames";
   std::vector<double> p = g->defaults;
@@ -255,11 +258,15 @@ std::string generate(const std::string& name, long long size, const std::vector<
   out.assign(static_cast<size_t>(size), 0.0f);
   if (!g->shape) {  // noise
     std::uint64_t state = seed;
-    for (float& v : out)
-      v = static_cast<float>(2.0 * (static_cast<double>(splitmix64(state) >> 11) * 0x1.0p-53) - 1.0);
+    for (float& v : out) {
+      // The top 53 bits, exactly a double from 0 to 1, then -1 to 1.
+      const double unit = static_cast<double>(splitmix64(state) >> 11) * 0x1.0p-53;
+      v = static_cast<float>(2.0 * unit - 1.0);
+    }
     return "";
   }
-  for (long long i = 0; i < size; ++i) out[static_cast<size_t>(i)] = static_cast<float>(g->shape(i, size, p));
+  for (long long i = 0; i < size; ++i)
+    out[static_cast<size_t>(i)] = static_cast<float>(g->shape(i, size, p));
   return "";
 }
 
