@@ -197,8 +197,7 @@ class Table {
     V before, a, b, after;
 #if HWY_TARGET != HWY_SCALAR
     if (Fast && hn::AllTrue(di, hn::And(hn::Gt(i, hn::Zero(di)), hn::Lt(i, beforeLastIndex_)))) {
-      pairs(hn::Sub(i, one), before, a);
-      pairs(hn::Add(i, one), b, after);
+      quads(hn::Sub(i, one), before, a, b, after);
       return hermite(before, a, b, after, f);
     }
 #endif
@@ -242,6 +241,36 @@ class Table {
     const auto split = hn::TableLookupLanes(both, hn::SetTableIndices(df2, order.index));
     a = hn::PromoteTo(D(), hn::LowerHalf(half, split));
     b = hn::PromoteTo(D(), hn::UpperHalf(half, split));
+  }
+
+  // Entries first .. first + 3 of every lane, all in the table: a 128-bit
+  // load per lane takes half the loads of two pair gathers, and less time.
+  void quads(VI first, V& before, V& a, V& b, V& after) const {
+    static constexpr PairOrder<hn::MaxLanes(D())> order{};
+    const DF2 df2;
+    const hn::Half<DF2> half;
+    alignas(64) int32_t at[zunMaxGroupLanes];
+    hn::Store(first, DI(), at);
+    const auto low = quadsAt(df2, at), high = quadsAt(df2, at + hn::Lanes(D()) / 2);
+    const auto pairOrder = hn::SetTableIndices(df2, order.index);
+    // Each lane's (before, b) and (a, after), then split into halves.
+    const auto evens = hn::TableLookupLanes(hn::ConcatEven(df2, high, low), pairOrder);
+    const auto odds = hn::TableLookupLanes(hn::ConcatOdd(df2, high, low), pairOrder);
+    before = hn::PromoteTo(D(), hn::LowerHalf(half, evens));
+    b = hn::PromoteTo(D(), hn::UpperHalf(half, evens));
+    a = hn::PromoteTo(D(), hn::LowerHalf(half, odds));
+    after = hn::PromoteTo(D(), hn::UpperHalf(half, odds));
+  }
+
+  // The four floats at each of at[0 ..], one lane's after another's.
+  template <class DQ>
+  hn::Vec<DQ> quadsAt(DQ dq, const int32_t* at) const {
+    if constexpr (hn::MaxLanes(dq) == 4) {
+      return hn::LoadU(dq, table_.data + at[0]);
+    } else {
+      const hn::Half<DQ> dh;
+      return hn::Combine(dq, quadsAt(dh, at + hn::MaxLanes(dh) / 4), quadsAt(dh, at));
+    }
   }
 #endif
 
