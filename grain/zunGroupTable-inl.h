@@ -154,9 +154,9 @@ class Table {
 #if HWY_TARGET != HWY_SCALAR
   // readHeld<Mode, true> (Mode 1 or cubic) for lanes that are one voice's
   // consecutive samples: when they all fall within one short span of the
-  // table, away from its ends, that span loads at once and each lane picks
-  // its entries from it, without a gather. `Rising` reads usually move
-  // forwards, so that the first lane's entry is the span's first.
+  // table, away from its ends, each lane picks its entries from spans
+  // loaded at once, without a gather. `Rising` reads usually move forwards,
+  // so that the first lane's entry is the span's first.
   template <int Mode, bool Rising>
   HWY_INLINE V readAlong(V x) const {
     const D d;
@@ -166,18 +166,18 @@ class Table {
     const int32_t span = 2 * static_cast<int32_t>(hn::Lanes(d));
     const int32_t first =
         Rising ? hn::GetLane(i) : std::min(hn::GetLane(i), hn::ExtractLane(i, hn::Lanes(d) - 1));
-    const int32_t base = first - reach;
-    const VI offset = hn::Sub(i, hn::Set(DI(), base));
-    const bool near = hn::AllTrue(DI(), hn::And(hn::Gt(offset, hn::Set(DI(), reach - 1)),
-                                                hn::Lt(offset, hn::Set(DI(), span - 1 - reach))));
-    if (!near || base < 0 || base + int64_t{span} > table_.frames) return readHeld<Mode, true>(x);
+    const VI offset = hn::Sub(i, hn::Set(DI(), first));
+    const bool near = hn::AllTrue(DI(), hn::And(hn::Gt(offset, hn::Set(DI(), -1)),
+                                                hn::Lt(offset, hn::Set(DI(), span))));
+    if (!near || first < reach || first + int64_t{reach + 1 + span} > table_.frames)
+      return readHeld<Mode, true>(x);
     const DF2 df2;
-    const hn::Repartition<int32_t, D> di2;
     const hn::Half<DF2> half;
-    const auto entries = hn::LoadU(df2, table_.data + base);
+    const auto at = hn::IndicesFromVec(df2, hn::ZeroExtendVector(hn::Repartition<int32_t, D>(), offset));
+    // Entry i + k of every lane: one more load rather than one more index.
     auto pick = [&](int32_t k) {
-      const auto at = hn::ZeroExtendVector(di2, hn::Add(offset, hn::Set(DI(), k)));
-      return hn::PromoteTo(d, hn::LowerHalf(half, hn::TableLookupLanes(entries, hn::IndicesFromVec(df2, at))));
+      const auto entries = hn::LoadU(df2, table_.data + first + k);
+      return hn::PromoteTo(d, hn::LowerHalf(half, hn::TableLookupLanes(entries, at)));
     };
     const V f = hn::Sub(x, hn::PromoteTo(d, i));
     if constexpr (Mode == zunCubicRead) return hermite(pick(-1), pick(0), pick(1), pick(2), f);
