@@ -173,7 +173,8 @@ class Table {
       return readHeld<Mode, true>(x);
     const DF2 df2;
     const hn::Half<DF2> half;
-    const auto at = hn::IndicesFromVec(df2, hn::ZeroExtendVector(hn::Repartition<int32_t, D>(), offset));
+    const hn::Repartition<int32_t, D> di2;
+    const auto at = hn::IndicesFromVec(df2, hn::ZeroExtendVector(di2, offset));
     // Entry i + k of every lane: one more load rather than one more index.
     auto pick = [&](int32_t k) {
       const auto entries = hn::LoadU(df2, table_.data + first + k);
@@ -212,7 +213,7 @@ class Table {
     return hermite(before, a, b, after, f);
   }
 
-  // zunTable's four-point curve, operation for operation.
+  // zunTable::hermite, operation for operation.
   static HWY_INLINE V hermite(V before, V a, V b, V after, V f) {
     const D d;
     const V half = hn::Set(d, 0.5);
@@ -220,7 +221,8 @@ class Table {
     const V c2 = hn::Sub(hn::Add(hn::Sub(before, hn::Mul(hn::Set(d, 2.5), a)),
                                  hn::Mul(hn::Set(d, 2.0), b)),
                          hn::Mul(half, after));
-    const V c3 = hn::Add(hn::Mul(half, hn::Sub(after, before)), hn::Mul(hn::Set(d, 1.5), hn::Sub(a, b)));
+    const V c3 =
+        hn::Add(hn::Mul(half, hn::Sub(after, before)), hn::Mul(hn::Set(d, 1.5), hn::Sub(a, b)));
     return hn::Add(hn::Mul(hn::Add(hn::Mul(hn::Add(hn::Mul(c3, f), c2), f), c1), f), a);
   }
 

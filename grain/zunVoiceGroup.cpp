@@ -360,9 +360,10 @@ HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Para
     }
     V value = hn::Zero(d);
     if (from < to) {
-      const V windowValue = Morph && hn::AllTrue(d, hn::Eq(windows[v], hn::Set(d, 0.5)))
-                                ? known.middle
-                                : t.window.readAlong<Mode, true>(hn::Mul(windows[v], t.window.frames()));
+      const bool sustained = Morph && hn::AllTrue(d, hn::Eq(windows[v], hn::Set(d, 0.5)));
+      const V windowValue =
+          sustained ? known.middle
+                    : t.window.readAlong<Mode, true>(hn::Mul(windows[v], t.window.frames()));
       const V wave = Morph && known.firstWaveOnly
                          ? read(t.wave1, hn::Mul(phases[v], t.wave1.frames()))
                          : waveAt<Morph>(t, read, phases[v], hn::Set(d, l.weight1[v]),
