@@ -3,6 +3,7 @@
 // (set by "@NAME value" after the creation arguments or by the message
 // NAME, read by getNAME), each with its category and limits.
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -17,11 +18,27 @@ namespace zun::tools {
 
 namespace {
 
-std::string attributeLine(const zun::AttributeInfo& a) {
+// The setter message "setNAME" of an attribute that takes several numbers:
+// its arguments are the attribute's, the atom type alone says one number.
+const zun::MethodInfo* listSetter(const zun::ClassInfo& info, const zun::AttributeInfo& a) {
+  std::string selector = "set" + a.name;
+  selector[3] = static_cast<char>(std::toupper(static_cast<unsigned char>(selector[3])));
+  for (const zun::MethodInfo& m : info.methods)
+    if (m.selector == selector && !m.types.empty() && (m.types.size() > 1 || m.types[0] == A_GIMME))
+      return &m;
+  return nullptr;
+}
+
+std::string attributeLine(const zun::ClassInfo& info, const zun::AttributeInfo& a) {
   const std::vector<int> types = a.type == "symbol"  ? std::vector<int>{A_SYM}
                                  : a.type == "long" ? std::vector<int>{A_LONG}
                                                     : std::vector<int>{A_FLOAT};
+  const zun::MethodInfo* setter = listSetter(info, a);
   std::string line = signature("@" + a.name, types);
+  if (setter) {
+    const std::string form = methodSignature(info.name, *setter);
+    line = "@" + a.name + form.substr(setter->selector.size());
+  }
   std::string about = a.get("category");
   for (const char* what : {"min", "max"})
     if (!a.get(what).empty()) about += std::string(", ") + what + " " + a.get(what);
@@ -63,7 +80,7 @@ int runClasses(const std::vector<std::string>& plugins) {
         if (m.types.empty() || m.types[0] != A_CANT)
           std::printf("  %s\n", methodSignature(name, m).c_str());
       for (const zun::AttributeInfo& a : info.attributes)
-        std::printf("  %s\n", attributeLine(a).c_str());
+        std::printf("  %s\n", attributeLine(info, a).c_str());
     }
   }
   return status;

@@ -424,4 +424,20 @@ TEST(Cli, FindsPlugInsOnTheSearchPath) {
   EXPECT_EQ(classes.find("dsp64"), std::string::npos) << classes;
 }
 
+// An attribute of several numbers is listed with them, as its setter takes them.
+TEST(Cli, ClassesListsAnAttributeByTheArgumentsItTakes) {
+  TempDir dir;
+  const std::string command = zuntest::shellQuote(ZUN_EXECUTABLE) + " classes --plugins " +
+                              zuntest::shellQuote(std::filesystem::path(ZUN_BURST_PLUGIN)
+                                                      .parent_path()
+                                                      .string()) +
+                              " > " + zuntest::shellQuote((dir / "classes.txt").string());
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  const std::string classes = zuntest::readFile(dir / "classes.txt");
+  for (const char* line : {"  @region float float  (Position, min 0)\n",
+                           "  @formants [float]... (up to 3)  (Pitch)\n",
+                           "  @density float  (Grain)\n", "  @interp int  ("})
+    EXPECT_NE(classes.find(line), std::string::npos) << line << "\n" << classes;
+}
+
 }  // namespace
