@@ -210,7 +210,11 @@ void zunCloud::setAbsoluteSR(double sr) {
 
 void zunCloud::setOverlap(int n) { pool.setOverlap(n, absoluteSR); }
 
-void zunCloud::grain() { pool.trigger(); }
+// A voice replayed reads from the start of its table, which on the live
+// ring may lie anywhere near the write point: it is not played there.
+void zunCloud::grain() {
+  if (!isLive()) pool.trigger();
+}
 
 double zunCloud::unipolar(double x) { return zunUnipolar(seed, x); }
 
@@ -326,18 +330,16 @@ void zunCloud::initializeGrain(int offset, double lead) {
   const double reverseChance = rndReverse;
   const bool flipped = reverseChance > 0.0 && unipolar(1.0) < reverseChance;
   const double amplitude = options.level(o.level, seed);
-  // Every voice reads in the direction "reverse" set.
-  const double direction = pool->voices[0]->direction;
-  // A grain already read backwards by "reverse" stays so: the draw turns
-  // only forward grains round, by reading at the negated rate.
-  const bool backwards = flipped && direction > 0.0;
   double age = start * static_cast<double>(sampleLength);
   double begin = start;
-  const double rate = (backwards ? -direction : direction) * (transposition * o.pitch);
+  const double rate = transposition * o.pitch;
   if (ring && !placeLive(offset, rate, o.length + lengthDeviation, age, begin)) return;
 
   const int i = options.voiceFor(*pool, offset);
   if (i < 0) return;
+  // A grain already read backwards by "reverse" stays so: the draw turns
+  // only forward grains round, by reading at the negated rate.
+  const bool backwards = flipped && pool->voices[i]->direction > 0.0;
   zunGrain& voice = pool->start(i, offset);
   voice.setParameters(amplitude, backwards ? -f : f, begin, o.length + lengthDeviation);
   const double a = attack, d = decay;
@@ -355,18 +357,20 @@ void zunCloud::initializeGrain(int offset, double lead) {
 }
 
 // The grain reads from `age` frames behind the newest one, moving
-// framesPerSample frames a sample while the write point moves 1 (recording)
-// or 0 (frozen). Either way it keeps `guard` frames away from the newest
+// `rate` frames a sample either way ("reverse" turns sounding
+// grains round) while the write point moves 1 (recording) or 0 (frozen).
+// Whatever they do meanwhile, it keeps `guard` frames away from the newest
 // frame and from the oldest one a block may overwrite: the longest block's
 // frames, those an interpolating read takes beyond its position, one for
 // the floor of a position, one for a start between samples.
-bool zunCloud::placeLive(int offset, double framesPerSample, double seconds, double& age,
+bool zunCloud::placeLive(int offset, double rate, double seconds, double& age,
                          double& start) const {
   const double frames = static_cast<double>(ring->length());
   const double guard = liveBlock + (pool->voices[0]->cubic ? 4.0 : 3.0);
   const double span = (seconds > 0.0 ? seconds * absoluteSR : 0.0) + 1.0;
-  const double nearest = guard + std::fmax(0.0, framesPerSample * span);
-  const double oldest = frames - guard - std::fmax(0.0, (1.0 - framesPerSample) * span);
+  const double reach = std::fabs(rate) * span;
+  const double nearest = guard + reach;
+  const double oldest = frames - guard - (span + reach);
   if (!(nearest <= oldest)) return false;
   age = std::fmin(std::fmax(age, nearest), oldest);
   // A grain's first sample reads one step past its start: at pitch 0 it

@@ -177,12 +177,11 @@ class zunCloud {
   zunRenderJob jobFor(const zunTable& interleaved, long long channels,
                       const zunTable& window) const;
 
-  // Where a live grain of `age` frames ago starts in the ring, as a
-  // fraction of it (`start`), moved so that it reads nothing across the
-  // newest frame (`age` then tells where it went); false when no place
-  // will do.
-  bool placeLive(int offset, double framesPerSample, double seconds, double& age,
-                 double& start) const;
+  // Where a live grain of `age` frames ago, reading `rate` frames a
+  // sample for `seconds`, starts in the ring, as a fraction of it
+  // (`start`), moved so that it reads nothing across the newest frame
+  // (`age` then tells where it went); false when no place will do.
+  bool placeLive(int offset, double rate, double seconds, double& age, double& start) const;
   // A ring of `ms` at `rate` made here, swapped in with the gate held, the
   // old one freed here; the same length keeps the ring as it is.
   void makeRing(double ms, double rate);

@@ -89,7 +89,7 @@ TEST(Live, AClickIsHeardAsLongAgoAsThePositionSays) {
 }
 
 // Grains of random pitch, length and direction, from now and from the far
-// end of the ring, through freezes, at every vector size: the input counts
+// end of the ring, through freezes and reverses, at every vector size: the input counts
 // the frames the ring records, so a grain that read across the write point
 // would jump by the ring's length. Each grain reads a smooth stretch of
 // that count (steps of at most its rate), never newer than the newest
@@ -124,6 +124,7 @@ TEST(Live, NoGrainReadsAcrossTheWritePoint) {
       rig.engine.setToggle(1);
       for (int part = 0; part < 6; ++part) {
         rig.engine.setFreeze(frozen(rig.now));
+        rig.engine.setInvert(part % 2);  // turns sounding grains round
         rig.render(11025, n, input);
       }
       std::vector<long> onsets = rig.onsets();
