@@ -86,14 +86,11 @@ TEST_F(ExternalTest, StealingAndTheSampleControlsAllocateNothing) {
                      2);
 }
 
-// A cloud granulating its input, recorded and frozen by turns: the ring
-// was made by the message.
+// A cloud granulating its input, recording and frozen by turns.
 TEST_F(ExternalTest, LiveInputAllocatesNothing) {
   t_object* cloud = makeCloud();
   sendAll(cloud, {{"liveBuffer", {500}}, {"start", {1}}, {"setDensity", {1000}}});
-  zun::feedInput(cloud, 6, [](double* in, long frames) {
-    for (long i = 0; i < frames; ++i) in[i] = i % 100 == 0 ? 1.0 : -0.5;
-  });
+  zun::feedInput(cloud, 6, [](double* in, long frames) { std::fill(in, in + frames, 0.5); });
   zun::setVectorSize(4096);
   zun::startDsp();
   for (int i = 0; i < 8; ++i) {
