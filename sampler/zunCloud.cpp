@@ -168,8 +168,7 @@ void zunCloud::makeRing(double ms, double rate) {
     liveMs = ms;
     return;
   }
-  zunLiveRing* made = frames > 0 ? zunLiveRing::make(frames) : nullptr;
-  if (frames > 0 && !made) return;
+  zunLiveRing* made = frames > 0 ? new zunLiveRing(frames) : nullptr;
   pool.exclusive([&] {
     std::swap(made, ring);
     liveFrames = frames;

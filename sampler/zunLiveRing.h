@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 #include <memory>
-#include <new>
 
 #include "zunTable.h"
 
@@ -12,14 +11,9 @@
 // read by the audio thread inside a block only.
 class zunLiveRing {
  public:
-  // A silent ring, or null where the memory is not there.
-  static zunLiveRing* make(long long frames) {
-    float* s = new (std::nothrow) float[static_cast<size_t>(frames)]();
-    if (!s) return nullptr;
-    zunLiveRing* ring = new (std::nothrow) zunLiveRing(s, frames);
-    if (!ring) delete[] s;
-    return ring;
-  }
+  // A silent ring of `frames` frames.
+  explicit zunLiveRing(long long frames)
+      : samples(new float[static_cast<size_t>(frames)]()), frames(frames) {}
 
   long long length() const { return frames; }
   zunTable table() const { return {samples.get(), frames, 1}; }
@@ -44,8 +38,6 @@ class zunLiveRing {
   }
 
  private:
-  zunLiveRing(float* s, long long frames) : samples(s), frames(frames) {}
-
   static constexpr double largest = std::numeric_limits<float>::max();
   std::unique_ptr<float[]> samples;
   long long frames;
