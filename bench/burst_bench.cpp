@@ -40,7 +40,8 @@ void BM_BurstEngine(benchmark::State& state) { burstEngine(state, Option::none);
 BENCHMARK(BM_BurstEngine)->ArgName("target_voices")->Arg(8)->Arg(64)->Arg(120);
 void BM_BurstOption(benchmark::State& state, Option option) { burstEngine(state, option); }
 BENCHMARK_CAPTURE(BM_BurstOption, subsample, Option::subsample)->ArgName("target_voices")->Arg(64);
-BENCHMARK_CAPTURE(BM_BurstOption, cubic, Option::cubic)->ArgName("target_voices")->Arg(64);
+BENCHMARK_CAPTURE(BM_BurstOption, cubic, Option::cubic)
+    ->ArgName("target_voices")->Arg(8)->Arg(64)->Arg(120);
 BENCHMARK_CAPTURE(BM_BurstOption, bandlimit, Option::bandlimit)->ArgName("target_voices")->Arg(64);
 
 }  // namespace

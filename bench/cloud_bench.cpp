@@ -40,6 +40,6 @@ void BM_CloudOption(benchmark::State& state, Option option) { cloudEngine(state,
 BENCHMARK_CAPTURE(BM_CloudOption, ratio_1.5_subsample, Option::subsample)
     ->ArgName("target_voices")->Arg(64);
 BENCHMARK_CAPTURE(BM_CloudOption, ratio_1.5_cubic, Option::cubic)
-    ->ArgName("target_voices")->Arg(64);
+    ->ArgName("target_voices")->Arg(8)->Arg(64)->Arg(120);
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kEndlessSeconds = 1e6;
 
-void BM_Group(benchmark::State& state, bool morph) {
+void BM_Group(benchmark::State& state, bool morph, bool cubic) {
   Tables& t = tables();
   const int lanes = zunGroupLanes();
   std::vector<zunGrain> voices(lanes, zunGrain(kSampleRate));
@@ -26,6 +26,7 @@ void BM_Group(benchmark::State& state, bool morph) {
     voice.setParameters(0.5, morph ? 220.0 + 10.0 * v : kSampleRate / kSampleFrames, 0.0,
                         kEndlessSeconds);
     voice.setInterpMode(1);
+    voice.setCubic(cubic);
     voice.setMorph(0.5);
     voice.setGlisson(1.0 / 12.0);
     voice.setEnvelopeDeformation(0.125, 0.125);
@@ -47,7 +48,7 @@ void BM_Group(benchmark::State& state, bool morph) {
                                                 {t.noise.data(), kSampleFrames, 1}};
   double left[kVector] = {}, right[kVector] = {};
   for (auto _ : state) {
-    zunRenderGroup(job, 1, group, kVector, left, right);
+    zunRenderGroup(job, cubic ? zunCubicRead : 1, group, kVector, left, right);
     benchmark::ClobberMemory();
   }
   for (const zunGrain& voice : voices)
@@ -57,7 +58,9 @@ void BM_Group(benchmark::State& state, bool morph) {
       kVector * lanes * 1e-9,
       benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
-BENCHMARK_CAPTURE(BM_Group, pulsar, true);
-BENCHMARK_CAPTURE(BM_Group, sample, false);
+BENCHMARK_CAPTURE(BM_Group, pulsar, true, false);
+BENCHMARK_CAPTURE(BM_Group, sample, false, false);
+BENCHMARK_CAPTURE(BM_Group, pulsar_cubic, true, true);
+BENCHMARK_CAPTURE(BM_Group, sample_cubic, false, true);
 
 }  // namespace

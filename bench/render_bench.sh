@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Whole `zun render` runs, timed side by side for one or two zun builds.
 #
-#   bench/render_bench.sh [-r RUNS] [-s SECONDS] [-o voices|jobs|all] [-f] A [B]
+#   bench/render_bench.sh [-r RUNS] [-s SECONDS] [-o voices|cubic|jobs|all] [-f] A [B]
 #
 # A and B are zun executables, or git revisions, which are built (Release)
 # in a worktree under build-revs/. Runs alternate
@@ -10,6 +10,8 @@
 # voices: per workload, CPU nanoseconds per voice-sample, net of an almost
 #   empty render of the same graph (the same score with its grains off).
 #   The mean voice count comes from the objects' own "info" answers.
+# cubic: the same at 8, 64 and 120 voices, each workload linear and with
+#   "cubic 1".
 # jobs: wall time of an 8-object score (4 burst.zun~, 4 cloud.zun~, every
 #   pool of 128 voices full) with --jobs 1 and with --jobs N (all cores),
 #   for builds that have the option.
@@ -30,11 +32,11 @@ while getopts "r:s:o:f" opt; do
     s) seconds=$OPTARG ;;
     o) what=$OPTARG ;;
     f) priority=(chrt -f 10) ;;
-    *) sed -n '2,19p' "$0"; exit 2 ;;
+    *) sed -n '2,21p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
-[ $# -ge 1 ] || { sed -n '2,19p' "$0"; exit 2; }
+[ $# -ge 1 ] || { sed -n '2,21p' "$0"; exit 2; }
 
 rate=48000
 work=$(mktemp -d)
@@ -67,10 +69,16 @@ info_lines() {
   for t in $(seq 1 0.5 "$seconds"); do echo "at $t $id info"; done
 }
 
-pulsar() {  # ID VOICES
+# the message that turns on cubic reads, where asked for
+cubic_line() {  # ID [cubic]
+  [ "${2:-}" != cubic ] || echo "at 0 $1 cubic 1"
+}
+
+pulsar() {  # ID VOICES [cubic]
   cat <<EOF
 object $1 burst.zun~ sine window sine
 at 0 $1 interp 1
+$(cubic_line "$1" "${3:-}")
 at 0 $1 setWidth 1
 at 0 $1 setLength 85
 at 0 $1 setDensity $(echo "$2 / 0.085" | bc -l)
@@ -78,10 +86,11 @@ at 0 $1 start 1
 EOF
 }
 
-sample() {  # ID VOICES RATIO
+sample() {  # ID VOICES RATIO [cubic]
   cat <<EOF
 object $1 cloud.zun~ sample window
 at 0 $1 interp 1
+$(cubic_line "$1" "${4:-}")
 at 0 $1 setWidth 1
 at 0 $1 setLength 85
 at 0 $1 setPhase 0.25
@@ -129,14 +138,21 @@ mean_voices() {  # ZUN SCORE
   awk -F, 'NR > 1 {s += $4; n++} END {print s / n}' "$work/info.csv"
 }
 
-voices_table() {
-  local workloads=(pulsar-64 pulsar-120 sample-1.0-64 sample-1.0-120 sample-1.5-64 sample-1.5-120)
-  make_score pulsar-64 "$(pulsar p 64)"
-  make_score pulsar-120 "$(pulsar p 120)"
-  make_score sample-1.0-64 "$(sample c 64 1.0)"
-  make_score sample-1.0-120 "$(sample c 120 1.0)"
-  make_score sample-1.5-64 "$(sample c 64 1.5)"
-  make_score sample-1.5-120 "$(sample c 120 1.5)"
+# The scores of workloads named pulsar-VOICES[-cubic] and
+# sample-RATIO-VOICES[-cubic].
+make_workload() {  # NAME
+  local parts
+  IFS=- read -ra parts <<<"$1"
+  if [ "${parts[0]}" = pulsar ]; then
+    make_score "$1" "$(pulsar p "${parts[1]}" "${parts[2]:-}")"
+  else
+    make_score "$1" "$(sample c "${parts[2]}" "${parts[1]}" "${parts[3]:-}")"
+  fi
+}
+
+voices_table() {  # WORKLOAD...
+  local workloads=("$@")
+  for w in "${workloads[@]}"; do make_workload "$w"; done
   local header="| workload | voices |" rule="|---|---:|" b w r
   for b in "${!builds[@]}"; do header+=" build $((b + 1)) ns/voice-sample |"; rule+="---:|"; done
   echo "$header"
@@ -191,8 +207,14 @@ echo "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(npr
   "load average $(cut -d' ' -f1-3 /proc/loadavg); $runs runs of $seconds s at $rate Hz" \
   "${priority[*]:+at real-time priority}"
 echo
+plain=(pulsar-64 pulsar-120 sample-1.0-64 sample-1.0-120 sample-1.5-64 sample-1.5-120)
+cubic=()
+for v in 8 64 120; do
+  for w in pulsar-$v sample-1.0-$v sample-1.5-$v; do cubic+=("$w" "$w-cubic"); done
+done
 case $what in
-  voices) voices_table ;;
+  voices) voices_table "${plain[@]}" ;;
+  cubic) voices_table "${cubic[@]}" ;;
   jobs) jobs_table ;;
-  all) voices_table; echo; jobs_table ;;
+  all) voices_table "${plain[@]}"; echo; jobs_table ;;
 esac

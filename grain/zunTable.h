@@ -47,7 +47,9 @@ struct zunTable {
   }
 
  private:
-  // Between entries i and j = i + 1 (wrapped) at fraction f.
+  // Between entries i and j = i + 1 (wrapped) at fraction f. The group
+  // renderer does the same arithmetic in the same order (Table::hermite in
+  // zunGroupTable-inl.h); the Group tests fail on any difference.
   double hermite(long long i, long long j, double f) const {
     const double before = at(i == 0 ? frames - 1 : i - 1);
     const double a = at(i);

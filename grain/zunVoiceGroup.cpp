@@ -326,7 +326,7 @@ struct Shortcuts {
 // (readAlong), and adds them into the mix. `Checked` squares may hold a
 // voice's start or end: each voice adds only the samples it sounds. With
 // `Forwards`, every lane's phase moves forwards.
-template <bool Morph, bool Checked, bool Forwards>
+template <bool Morph, int Mode, bool Checked, bool Forwards>
 HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Parameters& p,
                              const Lanes& l, State& s, const zunGroup& group, int k, double* left,
                              double* right) {
@@ -342,7 +342,7 @@ HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Para
   if (Checked) hn::Store(s.endedAt, d, endedAt);
   transposeSquare(phases);
   transposeSquare(windows);
-  auto read = [](const Table& table, V x) { return table.readAlong<Forwards>(x); };
+  auto read = [](const Table& table, V x) { return table.readAlong<Mode, Forwards>(x); };
   V mixLeft = hn::LoadU(d, left + k), mixRight = hn::LoadU(d, right + k);
   for (int v = 0; v < group.count; ++v) {
     const double gainLeft = group.gainLeft[v], gainRight = group.gainRight[v];
@@ -360,9 +360,10 @@ HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Para
     }
     V value = hn::Zero(d);
     if (from < to) {
-      const V windowValue = Morph && hn::AllTrue(d, hn::Eq(windows[v], hn::Set(d, 0.5)))
-                                ? known.middle
-                                : t.window.readAlong<true>(hn::Mul(windows[v], t.window.frames()));
+      const bool sustained = Morph && hn::AllTrue(d, hn::Eq(windows[v], hn::Set(d, 0.5)));
+      const V windowValue =
+          sustained ? known.middle
+                    : t.window.readAlong<Mode, true>(hn::Mul(windows[v], t.window.frames()));
       const V wave = Morph && known.firstWaveOnly
                          ? read(t.wave1, hn::Mul(phases[v], t.wave1.frames()))
                          : waveAt<Morph>(t, read, phases[v], hn::Set(d, l.weight1[v]),
@@ -382,7 +383,7 @@ HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Para
 
 // The lanes of an interpolating group with fast tables and held lanes, from
 // sample k on, a square at a time; returns the first sample left over.
-template <bool Morph, bool Forwards>
+template <bool Morph, int Mode, bool Forwards>
 int renderSquares(const zunRenderJob& job, const Tables& t, const Parameters& p, const Lanes& l,
                   State& s, const zunGroup& group, int k, int n, double* left, double* right) {
   const D d;
@@ -393,15 +394,15 @@ int renderSquares(const zunRenderJob& job, const Tables& t, const Parameters& p,
   for (int v = 0; v < count; ++v)
     firstWaveOnly = firstWaveOnly && l.weight1[v] == 1.0 && l.weight2[v] == 0.0;
   const Shortcuts known{
-      hn::Set(d, Morph ? job.window.read<1>(0.5 * static_cast<double>(job.window.frames)) : 0.0),
+      hn::Set(d, Morph ? job.window.read<Mode>(0.5 * static_cast<double>(job.window.frames)) : 0.0),
       firstWaveOnly && job.secondWaveFinite()};
   s.lastPosition = s.position;
   s.endedAt = hn::Set(d, double(n));
   for (; k + static_cast<int>(kLanes) <= n; k += kLanes) {
     if (k >= allStarted && k + static_cast<int>(kLanes) <= plainEnd)
-      renderSquare<Morph, false, Forwards>(t, known, p, l, s, group, k, left, right);
+      renderSquare<Morph, Mode, false, Forwards>(t, known, p, l, s, group, k, left, right);
     else
-      renderSquare<Morph, true, Forwards>(t, known, p, l, s, group, k, left, right);
+      renderSquare<Morph, Mode, true, Forwards>(t, known, p, l, s, group, k, left, right);
   }
   return k;
 }
@@ -430,11 +431,11 @@ void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* 
   Mixer out(group, left, right);
   int k = first;
 #if HWY_TARGET != HWY_SCALAR
-  if constexpr (Mode == 1 && Fast) {
+  if constexpr (Mode != 0 && Fast) {
     if (lanes.held && lanes.forwards)
-      k = renderSquares<Morph, true>(job, t, p, l, s, group, k, n, left, right);
+      k = renderSquares<Morph, Mode, true>(job, t, p, l, s, group, k, n, left, right);
     else if (lanes.held)
-      k = renderSquares<Morph, false>(job, t, p, l, s, group, k, n, left, right);
+      k = renderSquares<Morph, Mode, false>(job, t, p, l, s, group, k, n, left, right);
   } else
 #endif
   {
@@ -487,10 +488,12 @@ void RenderGroupImpl(const zunRenderJob& job, int mode, const zunGroup& group, i
                      double* right) {
   if (job.morph) {
     if (mode == 0) renderGroupIn<true, 0>(job, group, n, left, right);
-    else renderGroupIn<true, 1>(job, group, n, left, right);
+    else if (mode == 1) renderGroupIn<true, 1>(job, group, n, left, right);
+    else renderGroupIn<true, zunCubicRead>(job, group, n, left, right);
   } else {
     if (mode == 0) renderGroupIn<false, 0>(job, group, n, left, right);
-    else renderGroupIn<false, 1>(job, group, n, left, right);
+    else if (mode == 1) renderGroupIn<false, 1>(job, group, n, left, right);
+    else renderGroupIn<false, zunCubicRead>(job, group, n, left, right);
   }
 }
 
@@ -522,7 +525,7 @@ bool indexable(const zunTable& t) {
 }  // namespace
 
 bool zunGroupRenders(const zunRenderJob& job, int mode) {
-  return HWY_DYNAMIC_DISPATCH(GathersImpl)() && (mode == 0 || mode == 1) &&
+  return HWY_DYNAMIC_DISPATCH(GathersImpl)() && (mode == 0 || mode == 1 || mode == zunCubicRead) &&
          indexable(job.wave1) && indexable(job.window) &&
          (!job.morph || indexable(job.wave2));
 }
@@ -533,7 +536,7 @@ void zunRenderGroup(const zunRenderJob& job, int mode, const zunGroup& group, in
 }
 
 bool zunGroupPays(const zunRenderJob& job, int mode, int count) {
-  if (mode == 1 && job.fastTables(mode)) return count >= 2;
+  if (mode != 0 && job.fastTables(mode)) return count >= 2;
   return count * 2 >= zunGroupLanes();
 }
 

@@ -18,8 +18,8 @@ struct zunRenderJob {
   // One voice on its own, through its own routine.
   void render(zunGrain& voice, double* out, int count) const;
 
-  // Unit stride, and in mode 1 at least two frames: an entry and the next
-  // load together.
+  // Unit stride, and in mode 1 and cubic at least two frames: an entry and
+  // the next load together.
   bool fastTables(int mode) const;
 
   // Whether every float of the second wave table is finite, looked through
@@ -42,17 +42,17 @@ constexpr int zunMaxGroupLanes = 16;
 int zunGroupLanes();
 
 // Whether the group renderer takes this job with voices in `mode`: on a
-// processor with gather instructions, modes 0 and 1, tables that exist and
-// whose frames index as 32-bit integers.
+// processor with gather instructions, modes 0, 1 and zunCubicRead, tables
+// that exist and whose frames index as 32-bit integers.
 bool zunGroupRenders(const zunRenderJob& job, int mode);
 
 // Whether `count` voices in `mode` render faster as a group than one by one.
-// Where the group renders a square of samples at a time (interpolating, fast
-// tables), each voice costs little more than its lane and two voices pay
+// Where the group renders a square of samples at a time (linear or cubic,
+// fast tables), each voice costs little more than its lane and two voices pay
 // already; elsewhere a group costs as much as a full one.
 bool zunGroupPays(const zunRenderJob& job, int mode, int count);
 
-// Sounding voices in one interpolation mode, in voice order, each with its
+// Sounding voices in one read mode (0, 1 or zunCubicRead), in voice order, each with its
 // start offset in the block and its two gains.
 struct zunGroup {
   zunGrain* voices[zunMaxGroupLanes];
@@ -62,8 +62,8 @@ struct zunGroup {
   int count;
 };
 
-// Renders the group's voices (count <= zunGroupLanes()), all in
-// interpolation mode `mode`, from their offsets to sample n - 1 of the
+// Renders the group's voices (count <= zunGroupLanes()), all reading in
+// `mode`, from their offsets to sample n - 1 of the
 // block, and adds each sample times the voice's gains into `left` and
 // `right`, voice after voice in the group's order, as mixing each voice's
 // rendering in turn would. The sums in `left` and `right` must have started

@@ -320,19 +320,20 @@ void zunVoicePool::mixVoices(int n, const zunRenderJob& job, double* grainBuffer
     // Levels are as long as their tables, with unit stride: they fit where
     // the tables fit.
     const zunRenderJob& own = levelled ? (voiceJob = levels.jobFor(job, voice)) : job;
-    // Cubic reads, shaped sample windows and fades are the voices' own.
-    const bool grouped = tablesFit && !voice.cubic && !voice.shapedWindow &&
+    // Shaped sample windows and fades are the voices' own.
+    const bool grouped = tablesFit && !voice.shapedWindow &&
                          (voice.interpMode == 0 || voice.interpMode == 1) && fadeLeft[i] == 0;
+    const int voiceMode = voice.cubic ? zunCubicRead : voice.interpMode;
     const Target to = job.stereo ? targets.stereoOf(i) : targets.of(i);
     const bool elsewhere = to.a != groupTarget.a || to.b != groupTarget.b;
-    if (group.count > 0 && (!grouped || voice.interpMode != mode ||
+    if (group.count > 0 && (!grouped || voiceMode != mode ||
                             (levelled && !sameWaves(own, groupJob)) || elsewhere))
       flush();
     if (!grouped) {
       renderOne(i, n, own, grainBuffer, to);
       return;
     }
-    mode = voice.interpMode;
+    mode = voiceMode;
     groupTarget = to;
     // A group on the waves of the last keeps what its job learnt of them.
     if (levelled && !sameWaves(own, groupJob)) groupJob = own;

@@ -13,15 +13,13 @@
 #include <string>
 
 #include "ext_obex.h"
-#include "hostInternal.h"
+#include "hostState.h"
 #include "typedCall.h"
-
 
 namespace {
 
 std::vector<std::unique_ptr<HostAttribute>>& allAttributes() {
-  static std::vector<std::unique_ptr<HostAttribute>> attributes;
-  return attributes;
+  return zun::detail::host().classes.attributes;
 }
 
 HostAttribute* asAttribute(t_object* attr) {
@@ -30,13 +28,11 @@ HostAttribute* asAttribute(t_object* attr) {
   return nullptr;
 }
 
-std::mutex storeMutex;
-std::map<const t_object*, std::map<t_symbol*, t_object*>> stores;
-
 t_object* lookUp(const t_object* x, t_symbol* key) {
-  std::lock_guard<std::mutex> lock(storeMutex);
-  const auto store = stores.find(x);
-  if (store == stores.end()) return nullptr;
+  zun::detail::Stores& stores = zun::detail::host().stores;
+  std::lock_guard<std::mutex> lock(stores.mutex);
+  const auto store = stores.byObject.find(x);
+  if (store == stores.byObject.end()) return nullptr;
   const auto found = store->second.find(key);
   return found == store->second.end() ? nullptr : found->second;
 }
@@ -196,8 +192,9 @@ extern "C" void class_obexoffset_set(t_class*, long) {}
 
 extern "C" t_max_err object_obex_store(void* x, t_symbol* key, t_object* val) {
   if (!zun::detail::isLive(static_cast<t_object*>(x)) || !key) return MAX_ERR_INVALID_PTR;
-  std::lock_guard<std::mutex> lock(storeMutex);
-  stores[static_cast<t_object*>(x)][key] = val;
+  zun::detail::Stores& stores = zun::detail::host().stores;
+  std::lock_guard<std::mutex> lock(stores.mutex);
+  stores.byObject[static_cast<t_object*>(x)][key] = val;
   return MAX_ERR_NONE;
 }
 
@@ -226,8 +223,9 @@ bool attributeMessage(t_object* x, t_symbol* selector, long argc, t_atom* argv) 
 }
 
 void forgetStore(t_object* x) {
-  std::lock_guard<std::mutex> lock(storeMutex);
-  stores.erase(x);
+  Stores& stores = host().stores;
+  std::lock_guard<std::mutex> lock(stores.mutex);
+  stores.byObject.erase(x);
 }
 
 }  // namespace zun::detail

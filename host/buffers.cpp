@@ -2,8 +2,7 @@
 // symbol of its name (s_thing), so a reference finds the buffer~ that has
 // its name at the moment it asks, or none. A buffer~ that appears, goes or
 // changes sends "notify" to the owners of the references naming it. Locks
-// are counted per buffer~ and logged in order, from any thread; the log has
-// a fixed capacity so that locking on the audio thread never allocates.
+// are counted per buffer~ and logged in the host's lock log.
 
 #include <algorithm>
 #include <atomic>
@@ -12,7 +11,7 @@
 
 #include "ext_buffer.h"
 #include "ext_obex.h"
-#include "hostInternal.h"
+#include "hostState.h"
 #include "typedCall.h"
 
 namespace {
@@ -66,34 +65,12 @@ static_assert(std::is_standard_layout_v<_buffer_ref>);
 
 namespace {
 
-struct LockRecord {
-  zun::LockEvent::Kind kind;
-  t_symbol* name;
-};
-
-constexpr size_t lockLogCapacity = 1 << 16;
-
-// Each record claims its slot, so that threads locking at once each log.
-struct LockLog {
-  std::vector<LockRecord> records = std::vector<LockRecord>(lockLogCapacity);
-  std::atomic<size_t> claimed{0};
-
-  size_t size() const { return std::min(claimed.load(), lockLogCapacity); }
-};
-
-LockLog& lockRecords() {
-  static LockLog log;
-  return log;
-}
-
-std::vector<t_symbol*> viewed;
-
 void record(zun::LockEvent::Kind kind, t_symbol* name) {
-  LockLog& log = lockRecords();
+  zun::detail::LockLog& log = zun::detail::host().locks;
   // A full log stays full without every lock claiming a slot.
-  if (log.claimed.load(std::memory_order_relaxed) >= lockLogCapacity) return;
+  if (log.claimed.load(std::memory_order_relaxed) >= log.capacity) return;
   const size_t slot = log.claimed.fetch_add(1);
-  if (slot < lockLogCapacity) log.records[slot] = {kind, name};
+  if (slot < log.capacity) log.records[slot] = {kind, name};
 }
 
 float* newSamples(long frames, long channels) {
@@ -204,7 +181,7 @@ extern "C" t_buffer_obj* buffer_ref_getobject(t_buffer_ref* x) {
 
 extern "C" void buffer_view(t_buffer_obj* buffer_object) {
   Buffer* b = asBuffer(buffer_object);
-  viewed.push_back(b ? b->name : nullptr);
+  zun::detail::host().viewed.push_back(b ? b->name : nullptr);
 }
 
 extern "C" float* buffer_locksamples(t_buffer_obj* buffer_object) {
@@ -296,33 +273,31 @@ LockStats lockStats(const std::string& name) { return require(name)->stats.load(
 
 std::vector<LockEvent> lockLog() {
   std::vector<LockEvent> events;
-  const LockLog& log = lockRecords();
+  const detail::LockLog& log = detail::host().locks;
   for (size_t i = 0; i < log.size(); ++i)
     events.push_back({log.records[i].kind, log.records[i].name->s_name});
   return events;
 }
 
 void clearLockLog() {
-  lockRecords().claimed = 0;
+  detail::host().locks.claimed = 0;
   for (t_object* x : detail::liveObjects())
     if (Buffer* b = asBuffer(x)) b->stats.clearAllButHeld();
 }
 
 std::vector<std::string> viewLog() {
   std::vector<std::string> names;
-  for (const t_symbol* s : viewed) names.push_back(s ? s->s_name : "");
+  for (const t_symbol* s : detail::host().viewed) names.push_back(s ? s->s_name : "");
   return names;
 }
 
 namespace detail {
 
-void resetBuffers() {
+void freeBuffers() {
   std::vector<t_object*> buffers;
   for (t_object* x : liveObjects())
     if (asBuffer(x)) buffers.push_back(x);
   for (t_object* x : buffers) object_free(x);
-  lockRecords().claimed = 0;
-  viewed.clear();
 }
 
 }  // namespace detail

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "ext_obex.h"
-#include "hostInternal.h"
+#include "hostState.h"
 #include "z_dsp.h"
 
 namespace {
@@ -17,16 +17,9 @@ constexpr size_t maxTypedArguments = 3;
 // A type list is read up to its closing 0, but never further than this.
 constexpr size_t maxTypeList = 8;
 
-std::vector<std::unique_ptr<maxclass>>& allClasses() {
-  static std::vector<std::unique_ptr<maxclass>> classes;
-  return classes;
-}
+std::vector<std::unique_ptr<maxclass>>& allClasses() { return zun::detail::host().classes.all; }
 
-// Registered classes, in registration order.
-std::vector<t_class*>& registered() {
-  static std::vector<t_class*> classes;
-  return classes;
-}
+std::vector<t_class*>& registered() { return zun::detail::host().classes.registered; }
 
 void freeBoxRecord(t_object* x) { std::free(x); }
 

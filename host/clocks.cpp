@@ -10,39 +10,33 @@
 
 #include "ext.h"
 #include "ext_obex.h"
-#include "hostInternal.h"
+#include "hostState.h"
 #include "typedCall.h"
 
-namespace {
-
-struct Clock {
+// What clock_new makes.
+struct zun::detail::Clock {
   t_object ob;  // first, so that a t_clock* points at the clock
   void* owner;
   method task;
 };
 
-struct Due {
-  double time;
-  unsigned long long order;  // clocks due at one time go off as they were set
-  Clock* clock;
-};
+namespace {
 
-// Clocks are set from message threads while a driver runs the scheduler.
-std::mutex scheduleMutex;
-std::vector<Due> schedule;
-double now = 0.0;
-unsigned long long setCount = 0;
+using zun::detail::Clock;
+using zun::detail::host;
 
+// With the scheduler's lock held.
 void unset(Clock* c) {
-  schedule.erase(std::remove_if(schedule.begin(), schedule.end(),
-                                [c](const Due& d) { return d.clock == c; }),
-                 schedule.end());
+  std::vector<zun::detail::DueClock>& due = host().scheduler.due;
+  due.erase(std::remove_if(due.begin(), due.end(),
+                           [c](const zun::detail::DueClock& d) { return d.clock == c; }),
+            due.end());
 }
 
 void releaseClock(t_object* x) {
   Clock* c = reinterpret_cast<Clock*>(x);
   {
-    std::lock_guard<std::mutex> lock(scheduleMutex);
+    std::lock_guard<std::mutex> lock(host().scheduler.mutex);
     unset(c);
   }
   delete c;
@@ -73,10 +67,11 @@ extern "C" t_clock* clock_new(void* obj, method fn) {
 extern "C" void clock_fdelay(t_clock* x, double milliseconds) {
   Clock* c = asClock(x);
   if (!c) return;
-  std::lock_guard<std::mutex> lock(scheduleMutex);
+  zun::detail::Scheduler& s = host().scheduler;
+  std::lock_guard<std::mutex> lock(s.mutex);
   unset(c);
   const double delay = milliseconds > 0.0 ? milliseconds : 0.0;
-  schedule.push_back({now + delay, setCount++, c});
+  s.due.push_back({s.now + delay, s.setCount++, c});
 }
 
 extern "C" void clock_delay(t_clock* x, long milliseconds) {
@@ -86,57 +81,47 @@ extern "C" void clock_delay(t_clock* x, long milliseconds) {
 extern "C" void clock_unset(t_clock* x) {
   Clock* c = asClock(x);
   if (!c) return;
-  std::lock_guard<std::mutex> lock(scheduleMutex);
+  std::lock_guard<std::mutex> lock(host().scheduler.mutex);
   unset(c);
 }
 
-extern "C" void clock_getftime(double* time) {
-  std::lock_guard<std::mutex> lock(scheduleMutex);
-  *time = now;
-}
+extern "C" void clock_getftime(double* time) { *time = zun::schedulerTime(); }
 
 extern "C" void freeobject(void* op) { object_free(op); }
 
 namespace zun {
 
-namespace detail {
-
-void resetScheduler() {
-  std::lock_guard<std::mutex> lock(scheduleMutex);
-  schedule.clear();
-  now = 0.0;
-}
-
-}  // namespace detail
-
 void runScheduler(double milliseconds) {
+  detail::Scheduler& s = detail::host().scheduler;
   double until;
   {
-    std::lock_guard<std::mutex> lock(scheduleMutex);
-    until = now + (milliseconds > 0.0 ? milliseconds : 0.0);
+    std::lock_guard<std::mutex> lock(s.mutex);
+    until = s.now + (milliseconds > 0.0 ? milliseconds : 0.0);
   }
   for (;;) {
     Clock* due = nullptr;
     {
-      std::lock_guard<std::mutex> lock(scheduleMutex);
-      auto first = std::min_element(schedule.begin(), schedule.end(), [](const Due& a, const Due& b) {
-        return a.time < b.time || (a.time == b.time && a.order < b.order);
-      });
-      if (first == schedule.end() || first->time > until) {
-        now = until;
+      std::lock_guard<std::mutex> lock(s.mutex);
+      const auto first = std::min_element(
+          s.due.begin(), s.due.end(), [](const detail::DueClock& a, const detail::DueClock& b) {
+            return a.time < b.time || (a.time == b.time && a.order < b.order);
+          });
+      if (first == s.due.end() || first->time > until) {
+        s.now = until;
         return;
       }
-      now = first->time;
+      s.now = first->time;
       due = first->clock;
-      schedule.erase(first);
+      s.due.erase(first);
     }
     detail::methodAs<void (*)(void*)>(due->task)(due->owner);
   }
 }
 
 double schedulerTime() {
-  std::lock_guard<std::mutex> lock(scheduleMutex);
-  return now;
+  detail::Scheduler& s = detail::host().scheduler;
+  std::lock_guard<std::mutex> lock(s.mutex);
+  return s.now;
 }
 
 }  // namespace zun

@@ -7,16 +7,9 @@
 #include <vector>
 
 #include "ext_obex.h"
-#include "hostInternal.h"
+#include "hostState.h"
 
 namespace {
-
-// Several message threads may post at once.
-std::mutex linesMutex;
-std::vector<zun::ConsoleLine> lines;
-bool echo = false;
-// Where this thread's lines go instead, while a ConsoleCapture lives.
-thread_local std::vector<zun::ConsoleLine>* captured = nullptr;
 
 std::string format(const char* fmt, va_list args) {
   if (!fmt) return "";
@@ -43,13 +36,14 @@ namespace zun {
 
 namespace detail {
 void print(ConsoleLine::Kind kind, const std::string& text) {
-  if (captured) {
+  if (std::vector<ConsoleLine>* captured = thisThread().captured) {
     captured->push_back({kind, text});
     return;
   }
-  std::lock_guard<std::mutex> lock(linesMutex);
-  lines.push_back({kind, text});
-  if (echo)
+  Console& console = host().console;
+  std::lock_guard<std::mutex> lock(console.mutex);
+  console.lines.push_back({kind, text});
+  if (console.echo)
     std::fprintf(stderr, "%s%s\n", kind == ConsoleLine::Kind::error     ? "error: "
                                     : kind == ConsoleLine::Kind::warning ? "warning: "
                                                                          : "",
@@ -58,19 +52,26 @@ void print(ConsoleLine::Kind kind, const std::string& text) {
 }  // namespace detail
 
 std::vector<ConsoleLine> console() {
-  std::lock_guard<std::mutex> lock(linesMutex);
-  return lines;
+  detail::Console& console = detail::host().console;
+  std::lock_guard<std::mutex> lock(console.mutex);
+  return console.lines;
 }
 void clearConsole() {
-  std::lock_guard<std::mutex> lock(linesMutex);
-  lines.clear();
+  detail::Console& console = detail::host().console;
+  std::lock_guard<std::mutex> lock(console.mutex);
+  console.lines.clear();
 }
-void setConsoleEcho(bool on) { echo = on; }
+void setConsoleEcho(bool on) {
+  detail::Console& console = detail::host().console;
+  std::lock_guard<std::mutex> lock(console.mutex);
+  console.echo = on;
+}
 
-ConsoleCapture::ConsoleCapture(std::vector<ConsoleLine>& into) : previous(captured) {
-  captured = &into;
+ConsoleCapture::ConsoleCapture(std::vector<ConsoleLine>& into)
+    : previous(detail::thisThread().captured) {
+  detail::thisThread().captured = &into;
 }
-ConsoleCapture::~ConsoleCapture() { captured = previous; }
+ConsoleCapture::~ConsoleCapture() { detail::thisThread().captured = previous; }
 
 }  // namespace zun
 

@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "ext_obex.h"
-#include "hostInternal.h"
+#include "hostState.h"
 #include "typedCall.h"
 
 namespace {
@@ -141,9 +141,6 @@ std::vector<t_atom> toAtoms(const std::vector<zun::Atom>& atoms) {
   return out;
 }
 
-// The inlet of the message being delivered on this thread.
-thread_local long deliveringInlet = 0;
-
 t_object* requireLive(t_object* x) {
   if (!zun::detail::isLive(x)) throw zun::HostError("not a live object");
   return x;
@@ -157,7 +154,7 @@ extern "C" t_max_err object_method_typed(void* x, t_symbol* s, long ac, t_atom* 
   return dispatch(static_cast<t_object*>(x), s, ac, av) ? MAX_ERR_NONE : MAX_ERR_GENERIC;
 }
 
-extern "C" long proxy_getinlet(t_object*) { return deliveringInlet; }
+extern "C" long proxy_getinlet(t_object*) { return zun::detail::thisThread().deliveringInlet; }
 
 namespace zun {
 
@@ -191,10 +188,11 @@ bool send(t_object* x, const std::string& selector, const std::vector<Atom>& arg
 bool sendToInlet(t_object* x, int inlet, const std::string& selector,
                  const std::vector<Atom>& args) {
   requireLive(x);
-  const long outer = deliveringInlet;
-  deliveringInlet = inlet;
+  long& delivering = detail::thisThread().deliveringInlet;
+  const long outer = delivering;
+  delivering = inlet;
   const bool taken = send(x, selector, args);
-  deliveringInlet = outer;
+  delivering = outer;
   return taken;
 }
 

@@ -11,29 +11,15 @@
 #include <map>
 
 #include "ext_obex.h"
-#include "hostInternal.h"
+#include "hostState.h"
 #include "typedCall.h"
 #include "z_dsp.h"
 
 namespace {
 
-struct Entry {
-  t_object* object;
-  t_perfroutine64 routine;
-  long flags;
-  void* userParam;
-  std::vector<double> storage;  // the input vectors, then the output vectors
-  std::vector<double*> ins;
-  std::vector<double*> outs;
-};
+using zun::detail::ChainEntry;
 
-double rate = 44100.0;
-long frames = 64;
-bool running = false;
-std::vector<t_object*> signalObjects;  // made signal objects, in creation order
-std::vector<Entry> chain;
-std::map<std::pair<t_object*, int>, std::function<void(double*, long)>> feeds;
-std::map<t_object*, long> compiledOutputs;  // output vectors, asked as the chain compiles
+zun::detail::Dsp& dsp() { return zun::detail::host().dsp; }
 
 t_object* chainObject() {
   static t_object chain = [] {
@@ -73,28 +59,32 @@ long outputVectors(t_object* x) {
 }
 
 void addPerform(t_object* x, t_perfroutine64 routine, long flags, void* userParam) {
-  if (!routine || std::find(signalObjects.begin(), signalObjects.end(), x) == signalObjects.end())
+  zun::detail::Dsp& d = dsp();
+  if (!routine || std::find(d.signalObjects.begin(), d.signalObjects.end(), x) ==
+                      d.signalObjects.end())
     return;
-  Entry e{x, routine, flags, userParam, {}, {}, {}};
+  ChainEntry e{x, routine, flags, userParam, {}, {}, {}};
   const long numIns = reinterpret_cast<t_pxobject*>(x)->z_count;
-  const auto compiled = compiledOutputs.find(x);
-  const long numOuts = compiled != compiledOutputs.end() ? compiled->second : signalOutlets(x);
-  e.storage.assign(static_cast<size_t>((numIns + numOuts) * frames), 0.0);
+  const auto compiled = d.compiledOutputs.find(x);
+  const long numOuts = compiled != d.compiledOutputs.end() ? compiled->second : signalOutlets(x);
+  e.storage.assign(static_cast<size_t>((numIns + numOuts) * d.frames), 0.0);
   for (long i = 0; i < numIns + numOuts; ++i)
-    (i < numIns ? e.ins : e.outs).push_back(e.storage.data() + i * frames);
-  chain.push_back(std::move(e));
+    (i < numIns ? e.ins : e.outs).push_back(e.storage.data() + i * d.frames);
+  d.chain.push_back(std::move(e));
 }
 
-Entry& entryOf(t_object* x) {
-  for (Entry& e : chain)
+ChainEntry& entryOf(t_object* x) {
+  for (ChainEntry& e : dsp().chain)
     if (e.object == x) return e;
   throw zun::HostError("the object has no perform routine in the chain");
 }
 
-void perform(Entry& e) {
+void perform(ChainEntry& e) {
+  const zun::detail::Dsp& d = dsp();
+  const long frames = d.frames;
   for (size_t i = 0; i < e.ins.size(); ++i) {
-    const auto feed = feeds.find({e.object, static_cast<int>(i)});
-    if (feed != feeds.end()) feed->second(e.ins[i], frames);
+    const auto feed = d.feeds.find({e.object, static_cast<int>(i)});
+    if (feed != d.feeds.end()) feed->second(e.ins[i], frames);
     else std::fill(e.ins[i], e.ins[i] + frames, 0.0);
   }
   for (double* out : e.outs) std::fill(out, out + frames, std::numeric_limits<double>::quiet_NaN());
@@ -103,34 +93,35 @@ void perform(Entry& e) {
 }
 
 void compile() {
-  chain.clear();
-  compiledOutputs.clear();
-  const std::vector<t_object*> objects = signalObjects;
+  zun::detail::Dsp& d = dsp();
+  d.chain.clear();
+  d.compiledOutputs.clear();
+  const std::vector<t_object*> objects = d.signalObjects;
   for (t_object* x : objects) {
     const maxclass::Method* dsp64 = zun::detail::classOf(x)->find(gensym("dsp64"));
     if (!dsp64) continue;
-    compiledOutputs[x] = outputVectors(x);
+    d.compiledOutputs[x] = outputVectors(x);
     // Inlets with a feed are connected; every outlet is.
     std::vector<short> counts(static_cast<size_t>(reinterpret_cast<t_pxobject*>(x)->z_count), 0);
     for (size_t i = 0; i < counts.size(); ++i)
-      counts[i] = static_cast<short>(feeds.count({x, static_cast<int>(i)}));
+      counts[i] = static_cast<short>(d.feeds.count({x, static_cast<int>(i)}));
     counts.resize(counts.size() + static_cast<size_t>(signalOutlets(x)), 1);
     zun::detail::methodAs<void (*)(void*, t_object*, short*, double, long, long)>(dsp64->fn)(
-        x, chainObject(), counts.data(), rate, frames, 0);
+        x, chainObject(), counts.data(), d.rate, d.frames, 0);
   }
 }
 
 }  // namespace
 
-extern "C" float sys_getsr(void) { return static_cast<float>(rate); }
+extern "C" float sys_getsr(void) { return static_cast<float>(dsp().rate); }
 
 extern "C" void z_dsp_setup(t_pxobject* x, long nsignals) {
   if (!x || !zun::detail::isLive(&x->z_ob)) return;
   x->z_in = 0;
   x->z_count = static_cast<short>(nsignals);
   x->z_disabled = 0;
-  if (std::find(signalObjects.begin(), signalObjects.end(), &x->z_ob) == signalObjects.end())
-    signalObjects.push_back(&x->z_ob);
+  std::vector<t_object*>& made = dsp().signalObjects;
+  if (std::find(made.begin(), made.end(), &x->z_ob) == made.end()) made.push_back(&x->z_ob);
 }
 
 extern "C" void z_dsp_free(t_pxobject* x) {
@@ -168,23 +159,15 @@ namespace zun {
 namespace detail {
 
 void dropFromDsp(t_object* x) {
-  for (auto f = feeds.begin(); f != feeds.end();) f = f->first.first == x ? feeds.erase(f) : ++f;
-  signalObjects.erase(std::remove(signalObjects.begin(), signalObjects.end(), x),
-                      signalObjects.end());
-  compiledOutputs.erase(x);
-  chain.erase(
-      std::remove_if(chain.begin(), chain.end(), [x](const Entry& e) { return e.object == x; }),
-      chain.end());
-}
-
-void resetDsp() {
-  running = false;
-  chain.clear();
-  signalObjects.clear();
-  feeds.clear();
-  compiledOutputs.clear();
-  rate = 44100.0;
-  frames = 64;
+  Dsp& d = dsp();
+  for (auto f = d.feeds.begin(); f != d.feeds.end();)
+    f = f->first.first == x ? d.feeds.erase(f) : ++f;
+  d.signalObjects.erase(std::remove(d.signalObjects.begin(), d.signalObjects.end(), x),
+                        d.signalObjects.end());
+  d.compiledOutputs.erase(x);
+  d.chain.erase(std::remove_if(d.chain.begin(), d.chain.end(),
+                               [x](const ChainEntry& e) { return e.object == x; }),
+                d.chain.end());
 }
 
 }  // namespace detail
@@ -193,52 +176,53 @@ void resetDsp() {
 // restarts audio on such a change.
 void setSampleRate(double sr) {
   if (!(sr > 0.0)) throw HostError("the sample rate must be positive");
-  rate = sr;
-  if (running) compile();
+  dsp().rate = sr;
+  if (dsp().running) compile();
 }
 
-double sampleRate() { return rate; }
+double sampleRate() { return dsp().rate; }
 
 void setVectorSize(long n) {
   if (n < 1) throw HostError("the vector size must be positive");
-  frames = n;
-  if (running) compile();
+  dsp().frames = n;
+  if (dsp().running) compile();
 }
 
-long vectorSize() { return frames; }
+long vectorSize() { return dsp().frames; }
 
 void startDsp() {
-  running = true;
+  dsp().running = true;
   compile();
 }
 
 void stopDsp() {
-  running = false;
-  chain.clear();
+  dsp().running = false;
+  dsp().chain.clear();
 }
 
-bool dspRunning() { return running; }
+bool dspRunning() { return dsp().running; }
 
 std::vector<PerformEntry> dspChain() {
   std::vector<PerformEntry> entries;
-  for (const Entry& e : chain) entries.push_back({e.object, e.routine, e.flags, e.userParam});
+  for (const ChainEntry& e : dsp().chain)
+    entries.push_back({e.object, e.routine, e.flags, e.userParam});
   return entries;
 }
 
 void process() {
-  if (!running) throw HostError("audio is off");
-  for (Entry& e : chain) perform(e);
+  if (!dsp().running) throw HostError("audio is off");
+  for (ChainEntry& e : dsp().chain) perform(e);
 }
 
 void process(t_object* x) {
-  if (!running) throw HostError("audio is off");
+  if (!dsp().running) throw HostError("audio is off");
   perform(entryOf(x));
 }
 
 void feedInput(t_object* x, int inlet, std::function<void(double*, long)> fill) {
   if (!detail::isLive(x)) throw HostError("not a live object");
-  if (fill) feeds[{x, inlet}] = std::move(fill);
-  else feeds.erase({x, inlet});
+  if (fill) dsp().feeds[{x, inlet}] = std::move(fill);
+  else dsp().feeds.erase({x, inlet});
 }
 
 int outputCount(t_object* x) { return static_cast<int>(entryOf(x).outs.size()); }
@@ -249,7 +233,7 @@ int outputChannels(t_object* x) {
 }
 
 const double* output(t_object* x, int channel) {
-  const Entry& e = entryOf(x);
+  const ChainEntry& e = entryOf(x);
   if (channel < 0 || static_cast<size_t>(channel) >= e.outs.size())
     throw HostError("no output vector " + std::to_string(channel));
   return e.outs[static_cast<size_t>(channel)];

@@ -92,8 +92,6 @@ Outlet* outletAt(t_object* x, int index);  // null if out of range
 void freeOutlets(t_object* x);
 
 void dropFromDsp(t_object* x);
-void resetBuffers();
-void resetDsp();
-void resetScheduler();
+void freeBuffers();
 
 }  // namespace zun::detail

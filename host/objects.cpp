@@ -6,37 +6,33 @@
 #include <mutex>
 
 #include "ext_obex.h"
-#include "hostInternal.h"
+#include "hostState.h"
 #include "typedCall.h"
-
-namespace {
-
-// Message threads make, free and look up objects at the same time.
-std::mutex liveMutex;
-std::vector<t_object*> live;
-
-}  // namespace
 
 namespace zun::detail {
 
 void track(t_object* x) {
-  std::lock_guard<std::mutex> lock(liveMutex);
-  live.push_back(x);
+  LiveObjects& live = host().live;
+  std::lock_guard<std::mutex> lock(live.mutex);
+  live.all.push_back(x);
 }
 
 void untrack(t_object* x) {
-  std::lock_guard<std::mutex> lock(liveMutex);
-  live.erase(std::remove(live.begin(), live.end(), x), live.end());
+  LiveObjects& live = host().live;
+  std::lock_guard<std::mutex> lock(live.mutex);
+  live.all.erase(std::remove(live.all.begin(), live.all.end(), x), live.all.end());
 }
 
 bool isLive(const t_object* x) {
-  std::lock_guard<std::mutex> lock(liveMutex);
-  return x && std::find(live.begin(), live.end(), x) != live.end();
+  LiveObjects& live = host().live;
+  std::lock_guard<std::mutex> lock(live.mutex);
+  return x && std::find(live.all.begin(), live.all.end(), x) != live.all.end();
 }
 
 std::vector<t_object*> liveObjects() {
-  std::lock_guard<std::mutex> lock(liveMutex);
-  return live;
+  LiveObjects& live = host().live;
+  std::lock_guard<std::mutex> lock(live.mutex);
+  return live.all;
 }
 
 t_class* classOf(const t_object* x) { return isLive(x) ? x->o_messlist->owner : nullptr; }
@@ -86,11 +82,9 @@ void reset() {
   for (t_object* x : detail::liveObjects())
     if (detail::classOf(x)->nameSpace == box) patchObjects.push_back(x);
   for (auto x = patchObjects.rbegin(); x != patchObjects.rend(); ++x) object_free(*x);
-  detail::resetBuffers();
+  detail::freeBuffers();
   while (!detail::liveObjects().empty()) object_free(detail::liveObjects().back());
-  detail::resetDsp();
-  detail::resetScheduler();
-  clearConsole();
+  detail::host().reset();
 }
 
 }  // namespace zun

@@ -10,12 +10,12 @@
 
 #include <filesystem>
 #include <map>
+#include <string>
+#include <vector>
 
-#include "hostInternal.h"
+#include "hostState.h"
 
 namespace {
-
-std::map<std::string, std::vector<std::string>> loaded;  // by canonical path
 
 #ifdef _WIN32
 // The libraries a Windows plug-in imports (MaxAPI.dll, MaxAudio.dll) are
@@ -42,6 +42,7 @@ std::vector<std::string> loadPlugin(const std::string& path) {
   std::error_code error;
   const std::string key = std::filesystem::canonical(path, error).string();
   if (error) throw HostError("cannot open plug-in " + path + ": " + error.message());
+  std::map<std::string, std::vector<std::string>>& loaded = detail::host().classes.plugins;
   if (auto found = loaded.find(key); found != loaded.end()) return found->second;
 
   void* library = openLibrary(key);

@@ -5,33 +5,18 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <unordered_map>
 
 #include "ext.h"
+#include "hostState.h"
 #include "z_dsp.h"
-
-namespace {
-
-struct Entry {
-  std::unique_ptr<char[]> text;
-  t_symbol symbol;
-};
-
-std::mutex tableMutex;
-
-std::unordered_map<std::string, std::unique_ptr<Entry>>& table() {
-  static std::unordered_map<std::string, std::unique_ptr<Entry>> symbols;
-  return symbols;
-}
-
-}  // namespace
 
 extern "C" t_symbol* gensym(const char* s) {
   const std::string key = s ? s : "";
-  std::lock_guard<std::mutex> lock(tableMutex);
-  std::unique_ptr<Entry>& entry = table()[key];
+  zun::detail::SymbolTable& table = zun::detail::host().symbols;
+  std::lock_guard<std::mutex> lock(table.mutex);
+  std::unique_ptr<zun::detail::SymbolEntry>& entry = table.entries[key];
   if (!entry) {
-    entry = std::make_unique<Entry>();
+    entry = std::make_unique<zun::detail::SymbolEntry>();
     entry->text = std::make_unique<char[]>(key.size() + 1);
     std::memcpy(entry->text.get(), key.c_str(), key.size() + 1);
     entry->symbol.s_name = entry->text.get();

@@ -94,7 +94,8 @@ bool sameFile(const std::string& a, const std::string& b) {
   namespace fs = std::filesystem;
   std::error_code ec;
   if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec);
-  return fs::weakly_canonical(fs::absolute(a, ec), ec) == fs::weakly_canonical(fs::absolute(b, ec), ec);
+  return fs::weakly_canonical(fs::absolute(a, ec), ec) ==
+         fs::weakly_canonical(fs::absolute(b, ec), ec);
 }
 
 // The files the render writes may not be files it reads: the score, a sound
@@ -161,86 +162,143 @@ int interrupted(const RenderOptions& o, const AudioSink* sink) {
   return exitInterrupted;
 }
 
-}  // namespace
+// The peak, where it falls, and what became of the samples beyond full scale.
+std::string levels(const RenderResult& result, const OutputPlan& plan, const AudioSink& sink,
+                   int sampleRate) {
+  std::string text = "zun: peak " + decibels(result.peak);
+  if (result.peak > 0.0) {
+    char at[48];
+    std::snprintf(at, sizeof at, " at %.3f s", static_cast<double>(result.peakFrame) / sampleRate);
+    text += at;
+  }
+  const bool integers = !plan.raw && plan.file.format != SampleFormat::float32;
+  if (integers && sink.clipped() > 0)
+    text += "; " + std::to_string(sink.clipped()) + " samples clipped";
+  else if (integers || result.overs == 0)
+    text += "; no clipping";
+  else
+    text += "; " + std::to_string(result.overs) +
+            " samples beyond full scale (kept in the float output, but they clip when played)";
+  return text;
+}
 
-int runRender(const RenderOptions& o) {
-  std::optional<OutputPlan> plan = planOutput(o);
-  if (!plan) return exitUsage;
-  if (plan->raw && isatty(STDOUT_FILENO)) {
-    usageError("refusing to write raw audio to a terminal; pipe it or give -o FILE");
-    return exitUsage;
+// One run of the command, pass by pass. A pass that ends the run returns
+// false with the exit status set.
+class RenderRun {
+ public:
+  explicit RenderRun(const RenderOptions& options)
+      : o(options), diagnostics(o.score == "-" ? "<stdin>" : o.score) {}
+
+  int run() {
+    if (!planTheOutput() || !readTheScore() || !checkTheScore() || !settle() ||
+        !renderToTheOutputs())
+      return status;
+    if (!o.quiet) tell();
+    return exitOk;
   }
 
-  Diagnostics diagnostics(o.score == "-" ? "<stdin>" : o.score);
-  std::optional<Score> read = parseScoreFile(o.score, diagnostics);
-  if (!read) {
-    printDiagnostics(diagnostics, o.quiet);
-    return exitUsage;
+ private:
+  bool stop(int exitStatus) {
+    status = exitStatus;
+    return false;
   }
-  const Score& score = *read;
-  if (!checkOutputs(o, score, diagnostics)) return exitUsage;
-  std::optional<double> length;
-  std::vector<Table> tables;
-  PluginCatalog catalog(pluginSearchPath(o.plugins, std::getenv("ZUN_PLUGIN_PATH")));
-  try {
-    // Every part is checked, so that one run shows every problem.
-    CheckOptions check;
-    check.durationSeconds = o.durationSeconds;
-    length = checkScore(score, catalog, check, diagnostics);
-    tables = buildTables(score, o.seed ? static_cast<std::uint64_t>(static_cast<std::uint32_t>(*o.seed))
-                                         : defaultTableSeed,
-                           o.sampleRate, diagnostics);
-  } catch (const std::exception& e) {
+
+  bool planTheOutput() {
+    plan = planOutput(o);
+    if (!plan) return stop(exitUsage);
+    if (plan->raw && isatty(STDOUT_FILENO)) {
+      usageError("refusing to write raw audio to a terminal; pipe it or give -o FILE");
+      return stop(exitUsage);
+    }
+    return true;
+  }
+
+  bool readTheScore() {
+    score = parseScoreFile(o.score, diagnostics);
+    if (!score) {
+      printDiagnostics(diagnostics, o.quiet);
+      return stop(exitUsage);
+    }
+    return checkOutputs(o, *score, diagnostics) || stop(exitUsage);
+  }
+
+  // Every part is checked, so that one run shows every problem.
+  bool checkTheScore() {
+    PluginCatalog catalog(pluginSearchPath(o.plugins, std::getenv("ZUN_PLUGIN_PATH")));
+    try {
+      CheckOptions check;
+      check.durationSeconds = o.durationSeconds;
+      length = checkScore(*score, catalog, check, diagnostics);
+      const std::uint64_t seed =
+          o.seed ? static_cast<std::uint64_t>(static_cast<std::uint32_t>(*o.seed))
+                 : defaultTableSeed;
+      tables = buildTables(*score, seed, o.sampleRate, diagnostics);
+    } catch (const std::exception& e) {
+      diagnostics.sort();
+      printDiagnostics(diagnostics, o.quiet);
+      std::fprintf(stderr, "zun: error: %s\n", e.what());
+      return stop(exitFailure);
+    }
     diagnostics.sort();
     printDiagnostics(diagnostics, o.quiet);
-    std::fprintf(stderr, "zun: error: %s\n", e.what());
-    return exitFailure;
-  }
-  diagnostics.sort();
-  printDiagnostics(diagnostics, o.quiet);
-  if (diagnostics.hasErrors()) {
+    if (!diagnostics.hasErrors()) return true;
     std::fprintf(stderr, "zun: %d error%s in %s; nothing rendered\n", diagnostics.errorCount(),
                  diagnostics.errorCount() == 1 ? "" : "s", o.score.c_str());
-    return exitUsage;
+    return stop(exitUsage);
   }
 
-  RenderSettings settings;
-  settings.sampleRate = o.sampleRate;
-  settings.vectorSize = o.vectorSize;
-  settings.seed = o.seed;
-  settings.jobs = o.jobs;
-  settings.frames = std::llround(*length * o.sampleRate);
-  if (settings.frames < 1) {
-    usageError("the render would be shorter than one frame");
-    return exitUsage;
-  }
-  try {
-    settings.channels = outputChannels(score);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "zun: error: %s\n", e.what());
-    return exitFailure;
-  }
-  plan->file.frames = settings.frames;
-  plan->file.channels = settings.channels;
-  if (!plan->raw && plan->file.type == FileType::aiff &&
-      !fitsHeader(plan->file.type, plan->file.format, settings.frames, settings.channels)) {
-    usageError("the render (" + std::to_string(settings.frames) + " frames, from " +
-               (o.durationSeconds ? "--duration" : "the score's end") + ") is too long for " +
-               fileTypeName(plan->file.type) + ", whose sizes stop at 2 GiB: use a .wav or .flac output");
-    return exitUsage;
+  // The render's length and channels, which the output must have room for.
+  bool settle() {
+    settings.sampleRate = o.sampleRate;
+    settings.vectorSize = o.vectorSize;
+    settings.seed = o.seed;
+    settings.jobs = o.jobs;
+    settings.frames = std::llround(*length * o.sampleRate);
+    if (settings.frames < 1) {
+      usageError("the render would be shorter than one frame");
+      return stop(exitUsage);
+    }
+    try {
+      settings.channels = outputChannels(*score);
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "zun: error: %s\n", e.what());
+      return stop(exitFailure);
+    }
+    plan->file.frames = settings.frames;
+    plan->file.channels = settings.channels;
+    if (!plan->raw && plan->file.type == FileType::aiff &&
+        !fitsHeader(plan->file.type, plan->file.format, settings.frames, settings.channels)) {
+      usageError("the render (" + std::to_string(settings.frames) + " frames, from " +
+                 (o.durationSeconds ? "--duration" : "the score's end") + ") is too long for " +
+                 fileTypeName(plan->file.type) +
+                 ", whose sizes stop at 2 GiB: use a .wav or .flac output");
+      return stop(exitUsage);
+    }
+    return plan->raw || roomFor(plan->file) || stop(exitFailure);
   }
 
-  if (!plan->raw && !roomFor(plan->file)) return exitFailure;
+  bool renderToTheOutputs() {
+    report.emplace(o.score, o.quiet, o.info.has_value(), isatty(STDERR_FILENO) != 0,
+                   o.events.has_value(), o.sampleRate, settings.frames);
+    report->printEachList(o.verbose);
+    // Caught from before the outputs open, so that a signal while a pipe
+    // waits for its reader still removes what was made.
+    report->catchInterrupts();
+    try {
+      return renderAndCommit();
+    } catch (const std::exception& e) {
+      report->releaseInterrupts();
+      report->clearProgress();
+      if (report->cancelled()) return stop(interrupted(o, sink.get()));
+      std::fprintf(
+          stderr, "zun: error: %s%s\n", e.what(),
+          sink && sink->streamed() ? "" : ("; " + o.output + " is left as it was").c_str());
+      return stop(exitFailure);
+    }
+  }
 
-  ConsoleReport report(o.score, o.quiet, o.info.has_value(), isatty(STDERR_FILENO) != 0,
-                       o.events.has_value(), o.sampleRate, settings.frames);
-  RenderResult result;
-  std::unique_ptr<AudioSink> sink;
-  report.printEachList(o.verbose);
-  // Caught from before the outputs open, so that a signal while a pipe
-  // waits for its reader still removes what was made.
-  report.catchInterrupts();
-  try {
+  // The side files replace theirs only once the sound is finished.
+  bool renderAndCommit() {
     std::unique_ptr<ReplacingFile> infoFile, eventsFile;
     if (o.info) infoFile = std::make_unique<ReplacingFile>(*o.info);
     if (o.events) eventsFile = std::make_unique<ReplacingFile>(*o.events);
@@ -249,34 +307,28 @@ int runRender(const RenderOptions& o) {
       std::fprintf(stderr,
                    "zun: no --seed: the objects seed their random sources from the clock; "
                    "give --seed N for a render that is the same every time\n");
-    result = render(score, tables, settings, *sink, report);
-    report.releaseInterrupts();
-    report.clearProgress();
-    if (result.cancelled) return interrupted(o, sink.get());
+    result = render(*score, tables, settings, *sink, *report);
+    report->releaseInterrupts();
+    report->clearProgress();
+    if (result.cancelled) return stop(interrupted(o, sink.get()));
     sink->finish();
-    if (infoFile) {
-      const std::string csv = report.csv();
-      infoFile->write(csv.data(), csv.size());
-      infoFile->commit();
-    }
+    if (infoFile) commit(*infoFile, report->csv());
     if (eventsFile) {
-      const std::string csv = report.listCsv();
-      eventsFile->write(csv.data(), csv.size());
-      eventsFile->commit();
-      if (report.lists() == 0 && !o.quiet)
+      commit(*eventsFile, report->listCsv());
+      if (report->lists() == 0 && !o.quiet)
         std::fprintf(stderr, "zun: warning: --events: no object sent a list; send an object "
                              "'events 1' for its grain events\n");
     }
-  } catch (const std::exception& e) {
-    report.releaseInterrupts();
-    report.clearProgress();
-    if (report.cancelled()) return interrupted(o, sink.get());
-    std::fprintf(stderr, "zun: error: %s%s\n", e.what(),
-                 sink && sink->streamed() ? "" : ("; " + o.output + " is left as it was").c_str());
-    return exitFailure;
+    return true;
   }
 
-  if (!o.quiet) {
+  static void commit(ReplacingFile& file, const std::string& text) {
+    file.write(text.data(), text.size());
+    file.commit();
+  }
+
+  // What was written, and its levels.
+  void tell() const {
     const double seconds = static_cast<double>(result.frames) / o.sampleRate;
     const std::string layout = settings.channels == 2
                                    ? "stereo"
@@ -288,30 +340,31 @@ int runRender(const RenderOptions& o) {
       std::fprintf(stderr, "zun: wrote %s (%s %s, %d Hz, %s, %.3f s)\n", o.output.c_str(),
                    fileTypeName(plan->file.type), sampleFormatName(plan->file.format),
                    o.sampleRate, layout.c_str(), seconds);
-    std::string levels = "zun: peak " + decibels(result.peak);
-    if (result.peak > 0.0) {
-      char at[48];
-      std::snprintf(at, sizeof at, " at %.3f s", static_cast<double>(result.peakFrame) / o.sampleRate);
-      levels += at;
-    }
-    const bool integers = !plan->raw && plan->file.format != SampleFormat::float32;
-    if (integers && sink->clipped() > 0)
-      levels += "; " + std::to_string(sink->clipped()) + " samples clipped";
-    else if (integers || result.overs == 0)
-      levels += "; no clipping";
-    else
-      levels += "; " + std::to_string(result.overs) +
-                " samples beyond full scale (kept in the float output, but they clip when played)";
-    std::fprintf(stderr, "%s\n", levels.c_str());
+    std::fprintf(stderr, "%s\n", levels(result, *plan, *sink, o.sampleRate).c_str());
     if (settings.channels != 2) std::fprintf(stderr, "%s\n", channelPeaks(result).c_str());
-    report.printListCounts();
+    report->printListCounts();
     if (result.nonFinite > 0)
       std::fprintf(stderr,
                    "zun: warning: %lld samples were not numbers in the output (NaN, infinite or "
                    "beyond float32) and are written as 0\n",
                    result.nonFinite);
   }
-  return exitOk;
-}
+
+  const RenderOptions& o;
+  int status = exitOk;
+  Diagnostics diagnostics;
+  std::optional<OutputPlan> plan;
+  std::optional<Score> score;
+  std::optional<double> length;
+  std::vector<Table> tables;
+  RenderSettings settings;
+  std::optional<ConsoleReport> report;
+  std::unique_ptr<AudioSink> sink;
+  RenderResult result;
+};
+
+}  // namespace
+
+int runRender(const RenderOptions& o) { return RenderRun(o).run(); }
 
 }  // namespace zun::tools

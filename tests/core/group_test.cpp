@@ -24,9 +24,13 @@ std::vector<float> randomTable(std::mt19937& rng, long long stride, bool held) {
   return t;
 }
 
+// Which voices read cubic: now and then one (where not `held`), or all.
+enum class Cubic { some, all };
+
 // `held`: values a group keeps inside its tables, so that it renders in
 // squares, where the renderer takes its shortcuts.
-void randomize(zunGrain& v, std::mt19937& rng, int mode, bool firstWaveOnly, bool held) {
+void randomize(zunGrain& v, std::mt19937& rng, int mode, bool firstWaveOnly, bool held,
+               Cubic cubic) {
   std::uniform_real_distribution<double> unit(0.0, 1.0);
   // -1e-300 Hz from phase 0 wraps to a phase of exactly 1: a read at the
   // table's length.
@@ -49,14 +53,14 @@ void randomize(zunGrain& v, std::mt19937& rng, int mode, bool firstWaveOnly, boo
   v.trigger();
   v.grainPosition = unit(rng) * 0.98;
   v.phase = rng() % 8 == 0 ? 0.0 : unit(rng);
-  v.setCubic(!held && rng() % 8 == 0);
+  v.setCubic(cubic == Cubic::all || (!held && rng() % 8 == 0));
   v.setPartialLimit(unit(rng) * 64.0);
 }
 
 }  // namespace
 
 namespace {
-void matchesVoiceByVoice(int trials, bool held) {
+void matchesVoiceByVoice(int trials, bool held, Cubic cubic) {
   std::mt19937 rng(99);
   for (int trial = 0; trial < trials; ++trial) {
     const long long stride = held ? 1 : 1 + rng() % 2;
@@ -84,7 +88,7 @@ void matchesVoiceByVoice(int trials, bool held) {
     for (int i = 0; i < voices; ++i) {
       if (rng() % 4 == 0) continue;  // idle
       const int mode = !held && rng() % 8 == 0 ? static_cast<int>(rng() % 3) : sharedMode;
-      randomize(*pool.voices[i], rng, mode, firstWaveOnly, held);
+      randomize(*pool.voices[i], rng, mode, firstWaveOnly, held, cubic);
       *plain.voices[i] = *pool.voices[i];
       plain.grainOffset[i] = static_cast<int>(rng() % n);
       pool.start(i, plain.grainOffset[i]);
@@ -128,15 +132,21 @@ void matchesVoiceByVoice(int trials, bool held) {
 // Voices rendered in SIMD groups mix to the same bits, and end in the same
 // state, as voices rendered one by one through the plain routine and mixed
 // in voice order: random pools, offsets, modes (including ones the groups
-// do not take, and cubic reads), band-limited levels, strides, table sizes
-// and block lengths.
+// do not take), cubic reads among others or in every voice, band-limited
+// levels, strides, table sizes and block lengths.
 // Every instruction set built in is checked, not only this processor's best.
 TEST(Group, MixMatchesVoiceByVoiceRendering) {
+  const struct {
+    bool held;
+    Cubic cubic;
+  } rows[] = {{false, Cubic::some}, {true, Cubic::some}, {false, Cubic::all}, {true, Cubic::all}};
   for (int64_t target : hwy::SupportedAndGeneratedTargets()) {
     hwy::SetSupportedTargetsForTest(target);
     SCOPED_TRACE(hwy::TargetName(target));
-    matchesVoiceByVoice(1000, false);
-    matchesVoiceByVoice(1000, true);
+    for (const auto& row : rows) {
+      SCOPED_TRACE(row.cubic == Cubic::all ? "all cubic" : "some cubic");
+      matchesVoiceByVoice(1000, row.held, row.cubic);
+    }
   }
   hwy::SetSupportedTargetsForTest(0);
 }
