@@ -154,36 +154,41 @@ class Table {
 #if HWY_TARGET != HWY_SCALAR
   // readHeld<Mode, true> (Mode 1 or cubic) for lanes that are one voice's
   // consecutive samples: when they all fall within one short span of the
-  // table, away from its ends, each lane picks its entries from spans
+  // table, away from its ends, each lane picks its entries from the span
   // loaded at once, without a gather. `Rising` reads usually move forwards,
   // so that the first lane's entry is the span's first.
   template <int Mode, bool Rising>
   HWY_INLINE V readAlong(V x) const {
     const D d;
-    // The entries a read takes before its own: the cubic one's `before`.
-    constexpr int32_t reach = Mode == zunCubicRead ? 1 : 0;
+    constexpr bool cubic = Mode == zunCubicRead;
     const VI i = truncateHeld(x);
     const int32_t span = 2 * static_cast<int32_t>(hn::Lanes(d));
     const int32_t first =
         Rising ? hn::GetLane(i) : std::min(hn::GetLane(i), hn::ExtractLane(i, hn::Lanes(d) - 1));
     const VI offset = hn::Sub(i, hn::Set(DI(), first));
+    // A linear read picks entries i and i + 1 from one span; a cubic one
+    // picks entry i from each of four spans loaded one entry apart, which
+    // costs a load rather than an index apiece (linear reads measured
+    // slower so).
+    const int32_t picked = cubic ? span : span - 1;
+    const int64_t end = cubic ? int64_t{first} + 2 + span : int64_t{first} + span;
     const bool near = hn::AllTrue(DI(), hn::And(hn::Gt(offset, hn::Set(DI(), -1)),
-                                                hn::Lt(offset, hn::Set(DI(), span))));
-    if (!near || first < reach || first + int64_t{reach + 1 + span} > table_.frames)
-      return readHeld<Mode, true>(x);
+                                                hn::Lt(offset, hn::Set(DI(), picked))));
+    if (!near || first < (cubic ? 1 : 0) || end > table_.frames) return readHeld<Mode, true>(x);
     const DF2 df2;
-    const hn::Half<DF2> half;
     const hn::Repartition<int32_t, D> di2;
+    const hn::Half<DF2> half;
     const auto at = hn::IndicesFromVec(df2, hn::ZeroExtendVector(di2, offset));
-    // Entry i + k of every lane: one more load rather than one more index.
-    auto pick = [&](int32_t k) {
+    auto pick = [&](int32_t k, const decltype(at)& index) {
       const auto entries = hn::LoadU(df2, table_.data + first + k);
-      return hn::PromoteTo(d, hn::LowerHalf(half, hn::TableLookupLanes(entries, at)));
+      return hn::PromoteTo(d, hn::LowerHalf(half, hn::TableLookupLanes(entries, index)));
     };
     const V f = hn::Sub(x, hn::PromoteTo(d, i));
-    if constexpr (Mode == zunCubicRead) return hermite(pick(-1), pick(0), pick(1), pick(2), f);
-    const V a = pick(0);
-    return hn::Add(hn::Mul(hn::Sub(pick(1), a), f), a);
+    if constexpr (cubic) return hermite(pick(-1, at), pick(0, at), pick(1, at), pick(2, at), f);
+    const auto next =
+        hn::IndicesFromVec(df2, hn::ZeroExtendVector(di2, hn::Add(offset, hn::Set(DI(), 1))));
+    const V a = pick(0, at);
+    return hn::Add(hn::Mul(hn::Sub(pick(0, next), a), f), a);
   }
 #endif
 

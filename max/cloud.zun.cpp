@@ -85,7 +85,7 @@ void* cloud_new(t_symbol*, long argc, t_atom* argv) {
   x->windowing_ref.store(nullptr);
   x->sample_ref.store(nullptr);
   x->notice = new zunTableNotice<2>(zunCloudRoles, "buffer~");
-  z_dsp_setup(&x->header, 1 + zunCloud::inletCount);
+  z_dsp_setup(&x->header, 1 + zunCloud::inletCount + zunCloud::liveInlets);
   x->channels.inForce = x->engine->options.routing.channelsAsked();
   if (zunMultichannel) {
     outlet_new(x, "multichannelsignal");
@@ -172,6 +172,8 @@ void cloud_sampleChannel(_index* x, t_atom_long v) { zunRefuse(take(x, "sampleCh
 void cloud_stereoSample(_index* x, t_atom_long v) { zunRefuse(take(x, "stereoSample", v)); }
 
 void cloud_steal(_index* x, t_atom_long v) { zunRefuse(take(x, "steal", v)); }
+void cloud_liveBuffer(_index* x, double v) { take(x, "liveBuffer", v); }
+void cloud_freeze(_index* x, t_atom_long v) { zunRefuse(take(x, "freeze", v)); }
 
 void cloud_dump(_index* x) { Attributes::dump(x); }
 
@@ -186,7 +188,8 @@ void cloud_dblclick(_index* x) {
 }
 
 // A float into a signal inlet after the trigger input sends the message
-// that inlet's signal stands for; into the first, it is not understood.
+// that inlet's signal stands for; into the first and the live input, it
+// is not understood.
 void cloud_float(_index* x, double v) {
   const char* setter = zunInletSetter(zunCloudInlets, proxy_getinlet(&x->header.z_ob));
   if (!setter) return object_error(&x->header.z_ob, "doesn't understand \"float\"");
@@ -195,12 +198,20 @@ void cloud_float(_index* x, double v) {
 
 // ---- audio
 
-// Every vector resolves both tables afresh and holds them locked while the
-// engine runs; whenever it cannot run, both outputs carry silence.
+// Every vector resolves both tables afresh (the window alone while grains
+// read the live input) and holds them locked while the engine runs;
+// whenever it cannot run, both outputs carry silence.
 void cloud_perform64(_index* x, t_object*, double** ins, long numIns, double** outs, long numOuts,
                      long sampleFrames, long, void*) {
-  const zunLockedTables<2> locked({&x->sample_ref, &x->windowing_ref});
-  zunRun(*x->engine, ins, numIns, outs, numOuts, sampleFrames, locked.tables);
+  if (x->engine->isLive()) {
+    // Grains read the live ring: the window alone is needed.
+    const zunLockedTables<1> window({&x->windowing_ref});
+    const zunHostTable tables[2] = {{nullptr, 0, 0}, window.tables[0]};
+    zunRun(*x->engine, ins, numIns, outs, numOuts, sampleFrames, tables);
+  } else {
+    const zunLockedTables<2> locked({&x->sample_ref, &x->windowing_ref});
+    zunRun(*x->engine, ins, numIns, outs, numOuts, sampleFrames, locked.tables);
+  }
   zunFiniteVector(x->finite, outs, numOuts, sampleFrames);
 }
 
@@ -275,6 +286,8 @@ C74_EXPORT int main(void) {
   class_addmethod(c, reinterpret_cast<method>(cloud_sampleChannel), "sampleChannel", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_stereoSample), "stereoSample", A_LONG, 0);
   class_addmethod(c, reinterpret_cast<method>(cloud_steal), "steal", A_LONG, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_liveBuffer), "liveBuffer", A_FLOAT, 0);
+  class_addmethod(c, reinterpret_cast<method>(cloud_freeze), "freeze", A_LONG, 0);
   if (zunMultichannel) {
     class_addmethod(c, reinterpret_cast<method>(cloud_chans), "chans", A_LONG, 0);
     class_addmethod(c, reinterpret_cast<method>(cloud_outmode), "outmode", A_LONG, 0);

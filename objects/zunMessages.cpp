@@ -29,6 +29,8 @@ constexpr zunRange channelNumbers{0.0, mostChannels, true, true, zunOutside::ref
 constexpr zunRange sampleRates{0.0, zunCloud::highestSampleRate, true, true, zunOutside::folded};
 constexpr zunRange sampleChannels{0.0, zunCloud::mostSampleChannels, true, true,
                                   zunOutside::refused};
+constexpr zunRange liveBufferLengths{0.0, zunCloud::longestLiveBuffer, true, true,
+                                     zunOutside::folded};
 
 const char* const startText = "start message: 0 = off; 1 = on";
 const char* const interpText = "interp message: 0 = no interp; 1 = two point interp.";
@@ -65,6 +67,7 @@ const char* const sampleChannelText =
     "1 to 4096 = that channel";
 const char* const stereoSampleText =
     "stereoSample message: 0 = mono grains; 1 = stereo grains from two channels";
+const char* const freezeText = "freeze message: 0 = the live input recorded; 1 = held";
 
 // The handlers below hold values to the ranges of their table entries, so
 // that the score checker and attribute limits read what the objects do.
@@ -282,6 +285,8 @@ const zunMessage<C> cloudMessages[] = {
     switchMessage<C>("sampleChannel", zunSampleChannel, sampleChannels),
     switchMessage<C>("stereoSample", zunStereoSample),
     switchMessage<C>("steal", zunSteal<C>),
+    realMessage<C>("liveBuffer", forward<C, &C::setLiveBuffer>, liveBufferLengths),
+    switchMessage<C>("freeze", zunFreeze),
     switchMessage<C>("chans", channels<C>, channelCounts),
     switchMessage<C>("outmode", outMode<C>),
     switchMessage<C>("panmode", panMode<C>),
@@ -427,6 +432,10 @@ const char* zunSampleChannel(zunCloud& engine, long long v) {
 
 const char* zunStereoSample(zunCloud& engine, long long v) {
   return setSwitch(engine, &zunCloud::setStereoSample, v, stereoSampleText);
+}
+
+const char* zunFreeze(zunCloud& engine, long long v) {
+  return setSwitch(engine, &zunCloud::setFreeze, v, freezeText);
 }
 
 // Pitches of 128 semitones and above (and NaN) leave the pitch in force.

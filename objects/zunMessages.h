@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <iterator>
 
 #include "zunBurst.h"
 #include "zunCloud.h"
@@ -113,7 +114,8 @@ void zunBindInRoleOrder(const char* const (&)[Roles], long argc, Bind bind) {
 // The signal inlets after the trigger input, in the engines' order
 // (zunBurst::Inlet, zunCloud::Inlet): the name a score gives each, the
 // message whose value its signal replaces at each grain's onset (a float
-// into the inlet sends that message) and the text its assist shows.
+// into the inlet sends that message) and the text its assist shows. The
+// live input comes last and stands for no message.
 struct zunInlet {
   const char* name;
   const char* setter;
@@ -133,9 +135,11 @@ inline const zunInlet zunCloudInlets[] = {
     {"length", "setLength", "(signal/float) Length (ms)"},
     {"pan", "setWidth", "(signal/float) Pan (as setWidth)"},
     {"level", "setLevel", "(signal/float) Level"},
+    {"in", nullptr, "(signal) Live input, recorded while liveBuffer is on"},
 };
 static_assert(sizeof zunBurstInlets / sizeof *zunBurstInlets == zunBurst::inletCount);
-static_assert(sizeof zunCloudInlets / sizeof *zunCloudInlets == zunCloud::inletCount);
+static_assert(sizeof zunCloudInlets / sizeof *zunCloudInlets ==
+              zunCloud::inletCount + zunCloud::liveInlets);
 
 // The signal inlets of a class, or of its multichannel twin, which has
 // the same; none for any other class.
@@ -150,7 +154,7 @@ inline zunInletList zunInletsOf(const char* className) {
   if (either("burst.zun~", "mc.burst.zun~"))
     return {zunBurstInlets, zunBurstInlets + zunBurst::inletCount};
   if (either("cloud.zun~", "mc.cloud.zun~"))
-    return {zunCloudInlets, zunCloudInlets + zunCloud::inletCount};
+    return {std::begin(zunCloudInlets), std::end(zunCloudInlets)};
   return {nullptr, nullptr};
 }
 
@@ -221,6 +225,7 @@ const char* zunOverlap(zunCloud& engine, long long v);
 const char* zunPitch(zunCloud& engine, double v);
 const char* zunSampleChannel(zunCloud& engine, long long v);
 const char* zunStereoSample(zunCloud& engine, long long v);
+const char* zunFreeze(zunCloud& engine, long long v);
 const char* zunLengthMode(zunBurst& engine, long long v);
 
 // The state a new object's engine starts from: the clock, told apart for

@@ -41,10 +41,12 @@ inline void zunRun(zunBurst& engine, double** ins, long numIns, double** outs, l
                     t[2].stride);
 }
 
-// Tables in role order: the sample, the window.
+// Tables in role order: the sample, the window. Reading its live input,
+// the engine needs no sample.
 inline void zunRun(zunCloud& engine, double** ins, long numIns, double** outs, long numOuts,
                    long sampleFrames, const zunHostTable (&t)[2]) {
-  if (!t[0].samples || !t[1].samples) return zunSilence(engine, outs, numOuts, sampleFrames);
+  if ((!t[0].samples && !engine.isLive()) || !t[1].samples)
+    return zunSilence(engine, outs, numOuts, sampleFrames);
   engine.Processing(ins, numIns, outs, numOuts, sampleFrames, t[0].frames, t[1].frames,
                     t[0].samples, t[1].samples, t[0].stride, t[1].stride, t[0].channels,
                     t[0].rate);

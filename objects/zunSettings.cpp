@@ -95,6 +95,8 @@ const zunAttribute cloudAttributes[] = {
     {"sampleChannel", "sampleChannel", "Tables", "Sample Channel", nullptr, 0},
     {"stereoSample", "stereoSample", "Tables", "Stereo Sample", nullptr, 0},
     {"steal", "steal", "Options", "Voice Stealing", nullptr, 0},
+    {"liveBuffer", "liveBuffer", "Live", "Live Buffer (ms)", nullptr, 0},
+    {"freeze", "freeze", "Live", "Freeze", nullptr, 0},
     {"chans", "chans", "Channels", "Channels", nullptr, 2},
     {"outmode", "outmode", "Channels", "Output Mode", outModes, 0},
     {"panmode", "panmode", "Channels", "Channel Layout", panModes, 0},

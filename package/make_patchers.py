@@ -11,7 +11,8 @@ it writes:
 
 Help opens on tabs, as Max's own help files do: basic (the object, its
 audio path and its main messages), random, options, tables, events, the
-sample (cloud.zun~), signals, formants (burst.zun~) and attributes (an attrui
+sample (cloud.zun~), signals, live (cloud.zun~), formants (burst.zun~) and
+attributes (an attrui
 for every attribute its reference page lists); a twin's help has its stereo
 twin's tabs and one of its channels. A
 new message of an object gets a row in one of its help's `tabs`; the
@@ -29,7 +30,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 # inlets: the first, then one signal inlet for each parameter.
 ZUN_OUTLETS = ["signal", "signal", "int", "list"]
 TWIN_OUTLETS = ["multichannelsignal", "int", "list"]
-ZUN_INLETS = {"burst.zun~": 7, "cloud.zun~": 6}
+ZUN_INLETS = {"burst.zun~": 7, "cloud.zun~": 7}
 EVENT_FIELDS = {
     "burst.zun~": "sample voice period length cps glisson morph level left right",
     "cloud.zun~": "sample voice period length pitch position direction level left right",
@@ -221,6 +222,15 @@ CLOUD_HELP = dict(
                    ("phasor~ 0.1", "into the position inlet (1): the grains scan the sample", 1),
                    ("cycle~ 0.5", "into the pitch inlet (2): a vibrato of -1 to 1 semitone", 2),
                    ("float 7.5", "a float into an inlet: its message (here setPitch 7.5)", 2)]),
+        ("live", "Grains of the object's own input, recorded into a ring; positions count back "
+         "from now.",
+         STARTS
+         + [("cycle~ 220", "into the live inlet (6, the rightmost): what the ring records", 6),
+            ("liveBuffer 2000", "grains read the last 2000 ms of the live inlet, not the sample"),
+            ("setSamplePosition 300", "grains start 300 ms ago, or further: never across now"),
+            ("freeze 1", "the ring stops recording and keeps what it holds"),
+            ("freeze 0", "the ring records again"),
+            ("liveBuffer 0", "grains read the sample again")]),
         attribute_tab("Every parameter is an attribute: in the box (@name value), by its name, "
                       "in the inspector, with attrui or pattr; getNAME asks for one."),
     ],

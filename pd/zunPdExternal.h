@@ -11,6 +11,8 @@
 // Pd 0.53 hands an unconnected signal inlet a vector of its last float, so
 // an inlet counts as connected only where the patch wires a signal outlet
 // to it, found when the DSP starts; a float into one sets its parameter.
+// cloud.zun~'s live input is the last signal inlet, a float into it a
+// constant signal, as into the first.
 //
 // `@chans N` among the creation arguments makes the multichannel form: N
 // signal outlets in place of the stereo pair, and the channel settings of
@@ -86,6 +88,9 @@ struct zunPdObject {
   static inline const char* banner = nullptr;
   static inline const char* const (*roles)[Roles] = nullptr;
   static constexpr int inlets = Engine::inletCount;
+  // The signal inputs: the first, the parameters' and cloud.zun~'s live
+  // input, last.
+  static constexpr int signalIns = 1 + inlets + (std::is_same<Engine, zunCloud>::value ? 1 : 0);
   // The message each parameter inlet's float sends.
   static inline const zunMessage<Engine>* inletMessages[inlets] = {};
 
@@ -183,6 +188,7 @@ struct zunPdObject {
       x->floats[k] = obj_findsignalscalar(&x->header, k + 1);
       x->toRecord[k] = false;
     }
+    for (int k = 1 + inlets; k < signalIns; ++k) signalinlet_new(&x->header, 0);
     x->recordClock = clock_new(x, reinterpret_cast<t_method>(catchUp));
     const int named = firstAttributeArgument(argc, argv);
     bindAll(x, nullptr, named, argv);
@@ -609,27 +615,27 @@ struct zunPdObject {
   static t_int* perform(t_int* w) {
     Self* x = reinterpret_cast<Self*>(w[1]);
     const int count = x->outputs();
-    const int n = static_cast<int>(w[3 + inlets + count]);
+    const int n = static_cast<int>(w[2 + signalIns + count]);
     zunHostTable found[Roles];
     for (size_t r = 0; r < Roles; ++r) found[r] = lookUpRole(x, static_cast<int>(r));
     noticeMovedArrays(x, found);
     double* outs[zunChannelRouting::mostChannels];
     for (int k = 0; k < count; ++k) outs[k] = x->work + static_cast<size_t>(k) * n;
-    double* ins[1 + inlets];
-    for (int k = 0; k <= inlets; ++k) {
-      const bool read = k == 0 || x->engine->inlets.isConnected(k - 1);
+    double* ins[signalIns];
+    for (int k = 0; k < signalIns; ++k) {
+      const bool read = k == 0 || k > inlets || x->engine->inlets.isConnected(k - 1);
       ins[k] = read ? x->work + static_cast<size_t>(count + k) * n : nullptr;
       const t_sample* in = reinterpret_cast<t_sample*>(w[2 + k]);
       for (int i = 0; read && i < n; ++i) ins[k][i] = static_cast<double>(in[i]);
     }
     takeFloats(x);
-    zunRun(*x->engine, ins, 1 + inlets, outs, count, n, found);
+    zunRun(*x->engine, ins, signalIns, outs, count, n, found);
     keepFinite(x, outs, count, n);
     for (int k = 0; k < count; ++k) {
-      t_sample* out = reinterpret_cast<t_sample*>(w[3 + inlets + k]);
+      t_sample* out = reinterpret_cast<t_sample*>(w[2 + signalIns + k]);
       for (int i = 0; i < n; ++i) out[i] = static_cast<t_sample>(outs[k][i]);
     }
-    return w + 4 + inlets + count;
+    return w + 3 + signalIns + count;
   }
 
   // The engine renders in double: its vectors are made here, never on the
@@ -639,7 +645,7 @@ struct zunPdObject {
     const int count = x->outputs();
     if (n != x->workFrames) {
       delete[] x->work;
-      x->work = new double[static_cast<size_t>(count + 1 + inlets) * static_cast<size_t>(n)]();
+      x->work = new double[static_cast<size_t>(count + signalIns) * static_cast<size_t>(n)]();
       x->workFrames = n;
     }
     zunFollowRate(*x->engine, static_cast<double>(sp[0]->s_sr));
@@ -647,11 +653,11 @@ struct zunPdObject {
     x->finiteTold = false;
     findConnections(x);
     if (x->channels > 0) x->engine->setOutputChannels(x->channels);
-    t_int args[3 + inlets + zunChannelRouting::mostChannels];
+    t_int args[2 + signalIns + zunChannelRouting::mostChannels];
     args[0] = reinterpret_cast<t_int>(x);
-    for (int k = 0; k < 1 + inlets + count; ++k)
+    for (int k = 0; k < signalIns + count; ++k)
       args[1 + k] = reinterpret_cast<t_int>(sp[k]->s_vec);
-    args[2 + inlets + count] = static_cast<t_int>(n);
-    dsp_addv(perform, 3 + inlets + count, args);
+    args[1 + signalIns + count] = static_cast<t_int>(n);
+    dsp_addv(perform, 2 + signalIns + count, args);
   }
 };

@@ -19,7 +19,7 @@ zunCloud::zunCloud(int overlap, double sampleRate)
   setDefaults();
 }
 
-zunCloud::~zunCloud() {}
+zunCloud::~zunCloud() { delete ring; }
 
 void zunCloud::setDefaults() {
   level = 0.5;
@@ -47,6 +47,8 @@ double clampToUnit(double x) {
 double widthOf(double x) { return std::fmin(std::fabs(x), 1.0); }
 double lengthOf(double ms) { return std::fabs(ms) * 0.001; }
 double pitchOf(double semitones) { return std::exp2(semitones / 12.0); }
+// A minute at 384 kHz and more; beyond it a rate asks for too much memory.
+constexpr double mostLiveFrames = 33554432.0;
 }  // namespace
 
 // A NaN names no value: every setter leaves its parameter as it was.
@@ -102,7 +104,7 @@ double positionOf(double ms, double rate, unsigned long frames) {
 // such block converts it; no later setter is overwritten by that.
 void zunCloud::setSamplePosition(double x) {
   if (std::isnan(x)) return;
-  const unsigned long frames = sampleLength;
+  const unsigned long frames = liveFrames > 0 ? liveFrames : sampleLength;
   phase = frames == 0 && x > 0.0 ? -x : positionOf(x, readRate(), frames);
 }
 
@@ -149,7 +151,38 @@ void zunCloud::setSampleChannel(long long n) {
 
 void zunCloud::setStereoSample(int on) { stereoSample = on > 0; }
 
+void zunCloud::setLiveBuffer(double ms) {
+  if (!std::isnan(ms)) makeRing(std::fmin(std::fabs(ms), longestLiveBuffer), absoluteSR);
+}
+
+void zunCloud::makeRing(double ms, double rate) {
+  const double wanted = std::fmin(std::round(ms / 1000.0 * rate), mostLiveFrames);
+  const long long frames = wanted >= 1.0 ? static_cast<long long>(wanted) : 0;
+  if (frames == liveFrames) {
+    liveMs = ms;
+    return;
+  }
+  zunLiveRing* made = frames > 0 ? new zunLiveRing(frames) : nullptr;
+  pool.exclusive([&] {
+    std::swap(made, ring);
+    liveFrames = frames;
+    liveMs = ms;
+    pool->fadeOut();
+  });
+  delete made;
+}
+
+// The guard keeps a block's length: the longest yet, since a longer block
+// overwrites more of what a grain placed in a shorter one goes on to read.
+void zunCloud::record(int count) {
+  liveBlock = std::max(liveBlock, count);
+  liveWritten = frozen ? 0 : count;
+  if (liveWritten > 0) ring->write(liveInput, count);
+  if (liveInput) liveInput += count;
+}
+
 double zunCloud::readRate() const {
+  if (liveFrames > 0) return absoluteSR;
   const double chosen = sampleRateChoice;
   if (chosen > 1.0) return chosen;
   const double own = tableRate;
@@ -161,13 +194,20 @@ void zunCloud::setInterp(int mode) { pool.setInterpMode(mode); }
 
 void zunCloud::setInvert(int invert) { pool.setInvert(invert); }
 
+// A ring keeps its length in ms.
 void zunCloud::setAbsoluteSR(double sr) {
-  if (sr > 0.0) pool.setAbsoluteSR(sr, absoluteSR);
+  if (!(sr > 0.0)) return;
+  pool.setAbsoluteSR(sr, absoluteSR);
+  if (liveMs > 0.0) makeRing(liveMs, sr);
 }
 
 void zunCloud::setOverlap(int n) { pool.setOverlap(n, absoluteSR); }
 
-void zunCloud::grain() { pool.trigger(); }
+// A voice replayed reads from the start of its table, which on the live
+// ring may lie anywhere near the write point: it is not played there.
+void zunCloud::grain() {
+  if (!isLive()) pool.trigger();
+}
 
 double zunCloud::unipolar(double x) { return zunUnipolar(seed, x); }
 
@@ -204,7 +244,9 @@ int zunCloud::Processing(double** ins, long numIns, double** outs, long numOuts,
                          float* sampleTable, float* windowTable, long long sampleStride,
                          long long windowStride, long long sampleChannels,
                          double sampleTableRate) {
-  sampleLength = sampleFrameCount > 0 ? static_cast<unsigned long>(sampleFrameCount) : 0;
+  const long long liveLength = liveFrames;
+  if (liveLength > 0) sampleLength = static_cast<unsigned long>(liveLength);
+  else sampleLength = sampleFrameCount > 0 ? static_cast<unsigned long>(sampleFrameCount) : 0;
   tableRate = sampleTableRate;
   convertPendingPosition();
   seedRequest.apply(seed);
@@ -217,7 +259,9 @@ int zunCloud::Processing(double** ins, long numIns, double** outs, long numOuts,
   const double scanning = scanSpeed;
   const bool ownTime = scanning != 0.0 && rate != absoluteSR;
   const double speed = ownTime ? scanning * (rate / absoluteSR) : scanning;
+  liveInput = numIns > 1 + inletCount && ins ? ins[1 + inletCount] : nullptr;
   auto schedule = [this, &input, exact, speed](int count) {
+    if (ring) record(count);
     scan.begin(phase, speed, sampleLength, region);
     options.schedule(count, input, sampleCounter, period, exact, toggle,
                      [this](int j, double lead) { initializeGrain(j, lead); });
@@ -227,11 +271,17 @@ int zunCloud::Processing(double** ins, long numIns, double** outs, long numOuts,
   const zunTable sample{sampleTable, sampleFrameCount, sampleStride};
   const long long channels = std::min(std::max(sampleChannels, 1LL), std::max(sampleStride, 1LL));
   const zunRenderJob job = jobFor(sample, channels, {windowTable, windowFrameCount, windowStride});
+  // A block that began before a new ring was swapped in stays silent too.
+  bool matched = true;
   const bool rendered = pool.render([&](zunVoicePool& voices) {
-    buffers.run(n, outs, numOuts, voices, schedule, job);
+    matched = (ring ? ring->length() : 0) == liveLength;
+    if (!matched) return;
+    if (!ring) return buffers.run(n, outs, numOuts, voices, schedule, job);
+    const zunTable live = ring->table();
+    buffers.run(n, outs, numOuts, voices, schedule, {false, live, job.window, live});
   });
   // A message thread was changing the voices: this one block stays silent.
-  if (!rendered) {
+  if (!rendered || !matched) {
     buffers.silence(n, outs, numOuts);
     options.skip(n);
   }
@@ -273,6 +323,10 @@ void zunCloud::initializeGrain(int offset, double lead) {
   const double reverseChance = rndReverse;
   const bool flipped = reverseChance > 0.0 && unipolar(1.0) < reverseChance;
   const double amplitude = options.level(o.level, seed);
+  double age = start * static_cast<double>(sampleLength);
+  double begin = start;
+  const double rate = transposition * o.pitch;
+  if (ring && !placeLive(offset, rate, o.length + lengthDeviation, age, begin)) return;
 
   const int i = options.voiceFor(*pool, offset);
   if (i < 0) return;
@@ -280,7 +334,7 @@ void zunCloud::initializeGrain(int offset, double lead) {
   // only forward grains round, by reading at the negated rate.
   const bool backwards = flipped && pool->voices[i]->direction > 0.0;
   zunGrain& voice = pool->start(i, offset);
-  voice.setParameters(amplitude, backwards ? -f : f, start, o.length + lengthDeviation);
+  voice.setParameters(amplitude, backwards ? -f : f, begin, o.length + lengthDeviation);
   const double a = attack, d = decay;
   voice.setEnvelopeDeformation(a, d);
   voice.setShapedWindow(a != 0.5 || d != 0.5);
@@ -290,7 +344,31 @@ void zunCloud::initializeGrain(int offset, double lead) {
   if (!options.wantsEvents()) return;
   zunGrainEvent e = options.started(*pool, i, offset, period);
   e.frequency = transposition * o.pitch;
-  e.position = voice.phase;
+  e.position = ring ? age / static_cast<double>(sampleLength) : voice.phase;
   e.direction = backwards || voice.direction < 0.0 ? -1.0 : 1.0;
   options.emit(e);
+}
+
+// The grain reads from `age` frames behind the newest one, moving
+// `rate` frames a sample either way ("reverse" turns sounding
+// grains round) while the write point moves 1 (recording) or 0 (frozen).
+// Whatever they do meanwhile, it keeps `guard` frames away from the newest
+// frame and from the oldest one a block may overwrite: the longest block's
+// frames, those an interpolating read takes beyond its position, one for
+// the floor of a position, one for a start between samples.
+bool zunCloud::placeLive(int offset, double rate, double seconds, double& age,
+                         double& start) const {
+  const double frames = static_cast<double>(ring->length());
+  const double guard = liveBlock + (pool->voices[0]->cubic ? 4.0 : 3.0);
+  const double span = (seconds > 0.0 ? seconds * absoluteSR : 0.0) + 1.0;
+  const double reach = std::fabs(rate) * span;
+  const double nearest = guard + reach;
+  const double oldest = frames - guard - (span + reach);
+  if (!(nearest <= oldest)) return false;
+  age = std::fmin(std::fmax(age, nearest), oldest);
+  // A grain's first sample reads one step past its start: at pitch 0 it
+  // hears the frame `age` before the newest, the input as it was then.
+  const double newest = static_cast<double>(ring->newestAt(offset, liveWritten));
+  start = zunWrapPhase((newest - 1.0 - age) / frames);
+  return true;
 }

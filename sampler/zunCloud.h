@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zunGrainOptions.h"
+#include "zunLiveRing.h"
 #include "zunRandom.h"
 #include "zunRegion.h"
 #include "zunRelaxed.h"
@@ -71,6 +72,15 @@ class zunCloud {
   // With 1, grains on a sample of two channels or more are stereo: that
   // channel (the first for 0) and the next, each through its own gain.
   void setStereoSample(int on);
+  // Live input: the last `ms` of the live inlet recorded into a ring (0:
+  // none, the sample as before), which grains then read in place of the
+  // sample, their positions counting back from the newest frame. Allocates
+  // (a message thread's); a new length starts an empty ring, and every
+  // grain sounding fades out as after flush.
+  void setLiveBuffer(double ms);
+  static constexpr double longestLiveBuffer = 60000.0;  // ms; longer is this long
+  // With 1 the ring records nothing and keeps what it holds.
+  void setFreeze(int on) { frozen = on > 0; }
 
   void setInterp(int mode);
   void setInvert(int invert);
@@ -97,6 +107,8 @@ class zunCloud {
   double getGrainLength() const { return length + lengthDeviation; }
   int getOverlappingFactor() const { return pool.overlappingFactor(); }
   int getNumOscActive() const { return pool.countActive(); }
+  // Whether grains read the live ring, which then needs no sample.
+  bool isLive() const { return liveFrames > 0; }
 
   // Renders one vector into outs[0] (left) and outs[1] (right), or with
   // output channels set into outs[0] to outs[numOuts - 1]. A stride is
@@ -153,6 +165,8 @@ class zunCloud {
   // The signal inlets after the trigger input, in this order.
   enum Inlet { positionInlet, pitchInlet, lengthInlet, panInlet, levelInlet, inletCount };
   zunSignalInlets<inletCount> inlets;
+  // The live input, after them: host input 1 + inletCount.
+  static constexpr int liveInlets = 1;
 
  private:
   // What a grain starts with: each parameter as its message set it, or as
@@ -168,6 +182,27 @@ class zunCloud {
   zunRenderJob jobFor(const zunTable& interleaved, long long channels,
                       const zunTable& window) const;
 
+  // Where a live grain of `age` frames ago, reading `rate` frames a
+  // sample for `seconds`, starts in the ring, as a fraction of it
+  // (`start`), moved so that it reads nothing across the newest frame
+  // (`age` then tells where it went); false when no place will do.
+  bool placeLive(int offset, double rate, double seconds, double& age, double& start) const;
+  // A ring of `ms` at `rate` made here, swapped in with the gate held, the
+  // old one freed here; the same length keeps the ring as it is.
+  void makeRing(double ms, double rate);
+  // Audio thread, before a block's grains start: its `count` input
+  // samples into the ring, unless frozen.
+  void record(int count);
+
   zunScan scan;
   zunRegion region;  // the block's, in fractions of its sample
+  zunLiveRing* ring = nullptr;  // swapped with the gate held
+  zunRelaxed<double> liveMs{0.0};
+  zunRelaxed<long long> liveFrames{0};
+  zunRelaxed<bool> frozen{false};
+  // Audio thread only: the vector's live input, the longest block yet and
+  // what the block recorded.
+  const double* liveInput = nullptr;
+  int liveBlock = 0;
+  int liveWritten = 0;
 };

@@ -189,6 +189,7 @@ class Checker {
     const ObjectStatement* statement = nullptr;
     const ObjectFacts* facts = nullptr;
     std::set<size_t> bound = {};  // the roles some statement binds
+    bool live = false;            // granulates its live input: no sample needed
   };
 
   void buffers() {
@@ -326,6 +327,7 @@ class Checker {
     }
     for (size_t r = 0; r < facts.roles.size(); ++r)
       if (facts.roles[r] == selector.text && !args.empty()) bindTable(object, r, args[0]);
+    if (selector.text == "liveBuffer") object.live = true;
     auto range = facts.ranges.find(selector.text);
     if (range == facts.ranges.end()) return;
     if (range->second.list) checkList(sent, args);
@@ -357,7 +359,7 @@ class Checker {
       if (!object.facts || !object.statement) continue;
       const std::vector<std::string>& roles = object.facts->roles;
       for (size_t r = 0; r < roles.size(); ++r)
-        if (!object.bound.count(r))
+        if (!object.bound.count(r) && !(object.live && roles[r] == std::string("setSample")))
           d_.warning(object.statement->className.pos,
                      object.statement->className.text + " " + id + " never gets its " + ordinal(r) +
                          " table (creation argument " + std::to_string(r + 1) + ", or " + roles[r] +
@@ -433,7 +435,14 @@ class Checker {
                                inletNames(className) + ")");
       return std::nullopt;
     }
-    return Token{inlets.begin[k - 1].setter, selector.pos};
+    const char* setter = inlets.begin[k - 1].setter;
+    if (!setter) {
+      d_.error(inlet->pos, "inlet " + quote(inlet->text) + " of " + className +
+                               " takes a signal only (feed it with: input ID " + inlet->text +
+                               " BUFFER)");
+      return std::nullopt;
+    }
+    return Token{setter, selector.pos};
   }
 
   void ramp(const RampStatement& r) {

@@ -282,7 +282,7 @@
     "box": {
      "id": "obj-15",
      "maxclass": "newobj",
-     "numinlets": 6,
+     "numinlets": 7,
      "numoutlets": 4,
      "outlettype": [
       "signal",
@@ -406,7 +406,7 @@
     "box": {
      "id": "obj-22",
      "maxclass": "newobj",
-     "numinlets": 6,
+     "numinlets": 7,
      "numoutlets": 4,
      "outlettype": [
       "signal",

@@ -514,7 +514,7 @@
         "box": {
          "id": "obj-25",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 4,
          "outlettype": [
           "signal",
@@ -1175,7 +1175,7 @@
         "box": {
          "id": "obj-22",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 4,
          "outlettype": [
           "signal",
@@ -2087,7 +2087,7 @@
         "box": {
          "id": "obj-40",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 4,
          "outlettype": [
           "signal",
@@ -2746,7 +2746,7 @@
         "box": {
          "id": "obj-18",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 4,
          "outlettype": [
           "signal",
@@ -3214,7 +3214,7 @@
         "box": {
          "id": "obj-16",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 4,
          "outlettype": [
           "signal",
@@ -3904,7 +3904,7 @@
         "box": {
          "id": "obj-26",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 4,
          "outlettype": [
           "signal",
@@ -4411,7 +4411,7 @@
         "box": {
          "id": "obj-14",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 4,
          "outlettype": [
           "signal",
@@ -4585,6 +4585,531 @@
    {
     "box": {
      "id": "obj-10",
+     "maxclass": "newobj",
+     "numinlets": 0,
+     "numoutlets": 0,
+     "patcher": {
+      "fileversion": 1,
+      "appversion": {
+       "major": 8,
+       "minor": 5,
+       "revision": 0,
+       "architecture": "x64",
+       "modernui": 1
+      },
+      "classnamespace": "box",
+      "rect": [
+       0.0,
+       26.0,
+       1040.0,
+       392.0
+      ],
+      "bglocked": 0,
+      "openinpresentation": 0,
+      "default_fontsize": 12.0,
+      "default_fontface": 0,
+      "default_fontname": "Arial",
+      "gridonopen": 1,
+      "gridsize": [
+       15.0,
+       15.0
+      ],
+      "gridsnaponopen": 1,
+      "objectsnaponopen": 1,
+      "statusbarvisible": 2,
+      "toolbarvisible": 1,
+      "boxanimatetime": 200,
+      "enablehscroll": 1,
+      "enablevscroll": 1,
+      "devicewidth": 0.0,
+      "description": "",
+      "digest": "",
+      "tags": "",
+      "style": "",
+      "subpatcher_template": "",
+      "showontab": 1,
+      "boxes": [
+       {
+        "box": {
+         "id": "obj-1",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          15.0,
+          1000.0,
+          20.0
+         ],
+         "text": "Grains of the object's own input, recorded into a ring; positions count back from now."
+        }
+       },
+       {
+        "box": {
+         "id": "obj-2",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          40.0,
+          49.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-3",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          49.0,
+          620.0,
+          20.0
+         ],
+         "text": "starts the stream: a grain every 1/density seconds"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-4",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          46.0,
+          77.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-5",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          77.0,
+          620.0,
+          20.0
+         ],
+         "text": "stops new grains; sounding ones finish"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-6",
+         "maxclass": "newobj",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          "signal"
+         ],
+         "patching_rect": [
+          52.0,
+          105.0,
+          84.0,
+          22.0
+         ],
+         "text": "cycle~ 220"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-7",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          105.0,
+          620.0,
+          20.0
+         ],
+         "text": "into the live inlet (6, the rightmost): what the ring records"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-8",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          58.0,
+          133.0,
+          119.0,
+          22.0
+         ],
+         "text": "liveBuffer 2000"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-9",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          133.0,
+          620.0,
+          20.0
+         ],
+         "text": "grains read the last 2000 ms of the live inlet, not the sample"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-10",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          64.0,
+          161.0,
+          161.0,
+          22.0
+         ],
+         "text": "setSamplePosition 300"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-11",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          161.0,
+          620.0,
+          20.0
+         ],
+         "text": "grains start 300 ms ago, or further: never across now"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-12",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          70.0,
+          189.0,
+          70.0,
+          22.0
+         ],
+         "text": "freeze 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-13",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          189.0,
+          620.0,
+          20.0
+         ],
+         "text": "the ring stops recording and keeps what it holds"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-14",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          76.0,
+          217.0,
+          70.0,
+          22.0
+         ],
+         "text": "freeze 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-15",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          217.0,
+          620.0,
+          20.0
+         ],
+         "text": "the ring records again"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-16",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          82.0,
+          245.0,
+          98.0,
+          22.0
+         ],
+         "text": "liveBuffer 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-17",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          245.0,
+          620.0,
+          20.0
+         ],
+         "text": "grains read the sample again"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-18",
+         "maxclass": "newobj",
+         "numinlets": 7,
+         "numoutlets": 4,
+         "outlettype": [
+          "signal",
+          "signal",
+          "int",
+          "list"
+         ],
+         "patching_rect": [
+          20.0,
+          287.0,
+          252.0,
+          22.0
+         ],
+         "text": "cloud.zun~ cloud-tone cloud-window"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-19",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          282.0,
+          287.0,
+          400.0,
+          20.0
+         ],
+         "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-20",
+         "maxclass": "ezdac~",
+         "numinlets": 2,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          327.0,
+          45.0,
+          45.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-21",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          75.0,
+          339.0,
+          105.0,
+          20.0
+         ],
+         "text": "click to hear"
+        }
+       }
+      ],
+      "lines": [
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-2",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-4",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          6
+         ],
+         "source": [
+          "obj-6",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-8",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-10",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-12",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-14",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-16",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-20",
+          0
+         ],
+         "source": [
+          "obj-18",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-20",
+          1
+         ],
+         "source": [
+          "obj-18",
+          1
+         ]
+        }
+       }
+      ]
+     },
+     "patching_rect": [
+      587.0,
+      85.0,
+      56.0,
+      22.0
+     ],
+     "text": "p live",
+     "varname": "live_tab"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-11",
      "maxclass": "newobj",
      "numinlets": 0,
      "numoutlets": 0,
@@ -5405,9 +5930,47 @@
        },
        {
         "box": {
+         "attr": "liveBuffer",
          "id": "obj-43",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          700.0,
+          329.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "freeze",
+         "id": "obj-44",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          920.0,
+          329.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-45",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 4,
          "outlettype": [
           "signal",
@@ -5426,7 +5989,7 @@
        },
        {
         "box": {
-         "id": "obj-44",
+         "id": "obj-46",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -5441,7 +6004,7 @@
        },
        {
         "box": {
-         "id": "obj-45",
+         "id": "obj-47",
          "maxclass": "ezdac~",
          "numinlets": 2,
          "numoutlets": 0,
@@ -5455,7 +6018,7 @@
        },
        {
         "box": {
-         "id": "obj-46",
+         "id": "obj-48",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -5470,7 +6033,7 @@
        },
        {
         "box": {
-         "id": "obj-47",
+         "id": "obj-49",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -5485,7 +6048,7 @@
        },
        {
         "box": {
-         "id": "obj-48",
+         "id": "obj-50",
          "maxclass": "message",
          "numinlets": 2,
          "numoutlets": 1,
@@ -5506,7 +6069,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5518,7 +6081,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5530,7 +6093,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5542,7 +6105,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5554,7 +6117,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5566,7 +6129,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5578,7 +6141,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5590,7 +6153,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5602,7 +6165,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5614,7 +6177,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5626,7 +6189,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5638,7 +6201,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5650,7 +6213,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5662,7 +6225,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5674,7 +6237,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5686,7 +6249,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5698,7 +6261,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5710,7 +6273,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5722,7 +6285,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5734,7 +6297,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5746,7 +6309,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5758,7 +6321,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5770,7 +6333,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5782,7 +6345,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5794,7 +6357,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5806,7 +6369,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5818,7 +6381,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5830,7 +6393,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5842,7 +6405,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5854,7 +6417,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5866,7 +6429,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5878,7 +6441,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5890,7 +6453,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5902,7 +6465,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5914,7 +6477,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5926,7 +6489,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5938,7 +6501,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-43",
+          "obj-45",
           0
          ],
          "source": [
@@ -5963,10 +6526,34 @@
         "patchline": {
          "destination": [
           "obj-45",
+          0
+         ],
+         "source": [
+          "obj-44",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-47",
+          0
+         ],
+         "source": [
+          "obj-45",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-47",
           1
          ],
          "source": [
-          "obj-43",
+          "obj-45",
           1
          ]
         }
@@ -5974,11 +6561,11 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           1
          ],
          "source": [
-          "obj-43",
+          "obj-45",
           2
          ]
         }
@@ -5986,7 +6573,7 @@
       ]
      },
      "patching_rect": [
-      587.0,
+      653.0,
       85.0,
       98.0,
       22.0

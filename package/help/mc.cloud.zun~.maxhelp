@@ -514,7 +514,7 @@
         "box": {
          "id": "obj-25",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 3,
          "outlettype": [
           "multichannelsignal",
@@ -1250,7 +1250,7 @@
         "box": {
          "id": "obj-22",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 3,
          "outlettype": [
           "multichannelsignal",
@@ -2237,7 +2237,7 @@
         "box": {
          "id": "obj-40",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 3,
          "outlettype": [
           "multichannelsignal",
@@ -2971,7 +2971,7 @@
         "box": {
          "id": "obj-18",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 3,
          "outlettype": [
           "multichannelsignal",
@@ -3514,7 +3514,7 @@
         "box": {
          "id": "obj-16",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 3,
          "outlettype": [
           "multichannelsignal",
@@ -4279,7 +4279,7 @@
         "box": {
          "id": "obj-26",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 3,
          "outlettype": [
           "multichannelsignal",
@@ -4861,7 +4861,7 @@
         "box": {
          "id": "obj-14",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 3,
          "outlettype": [
           "multichannelsignal",
@@ -5110,6 +5110,606 @@
    {
     "box": {
      "id": "obj-10",
+     "maxclass": "newobj",
+     "numinlets": 0,
+     "numoutlets": 0,
+     "patcher": {
+      "fileversion": 1,
+      "appversion": {
+       "major": 8,
+       "minor": 5,
+       "revision": 0,
+       "architecture": "x64",
+       "modernui": 1
+      },
+      "classnamespace": "box",
+      "rect": [
+       0.0,
+       26.0,
+       1040.0,
+       452.0
+      ],
+      "bglocked": 0,
+      "openinpresentation": 0,
+      "default_fontsize": 12.0,
+      "default_fontface": 0,
+      "default_fontname": "Arial",
+      "gridonopen": 1,
+      "gridsize": [
+       15.0,
+       15.0
+      ],
+      "gridsnaponopen": 1,
+      "objectsnaponopen": 1,
+      "statusbarvisible": 2,
+      "toolbarvisible": 1,
+      "boxanimatetime": 200,
+      "enablehscroll": 1,
+      "enablevscroll": 1,
+      "devicewidth": 0.0,
+      "description": "",
+      "digest": "",
+      "tags": "",
+      "style": "",
+      "subpatcher_template": "",
+      "showontab": 1,
+      "boxes": [
+       {
+        "box": {
+         "id": "obj-1",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          15.0,
+          1000.0,
+          20.0
+         ],
+         "text": "Grains of the object's own input, recorded into a ring; positions count back from now."
+        }
+       },
+       {
+        "box": {
+         "id": "obj-2",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          40.0,
+          49.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-3",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          49.0,
+          620.0,
+          20.0
+         ],
+         "text": "starts the stream: a grain every 1/density seconds"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-4",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          46.0,
+          77.0,
+          63.0,
+          22.0
+         ],
+         "text": "start 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-5",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          77.0,
+          620.0,
+          20.0
+         ],
+         "text": "stops new grains; sounding ones finish"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-6",
+         "maxclass": "newobj",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          "signal"
+         ],
+         "patching_rect": [
+          52.0,
+          105.0,
+          84.0,
+          22.0
+         ],
+         "text": "cycle~ 220"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-7",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          105.0,
+          620.0,
+          20.0
+         ],
+         "text": "into the live inlet (6, the rightmost): what the ring records"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-8",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          58.0,
+          133.0,
+          119.0,
+          22.0
+         ],
+         "text": "liveBuffer 2000"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-9",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          133.0,
+          620.0,
+          20.0
+         ],
+         "text": "grains read the last 2000 ms of the live inlet, not the sample"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-10",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          64.0,
+          161.0,
+          161.0,
+          22.0
+         ],
+         "text": "setSamplePosition 300"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-11",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          161.0,
+          620.0,
+          20.0
+         ],
+         "text": "grains start 300 ms ago, or further: never across now"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-12",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          70.0,
+          189.0,
+          70.0,
+          22.0
+         ],
+         "text": "freeze 1"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-13",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          189.0,
+          620.0,
+          20.0
+         ],
+         "text": "the ring stops recording and keeps what it holds"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-14",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          76.0,
+          217.0,
+          70.0,
+          22.0
+         ],
+         "text": "freeze 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-15",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          217.0,
+          620.0,
+          20.0
+         ],
+         "text": "the ring records again"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-16",
+         "maxclass": "message",
+         "numinlets": 2,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "patching_rect": [
+          82.0,
+          245.0,
+          98.0,
+          22.0
+         ],
+         "text": "liveBuffer 0"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-17",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          241.0,
+          245.0,
+          620.0,
+          20.0
+         ],
+         "text": "grains read the sample again"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-18",
+         "maxclass": "newobj",
+         "numinlets": 7,
+         "numoutlets": 3,
+         "outlettype": [
+          "multichannelsignal",
+          "int",
+          "list"
+         ],
+         "patching_rect": [
+          20.0,
+          287.0,
+          336.0,
+          22.0
+         ],
+         "text": "mc.cloud.zun~ cloud-tone cloud-window @chans 8"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-19",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          366.0,
+          287.0,
+          400.0,
+          20.0
+         ],
+         "text": "arguments: the buffer~ names, as \"setbuf\" takes them"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-20",
+         "maxclass": "newobj",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          "multichannelsignal"
+         ],
+         "patching_rect": [
+          20.0,
+          327.0,
+          105.0,
+          22.0
+         ],
+         "text": "mc.mixdown~ 2"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-21",
+         "maxclass": "newobj",
+         "numinlets": 1,
+         "numoutlets": 2,
+         "outlettype": [
+          "signal",
+          "signal"
+         ],
+         "patching_rect": [
+          20.0,
+          357.0,
+          98.0,
+          22.0
+         ],
+         "text": "mc.unpack~ 2"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-22",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          130.0,
+          327.0,
+          300.0,
+          20.0
+         ],
+         "text": "every channel folded into two"
+        }
+       },
+       {
+        "box": {
+         "id": "obj-23",
+         "maxclass": "ezdac~",
+         "numinlets": 2,
+         "numoutlets": 0,
+         "patching_rect": [
+          20.0,
+          387.0,
+          45.0,
+          45.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-24",
+         "maxclass": "comment",
+         "numinlets": 1,
+         "numoutlets": 0,
+         "patching_rect": [
+          75.0,
+          399.0,
+          105.0,
+          20.0
+         ],
+         "text": "click to hear"
+        }
+       }
+      ],
+      "lines": [
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-2",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-4",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          6
+         ],
+         "source": [
+          "obj-6",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-8",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-10",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-12",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-14",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-18",
+          0
+         ],
+         "source": [
+          "obj-16",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-20",
+          0
+         ],
+         "source": [
+          "obj-18",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-21",
+          0
+         ],
+         "source": [
+          "obj-20",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-23",
+          0
+         ],
+         "source": [
+          "obj-21",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-23",
+          1
+         ],
+         "source": [
+          "obj-21",
+          1
+         ]
+        }
+       }
+      ]
+     },
+     "patching_rect": [
+      587.0,
+      85.0,
+      56.0,
+      22.0
+     ],
+     "text": "p live",
+     "varname": "live_tab"
+    }
+   },
+   {
+    "box": {
+     "id": "obj-11",
      "maxclass": "newobj",
      "numinlets": 0,
      "numoutlets": 0,
@@ -5930,7 +6530,7 @@
        },
        {
         "box": {
-         "attr": "chans",
+         "attr": "liveBuffer",
          "id": "obj-43",
          "maxclass": "attrui",
          "numinlets": 1,
@@ -5949,7 +6549,7 @@
        },
        {
         "box": {
-         "attr": "outmode",
+         "attr": "freeze",
          "id": "obj-44",
          "maxclass": "attrui",
          "numinlets": 1,
@@ -5968,7 +6568,7 @@
        },
        {
         "box": {
-         "attr": "panmode",
+         "attr": "chans",
          "id": "obj-45",
          "maxclass": "attrui",
          "numinlets": 1,
@@ -5987,7 +6587,7 @@
        },
        {
         "box": {
-         "attr": "channel",
+         "attr": "outmode",
          "id": "obj-46",
          "maxclass": "attrui",
          "numinlets": 1,
@@ -6006,7 +6606,7 @@
        },
        {
         "box": {
-         "attr": "rndChannel",
+         "attr": "panmode",
          "id": "obj-47",
          "maxclass": "attrui",
          "numinlets": 1,
@@ -6025,9 +6625,47 @@
        },
        {
         "box": {
+         "attr": "channel",
          "id": "obj-48",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          700.0,
+          357.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "attr": "rndChannel",
+         "id": "obj-49",
+         "maxclass": "attrui",
+         "numinlets": 1,
+         "numoutlets": 1,
+         "outlettype": [
+          ""
+         ],
+         "parameter_enable": 0,
+         "patching_rect": [
+          920.0,
+          357.0,
+          210.0,
+          22.0
+         ]
+        }
+       },
+       {
+        "box": {
+         "id": "obj-50",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 3,
          "outlettype": [
           "multichannelsignal",
@@ -6045,7 +6683,7 @@
        },
        {
         "box": {
-         "id": "obj-49",
+         "id": "obj-51",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -6060,7 +6698,7 @@
        },
        {
         "box": {
-         "id": "obj-50",
+         "id": "obj-52",
          "maxclass": "newobj",
          "numinlets": 1,
          "numoutlets": 1,
@@ -6078,7 +6716,7 @@
        },
        {
         "box": {
-         "id": "obj-51",
+         "id": "obj-53",
          "maxclass": "newobj",
          "numinlets": 1,
          "numoutlets": 2,
@@ -6097,7 +6735,7 @@
        },
        {
         "box": {
-         "id": "obj-52",
+         "id": "obj-54",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -6112,7 +6750,7 @@
        },
        {
         "box": {
-         "id": "obj-53",
+         "id": "obj-55",
          "maxclass": "ezdac~",
          "numinlets": 2,
          "numoutlets": 0,
@@ -6126,7 +6764,7 @@
        },
        {
         "box": {
-         "id": "obj-54",
+         "id": "obj-56",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -6141,7 +6779,7 @@
        },
        {
         "box": {
-         "id": "obj-55",
+         "id": "obj-57",
          "maxclass": "comment",
          "numinlets": 1,
          "numoutlets": 0,
@@ -6156,7 +6794,7 @@
        },
        {
         "box": {
-         "id": "obj-56",
+         "id": "obj-58",
          "maxclass": "message",
          "numinlets": 2,
          "numoutlets": 1,
@@ -6177,7 +6815,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6189,7 +6827,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6201,7 +6839,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6213,7 +6851,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6225,7 +6863,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6237,7 +6875,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6249,7 +6887,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6261,7 +6899,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6273,7 +6911,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6285,7 +6923,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6297,7 +6935,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6309,7 +6947,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6321,7 +6959,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6333,7 +6971,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6345,7 +6983,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6357,7 +6995,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6369,7 +7007,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6381,7 +7019,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6393,7 +7031,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6405,7 +7043,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6417,7 +7055,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6429,7 +7067,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6441,7 +7079,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6453,7 +7091,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6465,7 +7103,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6477,7 +7115,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6489,7 +7127,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6501,7 +7139,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6513,7 +7151,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6525,7 +7163,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6537,7 +7175,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6549,7 +7187,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6561,7 +7199,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6573,7 +7211,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6585,7 +7223,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6597,7 +7235,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6609,7 +7247,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6621,7 +7259,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6633,7 +7271,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6645,7 +7283,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6657,7 +7295,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6669,7 +7307,7 @@
        {
         "patchline": {
          "destination": [
-          "obj-48",
+          "obj-50",
           0
          ],
          "source": [
@@ -6693,7 +7331,19 @@
        {
         "patchline": {
          "destination": [
-          "obj-51",
+          "obj-50",
+          0
+         ],
+         "source": [
+          "obj-49",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-52",
           0
          ],
          "source": [
@@ -6709,7 +7359,7 @@
           0
          ],
          "source": [
-          "obj-51",
+          "obj-52",
           0
          ]
         }
@@ -6717,11 +7367,23 @@
        {
         "patchline": {
          "destination": [
+          "obj-55",
+          0
+         ],
+         "source": [
           "obj-53",
+          0
+         ]
+        }
+       },
+       {
+        "patchline": {
+         "destination": [
+          "obj-55",
           1
          ],
          "source": [
-          "obj-51",
+          "obj-53",
           1
          ]
         }
@@ -6729,11 +7391,11 @@
        {
         "patchline": {
          "destination": [
-          "obj-56",
+          "obj-58",
           1
          ],
          "source": [
-          "obj-48",
+          "obj-50",
           1
          ]
         }
@@ -6741,7 +7403,7 @@
       ]
      },
      "patching_rect": [
-      587.0,
+      653.0,
       85.0,
       98.0,
       22.0
@@ -6752,7 +7414,7 @@
    },
    {
     "box": {
-     "id": "obj-11",
+     "id": "obj-12",
      "maxclass": "newobj",
      "numinlets": 0,
      "numoutlets": 0,
@@ -7212,7 +7874,7 @@
         "box": {
          "id": "obj-26",
          "maxclass": "newobj",
-         "numinlets": 6,
+         "numinlets": 7,
          "numoutlets": 3,
          "outlettype": [
           "multichannelsignal",
@@ -7521,7 +8183,7 @@
       ]
      },
      "patching_rect": [
-      695.0,
+      761.0,
       85.0,
       84.0,
       22.0

@@ -63,3 +63,21 @@ TEST(Concurrency, VoiceChangesWhileRendering) {
         ASSERT_LE(cloud.getNumOscActive(), cloud.getOverlappingFactor());
       });
 }
+
+// Rings made, swapped and freed from a message thread while blocks record
+// into and read the ring in force: no use after free, no race.
+TEST(Concurrency, LiveRingsWhileRendering) {
+  std::vector<float> sample(512, 0.5f), window(256, 1.f);
+  std::vector<double> left(256), right(256), in(256, 0.25);
+  double* outs[2] = {left.data(), right.data()};
+  double* ins[7] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, in.data()};
+  zunCloud cloud(128, 48000.0);
+  cloud.setToggle(1);
+  cloud.setDensity(400);
+  race([&] { cloud.Processing(ins, 7, outs, 2, 256, 512, 256, sample.data(), window.data()); },
+       [&](int i) {
+         cloud.setLiveBuffer(i % 4 == 3 ? 0.0 : 50.0 + i % 200);
+         cloud.setFreeze(i % 3 == 0);
+         if (i % 50 == 0) cloud.setAbsoluteSR(i % 100 ? 44100.0 : 48000.0);
+       });
+}

@@ -86,4 +86,20 @@ TEST_F(ExternalTest, StealingAndTheSampleControlsAllocateNothing) {
                      2);
 }
 
+// A cloud granulating its input, recording and frozen by turns.
+TEST_F(ExternalTest, LiveInputAllocatesNothing) {
+  t_object* cloud = makeCloud();
+  sendAll(cloud, {{"liveBuffer", {500}}, {"start", {1}}, {"setDensity", {1000}}});
+  zun::feedInput(cloud, 6, [](double* in, long frames) { std::fill(in, in + frames, 0.5); });
+  zun::setVectorSize(4096);
+  zun::startDsp();
+  for (int i = 0; i < 8; ++i) {
+    zun::send(cloud, "freeze", {i % 2});
+    const long before = allocations;
+    zun::process();
+    EXPECT_EQ(allocations - before, 0);
+  }
+  EXPECT_FALSE(allZero(std::vector<double>(zun::output(cloud, 0), zun::output(cloud, 0) + 4096)));
+}
+
 }  // namespace

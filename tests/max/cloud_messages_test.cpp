@@ -16,6 +16,7 @@ const std::string sampleChannelText =
     "that channel";
 const std::string stereoSampleText =
     "stereoSample message: 0 = mono grains; 1 = stereo grains from two channels";
+const std::string freezeText = "freeze message: 0 = the live input recorded; 1 = held";
 
 // Reading whole frames, interpolation changes nothing: a pitch of 7
 // semitones reads between them.
@@ -69,6 +70,12 @@ TEST_F(ExternalTest, CloudMessagesReachTheEngineOrAreRefused) {
                {{{"sampleChannel", {-1}}}, same, {sampleChannelText}, {}},
                {{{"sampleChannel", {4097}}}, same, {sampleChannelText}, {}},
                {{{"stereoSample", {2}}}, same, {stereoSampleText}, {}},
+               // A ring of silence in place of the sample; none, as before.
+               {{{"liveBuffer", {500}}}, silent, {}, {}},
+               {{{"liveBuffer", {500}}, {"liveBuffer", {0}}}, same, {}, {}},
+               {{{"liveBuffer", {NAN}}}, same, {}, {}},
+               {{{"freeze", {1}}}, same, {}, {}},
+               {{{"freeze", {2}}}, same, {freezeText}, {}},
            });
 }
 

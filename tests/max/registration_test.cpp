@@ -50,7 +50,7 @@ const Table cloudTable = {
     {"dump", A_NOTHING},         {"float", A_FLOAT},
     {"setRegion", twoFloats},    {"setAttack", A_FLOAT},     {"setDecay", A_FLOAT},
     {"sampleRate", A_FLOAT},     {"sampleChannel", A_LONG},  {"stereoSample", A_LONG},
-    {"steal", A_LONG},
+    {"steal", A_LONG},           {"liveBuffer", A_FLOAT},    {"freeze", A_LONG},
 };
 
 const struct Plugin {

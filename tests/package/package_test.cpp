@@ -373,6 +373,7 @@ TEST_F(Package, HelpTabsFitTheScreenEachWithItsObjectAndAudio) {
     std::vector<std::string> expected = {"basic", "random", "options", "tables", "events"};
     if (name == "cloud.zun~" || name == "mc.cloud.zun~") expected.push_back("sample");
     expected.push_back("signals");
+    if (name == "cloud.zun~" || name == "mc.cloud.zun~") expected.push_back("live");
     if (name == "burst.zun~" || name == "mc.burst.zun~") expected.push_back("formants");
     expected.push_back("attributes");
     if (isTwin(name)) expected.push_back("channels");

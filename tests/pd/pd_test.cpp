@@ -593,6 +593,28 @@ const Scenario scenarios[] = {
      nullptr,
      2,
      {{2, "pitch", "twelve"}, {1, "position", "ramp"}, {5, "level"}}},
+    // The live input: the tone played into the last inlet, recorded and
+    // granulated from 200 ms ago, frozen for a while as it goes on.
+    {"live",
+     "cloud.zun~ sample window",
+     {{"sample", 88200, tone}, {"window", 1024, hann}},
+     {{0, "seed 9"},
+      {0, "setDensity 30"},
+      {0, "setLength 50"},
+      {0, "setRndPitch 4"},
+      {0, "liveBuffer 500"},
+      {0, "setSamplePosition 200"},
+      {0, "bang", "zuninput"},
+      {0, "start 1"},
+      {200, "freeze 1"},
+      {250, "cubic 1"},
+      {330, "freeze 0"},
+      {440, "info"},
+      {460, "start 0"}},
+     500,
+     nullptr,
+     2,
+     {{6, "in", "sample"}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pd, PdScenario, ::testing::ValuesIn(scenarios),

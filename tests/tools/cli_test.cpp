@@ -65,6 +65,8 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
        "s.zun:4:8: error: a float goes to a signal inlet: name it (at TIME p INLET float VALUE"},
       {"float into an unknown inlet", "ramp 0 1 p pitch float 0 3\nend 1", {}, 2,
        "s.zun:4:12: error: unknown inlet 'pitch' of burst.zun~ (its inlets: cps morph"},
+      {"float into the live input", "object c cloud.zun~\nat 0 c in float 3\nend 1", {}, 2,
+       "s.zun:5:8: error: inlet 'in' of cloud.zun~ takes a signal only"},
       {"second input on an inlet", "input p cps w\ninput p w\ninput p cps win loop\nend 1", {}, 2,
        "s.zun:6:7: error: object 'p' has an input on cps already at line 4"},
       {"no end", "at 0 p start 1", {}, 2, "s.zun: error: the score has no end"},
