@@ -184,6 +184,7 @@ void zunGrain::renderIn(double* out, int count, const zunTable wave1, const zunT
     if (!(ph >= 0.0 && ph <= 1.0)) ph = zunWrapPhase(ph);
 
     if (Mode != 0 && Mode != 1 && Mode != zunCubicRead) {
+      // No read: silence, formed as a read's product is, so a gain's sign or NaN shows alike.
       out[i] = (0.0 * 0.0) * gain;
       continue;
     }
