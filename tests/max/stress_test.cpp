@@ -50,7 +50,11 @@ TEST_F(ExternalTest, StressMessageThreadsAgainstTheAudioThread) {
       EXPECT_LE(v, 128);
       ++answers;
     });
-    zun::connectList(x, 3, [&](const std::vector<zun::Atom>& row) { EXPECT_EQ(row.size(), 10u); });
+    // Ten numbers, and the formant's last while several formants are set.
+    const bool burst = x == objects[0];
+    zun::connectList(x, 3, [burst](const std::vector<zun::Atom>& row) {
+      EXPECT_TRUE(row.size() == 10u || (burst && row.size() == 11u)) << row.size();
+    });
     zun::feedInput(x, 0, [](double* in, long frames) {
       for (long i = 0; i < frames; ++i) in[i] = i % 50 == 0 ? 1.0 : -1.0;
     });
