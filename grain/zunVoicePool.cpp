@@ -298,7 +298,10 @@ void zunVoicePool::mixVoices(int n, const zunRenderJob& job, double* grainBuffer
   group.count = 0;
   int members[zunMaxGroupLanes];
   int mode = 0;
-  Target groupTarget{};
+  // Only the group's buffers, not a whole Target: copying the gains with
+  // it made a wide load of two narrow stores, which stalled every voice.
+  double* groupLeft = nullptr;
+  double* groupRight = nullptr;
   zunRenderJob groupJob = job;
   zunRenderJob voiceJob = job;
   auto flush = [&] {
@@ -306,7 +309,7 @@ void zunVoicePool::mixVoices(int n, const zunRenderJob& job, double* grainBuffer
       for (int v = 0; v < group.count; ++v)
         renderOne(members[v], n, groupJob, grainBuffer, targets.of(members[v]));
     } else if (group.count > 0) {
-      zunRenderGroup(groupJob, mode, group, n, groupTarget.a, groupTarget.b);
+      zunRenderGroup(groupJob, mode, group, n, groupLeft, groupRight);
       for (int v = 0; v < group.count; ++v) {
         grainOffset[members[v]] = 0;
         if (!group.voices[v]->getStatus()) markIdle(members[v]);
@@ -325,7 +328,7 @@ void zunVoicePool::mixVoices(int n, const zunRenderJob& job, double* grainBuffer
                          (voice.interpMode == 0 || voice.interpMode == 1) && fadeLeft[i] == 0;
     const int voiceMode = voice.cubic ? zunCubicRead : voice.interpMode;
     const Target to = job.stereo ? targets.stereoOf(i) : targets.of(i);
-    const bool elsewhere = to.a != groupTarget.a || to.b != groupTarget.b;
+    const bool elsewhere = to.a != groupLeft || to.b != groupRight;
     if (group.count > 0 && (!grouped || voiceMode != mode ||
                             (levelled && !sameWaves(own, groupJob)) || elsewhere))
       flush();
@@ -334,7 +337,8 @@ void zunVoicePool::mixVoices(int n, const zunRenderJob& job, double* grainBuffer
       return;
     }
     mode = voiceMode;
-    groupTarget = to;
+    groupLeft = to.a;
+    groupRight = to.b;
     // A group on the waves of the last keeps what its job learnt of them.
     if (levelled && !sameWaves(own, groupJob)) groupJob = own;
     const int v = group.count++;
