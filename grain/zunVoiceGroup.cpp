@@ -95,22 +95,34 @@ struct Vouched {
   bool forwards = true;
 };
 
+// All lanes at once: the same comparisons as lane by lane, and lanes
+// without a voice count as vouched for.
 template <bool Morph>
 Vouched vouch(const Lanes& l, int count) {
-  Vouched lanes;
-  for (int v = 0; v < count; ++v) {
-    const double maxStep = Morph ? (std::fabs(l.glide[v]) + 1.0) * std::fabs(l.step[v])
-                                 : std::fabs(l.step[v]);
-    bool held = l.position[v] >= 0.0 && l.position[v] < 1.0 && l.increment[v] > 0.0 &&
-                l.phase[v] >= 0.0 && l.phase[v] <= 1.0 && maxStep <= 0.5;
-    if (Morph)
-      held = held && l.attackEnd[v] > 0.0 && l.attackEnd[v] < 2.0 && l.decay[v] > 0.0 &&
-             l.sustainEnd[v] > -1.0 && l.sustainEnd[v] < 2.0 &&
-             (1.0 - std::max(l.sustainEnd[v], 0.0)) / l.decay[v] <= 2.0;
-    lanes.held = lanes.held && held;
-    lanes.forwards = lanes.forwards && l.step[v] >= 0.0 && (!Morph || l.glide[v] >= -1.0);
+  const D d;
+  const V zero = hn::Zero(d), one = hn::Set(d, 1.0), two = hn::Set(d, 2.0);
+  const V position = hn::Load(d, l.position), phase = hn::Load(d, l.phase);
+  const V step = hn::Load(d, l.step), glide = hn::Load(d, l.glide);
+  const V maxStep = Morph ? hn::Mul(hn::Add(hn::Abs(glide), one), hn::Abs(step)) : hn::Abs(step);
+  M held = hn::And(hn::And(hn::Ge(position, zero), hn::Lt(position, one)),
+                   hn::Gt(hn::Load(d, l.increment), zero));
+  held = hn::And(held, hn::And(hn::And(hn::Ge(phase, zero), hn::Le(phase, one)),
+                               hn::Le(maxStep, hn::Set(d, 0.5))));
+  if (Morph) {
+    const V attackEnd = hn::Load(d, l.attackEnd), sustainEnd = hn::Load(d, l.sustainEnd);
+    const V decay = hn::Load(d, l.decay);
+    // std::max(sustainEnd, 0.0), NaN included
+    const V sustained = hn::IfThenElse(hn::Lt(sustainEnd, zero), zero, sustainEnd);
+    held = hn::And(held, hn::And(hn::And(hn::Gt(attackEnd, zero), hn::Lt(attackEnd, two)),
+                                 hn::Gt(decay, zero)));
+    held = hn::And(held, hn::And(hn::And(hn::Gt(sustainEnd, hn::Set(d, -1.0)),
+                                         hn::Lt(sustainEnd, two)),
+                                 hn::Le(hn::Div(hn::Sub(one, sustained), decay), two)));
   }
-  return lanes;
+  M forwards = hn::Ge(step, zero);
+  if (Morph) forwards = hn::And(forwards, hn::Ge(glide, hn::Set(d, -1.0)));
+  const M none = hn::Not(hn::FirstN(d, static_cast<size_t>(count)));
+  return {hn::AllTrue(d, hn::Or(held, none)), hn::AllTrue(d, hn::Or(forwards, none))};
 }
 
 // How many samples from now every held lane is sure to keep sounding: a
