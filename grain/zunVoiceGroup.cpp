@@ -428,18 +428,18 @@ void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* 
   const int* offsets = group.offsets;
   const int count = group.count;
   const D d;
+  // Before the lanes' vectors, which every call would have to spill.
+  const Tables t(job);
   Lanes l;
   gather<Morph>(l, voices, offsets, count, n, hn::Lanes(d));
-  const Parameters p(l);
-  const Tables t(job);
-  State s{hn::Load(d, l.position), hn::Load(d, l.phase), hn::Load(d, l.windowPosition),
-          hn::FirstN(d, 0), hn::Zero(d), hn::Zero(d)};
-
   // Where some lane cannot be held, each sample looks at every lane's
   // state; lanes that start later in the block are vouched for as well,
   // since they advance less.
-  const int first = *std::min_element(offsets, offsets + count);
   const Vouched lanes = vouch<Morph>(l, count);
+  const Parameters p(l);
+  State s{hn::Load(d, l.position), hn::Load(d, l.phase), hn::Load(d, l.windowPosition),
+          hn::FirstN(d, 0), hn::Zero(d), hn::Zero(d)};
+  const int first = *std::min_element(offsets, offsets + count);
   Mixer out(group, left, right);
   int k = first;
 #if HWY_TARGET != HWY_SCALAR
