@@ -6,12 +6,12 @@
 // at `frequency` for `length` seconds, shaped by a window read once across
 // the grain and scaled by `amplitude`. The voice owns no tables; each render
 // call borrows them for that call.
-// The per-sample arithmetic of Processing, Processing_1 and Processing_2 is
-// written again, to the bit, in the group renderer (zunVoiceGroup.cpp:
-// anySample and advance for lanes sample by sample, advanceChecked and
-// renderSquare for squares) and in the tests' plain rendering
-// (tests/core/reference_voice.h). Change them together; the Group and
-// Reference tests fail on any difference.
+// Processing, Processing_1 and Processing_2 step the grain by the rule of
+// zunGrainStep-inl.h, which the group renderer shares; their reads and products
+// are written again, to the bit, in the group renderer (zunVoiceGroup.cpp)
+// and the tests' plain rendering (tests/core/reference_voice.h) writes the
+// whole voice again. Change them together; the Group and Reference tests
+// fail on any difference.
 class zunGrain {
  public:
   explicit zunGrain(double sampleRate);
