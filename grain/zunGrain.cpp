@@ -144,9 +144,11 @@ double zunWrapPhase(double phase) {
   return phase - std::floor(phase);
 }
 
+// For the instruction set the step rule is compiled for (on arm64 it
+// differs from the default), so that the rule inlines into the loop.
 template <int Variant, int Mode>
-void zunGrain::renderIn(double* out, int count, const zunTable wave1, const zunTable window,
-                        const zunTable wave2) {
+HWY_ATTR void zunGrain::renderIn(double* out, int count, const zunTable wave1,
+                                 const zunTable window, const zunTable wave2) {
   using Step = zunGrainStep<zunScalarLanes, !stepsPlainly(Variant), deformsWindow(Variant)>;
   // Every member the loop reads is copied first, the tables too: `out` may
   // alias any double, so the compiler would otherwise reload each of them
