@@ -223,28 +223,38 @@ void zunGrain::render(double* out, int count, const zunTable& wave1, const zunTa
   else renderIn<Variant, -1>(out, count, wave1, window, wave2);
 }
 
+void zunGrain::Processing(double* out, int count, const zunTable& wave,
+                          const zunTable& window) {
+  if (shapedWindow) render<shapedPlainVariant>(out, count, wave, window, wave);
+  else render<plainVariant>(out, count, wave, window, wave);
+}
+
+void zunGrain::Processing_1(double* out, int count, const zunTable& wave,
+                            const zunTable& window) {
+  render<glissonVariant>(out, count, wave, window, wave);
+}
+
+void zunGrain::Processing_2(double* out, int count, const zunTable& wave1,
+                            const zunTable& window, const zunTable& wave2) {
+  render<morphVariant>(out, count, wave1, window, wave2);
+}
+
 void zunGrain::Processing(double* out, int count, long long waveLength, long long windowLength,
                           float* wave, float* window, long long waveStride,
                           long long windowStride) {
-  const zunTable waveTable{wave, waveLength, waveStride};
-  const zunTable windowTable{window, windowLength, windowStride};
-  if (shapedWindow) render<shapedPlainVariant>(out, count, waveTable, windowTable, waveTable);
-  else render<plainVariant>(out, count, waveTable, windowTable, waveTable);
+  Processing(out, count, {wave, waveLength, waveStride}, {window, windowLength, windowStride});
 }
 
 void zunGrain::Processing_1(double* out, int count, long long waveLength,
                             long long windowLength, float* wave, float* window,
                             long long waveStride, long long windowStride) {
-  const zunTable waveTable{wave, waveLength, waveStride};
-  render<glissonVariant>(out, count, waveTable, zunTable{window, windowLength, windowStride},
-                         waveTable);
+  Processing_1(out, count, {wave, waveLength, waveStride}, {window, windowLength, windowStride});
 }
 
 void zunGrain::Processing_2(double* out, int count, long long wave1Length,
                             long long windowLength, long long wave2Length, float* wave1,
                             float* window, float* wave2, long long wave1Stride,
                             long long windowStride, long long wave2Stride) {
-  render<morphVariant>(out, count, zunTable{wave1, wave1Length, wave1Stride},
-                       zunTable{window, windowLength, windowStride},
-                       zunTable{wave2, wave2Length, wave2Stride});
+  Processing_2(out, count, {wave1, wave1Length, wave1Stride},
+               {window, windowLength, windowStride}, {wave2, wave2Length, wave2Stride});
 }

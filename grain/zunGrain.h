@@ -67,17 +67,23 @@ class zunGrain {
   void setStatus(bool status);
   bool getStatus() const { return status; }
 
-  // Render `count` samples into out[0 .. count-1]. A stride is the distance
-  // in floats between consecutive frames of a table (1 for a mono buffer).
+  // Render `count` samples into out[0 .. count-1].
   // Sample engine: direction, plain window (deformed while shapedWindow).
+  void Processing(double* out, int count, const zunTable& wave, const zunTable& window);
+  // Glissando, plain window.
+  void Processing_1(double* out, int count, const zunTable& wave, const zunTable& window);
+  // Pulsar engine: glissando, deformed window, morph of two wave tables.
+  void Processing_2(double* out, int count, const zunTable& wave1, const zunTable& window,
+                    const zunTable& wave2);
+  // The same with each table given as its length, its first float and its
+  // stride, the distance in floats between consecutive frames (1 for a mono
+  // buffer).
   void Processing(double* out, int count, long long waveLength, long long windowLength,
                   float* wave, float* window, long long waveStride = 1,
                   long long windowStride = 1);
-  // Glissando, plain window.
   void Processing_1(double* out, int count, long long waveLength, long long windowLength,
                     float* wave, float* window, long long waveStride = 1,
                     long long windowStride = 1);
-  // Pulsar engine: glissando, deformed window, morph of two wave tables.
   void Processing_2(double* out, int count, long long wave1Length, long long windowLength,
                     long long wave2Length, float* wave1, float* window, float* wave2,
                     long long wave1Stride = 1, long long windowStride = 1,

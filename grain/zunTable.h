@@ -8,12 +8,22 @@ constexpr int zunCubicRead = 3;
 // One table as a voice reads it: 32-bit float frames in borrowed memory.
 // `stride` is the distance in floats between consecutive frames, so the
 // first channel of an interleaved multi-channel buffer reads as one table.
+// The same value goes from the host through the engine, the pool and the
+// group renderer to the read; a null `data` is a table the host could not
+// resolve. `channels` and `rate` tell the buffer as its host has it, for the
+// sample engine to choose a channel and a rate from; reads use neither.
 struct zunTable {
   const float* data;
   long long frames;
   long long stride;
+  long long channels = 1;  // interleaved within the stride
+  double rate = 0.0;       // the buffer's own sample rate; 0 where the host tells none
 
   bool empty() const { return data == nullptr || frames <= 0 || stride < 1; }
+  // Whether both read the same floats: the same memory, length and stride.
+  bool sameFloats(const zunTable& t) const {
+    return data == t.data && frames == t.frames && stride == t.stride;
+  }
 
   double at(long long index) const { return static_cast<double>(data[index * stride]); }
 

@@ -548,8 +548,7 @@ bool zunRenderJob::fastTables(int mode) const {
 bool zunRenderJob::secondWaveFinite() const {
   // Looking through a larger table would cost more than the reads it saves.
   constexpr long long largest = 16384;
-  if (finiteLooked.data != wave2.data || finiteLooked.frames != wave2.frames ||
-      finiteLooked.stride != wave2.stride) {
+  if (!finiteLooked.sameFloats(wave2)) {
     const long long floats = wave2.frames * wave2.stride;
     finite = !wave2.empty() && floats <= largest &&
              HWY_DYNAMIC_DISPATCH(AllFiniteImpl)(wave2.data, floats);
@@ -559,12 +558,7 @@ bool zunRenderJob::secondWaveFinite() const {
 }
 
 void zunRenderJob::render(zunGrain& voice, double* out, int count) const {
-  if (morph)
-    voice.Processing_2(out, count, wave1.frames, window.frames, wave2.frames,
-                       const_cast<float*>(wave1.data), const_cast<float*>(window.data),
-                       const_cast<float*>(wave2.data), wave1.stride, window.stride, wave2.stride);
-  else
-    voice.Processing(out, count, wave1.frames, window.frames, const_cast<float*>(wave1.data),
-                     const_cast<float*>(window.data), wave1.stride, window.stride);
+  if (morph) voice.Processing_2(out, count, wave1, window, wave2);
+  else voice.Processing(out, count, wave1, window);
 }
 #endif

@@ -30,10 +30,7 @@ class zunWaveLevels {
 
   // Whether these levels were made from the table a block now reads: the
   // same memory, length and stride.
-  bool madeFrom(const zunTable& table) const {
-    return table.data == source.data && table.frames == source.frames &&
-           table.stride == source.stride;
-  }
+  bool madeFrom(const zunTable& table) const { return table.sameFloats(source); }
 
   // The first level of `table` (the one they were made from) whose highest
   // partial is below `partialLimit`, or the last level.

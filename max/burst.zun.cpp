@@ -50,8 +50,7 @@ void burst_refreshLevels(_index* x, int which) {
   zunBufferRef* ref = which == 0 ? &x->wave1_ref : &x->wave2_ref;
   x->engine->refreshWaveLevels(which, [ref](auto use) {
     const zunLockedTables<1> locked({ref});
-    const zunHostTable& t = locked.tables[0];
-    use(zunTable{t.samples, t.frames, t.stride});
+    use(locked.tables[0]);
   });
 }
 

@@ -206,7 +206,7 @@ void cloud_perform64(_index* x, t_object*, double** ins, long numIns, double** o
   if (x->engine->isLive()) {
     // Grains read the live ring: the window alone is needed.
     const zunLockedTables<1> window({&x->windowing_ref});
-    const zunHostTable tables[2] = {{nullptr, 0, 0}, window.tables[0]};
+    const zunTable tables[2] = {{nullptr, 0, 0}, window.tables[0]};
     zunRun(*x->engine, ins, numIns, outs, numOuts, sampleFrames, tables);
   } else {
     const zunLockedTables<2> locked({&x->sample_ref, &x->windowing_ref});

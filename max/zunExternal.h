@@ -115,7 +115,7 @@ class zunLockedTables {
   zunLockedTables& operator=(const zunLockedTables&) = delete;
 
   // Samples only where every buffer~ was there and locked.
-  zunHostTable tables[Roles];
+  zunTable tables[Roles];
 
  private:
   // A buffer~ holds its channels interleaved: the engines read one of

@@ -2,24 +2,15 @@
 
 // One vector of an object's audio, in any host: the engine runs on the
 // tables the host resolved for this vector, or both outputs carry silence.
+// A table with null `data` is missing (no name bound yet, no table of that
+// name, or samples that could not be locked), which keeps the engine from
+// running.
 
 #include <cmath>
 #include <limits>
 
 #include "zunBurst.h"
 #include "zunCloud.h"
-
-// A table as the host hands it over for one vector: its first frame, its
-// frame count and the distance in floats between frames. Null samples mean
-// the table is missing (no name bound yet, no table of that name, or
-// samples that could not be locked), which keeps the engine from running.
-struct zunHostTable {
-  float* samples;
-  long long frames;
-  long long stride;
-  long long channels = 1;  // interleaved within the stride
-  double rate = 0.0;       // the table's own sample rate; 0 where the host tells none
-};
 
 // The engine does not run, but its running sample count (the time of its
 // grain events) still passes. A multichannel engine silences every output.
@@ -33,23 +24,19 @@ void zunSilence(Engine& engine, double** outs, long numOuts, long sampleFrames) 
 
 // Tables in role order: wave table 1, window, wave table 2.
 inline void zunRun(zunBurst& engine, double** ins, long numIns, double** outs, long numOuts,
-                   long sampleFrames, const zunHostTable (&t)[3]) {
-  if (!t[0].samples || !t[1].samples || !t[2].samples)
+                   long sampleFrames, const zunTable (&t)[3]) {
+  if (!t[0].data || !t[1].data || !t[2].data)
     return zunSilence(engine, outs, numOuts, sampleFrames);
-  engine.Processing(ins, numIns, outs, numOuts, sampleFrames, t[0].frames, t[1].frames, t[2].frames,
-                    t[0].samples, t[1].samples, t[2].samples, t[0].stride, t[1].stride,
-                    t[2].stride);
+  engine.Processing(ins, numIns, outs, numOuts, sampleFrames, t[0], t[1], t[2]);
 }
 
 // Tables in role order: the sample, the window. Reading its live input,
 // the engine needs no sample.
 inline void zunRun(zunCloud& engine, double** ins, long numIns, double** outs, long numOuts,
-                   long sampleFrames, const zunHostTable (&t)[2]) {
-  if ((!t[0].samples && !engine.isLive()) || !t[1].samples)
+                   long sampleFrames, const zunTable (&t)[2]) {
+  if ((!t[0].data && !engine.isLive()) || !t[1].data)
     return zunSilence(engine, outs, numOuts, sampleFrames);
-  engine.Processing(ins, numIns, outs, numOuts, sampleFrames, t[0].frames, t[1].frames,
-                    t[0].samples, t[1].samples, t[0].stride, t[1].stride, t[0].channels,
-                    t[0].rate);
+  engine.Processing(ins, numIns, outs, numOuts, sampleFrames, t[0], t[1]);
 }
 
 // An outlet sends 0 for a sample that is not a finite number of the host's

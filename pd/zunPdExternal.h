@@ -59,7 +59,7 @@ struct zunPdObject {
   t_clock* eventClock;
   unsigned long long eventsReported;  // events lost and reported so far
   t_clock* levelClock;                // burst.zun~ only
-  zunHostTable levelSources[2];       // the arrays the wave tables' levels were made from
+  zunTable levelSources[2];           // the arrays the wave tables' levels were made from
   unsigned long long levelPrints[2];  // and the fingerprints of their contents then
   t_clock* finiteClock;               // warns that samples went out as 0
   bool finiteTold;                    // this DSP run
@@ -178,7 +178,7 @@ struct zunPdObject {
     x->eventClock = clock_new(x, reinterpret_cast<t_method>(deliverEvents));
     x->eventsReported = 0;
     x->levelClock = bandLimits ? clock_new(x, reinterpret_cast<t_method>(followArrays)) : nullptr;
-    for (zunHostTable& source : x->levelSources) source = {nullptr, 0, 0};
+    for (zunTable& source : x->levelSources) source = {nullptr, 0, 0};
     for (unsigned long long& print : x->levelPrints) print = 0;
     x->finiteClock = clock_new(x, reinterpret_cast<t_method>(warnNonFinite));
     x->finiteTold = false;
@@ -348,7 +348,7 @@ struct zunPdObject {
 
   // Posts why `role` reads no array, unless that cause was told last.
   static void tell(Self* x, int role) {
-    const std::string text = x->notice->see(role, lookUp(x->tables[role]).samples != nullptr);
+    const std::string text = x->notice->see(role, lookUp(x->tables[role]).data != nullptr);
     if (!text.empty()) pd_error(x, "%s: %s", class_getname(pdClass), text.c_str());
   }
 
@@ -459,12 +459,12 @@ struct zunPdObject {
   // A likeness of a table's contents, cheap enough to take every check: at
   // most 65536 of its samples, evenly spaced, and its length. FNV-1a over
   // each sample's bits, copied out as bits so that any float (NaN, -0) counts.
-  static unsigned long long fingerprint(const zunHostTable& t) {
+  static unsigned long long fingerprint(const zunTable& t) {
     unsigned long long print = 14695981039346656037ULL ^ static_cast<unsigned long long>(t.frames);
     const long long step = t.frames / 65536 + 1;
-    for (long long i = 0; t.samples && i < t.frames; i += step) {
+    for (long long i = 0; t.data && i < t.frames; i += step) {
       std::uint32_t bits;
-      std::memcpy(&bits, t.samples + i * t.stride, sizeof bits);
+      std::memcpy(&bits, t.data + i * t.stride, sizeof bits);
       print = (print ^ bits) * 1099511628211ULL;
     }
     return print;
@@ -472,12 +472,10 @@ struct zunPdObject {
 
   static void refreshLevels(Self* x, int which) {
     if constexpr (bandLimits) {
-      const zunHostTable now = lookUpRole(x, zunBurstWaveRoles[which]);
+      const zunTable now = lookUpRole(x, zunBurstWaveRoles[which]);
       x->levelSources[which] = now;
       x->levelPrints[which] = fingerprint(now);
-      x->engine->refreshWaveLevels(which, [&now](auto use) {
-        use(zunTable{now.samples, now.frames, now.stride});
-      });
+      x->engine->refreshWaveLevels(which, [&now](auto use) { use(now); });
     }
   }
 
@@ -486,13 +484,13 @@ struct zunPdObject {
       if (bandLimits && zunBurstWaveRoles[which] == role) refreshLevels(x, which);
   }
 
-  static bool moved(const zunHostTable& now, const zunHostTable& source) {
-    return now.samples != source.samples || now.frames != source.frames;
+  static bool moved(const zunTable& now, const zunTable& source) {
+    return now.data != source.data || now.frames != source.frames;
   }
 
   // Audio side: schedules followArrays when a wave table is not the array
   // its levels were made from.
-  static void noticeMovedArrays(Self* x, const zunHostTable (&found)[Roles]) {
+  static void noticeMovedArrays(Self* x, const zunTable (&found)[Roles]) {
     if constexpr (bandLimits) {
       if (!x->engine->getBandLimit()) return;
       for (int which = 0; which < 2; ++which)
@@ -505,7 +503,7 @@ struct zunPdObject {
     if constexpr (bandLimits) {
       if (!x->engine->getBandLimit()) return;
       for (int which = 0; which < 2; ++which) {
-        const zunHostTable now = lookUpRole(x, zunBurstWaveRoles[which]);
+        const zunTable now = lookUpRole(x, zunBurstWaveRoles[which]);
         if (moved(now, x->levelSources[which]) || fingerprint(now) != x->levelPrints[which])
           refreshLevels(x, which);
       }
@@ -565,7 +563,7 @@ struct zunPdObject {
   // The array bound to `name` as it is now. Looked up at every vector, so
   // that an array deleted, resized or made since the last one is never
   // read through a stale pointer.
-  static zunHostTable lookUp(t_symbol* name) {
+  static zunTable lookUp(t_symbol* name) {
     t_garray* array = reinterpret_cast<t_garray*>(pd_findbyclass(name, garray_class));
     int frames = 0;
     t_word* words = nullptr;
@@ -578,14 +576,14 @@ struct zunPdObject {
   // one cycle of 2^n points with tabosc4~'s guard points, one before and
   // two after, which read as part of the cycle would be heard as a click
   // every period. Such an array is read as its cycle alone.
-  static zunHostTable cycleOf(const zunHostTable& t) {
+  static zunTable cycleOf(const zunTable& t) {
     const long long cycle = t.frames - 3;
-    if (!t.samples || cycle < 2 || (cycle & (cycle - 1)) != 0) return t;
-    return {t.samples + t.stride, cycle, t.stride};
+    if (!t.data || cycle < 2 || (cycle & (cycle - 1)) != 0) return t;
+    return {t.data + t.stride, cycle, t.stride};
   }
 
-  static zunHostTable lookUpRole(Self* x, int role) {
-    const zunHostTable t = lookUp(x->tables[role]);
+  static zunTable lookUpRole(Self* x, int role) {
+    const zunTable t = lookUp(x->tables[role]);
     if constexpr (bandLimits)
       if (role == zunBurstWaveRoles[0] || role == zunBurstWaveRoles[1]) return cycleOf(t);
     return t;
@@ -616,7 +614,7 @@ struct zunPdObject {
     Self* x = reinterpret_cast<Self*>(w[1]);
     const int count = x->outputs();
     const int n = static_cast<int>(w[2 + signalIns + count]);
-    zunHostTable found[Roles];
+    zunTable found[Roles];
     for (size_t r = 0; r < Roles; ++r) found[r] = lookUpRole(x, static_cast<int>(r));
     noticeMovedArrays(x, found);
     double* outs[zunChannelRouting::mostChannels];

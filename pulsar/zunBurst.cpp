@@ -190,6 +190,13 @@ int zunBurst::Processing(double** ins, long numIns, double** outs, long numOuts,
                          long sampleFrames, long long wave1Frames, long long windowFrames,
                          long long wave2Frames, float* wave1, float* window, float* wave2,
                          long long wave1Stride, long long windowStride, long long wave2Stride) {
+  return Processing(ins, numIns, outs, numOuts, sampleFrames, {wave1, wave1Frames, wave1Stride},
+                    {window, windowFrames, windowStride}, {wave2, wave2Frames, wave2Stride});
+}
+
+int zunBurst::Processing(double** ins, long numIns, double** outs, long numOuts,
+                         long sampleFrames, const zunTable& wave1, const zunTable& window,
+                         const zunTable& wave2) {
   seedRequest.apply(seed);
   const double* input = options.input(ins, numIns);
   inlets.begin(ins, numIns);
@@ -199,10 +206,7 @@ int zunBurst::Processing(double** ins, long numIns, double** outs, long numOuts,
                      [this](int j, double lead) { initializeGrain(j, lead); });
     inlets.advance(count);
   };
-  const zunRenderJob job{true,
-                         {wave1, wave1Frames, wave1Stride},
-                         {window, windowFrames, windowStride},
-                         {wave2, wave2Frames, wave2Stride}};
+  const zunRenderJob job{true, wave1, window, wave2};
   const bool rendered = pool.render([&](zunVoicePool& voices) {
     buffers.run(sampleFrames, outs, numOuts, voices, schedule, job, levelsFor(job));
   });

@@ -117,8 +117,12 @@ class zunBurst {
   int getNumOscActive() const { return pool.countActive(); }
 
   // Renders one vector into outs[0] (left) and outs[1] (right), or with
-  // output channels set into outs[0] to outs[numOuts - 1]. A stride is the
-  // distance in floats between consecutive frames of a table.
+  // output channels set into outs[0] to outs[numOuts - 1], reading the
+  // tables as they are handed over, down to the voices' reads.
+  int Processing(double** ins, long numIns, double** outs, long numOuts, long sampleFrames,
+                 const zunTable& wave1, const zunTable& window, const zunTable& wave2);
+  // The same with each table given as its frames, its first float and its
+  // stride (the distance in floats between consecutive frames).
   int Processing(double** ins, long numIns, double** outs, long numOuts, long sampleFrames,
                  long long wave1Frames, long long windowFrames, long long wave2Frames,
                  float* wave1, float* window, float* wave2, long long wave1Stride = 1,

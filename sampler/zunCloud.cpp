@@ -224,8 +224,10 @@ zunRegion regionOf(double startMs, double endMs, double rate, unsigned long fram
 }  // namespace
 
 // Channels past the sample's last read its last; a stereo pair needs two.
-zunRenderJob zunCloud::jobFor(const zunTable& interleaved, long long channels,
-                              const zunTable& window) const {
+// A sample holds no more channels than its stride has floats.
+zunRenderJob zunCloud::jobFor(const zunTable& interleaved, const zunTable& window) const {
+  const long long channels =
+      std::min(std::max(interleaved.channels, 1LL), std::max(interleaved.stride, 1LL));
   const long long chosen = sampleChannel;
   const bool stereo = stereoSample && channels > 1;
   if (chosen == 0 && !stereo) return {false, interleaved, window, interleaved};
@@ -244,10 +246,17 @@ int zunCloud::Processing(double** ins, long numIns, double** outs, long numOuts,
                          float* sampleTable, float* windowTable, long long sampleStride,
                          long long windowStride, long long sampleChannels,
                          double sampleTableRate) {
+  return Processing(ins, numIns, outs, numOuts, n,
+                    {sampleTable, sampleFrameCount, sampleStride, sampleChannels, sampleTableRate},
+                    {windowTable, windowFrameCount, windowStride});
+}
+
+int zunCloud::Processing(double** ins, long numIns, double** outs, long numOuts, long n,
+                         const zunTable& sample, const zunTable& window) {
   const long long liveLength = liveFrames;
   if (liveLength > 0) sampleLength = static_cast<unsigned long>(liveLength);
-  else sampleLength = sampleFrameCount > 0 ? static_cast<unsigned long>(sampleFrameCount) : 0;
-  tableRate = sampleTableRate;
+  else sampleLength = sample.frames > 0 ? static_cast<unsigned long>(sample.frames) : 0;
+  tableRate = sample.rate;
   convertPendingPosition();
   seedRequest.apply(seed);
   region = regionOf(regionStart, regionEnd, readRate(), sampleLength);
@@ -268,9 +277,7 @@ int zunCloud::Processing(double** ins, long numIns, double** outs, long numOuts,
     scan.end(phase, count);
     inlets.advance(count);
   };
-  const zunTable sample{sampleTable, sampleFrameCount, sampleStride};
-  const long long channels = std::min(std::max(sampleChannels, 1LL), std::max(sampleStride, 1LL));
-  const zunRenderJob job = jobFor(sample, channels, {windowTable, windowFrameCount, windowStride});
+  const zunRenderJob job = jobFor(sample, window);
   // A block that began before a new ring was swapped in stays silent too.
   bool matched = true;
   const bool rendered = pool.render([&](zunVoicePool& voices) {

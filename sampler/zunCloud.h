@@ -111,8 +111,13 @@ class zunCloud {
   bool isLive() const { return liveFrames > 0; }
 
   // Renders one vector into outs[0] (left) and outs[1] (right), or with
-  // output channels set into outs[0] to outs[numOuts - 1]. A stride is
-  // the distance in floats between consecutive frames of a table; the
+  // output channels set into outs[0] to outs[numOuts - 1], reading the
+  // tables as they are handed over, down to the voices' reads. The
+  // sample's channels and its own rate are those it carries.
+  int Processing(double** ins, long numIns, double** outs, long numOuts, long n,
+                 const zunTable& sample, const zunTable& window);
+  // The same with each table given as its frames, its first float and its
+  // stride (the distance in floats between consecutive frames); the
   // sample's channels are interleaved within its stride, and its own rate
   // is 0 where the host knows none.
   int Processing(double** ins, long numIns, double** outs, long numOuts, long n,
@@ -179,8 +184,7 @@ class zunCloud {
   double startPosition(int offset, const Onset& o);
   // The block's sample as grains read it: its channel, or the pair of them
   // of a stereo grain (left and right).
-  zunRenderJob jobFor(const zunTable& interleaved, long long channels,
-                      const zunTable& window) const;
+  zunRenderJob jobFor(const zunTable& interleaved, const zunTable& window) const;
 
   // Where a live grain of `age` frames ago, reading `rate` frames a
   // sample for `seconds`, starts in the ring, as a fraction of it
