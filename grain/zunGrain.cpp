@@ -111,6 +111,16 @@ void zunGrain::start() {
   trigger();
 }
 
+void zunGrain::latch(const zunGrainStart& grain) {
+  setParameters(grain.amplitude, grain.frequency, grain.phase, grain.length);
+  setGlisson(grain.glisson);
+  setMorph(grain.morph);
+  setEnvelopeDeformation(grain.attack, grain.decay);
+  setShapedWindow(grain.shapedWindow);
+  startEarly(grain.lead);
+  if (grain.partialLimit) setPartialLimit(*grain.partialLimit);
+}
+
 void zunGrain::setStatus(bool status_) { status = status_; }
 
 // The phase moves as the plain routine moves it; a glissando's factor is 1
