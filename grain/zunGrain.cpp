@@ -3,6 +3,14 @@
 #include <cmath>
 #include <limits>
 
+#include "zunGrainStep-inl.h"
+
+using zunSimd::HWY_NAMESPACE::zunGrainStep;
+using zunSimd::HWY_NAMESPACE::zunScalarLanes;
+using zunSimd::HWY_NAMESPACE::zunStepChecks;
+using zunSimd::HWY_NAMESPACE::zunStepParameters;
+using zunSimd::HWY_NAMESPACE::zunStepState;
+
 namespace {
 
 enum Variant { plainVariant, glissonVariant, morphVariant, shapedPlainVariant };
@@ -103,6 +111,16 @@ void zunGrain::start() {
   trigger();
 }
 
+void zunGrain::latch(const zunGrainStart& grain) {
+  setParameters(grain.amplitude, grain.frequency, grain.phase, grain.length);
+  setGlisson(grain.glisson);
+  setMorph(grain.morph);
+  setEnvelopeDeformation(grain.attack, grain.decay);
+  setShapedWindow(grain.shapedWindow);
+  startEarly(grain.lead);
+  if (grain.partialLimit) setPartialLimit(*grain.partialLimit);
+}
+
 void zunGrain::setStatus(bool status_) { status = status_; }
 
 // The phase moves as the plain routine moves it; a glissando's factor is 1
@@ -136,68 +154,47 @@ double zunWrapPhase(double phase) {
   return phase - std::floor(phase);
 }
 
+// For the instruction set the step rule is compiled for (on arm64 it
+// differs from the default), so that the rule inlines into the loop.
 template <int Variant, int Mode>
-void zunGrain::renderIn(double* out, int count, const zunTable wave1, const zunTable window,
-                        const zunTable wave2) {
+HWY_ATTR void zunGrain::renderIn(double* out, int count, const zunTable wave1,
+                                 const zunTable window, const zunTable wave2) {
+  using Step = zunGrainStep<zunScalarLanes, !stepsPlainly(Variant), deformsWindow(Variant)>;
   // Every member the loop reads is copied first, the tables too: `out` may
   // alias any double, so the compiler would otherwise reload each of them
   // every sample.
-  const double increment = grainIncrement;
   const double step = stepsPlainly(Variant) ? phaseIncrement * direction : phaseIncrement;
-  const double glide = glisson;
-  const double attackEnd = attack;
-  const double sustainEnd = attack + sustain;
-  const double decayLength = decay;
+  const zunStepParameters<zunScalarLanes> p{grainIncrement, step, glisson, attack,
+                                            attack + sustain, decay};
   const double wave1Weight = 1.0 - morph;
   const double wave2Weight = morph;
   const double gain = amplitude;
   const double wave1Frames = static_cast<double>(wave1.frames);
   const double wave2Frames = static_cast<double>(wave2.frames);
   const double windowFrames = static_cast<double>(window.frames);
-  double position = grainPosition;
-  double ph = phase;
-  double w = windowPosition;
-  bool sounding = status;
+  zunStepState<zunScalarLanes> s{grainPosition, phase, windowPosition, false, 0.0, 0.0};
 
   for (int i = 0; i < count; ++i) {
-    position += increment;
-    if (position >= 1.0) {
-      sounding = false;
+    const auto sample = Step::template step<zunStepChecks::all, false>(p, s, true, 0.0);
+    if (!sample.sounding) {
       out[i] = 0.0;
       continue;
     }
-    if (deformsWindow(Variant)) {
-      if (position < attackEnd) w = position / attackEnd * 0.5;
-      else if (position < sustainEnd) w = 0.5;
-      else w = (1.0 - position) / decayLength * (-0.5) + 1.0;
-    } else {
-      w = position;
-    }
-    if (stepsPlainly(Variant)) {
-      ph += step;
-    } else {
-      const double d = (glide * position + 1.0) * step;
-      if (!(d > 1.0)) ph += d;
-    }
-    if (ph >= 1.0) ph -= 1.0;
-    else if (ph < 0.0) ph += 1.0;
-    if (!(ph >= 0.0 && ph <= 1.0)) ph = zunWrapPhase(ph);
-
     if (Mode != 0 && Mode != 1 && Mode != zunCubicRead) {
       // No read: silence, formed as a read's product is, so a gain's sign or NaN shows alike.
       out[i] = (0.0 * 0.0) * gain;
       continue;
     }
-    double waveValue = wave1.read<Mode>(ph * wave1Frames);
+    double waveValue = wave1.read<Mode>(s.phase * wave1Frames);
     if (Variant == morphVariant)
-      waveValue = wave1Weight * waveValue + wave2Weight * wave2.read<Mode>(ph * wave2Frames);
-    out[i] = (window.read<Mode>(w * windowFrames) * waveValue) * gain;
+      waveValue = wave1Weight * waveValue + wave2Weight * wave2.read<Mode>(s.phase * wave2Frames);
+    out[i] = (window.read<Mode>(sample.window * windowFrames) * waveValue) * gain;
   }
 
-  grainPosition = position;
-  phase = ph;
-  if (deformsWindow(Variant)) windowPosition = w;
-  status = sounding;
+  grainPosition = s.position;
+  phase = s.phase;
+  if (deformsWindow(Variant)) windowPosition = s.windowPosition;
+  if (s.ended) status = false;
 }
 
 template <int Variant>

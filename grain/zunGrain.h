@@ -1,17 +1,35 @@
 #pragma once
 
+#include <optional>
+
 #include "zunTable.h"
+
+// Every value a grain starts with, as the engines give them. The defaults
+// are those of a voice never given them.
+struct zunGrainStart {
+  double amplitude = 0.0;
+  double frequency = 0.0;   // Hz, negative for a read backwards
+  double phase = 0.0;       // where the read starts, 0 to 1
+  double length = 0.0;      // seconds
+  double glisson = 0.0;     // the frequency ends at (1 + glisson) times its start
+  double morph = 0.0;       // the second wave table's weight
+  double attack = 0.5;      // see setEnvelopeDeformation
+  double decay = 0.5;
+  bool shapedWindow = false;
+  double lead = 0.0;        // see startEarly
+  std::optional<double> partialLimit;  // none: the voice keeps the one it had
+};
 
 // One grain voice: a one-shot oscillator that reads a wave table cyclically
 // at `frequency` for `length` seconds, shaped by a window read once across
 // the grain and scaled by `amplitude`. The voice owns no tables; each render
 // call borrows them for that call.
-// The per-sample arithmetic of Processing, Processing_1 and Processing_2 is
-// written again, to the bit, in the group renderer (zunVoiceGroup.cpp:
-// anySample and advance for lanes sample by sample, advanceChecked and
-// renderSquare for squares) and in the tests' plain rendering
-// (tests/core/reference_voice.h). Change them together; the Group and
-// Reference tests fail on any difference.
+// Processing, Processing_1 and Processing_2 step the grain by the rule of
+// zunGrainStep-inl.h, which the group renderer shares; their reads and products
+// are written again, to the bit, in the group renderer (zunVoiceGroup.cpp)
+// and the tests' plain rendering (tests/core/reference_voice.h) writes the
+// whole voice again. Change them together; the Group and Reference tests
+// fail on any difference.
 class zunGrain {
  public:
   explicit zunGrain(double sampleRate);
@@ -35,6 +53,9 @@ class zunGrain {
   void setShapedWindow(bool on) { shapedWindow = on; }
   void trigger();
   void start();
+  // Takes the values of a grain started now, in the order their setters
+  // depend on each other: the increments first, startEarly after them.
+  void latch(const zunGrainStart& grain);
   // For a grain that has just started `lead` of a sample (0 to 1) before the
   // moment it is due: moves its position and phase back by that much, so
   // that its samples are those of a grain started between two samples.

@@ -100,15 +100,16 @@ class zunGrainOptions {
     return level * std::pow(10.0, drop / -20.0);
   }
 
-  // Voice i's gains under the law in force; see zunVoicePool::pan.
-  void pan(zunVoicePool& pool, int i, bool manual, double width, double randomWidth) const;
+  // A grain's gains under the law in force: at a manual position `width`
+  // (0 left, 1 right), or at a random offset `randomWidth` (0 to width)
+  // within the spread.
+  zunGains pan(bool manual, double width, double randomWidth) const;
   // Voice i's route over `count` channels (0: the stereo pair, which has
-  // none) from the gains pan() gave it; the grain's last draw.
+  // none) from the gains pan() gave its grain; the grain's last draw.
   template <class State>
-  void route(zunVoicePool& pool, int i, State& seed, int count) const {
+  void route(zunVoicePool& pool, int i, zunGains gains, State& seed, int count) const {
     if (count > 0)
-      pool.routes[i] =
-          routing.route(i, pool.gainLeft[i], pool.gainRight[i], equalPower, count, seed);
+      pool.routes[i] = routing.route(i, gains.left, gains.right, equalPower, count, seed);
   }
 
   bool wantsEvents() const { return eventsOn; }

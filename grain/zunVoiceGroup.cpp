@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "zunGrainStep-inl.h"
 #include "zunGroupTable-inl.h"
 #include "zunGroupMix-inl.h"
 #include "zunVoiceGroup.h"
@@ -35,6 +36,34 @@ HWY_NOINLINE V wrapEachLane(V phase, M bad) {
   for (size_t lane = 0; lane < hn::Lanes(d); ++lane) wrapped[lane] = zunWrapPhase(phases[lane]);
   return hn::IfThenElse(bad, hn::Load(d, wrapped), phase);
 }
+
+// The group's lanes for the step rule: one voice per vector lane.
+struct VectorLanes {
+  using V = hn::Vec<D>;
+  using M = hn::Mask<D>;
+  static HWY_INLINE V set(double x) { return hn::Set(D(), x); }
+  static HWY_INLINE V add(V a, V b) { return hn::Add(a, b); }
+  static HWY_INLINE V sub(V a, V b) { return hn::Sub(a, b); }
+  static HWY_INLINE V mul(V a, V b) { return hn::Mul(a, b); }
+  static HWY_INLINE V div(V a, V b) { return hn::Div(a, b); }
+  static HWY_INLINE M lt(V a, V b) { return hn::Lt(a, b); }
+  static HWY_INLINE M le(V a, V b) { return hn::Le(a, b); }
+  static HWY_INLINE M gt(V a, V b) { return hn::Gt(a, b); }
+  static HWY_INLINE M ge(V a, V b) { return hn::Ge(a, b); }
+  static HWY_INLINE M both(M a, M b) { return hn::And(a, b); }
+  static HWY_INLINE M butNot(M a, M b) { return hn::AndNot(a, b); }
+  static HWY_INLINE M either(M a, M b) { return hn::Or(a, b); }
+  static HWY_INLINE V select(M m, V yes, V no) { return hn::IfThenElse(m, yes, no); }
+  static HWY_INLINE bool allTrue(M m) { return hn::AllTrue(D(), m); }
+  static HWY_INLINE bool allFalse(M m) { return hn::AllFalse(D(), m); }
+  static HWY_INLINE bool rarely(M m) { return HWY_UNLIKELY(!hn::AllFalse(D(), m)); }
+  static HWY_INLINE V wrapEach(V phase, M bad) { return wrapEachLane(phase, bad); }
+};
+
+// The pulsar routine glides and deforms its window; the sample routine does neither.
+template <bool Morph>
+using Rule = zunGrainStep<VectorLanes, Morph, Morph>;
+using State = zunStepState<VectorLanes>;
 
 // The voices' state and parameters, one lane each.
 struct Lanes {
@@ -140,52 +169,19 @@ int soundingStretch(const Lanes& l, int remaining) {
 }
 
 struct Parameters {
-  V increment, step, glide, attackEnd, sustainEnd, decay, weight1, weight2, gain, start;
+  zunStepParameters<VectorLanes> rule;
+  V weight1, weight2, gain, start;
 
   explicit Parameters(const Lanes& l)
-      : increment(hn::Load(D(), l.increment)),
-        step(hn::Load(D(), l.step)),
-        glide(hn::Load(D(), l.glide)),
-        attackEnd(hn::Load(D(), l.attackEnd)),
-        sustainEnd(hn::Load(D(), l.sustainEnd)),
-        decay(hn::Load(D(), l.decay)),
+      : rule{hn::Load(D(), l.increment), hn::Load(D(), l.step),       hn::Load(D(), l.glide),
+             hn::Load(D(), l.attackEnd), hn::Load(D(), l.sustainEnd), hn::Load(D(), l.decay)},
         weight1(hn::Load(D(), l.weight1)),
         weight2(hn::Load(D(), l.weight2)),
         gain(hn::Load(D(), l.gain)),
         start(hn::Load(D(), l.start)) {}
+
+  M startedAt(int k) const { return hn::Le(start, hn::Set(D(), double(k))); }
 };
-
-struct State {
-  V position, phase, windowPosition;
-  M ended;
-  // For squares that hold a start or an end: the position up to the end,
-  // which keeps the window read inside the window once a lane has ended,
-  // and the sample at which each lane ended.
-  V lastPosition, endedAt;
-};
-
-// The deformed window's position, for lanes in any segment.
-HWY_INLINE V deformedWindow(const Parameters& p, V position) {
-  const D d;
-  const V one = hn::Set(d, 1.0), half = hn::Set(d, 0.5);
-  const M inAttack = hn::Lt(position, p.attackEnd);
-  const M inSustain = hn::AndNot(inAttack, hn::Lt(position, p.sustainEnd));
-  const V q = hn::Div(hn::IfThenElse(inAttack, position, hn::Sub(one, position)),
-                      hn::IfThenElse(inAttack, p.attackEnd, p.decay));
-  return hn::IfThenElse(inAttack, hn::Mul(q, half),
-                        hn::IfThenElse(inSustain, half, hn::Add(hn::Mul(q, hn::Set(d, -0.5)), one)));
-}
-
-// Every lane's phase after one wrap. Phases that only move forwards from
-// [0, 1] cannot fall below 0.
-template <bool Forwards = false>
-HWY_INLINE V wrapOnce(V phase) {
-  const D d;
-  const V one = hn::Set(d, 1.0), zero = hn::Zero(d);
-  const V below =
-      Forwards ? phase : hn::IfThenElse(hn::Lt(phase, zero), hn::Add(phase, one), phase);
-  return hn::IfThenElse(hn::Ge(phase, one), hn::Sub(phase, one), below);
-}
 
 struct Tables {
   Table wave1, window, wave2;
@@ -217,62 +213,12 @@ HWY_INLINE V voiceSample(const Tables& t, Read read, V phase, V w, V weight1, V 
 template <bool Morph, int Mode, bool Fast>
 HWY_INLINE V anySample(const Tables& t, const Parameters& p, State& s, int k) {
   const D d;
-  const V one = hn::Set(d, 1.0), zero = hn::Zero(d);
-  const M started = hn::Le(p.start, hn::Set(d, double(k)));
-  s.position = hn::IfThenElse(started, hn::Add(s.position, p.increment), s.position);
-  const M over = hn::Ge(s.position, one);
-  s.ended = hn::Or(s.ended, hn::And(started, over));
-  const M sounding = hn::AndNot(over, started);
-  if (hn::AllFalse(d, sounding)) return zero;
-  V w = s.position;
-  if (Morph) {
-    const M inSustain =
-        hn::AndNot(hn::Lt(s.position, p.attackEnd), hn::Lt(s.position, p.sustainEnd));
-    // The division only where some lane is in its attack or decay.
-    w = hn::AllFalse(d, hn::AndNot(inSustain, sounding)) ? hn::Set(d, 0.5)
-                                                         : deformedWindow(p, s.position);
-    s.windowPosition = hn::IfThenElse(sounding, w, s.windowPosition);
-    const V glided = hn::Mul(hn::Add(hn::Mul(p.glide, s.position), one), p.step);
-    const M moves = hn::AndNot(hn::Gt(glided, one), sounding);
-    s.phase = hn::IfThenElse(moves, hn::Add(s.phase, glided), s.phase);
-  } else {
-    s.phase = hn::IfThenElse(sounding, hn::Add(s.phase, p.step), s.phase);
-  }
-  s.phase = hn::IfThenElse(sounding, wrapOnce(s.phase), s.phase);
-  const M held = hn::And(hn::Ge(s.phase, zero), hn::Le(s.phase, one));
-  const M bad = hn::AndNot(held, sounding);
-  if (HWY_UNLIKELY(!hn::AllFalse(d, bad))) s.phase = wrapEachLane(s.phase, bad);
-
-  auto read = [&](const Table& table, V x) { return table.read<Mode, Fast>(x, sounding); };
-  return hn::IfThenElseZero(sounding,
-                            voiceSample<Morph>(t, read, s.phase, w, p.weight1, p.weight2, p.gain));
-}
-
-// One sample's step of every lane's state in a stretch where vouch and
-// soundingStretch vouched for every lane; returns the window position. With
-// `Masked`, lanes that start at a later sample keep still.
-template <bool Morph, bool Masked, bool Forwards = false>
-HWY_INLINE V advance(const Parameters& p, State& s, M started) {
-  const D d;
-  const V one = hn::Set(d, 1.0);
-  auto ifStarted = [&](V changed, V unchanged) {
-    return Masked ? hn::IfThenElse(started, changed, unchanged) : changed;
-  };
-  s.position = ifStarted(hn::Add(s.position, p.increment), s.position);
-  V w = s.position;
-  if (Morph) {
-    const M inSustain =
-        hn::AndNot(hn::Lt(s.position, p.attackEnd), hn::Lt(s.position, p.sustainEnd));
-    w = hn::AllTrue(d, inSustain) ? hn::Set(d, 0.5) : deformedWindow(p, s.position);
-    s.windowPosition = ifStarted(w, s.windowPosition);
-    const V glided = hn::Mul(hn::Add(hn::Mul(p.glide, s.position), one), p.step);
-    s.phase = ifStarted(hn::IfThenElse(hn::Gt(glided, one), s.phase, hn::Add(s.phase, glided)),
-                        s.phase);
-  } else {
-    s.phase = ifStarted(hn::Add(s.phase, p.step), s.phase);
-  }
-  s.phase = ifStarted(wrapOnce<Forwards>(s.phase), s.phase);
-  return w;
+  const auto at = Rule<Morph>::template step<zunStepChecks::all, true>(p.rule, s, p.startedAt(k),
+                                                                       hn::Zero(d));
+  if (hn::AllFalse(d, at.sounding)) return hn::Zero(d);
+  auto read = [&](const Table& table, V x) { return table.read<Mode, Fast>(x, at.sounding); };
+  return hn::IfThenElseZero(
+      at.sounding, voiceSample<Morph>(t, read, s.phase, at.window, p.weight1, p.weight2, p.gain));
 }
 
 // The same as anySample, in a stretch where vouch and soundingStretch
@@ -281,43 +227,16 @@ HWY_INLINE V advance(const Parameters& p, State& s, M started) {
 template <bool Morph, int Mode, bool Fast, bool Masked>
 HWY_INLINE V plainSample(const Tables& t, const Parameters& p, State& s, int k) {
   const D d;
-  const M started = Masked ? hn::Le(p.start, hn::Set(d, double(k))) : hn::FirstN(d, hn::Lanes(d));
-  const V w = advance<Morph, Masked>(p, s, started);
+  const M started = Masked ? p.startedAt(k) : hn::FirstN(d, hn::Lanes(d));
+  const V w =
+      Rule<Morph>::template step<zunStepChecks::held, Masked>(p.rule, s, started, hn::Zero(d))
+          .window;
   auto read = [](const Table& table, V x) { return table.readHeld<Mode, Fast>(x); };
   const V value = voiceSample<Morph>(t, read, s.phase, w, p.weight1, p.weight2, p.gain);
   return Masked ? hn::IfThenElseZero(started, value) : value;
 }
 
 #if HWY_TARGET != HWY_SCALAR
-// One sample's step of every lane's state in a square where lanes may start
-// or end, as in anySample; returns the window position, which lanes that
-// have ended read at their last position, inside the window.
-template <bool Morph, bool Forwards>
-HWY_INLINE V advanceChecked(const Parameters& p, State& s, int k) {
-  const D d;
-  const V one = hn::Set(d, 1.0), now = hn::Set(d, double(k));
-  const M started = hn::Le(p.start, now);
-  s.position = hn::IfThenElse(started, hn::Add(s.position, p.increment), s.position);
-  const M over = hn::Ge(s.position, one);
-  const M ends = hn::AndNot(s.ended, hn::And(started, over));
-  s.endedAt = hn::IfThenElse(ends, now, s.endedAt);
-  s.ended = hn::Or(s.ended, ends);
-  const M sounding = hn::AndNot(over, started);
-  s.lastPosition = hn::IfThenElse(over, s.lastPosition, s.position);
-  V w = s.lastPosition;
-  if (Morph) {
-    const M inSustain = hn::AndNot(hn::Lt(w, p.attackEnd), hn::Lt(w, p.sustainEnd));
-    w = hn::AllTrue(d, inSustain) ? hn::Set(d, 0.5) : deformedWindow(p, w);
-    s.windowPosition = hn::IfThenElse(sounding, w, s.windowPosition);
-    const V glided = hn::Mul(hn::Add(hn::Mul(p.glide, s.position), one), p.step);
-    s.phase = hn::IfThenElse(hn::AndNot(hn::Gt(glided, one), sounding), hn::Add(s.phase, glided),
-                             s.phase);
-  } else {
-    s.phase = hn::IfThenElse(sounding, hn::Add(s.phase, p.step), s.phase);
-  }
-  s.phase = hn::IfThenElse(sounding, wrapOnce<Forwards>(s.phase), s.phase);
-  return w;
-}
 
 // What the reads of a group's squares may take as known.
 struct Shortcuts {
@@ -346,8 +265,13 @@ HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Para
   V phases[kLanes], windows[kLanes];
   if (Checked) s.lastPosition = hn::IfThenElse(s.ended, s.lastPosition, s.position);
   for (size_t j = 0; j < kLanes; ++j) {
-    windows[j] = Checked ? advanceChecked<Morph, Forwards>(p, s, k + static_cast<int>(j))
-                         : advance<Morph, false, Forwards>(p, s, hn::FirstN(d, kLanes));
+    const int at = k + static_cast<int>(j);
+    windows[j] = Checked ? Rule<Morph>::template step<zunStepChecks::ends, true, Forwards>(
+                               p.rule, s, p.startedAt(at), hn::Set(d, double(at)))
+                               .window
+                         : Rule<Morph>::template step<zunStepChecks::held, false, Forwards>(
+                               p.rule, s, hn::FirstN(d, kLanes), hn::Zero(d))
+                               .window;
     phases[j] = s.phase;
   }
   alignas(64) double endedAt[zunMaxGroupLanes];

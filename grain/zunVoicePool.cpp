@@ -99,6 +99,15 @@ zunGrain& zunVoicePool::start(int i, int offset) {
   return *voices[i];
 }
 
+zunGrain& zunVoicePool::startGrain(int i, int offset, const zunGrainStart& grain,
+                                   zunGains gains) {
+  zunGrain& voice = start(i, offset);
+  voice.latch(grain);
+  gainLeft[i] = gains.left;
+  gainRight[i] = gains.right;
+  return voice;
+}
+
 void zunVoicePool::trigger() {
   const int i = firstIdle();
   if (i < 0) return;

@@ -26,6 +26,12 @@ constexpr double zunFadeSeconds = 0.005;
 // How long a stolen grain takes to fade out.
 constexpr double zunStealFadeSeconds = 0.002;
 
+// A grain's gains on the left and the right channel.
+struct zunGains {
+  double left;
+  double right;
+};
+
 // An engine's voices and the mix state of the grain each one plays, as
 // parallel arrays indexed by voice number.
 class zunVoicePool {
@@ -58,16 +64,12 @@ class zunVoicePool {
   bool finishBlock();
 
   // Starts voice i (unless it sounds already) at `offset` into the block.
-  // Voices start only through start() and trigger(): a voice made to sound
-  // behind the pool's back is not rendered.
+  // Voices start only through start(), startGrain() and trigger(): a voice
+  // made to sound behind the pool's back is not rendered.
   zunGrain& start(int i, int offset);
-
-  // Linear panning of voice i's grain: a manual position `width` (0 left,
-  // 1 right), or a random offset `randomWidth` (0 to width) within the spread.
-  void pan(int i, bool manual, double width, double randomWidth) {
-    gainLeft[i] = manual ? 1.0 - width : (1.0 - width) + randomWidth;
-    gainRight[i] = manual ? width : 1.0 - randomWidth;
-  }
+  // The same, then voice i takes `grain` and mixes with `gains`: how an
+  // engine starts a grain.
+  zunGrain& startGrain(int i, int offset, const zunGrainStart& grain, zunGains gains);
 
   // Starts the lowest idle voice by hand with whatever it last played.
   void trigger();

@@ -309,20 +309,23 @@ int zunBurst::formantVoice(int offset, int started) {
 }
 
 int zunBurst::startFormant(const Shared& g, int k, int i, int route) {
-  const double cps = g.cps * formantRatio[k];
-  zunGrain& voice = pool->start(i, g.offset);
-  voice.setParameters(g.amplitude * formantLevel[k], cps, 0.0, g.length);
-  voice.setGlisson(g.glisson);
-  voice.setMorph(g.morph);
-  voice.setEnvelopeDeformation(attack, decay);
-  voice.startEarly(g.lead);
-  if (bandLimit) voice.setPartialLimit(partialLimit(absoluteSR, cps, g.glisson));
-  if (k < formantPanCount) options.pan(*pool, i, true, formantPan[k], 0.0);
-  else options.pan(*pool, i, panningMode, g.width, g.randomWidth);
-  options.route(*pool, i, route, buffers.channelCount());
+  zunGrainStart grain;
+  grain.amplitude = g.amplitude * formantLevel[k];
+  grain.frequency = g.cps * formantRatio[k];
+  grain.length = g.length;
+  grain.glisson = g.glisson;
+  grain.morph = g.morph;
+  grain.attack = attack;
+  grain.decay = decay;
+  grain.lead = g.lead;
+  if (bandLimit) grain.partialLimit = partialLimit(absoluteSR, grain.frequency, g.glisson);
+  const zunGains gains = k < formantPanCount ? options.pan(true, formantPan[k], 0.0)
+                                             : options.pan(panningMode, g.width, g.randomWidth);
+  pool->startGrain(i, g.offset, grain, gains);
+  options.route(*pool, i, gains, route, buffers.channelCount());
   if (!options.wantsEvents()) return route;
   zunGrainEvent e = options.started(*pool, i, g.offset, period);
-  e.frequency = cps;
+  e.frequency = grain.frequency;
   e.glisson = g.drawn;
   e.morph = g.morph;
   e.formant = g.formants > 1 ? k + 1 : 0;

@@ -340,14 +340,18 @@ void zunCloud::initializeGrain(int offset, double lead) {
   // A grain already read backwards by "reverse" stays so: the draw turns
   // only forward grains round, by reading at the negated rate.
   const bool backwards = flipped && pool->voices[i]->direction > 0.0;
-  zunGrain& voice = pool->start(i, offset);
-  voice.setParameters(amplitude, backwards ? -f : f, begin, o.length + lengthDeviation);
-  const double a = attack, d = decay;
-  voice.setEnvelopeDeformation(a, d);
-  voice.setShapedWindow(a != 0.5 || d != 0.5);
-  voice.startEarly(lead);
-  options.pan(*pool, i, panningMode, o.width, u);
-  options.route(*pool, i, seed, buffers.channelCount());
+  zunGrainStart grain;
+  grain.amplitude = amplitude;
+  grain.frequency = backwards ? -f : f;
+  grain.phase = begin;
+  grain.length = o.length + lengthDeviation;
+  grain.attack = attack;
+  grain.decay = decay;
+  grain.shapedWindow = grain.attack != 0.5 || grain.decay != 0.5;
+  grain.lead = lead;
+  const zunGains gains = options.pan(panningMode, o.width, u);
+  const zunGrain& voice = pool->startGrain(i, offset, grain, gains);
+  options.route(*pool, i, gains, seed, buffers.channelCount());
   if (!options.wantsEvents()) return;
   zunGrainEvent e = options.started(*pool, i, offset, period);
   e.frequency = transposition * o.pitch;
