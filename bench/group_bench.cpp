@@ -31,8 +31,10 @@ void BM_Group(benchmark::State& state, bool morph, bool cubic) {
     voice.setGlisson(1.0 / 12.0);
     voice.setEnvelopeDeformation(0.125, 0.125);
     voice.start();
-    voice.grainPosition = 0.1 * v / lanes;  // some lanes in the attack, some not
-    voice.phase = 0.25 + 0.01 * v;
+    zunGrainRunning placed = voice.running();
+    placed.grainPosition = 0.1 * v / lanes;  // some lanes in the attack, some not
+    placed.phase = 0.25 + 0.01 * v;
+    voice.setRunning(placed);
     group.voices[v] = &voice;
     group.offsets[v] = 0;
     group.gainLeft[v] = 0.5;

@@ -33,81 +33,67 @@ double startPhase(double phase) {
 
 }  // namespace
 
-zunGrain::zunGrain(double sampleRate)
-    : phase(0.0),
-      phaseIncrement(0.0),
-      absoluteSR(sampleRate),
-      windowPosition(0.0),
-      grainPosition(0.0),
-      grainIncrement(0.0),
-      glisson(0.0),
-      interpMode(0),
-      status(false),
-      amplitude(0.0),
-      length(0.0),
-      frequency(0.0),
-      morph(0.0),
-      direction(1.0),
-      partialLimit(std::numeric_limits<double>::infinity()) {
+zunGrain::zunGrain(double sampleRate) {
+  values.absoluteSR = sampleRate;
   setParameters(0.5, 440.0, 0.0, 85.0);
 }
 
 void zunGrain::setParameters(double amplitude_, double frequency_, double phase_,
                              double length_) {
-  amplitude = amplitude_;
-  frequency = frequency_;
-  phaseIncrement = frequency_ / absoluteSR;
-  phase = startPhase(phase_);
-  length = length_;
+  values.amplitude = amplitude_;
+  values.frequency = frequency_;
+  values.phaseIncrement = frequency_ / values.absoluteSR;
+  state.phase = startPhase(phase_);
+  values.length = length_;
   updateGrainIncrement();
 }
 
-void zunGrain::setAmplitude(double amplitude_) { amplitude = amplitude_; }
+void zunGrain::setAmplitude(double amplitude_) { values.amplitude = amplitude_; }
 
-void zunGrain::setMorph(double morph_) { morph = morph_; }
+void zunGrain::setMorph(double morph_) { values.morph = morph_; }
 
-void zunGrain::setGlisson(double glisson_) { glisson = glisson_; }
+void zunGrain::setGlisson(double glisson_) { values.glisson = glisson_; }
 
 void zunGrain::setAbsoluteSR(double sampleRate) {
   if (!(sampleRate > 0.0)) return;
-  absoluteSR = sampleRate;
-  phaseIncrement = frequency / sampleRate;
-  phase = startPhase(phase);
+  values.absoluteSR = sampleRate;
+  values.phaseIncrement = values.frequency / sampleRate;
+  state.phase = startPhase(state.phase);
   updateGrainIncrement();
 }
 
-void zunGrain::setInterpMode(int mode) { interpMode = mode; }
+void zunGrain::setInterpMode(int mode) { values.interpMode = mode; }
 
-void zunGrain::setCubic(bool on) { cubic = on; }
+void zunGrain::setCubic(bool on) { values.cubic = on; }
 
-void zunGrain::setInvert(int invert) { direction = invert == 1 ? -1.0 : 1.0; }
+void zunGrain::setInvert(int invert) { values.direction = invert == 1 ? -1.0 : 1.0; }
 
 void zunGrain::setFrequency(double frequency_) {
-  frequency = frequency_;
-  phaseIncrement = frequency_ / absoluteSR;
+  values.frequency = frequency_;
+  values.phaseIncrement = frequency_ / values.absoluteSR;
 }
 
 void zunGrain::setLength(double length_) {
-  length = length_;
+  values.length = length_;
   updateGrainIncrement();
 }
 
 void zunGrain::setEnvelopeDeformation(double attack_, double decay_) {
-  attack = attack_;
-  decay = decay_;
-  sustain = 1.0 - (attack_ + decay_);
+  values.attack = attack_;
+  values.decay = decay_;
+  values.sustain = 1.0 - (attack_ + decay_);
 }
 
 double zunEnvelopePart(double x) { return std::fabs(x) > 1.0 ? 0.5 : std::fabs(x) * 0.5; }
 
 void zunGrain::trigger() {
-  grainPosition = 0.0;
-  phase = 0.0;
-  status = true;
+  state.grainPosition = 0.0;
+  state.phase = 0.0;
+  state.status = true;
 }
 
 void zunGrain::start() {
-  if (status) return;
+  if (state.status) return;
   trigger();
 }
 
@@ -121,28 +107,28 @@ void zunGrain::latch(const zunGrainStart& grain) {
   if (grain.partialLimit) setPartialLimit(*grain.partialLimit);
 }
 
-void zunGrain::setStatus(bool status_) { status = status_; }
+void zunGrain::setStatus(bool status_) { state.status = status_; }
 
 // The phase moves as the plain routine moves it; a glissando's factor is 1
 // at the grain's start, so the glissando routines' first fraction of a
 // step is the same. A grain that ends at its first sample stays as it is.
 void zunGrain::startEarly(double lead) {
-  if (!(lead > 0.0) || !(grainIncrement < 1.0)) return;
-  grainPosition -= lead * grainIncrement;
-  phase = zunWrapPhase(phase - lead * phaseIncrement * direction);
+  if (!(lead > 0.0) || !(values.grainIncrement < 1.0)) return;
+  state.grainPosition -= lead * values.grainIncrement;
+  state.phase = zunWrapPhase(state.phase - lead * values.phaseIncrement * values.direction);
 }
 
-void zunGrain::setPartialLimit(double limit) { partialLimit = limit; }
+void zunGrain::setPartialLimit(double limit) { values.partialLimit = limit; }
 
 // 1 / length / rate, except that a grain must always end: a length that is
 // not positive (or NaN) ends the grain at its first sample, as a length of 0
 // does, and a vanishing advance is raised to the smallest one that ends.
 void zunGrain::updateGrainIncrement() {
-  const double increment = 1.0 / length / absoluteSR;
+  const double increment = 1.0 / values.length / values.absoluteSR;
   if (increment >= minimumGrainIncrement) {
-    grainIncrement = increment;
+    values.grainIncrement = increment;
   } else {
-    grainIncrement = length > 0.0 ? minimumGrainIncrement
+    values.grainIncrement = values.length > 0.0 ? minimumGrainIncrement
                                    : std::numeric_limits<double>::infinity();
   }
 }
@@ -163,16 +149,18 @@ HWY_ATTR void zunGrain::renderIn(double* out, int count, const zunTable wave1,
   // Every member the loop reads is copied first, the tables too: `out` may
   // alias any double, so the compiler would otherwise reload each of them
   // every sample.
-  const double step = stepsPlainly(Variant) ? phaseIncrement * direction : phaseIncrement;
-  const zunStepParameters<zunScalarLanes> p{grainIncrement, step, glisson, attack,
-                                            attack + sustain, decay};
-  const double wave1Weight = 1.0 - morph;
-  const double wave2Weight = morph;
-  const double gain = amplitude;
+  const zunGrainLatched& v = values;
+  const double step = stepsPlainly(Variant) ? v.phaseIncrement * v.direction : v.phaseIncrement;
+  const zunStepParameters<zunScalarLanes> p{v.grainIncrement, step, v.glisson, v.attack,
+                                            v.attack + v.sustain, v.decay};
+  const double wave1Weight = 1.0 - v.morph;
+  const double wave2Weight = v.morph;
+  const double gain = v.amplitude;
   const double wave1Frames = static_cast<double>(wave1.frames);
   const double wave2Frames = static_cast<double>(wave2.frames);
   const double windowFrames = static_cast<double>(window.frames);
-  zunStepState<zunScalarLanes> s{grainPosition, phase, windowPosition, false, 0.0, 0.0};
+  zunStepState<zunScalarLanes> s{state.grainPosition, state.phase, state.windowPosition, false,
+                                 0.0, 0.0};
 
   for (int i = 0; i < count; ++i) {
     const auto sample = Step::template step<zunStepChecks::all, false>(p, s, true, 0.0);
@@ -191,10 +179,10 @@ HWY_ATTR void zunGrain::renderIn(double* out, int count, const zunTable wave1,
     out[i] = (window.read<Mode>(sample.window * windowFrames) * waveValue) * gain;
   }
 
-  grainPosition = s.position;
-  phase = s.phase;
-  if (deformsWindow(Variant)) windowPosition = s.windowPosition;
-  if (s.ended) status = false;
+  state.grainPosition = s.position;
+  state.phase = s.phase;
+  if (deformsWindow(Variant)) state.windowPosition = s.windowPosition;
+  if (s.ended) state.status = false;
 }
 
 template <int Variant>
@@ -202,8 +190,8 @@ void zunGrain::render(double* out, int count, const zunTable& wave1, const zunTa
                       const zunTable& wave2) {
   // A missing table reads silence, as any mode other than 0 and 1 does.
   const bool noTable = wave1.empty() || window.empty() || (Variant == morphVariant && wave2.empty());
-  const int mode = noTable ? -1 : interpMode;
-  if (cubic && (mode == 0 || mode == 1))
+  const int mode = noTable ? -1 : values.interpMode;
+  if (values.cubic && (mode == 0 || mode == 1))
     renderIn<Variant, zunCubicRead>(out, count, wave1, window, wave2);
   else if (mode == 0) renderIn<Variant, 0>(out, count, wave1, window, wave2);
   else if (mode == 1) renderIn<Variant, 1>(out, count, wave1, window, wave2);
@@ -212,7 +200,7 @@ void zunGrain::render(double* out, int count, const zunTable& wave1, const zunTa
 
 void zunGrain::Processing(double* out, int count, const zunTable& wave,
                           const zunTable& window) {
-  if (shapedWindow) render<shapedPlainVariant>(out, count, wave, window, wave);
+  if (values.shapedWindow) render<shapedPlainVariant>(out, count, wave, window, wave);
   else render<plainVariant>(out, count, wave, window, wave);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <optional>
 
 #include "zunTable.h"
@@ -18,6 +19,37 @@ struct zunGrainStart {
   bool shapedWindow = false;
   double lead = 0.0;        // see startEarly
   std::optional<double> partialLimit;  // none: the voice keeps the one it had
+};
+
+// What a grain latches at its start, or a message sets between grains.
+// These member names, with zunGrainRunning's, are the voice's fixed names.
+struct zunGrainLatched {
+  double phaseIncrement = 0.0;  // frequency / absoluteSR: the phase's step per sample
+  double absoluteSR = 44100.0;  // the sample rate, Hz
+  double grainIncrement = 0.0;  // 1 / length / absoluteSR: the position's step per sample
+  double glisson = 0.0;         // the frequency ends at (1 + glisson) times its start
+  int interpMode = 0;           // 0 plain, 1 linear; any other reads silence
+  // Until deformed, the envelope reads the window once across the grain,
+  // exactly as the plain render routines do: half the grain for each half.
+  double attack = 0.5;          // where the deformed window's sustain begins
+  double decay = 0.5;           // the decay's share of the grain
+  double sustain = 0.0;         // 1 - attack - decay
+  bool shapedWindow = false;    // see setShapedWindow
+  double amplitude = 0.0;       // the gain of every sample
+  double length = 0.0;          // seconds
+  double frequency = 0.0;       // Hz
+  double morph = 0.0;           // the second wave table's weight
+  double direction = 1.0;       // -1 for the sample routine read backwards
+  bool cubic = false;           // see setCubic
+  double partialLimit = std::numeric_limits<double>::infinity();  // see setPartialLimit
+};
+
+// What a grain runs on, sample by sample.
+struct zunGrainRunning {
+  double phase = 0.0;           // the read's place in the wave table, 0 to 1
+  double windowPosition = 0.0;  // the deformed window's last position read
+  double grainPosition = 0.0;   // how far the grain has run, 0 to 1
+  bool status = false;          // sounding
 };
 
 // One grain voice: a one-shot oscillator that reads a wave table cyclically
@@ -50,7 +82,7 @@ class zunGrain {
   void setEnvelopeDeformation(double attack, double decay);
   // Whether the sample routine reads the window deformed by attack and
   // decay, as the pulsar routine always does.
-  void setShapedWindow(bool on) { shapedWindow = on; }
+  void setShapedWindow(bool on) { values.shapedWindow = on; }
   void trigger();
   void start();
   // Takes the values of a grain started now, in the order their setters
@@ -65,7 +97,13 @@ class zunGrain {
   // read the wave tables' level that fits; it is infinite until set.
   void setPartialLimit(double limit);
   void setStatus(bool status);
-  bool getStatus() const { return status; }
+  bool getStatus() const { return state.status; }
+  // The values the grain latched, and where it has got to.
+  const zunGrainLatched& latched() const { return values; }
+  const zunGrainRunning& running() const { return state; }
+  // For a renderer of the voice's samples other than its own (the group
+  // renderer), or a test that places a grain: where the grain has got to.
+  void setRunning(const zunGrainRunning& running) { state = running; }
 
   // Render `count` samples into out[0 .. count-1].
   // Sample engine: direction, plain window (deformed while shapedWindow).
@@ -89,30 +127,10 @@ class zunGrain {
                     long long wave1Stride = 1, long long windowStride = 1,
                     long long wave2Stride = 1);
 
-  double phase;
-  double phaseIncrement;
-  double absoluteSR;
-  double windowPosition;
-  double grainPosition;
-  double grainIncrement;
-  double glisson;
-  int interpMode;
-  bool status;
-  // Until deformed, the envelope reads the window once across the grain,
-  // exactly as the plain render routines do: half the grain for each half.
-  double attack = 0.5;
-  double decay = 0.5;
-  double sustain = 0.0;
-  bool shapedWindow = false;
-  double amplitude;
-  double length;
-  double frequency;
-  double morph;
-  double direction;
-  bool cubic = false;
-  double partialLimit;
-
  private:
+  zunGrainLatched values;
+  zunGrainRunning state;
+
   template <int Variant, int Mode>
   void renderIn(double* out, int count, const zunTable wave1, const zunTable window,
                 const zunTable wave2);

@@ -120,8 +120,8 @@ class zunGrainOptions {
     e.sample = sampleAt(offset);
     e.voice = i;
     e.period = period;
-    e.length = pool.voices[i]->length;
-    e.level = pool.voices[i]->amplitude;
+    e.length = pool.voices[i]->latched().length;
+    e.level = pool.voices[i]->latched().amplitude;
     e.gainLeft = pool.gainLeft[i];
     e.gainRight = pool.gainRight[i];
     e.channel = zunChannelRouting::loudest(pool.routes[i]) + 1;

@@ -94,10 +94,11 @@ void gather(Lanes& l, zunGrain* const* voices, const int* offsets, int count, in
       l.start[lane] = n;
       continue;
     }
-    const zunGrain& v = *voices[lane];
-    l.position[lane] = v.grainPosition;
+    const zunGrainLatched& v = voices[lane]->latched();
+    const zunGrainRunning& r = voices[lane]->running();
+    l.position[lane] = r.grainPosition;
     l.increment[lane] = v.grainIncrement;
-    l.phase[lane] = v.phase;
+    l.phase[lane] = r.phase;
     l.step[lane] = Morph ? v.phaseIncrement : v.phaseIncrement * v.direction;
     l.glide[lane] = v.glisson;
     l.attackEnd[lane] = v.attack;
@@ -106,7 +107,7 @@ void gather(Lanes& l, zunGrain* const* voices, const int* offsets, int count, in
     l.weight1[lane] = 1.0 - v.morph;
     l.weight2[lane] = v.morph;
     l.gain[lane] = v.amplitude;
-    l.windowPosition[lane] = v.windowPosition;
+    l.windowPosition[lane] = r.windowPosition;
     l.start[lane] = offsets[lane];
   }
 }
@@ -390,11 +391,12 @@ void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* 
   alignas(64) double endedLanes[zunMaxGroupLanes] = {};
   hn::Store(hn::IfThenElseZero(s.ended, hn::Set(d, 1.0)), d, endedLanes);
   for (int v = 0; v < count; ++v) {
-    zunGrain& voice = *voices[v];
-    voice.grainPosition = l.position[v];
-    voice.phase = l.phase[v];
-    if (Morph) voice.windowPosition = l.windowPosition[v];
-    if (endedLanes[v] != 0.0) voice.status = false;
+    zunGrainRunning r = voices[v]->running();
+    r.grainPosition = l.position[v];
+    r.phase = l.phase[v];
+    if (Morph) r.windowPosition = l.windowPosition[v];
+    if (endedLanes[v] != 0.0) r.status = false;
+    voices[v]->setRunning(r);
   }
 }
 

@@ -333,9 +333,10 @@ void zunVoicePool::mixVoices(int n, const zunRenderJob& job, double* grainBuffer
     // the tables fit.
     const zunRenderJob& own = levelled ? (voiceJob = levels.jobFor(job, voice)) : job;
     // Shaped sample windows and fades are the voices' own.
-    const bool grouped = tablesFit && !voice.shapedWindow &&
-                         (voice.interpMode == 0 || voice.interpMode == 1) && fadeLeft[i] == 0;
-    const int voiceMode = voice.cubic ? zunCubicRead : voice.interpMode;
+    const zunGrainLatched& values = voice.latched();
+    const bool grouped = tablesFit && !values.shapedWindow &&
+                         (values.interpMode == 0 || values.interpMode == 1) && fadeLeft[i] == 0;
+    const int voiceMode = values.cubic ? zunCubicRead : values.interpMode;
     const Target to = job.stereo ? targets.stereoOf(i) : targets.of(i);
     const bool elsewhere = to.a != groupLeft || to.b != groupRight;
     if (group.count > 0 && (!grouped || voiceMode != mode ||

@@ -127,7 +127,7 @@ zunTable zunWaveLevels::level(const zunTable& table, double partialLimit) const 
 
 zunRenderJob zunBlockLevels::jobFor(const zunRenderJob& job, const zunGrain& voice) const {
   zunRenderJob own = job;
-  if (wave1) own.wave1 = wave1->level(job.wave1, voice.partialLimit);
-  if (wave2) own.wave2 = wave2->level(job.wave2, voice.partialLimit);
+  if (wave1) own.wave1 = wave1->level(job.wave1, voice.latched().partialLimit);
+  if (wave2) own.wave2 = wave2->level(job.wave2, voice.latched().partialLimit);
   return own;
 }

@@ -339,7 +339,7 @@ void zunCloud::initializeGrain(int offset, double lead) {
   if (i < 0) return;
   // A grain already read backwards by "reverse" stays so: the draw turns
   // only forward grains round, by reading at the negated rate.
-  const bool backwards = flipped && pool->voices[i]->direction > 0.0;
+  const bool backwards = flipped && pool->voices[i]->latched().direction > 0.0;
   zunGrainStart grain;
   grain.amplitude = amplitude;
   grain.frequency = backwards ? -f : f;
@@ -355,8 +355,8 @@ void zunCloud::initializeGrain(int offset, double lead) {
   if (!options.wantsEvents()) return;
   zunGrainEvent e = options.started(*pool, i, offset, period);
   e.frequency = transposition * o.pitch;
-  e.position = ring ? age / static_cast<double>(sampleLength) : voice.phase;
-  e.direction = backwards || voice.direction < 0.0 ? -1.0 : 1.0;
+  e.position = ring ? age / static_cast<double>(sampleLength) : voice.running().phase;
+  e.direction = backwards || voice.latched().direction < 0.0 ? -1.0 : 1.0;
   options.emit(e);
 }
 
@@ -370,7 +370,7 @@ void zunCloud::initializeGrain(int offset, double lead) {
 bool zunCloud::placeLive(int offset, double rate, double seconds, double& age,
                          double& start) const {
   const double frames = static_cast<double>(ring->length());
-  const double guard = liveBlock + (pool->voices[0]->cubic ? 4.0 : 3.0);
+  const double guard = liveBlock + (pool->voices[0]->latched().cubic ? 4.0 : 3.0);
   const double span = (seconds > 0.0 ? seconds * absoluteSR : 0.0) + 1.0;
   const double reach = std::fabs(rate) * span;
   const double nearest = guard + reach;

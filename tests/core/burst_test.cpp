@@ -36,7 +36,7 @@ TEST(Burst, WorkedGrainStart) {
   EXPECT_EQ(e.pool->gainRight[0], 0.49999608681534946);
   EXPECT_EQ(e.lengthDeviation, 0.005590356025802476);
   EXPECT_EQ(e.getGrainLength(), 0.09059035602580248);
-  EXPECT_EQ(e.pool->voices[0]->length, 0.09059035602580248);
+  EXPECT_EQ(e.pool->voices[0]->latched().length, 0.09059035602580248);
   EXPECT_EQ(e.period, 3200u);
   EXPECT_EQ(e.seed, 1878557649);
 }
@@ -172,8 +172,8 @@ TEST(Burst, OverlapRebuildsWithDefaults) {
   e.setOverlap(4);
   EXPECT_EQ(e.getOverlappingFactor(), 4);
   EXPECT_EQ(e.getNumOscActive(), 0);
-  EXPECT_EQ(e.pool->voices[3]->interpMode, 0);
-  EXPECT_EQ(e.pool->voices[3]->absoluteSR, 44100.0);
+  EXPECT_EQ(e.pool->voices[3]->latched().interpMode, 0);
+  EXPECT_EQ(e.pool->voices[3]->latched().absoluteSR, 44100.0);
 }
 
 TEST(Burst, SampleRateReachesEveryVoice) {
@@ -183,7 +183,7 @@ TEST(Burst, SampleRateReachesEveryVoice) {
   e.setAbsoluteSR(NAN);
   EXPECT_EQ(e.getAbsoluteSR(), 44100.0);
   e.setAbsoluteSR(96000.0);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(e.pool->voices[i]->absoluteSR, 96000.0);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(e.pool->voices[i]->latched().absoluteSR, 96000.0);
 }
 
 TEST(Burst, GlissandoAndMorphReachTheVoice) {
@@ -194,9 +194,9 @@ TEST(Burst, GlissandoAndMorphReachTheVoice) {
   for (int i = 0; i < 50; ++i) {
     e.pool->voices[0]->setStatus(false);
     e.initializeGrain(0);
-    EXPECT_EQ(e.pool->voices[0]->glisson, -0.5);
-    EXPECT_GE(e.pool->voices[0]->morph, 0.6);
-    EXPECT_LE(e.pool->voices[0]->morph, 1.0);
+    EXPECT_EQ(e.pool->voices[0]->latched().glisson, -0.5);
+    EXPECT_GE(e.pool->voices[0]->latched().morph, 0.6);
+    EXPECT_LE(e.pool->voices[0]->latched().morph, 1.0);
   }
 }
 
@@ -245,6 +245,6 @@ TEST(Burst, HugeRandomMorphKeepsGrainsFinite) {
     rig.engine.setLevel(1e5);
     rig.engine.setToggle(1);
     for (double x : rig.run(2048)) ASSERT_TRUE(std::isfinite(x)) << spread;
-    EXPECT_GE(rig.engine.pool->voices[0]->morph, -1048576.0);
+    EXPECT_GE(rig.engine.pool->voices[0]->latched().morph, -1048576.0);
   }
 }

@@ -37,9 +37,9 @@ TEST(Cloud, WorkedGrainStart) {
   EXPECT_EQ(e.pool->gainLeft[0], 0.5000039131846505);
   EXPECT_EQ(e.pool->gainRight[0], 0.49999608681534946);
   EXPECT_EQ(e.lengthDeviation, 0.00657688944212056);
-  EXPECT_EQ(e.pool->voices[0]->length, 0.10657688944212057);
+  EXPECT_EQ(e.pool->voices[0]->latched().length, 0.10657688944212057);
   EXPECT_EQ(e.period, 3200u);
-  EXPECT_EQ(e.pool->voices[0]->frequency, 1.0);
+  EXPECT_EQ(e.pool->voices[0]->latched().frequency, 1.0);
   EXPECT_EQ(e.seed, -1199696159);
 }
 
@@ -138,10 +138,10 @@ TEST(Cloud, OverlapRebuildDropsInterpolationAndDirection) {
   e.setInvert(1);
   e.setOverlap(4);
   EXPECT_EQ(e.getOverlappingFactor(), 4);
-  EXPECT_EQ(e.pool->voices[0]->interpMode, 0);
-  EXPECT_EQ(e.pool->voices[0]->direction, 1.0);
+  EXPECT_EQ(e.pool->voices[0]->latched().interpMode, 0);
+  EXPECT_EQ(e.pool->voices[0]->latched().direction, 1.0);
   e.setInvert(2);
-  EXPECT_EQ(e.pool->voices[3]->direction, 1.0);
+  EXPECT_EQ(e.pool->voices[3]->latched().direction, 1.0);
 }
 
 TEST(Cloud, ZeroBlockOnlyLearnsTheSampleLength) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "reference_voice.h"
+#include "voice_fixture.h"
 #include "zunVoicePool.h"
 
 namespace {
@@ -51,8 +52,8 @@ void randomize(zunGrain& v, std::mt19937& rng, int mode, bool firstWaveOnly, boo
   v.setInterpMode(mode);
   v.setInvert(static_cast<int>(rng() % 2));
   v.trigger();
-  v.grainPosition = unit(rng) * 0.98;
-  v.phase = rng() % 8 == 0 ? 0.0 : unit(rng);
+  const double grainPosition = unit(rng) * 0.98;
+  place(v, grainPosition, rng() % 8 == 0 ? 0.0 : unit(rng));
   v.setCubic(cubic == Cubic::all || (!held && rng() % 8 == 0));
   v.setPartialLimit(unit(rng) * 64.0);
 }
@@ -118,7 +119,7 @@ void matchesVoiceByVoice(int trials, bool held, Cubic cubic) {
       ASSERT_TRUE(sameBits(right[k], expectRight[k])) << trial << " right " << k;
     }
     for (int i = 0; i < voices; ++i) {
-      const zunGrain &a = *pool.voices[i], &b = *plain.voices[i];
+      const zunGrainRunning &a = pool.voices[i]->running(), &b = plain.voices[i]->running();
       ASSERT_TRUE(sameBits(a.phase, b.phase)) << trial << " voice " << i;
       ASSERT_TRUE(sameBits(a.grainPosition, b.grainPosition)) << trial << " voice " << i;
       ASSERT_TRUE(sameBits(a.windowPosition, b.windowPosition)) << trial << " voice " << i;

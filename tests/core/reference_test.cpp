@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "reference_voice.h"
+#include "voice_fixture.h"
 
 namespace {
 
@@ -51,17 +52,17 @@ zunGrain randomVoice(std::mt19937& rng) {
   v.setInterpMode(rng() % 4 == 0 ? 2 : static_cast<int>(rng() % 2));
   v.setInvert(static_cast<int>(rng() % 2));
   v.start();
-  v.grainPosition = unit(rng) < 0.2 ? 1.0 - unit(rng) * 1e-3 : unit(rng);
-  v.phase = unit(rng);
+  const double grainPosition = unit(rng) < 0.2 ? 1.0 - unit(rng) * 1e-3 : unit(rng);
+  place(v, grainPosition, unit(rng));
   v.setCubic(rng() % 4 == 0);
   return v;
 }
 
 void expectSameState(const zunGrain& a, const zunGrain& b, int trial) {
-  EXPECT_TRUE(sameBits(a.phase, b.phase)) << trial;
-  EXPECT_TRUE(sameBits(a.grainPosition, b.grainPosition)) << trial;
-  EXPECT_TRUE(sameBits(a.windowPosition, b.windowPosition)) << trial;
-  EXPECT_EQ(a.status, b.status) << trial;
+  EXPECT_TRUE(sameBits(a.running().phase, b.running().phase)) << trial;
+  EXPECT_TRUE(sameBits(a.running().grainPosition, b.running().grainPosition)) << trial;
+  EXPECT_TRUE(sameBits(a.running().windowPosition, b.running().windowPosition)) << trial;
+  EXPECT_EQ(a.running().status, b.running().status) << trial;
 }
 
 }  // namespace

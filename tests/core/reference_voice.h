@@ -19,37 +19,40 @@ inline double readInMode(const zunTable& t, double x, int mode) {
 // bit. Variant 0 is Processing, 1 Processing_1, 2 Processing_2.
 inline void referenceRender(zunGrain& v, int variant, double* out, int count, const zunTable& wave1,
                             const zunTable& window, const zunTable& wave2) {
+  const zunGrainLatched& held = v.latched();
+  zunGrainRunning run = v.running();
   const bool noTable = wave1.empty() || window.empty() || (variant == 2 && wave2.empty());
-  const bool reads = !noTable && (v.interpMode == 0 || v.interpMode == 1);
-  const int mode = !reads ? -1 : v.cubic ? zunCubicRead : v.interpMode;
+  const bool reads = !noTable && (held.interpMode == 0 || held.interpMode == 1);
+  const int mode = !reads ? -1 : held.cubic ? zunCubicRead : held.interpMode;
   for (int i = 0; i < count; ++i) {
-    v.grainPosition += v.grainIncrement;
-    if (v.grainPosition >= 1.0) {
-      v.status = false;
+    run.grainPosition += held.grainIncrement;
+    if (run.grainPosition >= 1.0) {
+      run.status = false;
       out[i] = 0.0;
       continue;
     }
-    double w = v.grainPosition;
+    double w = run.grainPosition;
     if (variant == 2) {
-      const double p = v.grainPosition;
-      if (p < v.attack) w = p / v.attack * 0.5;
-      else if (p < v.attack + v.sustain) w = 0.5;
-      else w = (1.0 - p) / v.decay * (-0.5) + 1.0;
-      v.windowPosition = w;
+      const double p = run.grainPosition;
+      if (p < held.attack) w = p / held.attack * 0.5;
+      else if (p < held.attack + held.sustain) w = 0.5;
+      else w = (1.0 - p) / held.decay * (-0.5) + 1.0;
+      run.windowPosition = w;
     }
     if (variant == 0) {
-      v.phase += v.phaseIncrement * v.direction;
+      run.phase += held.phaseIncrement * held.direction;
     } else {
-      const double d = (v.glisson * v.grainPosition + 1.0) * v.phaseIncrement;
-      if (!(d > 1.0)) v.phase += d;
+      const double d = (held.glisson * run.grainPosition + 1.0) * held.phaseIncrement;
+      if (!(d > 1.0)) run.phase += d;
     }
-    if (v.phase >= 1.0) v.phase -= 1.0;
-    else if (v.phase < 0.0) v.phase += 1.0;
-    if (!(v.phase >= 0.0 && v.phase <= 1.0))
-      v.phase = std::isfinite(v.phase) ? v.phase - std::floor(v.phase) : 0.0;
-    double wave = readInMode(wave1, v.phase * static_cast<double>(wave1.frames), mode);
+    if (run.phase >= 1.0) run.phase -= 1.0;
+    else if (run.phase < 0.0) run.phase += 1.0;
+    if (!(run.phase >= 0.0 && run.phase <= 1.0))
+      run.phase = std::isfinite(run.phase) ? run.phase - std::floor(run.phase) : 0.0;
+    double wave = readInMode(wave1, run.phase * static_cast<double>(wave1.frames), mode);
     if (variant == 2)
-      wave = (1.0 - v.morph) * wave + v.morph * readInMode(wave2, v.phase * static_cast<double>(wave2.frames), mode);
-    out[i] = (readInMode(window, w * static_cast<double>(window.frames), mode) * wave) * v.amplitude;
+      wave = (1.0 - held.morph) * wave + held.morph * readInMode(wave2, run.phase * static_cast<double>(wave2.frames), mode);
+    out[i] = (readInMode(window, w * static_cast<double>(window.frames), mode) * wave) * held.amplitude;
   }
+  v.setRunning(run);
 }

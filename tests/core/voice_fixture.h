@@ -33,6 +33,14 @@ inline std::vector<double> renderVoice(zunGrain& voice, Routine routine, int cou
 
 // A sounding voice at rate 1 Hz whose wave advances by `increment` of the
 // table per sample, amplitude 1, lasting far longer than any test renders.
+// Moves a voice's grain to `grainPosition` with its read at `phase`.
+inline void place(zunGrain& v, double grainPosition, double phase) {
+  zunGrainRunning r = v.running();
+  r.grainPosition = grainPosition;
+  r.phase = phase;
+  v.setRunning(r);
+}
+
 inline zunGrain steadyVoice(double increment) {
   zunGrain voice(1.0);
   voice.setParameters(1.0, increment, 0.0, 1e6);
