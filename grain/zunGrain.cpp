@@ -8,6 +8,7 @@
 using zunSimd::HWY_NAMESPACE::zunGrainStep;
 using zunSimd::HWY_NAMESPACE::zunScalarLanes;
 using zunSimd::HWY_NAMESPACE::zunStepChecks;
+using zunSimd::HWY_NAMESPACE::zunStepOf;
 using zunSimd::HWY_NAMESPACE::zunStepParameters;
 using zunSimd::HWY_NAMESPACE::zunStepState;
 
@@ -150,9 +151,7 @@ HWY_ATTR void zunGrain::renderIn(double* out, int count, const zunTable wave1,
   // alias any double, so the compiler would otherwise reload each of them
   // every sample.
   const zunGrainLatched& v = values;
-  const double step = stepsPlainly(Variant) ? v.phaseIncrement * v.direction : v.phaseIncrement;
-  const zunStepParameters<zunScalarLanes> p{v.grainIncrement, step, v.glisson, v.attack,
-                                            v.attack + v.sustain, v.decay};
+  const zunStepParameters<zunScalarLanes> p = zunStepOf(v, !stepsPlainly(Variant));
   const double wave1Weight = 1.0 - v.morph;
   const double wave2Weight = v.morph;
   const double gain = v.amplitude;

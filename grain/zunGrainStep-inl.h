@@ -61,6 +61,13 @@ struct zunStepParameters {
   V decay;       // the decay's share of the grain
 };
 
+// The rule's inputs from a voice's latched values: a gliding phase steps
+// without the direction, a plain one with it.
+inline zunStepParameters<zunScalarLanes> zunStepOf(const zunGrainLatched& v, bool glide) {
+  const double step = glide ? v.phaseIncrement : v.phaseIncrement * v.direction;
+  return {v.grainIncrement, step, v.glisson, v.attack, v.attack + v.sustain, v.decay};
+}
+
 // Where a grain is, per lane.
 template <class L>
 struct zunStepState {

@@ -96,14 +96,15 @@ void gather(Lanes& l, zunGrain* const* voices, const int* offsets, int count, in
     }
     const zunGrainLatched& v = voices[lane]->latched();
     const zunGrainRunning& r = voices[lane]->running();
+    const zunStepParameters<zunScalarLanes> p = zunStepOf(v, Morph);
     l.position[lane] = r.grainPosition;
-    l.increment[lane] = v.grainIncrement;
+    l.increment[lane] = p.increment;
     l.phase[lane] = r.phase;
-    l.step[lane] = Morph ? v.phaseIncrement : v.phaseIncrement * v.direction;
-    l.glide[lane] = v.glisson;
-    l.attackEnd[lane] = v.attack;
-    l.sustainEnd[lane] = v.attack + v.sustain;
-    l.decay[lane] = v.decay;
+    l.step[lane] = p.step;
+    l.glide[lane] = p.glide;
+    l.attackEnd[lane] = p.attackEnd;
+    l.sustainEnd[lane] = p.sustainEnd;
+    l.decay[lane] = p.decay;
     l.weight1[lane] = 1.0 - v.morph;
     l.weight2[lane] = v.morph;
     l.gain[lane] = v.amplitude;
