@@ -391,13 +391,12 @@ void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* 
   hn::Store(s.windowPosition, d, l.windowPosition);
   alignas(64) double endedLanes[zunMaxGroupLanes] = {};
   hn::Store(hn::IfThenElseZero(s.ended, hn::Set(d, 1.0)), d, endedLanes);
+  // Built whole rather than copied and patched: a patched copy went through
+  // the stack, each wide reload waiting on narrow stores.
   for (int v = 0; v < count; ++v) {
-    zunGrainRunning r = voices[v]->running();
-    r.grainPosition = l.position[v];
-    r.phase = l.phase[v];
-    if (Morph) r.windowPosition = l.windowPosition[v];
-    if (endedLanes[v] != 0.0) r.status = false;
-    voices[v]->setRunning(r);
+    const zunGrainRunning& was = voices[v]->running();
+    voices[v]->setRunning({l.phase[v], Morph ? l.windowPosition[v] : was.windowPosition,
+                           l.position[v], endedLanes[v] != 0.0 ? false : was.status});
   }
 }
 
