@@ -11,6 +11,7 @@
 #include <hwy/highway.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "zunTable.h"
@@ -107,6 +108,13 @@ class Table {
 
   V frames() const { return frames_; }
 
+  // Whether a read moving by `step` of the table per sample passes more
+  // entries over a square than readAlong's span holds, so that it would
+  // only try the span and gather after all.
+  bool outrunsSpans(double step) const {
+    return std::fabs(step) * static_cast<double>(table_.frames) > 2.5;
+  }
+
   // Any position; lanes that do not sound read entry 0.
   template <int Mode, bool Fast>
   V read(V x, M sounding) const {
@@ -156,9 +164,10 @@ class Table {
   // consecutive samples: when they all fall within one short span of the
   // table, away from its ends, each lane picks its entries from the span
   // loaded at once, without a gather. `Rising` reads usually move forwards,
-  // so that the first lane's entry is the span's first.
+  // so that the first lane's entry is the span's first. Reads known to
+  // `outrun` a span gather at once.
   template <int Mode, bool Rising>
-  HWY_INLINE V readAlong(V x) const {
+  HWY_INLINE V readAlong(V x, bool outrun = false) const {
     const D d;
     constexpr bool cubic = Mode == zunCubicRead;
     const VI i = truncateHeld(x);
@@ -172,8 +181,9 @@ class Table {
     // slower so).
     const int32_t picked = cubic ? span : span - 1;
     const int64_t end = cubic ? int64_t{first} + 2 + span : int64_t{first} + span;
-    const bool near = hn::AllTrue(DI(), hn::And(hn::Gt(offset, hn::Set(DI(), -1)),
-                                                hn::Lt(offset, hn::Set(DI(), picked))));
+    const bool near =
+        !outrun && hn::AllTrue(DI(), hn::And(hn::Gt(offset, hn::Set(DI(), -1)),
+                                             hn::Lt(offset, hn::Set(DI(), picked))));
     if (!near || first < (cubic ? 1 : 0) || end > table_.frames) return readHeld<Mode, true>(x);
     const DF2 df2;
     const hn::Repartition<int32_t, D> di2;

@@ -249,6 +249,8 @@ struct Shortcuts {
   // table is finite: the second read only adds a zero to the first, which
   // changes at most the sign of a zero sample (see zunRenderGroup).
   bool firstWaveOnly;
+  // Bit v: voice v's wave reads outrun a span, so they gather at once.
+  uint32_t outrunning;
 };
 
 // As many samples as lanes of an interpolating group with fast tables held
@@ -280,10 +282,12 @@ HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Para
   if (Checked) hn::Store(s.endedAt, d, endedAt);
   transposeSquare(phases);
   transposeSquare(windows);
-  auto read = [](const Table& table, V x) { return table.readAlong<Mode, Forwards>(x); };
   V mixLeft = hn::LoadU(d, left + k), mixRight = hn::LoadU(d, right + k);
   for (int v = 0; v < group.count; ++v) {
     const double gainLeft = group.gainLeft[v], gainRight = group.gainRight[v];
+    auto read = [outrun = (known.outrunning >> v & 1) != 0](const Table& table, V x) {
+      return table.readAlong<Mode, Forwards>(x, outrun);
+    };
     // A voice adds its samples from its start on, zeros after its end.
     size_t from = 0, to = kLanes;
     if (Checked) {
@@ -331,9 +335,16 @@ int renderSquares(const zunRenderJob& job, const Tables& t, const Parameters& p,
   bool firstWaveOnly = Morph;
   for (int v = 0; v < count; ++v)
     firstWaveOnly = firstWaveOnly && l.weight1[v] == 1.0 && l.weight2[v] == 0.0;
+  // Wave tables are read at audio rates; a sample read near its own pitch
+  // moves about an entry a sample.
+  uint32_t outrunning = 0;
+  for (int v = 0; Morph && v < count; ++v) {
+    const bool outruns = t.wave1.outrunsSpans(l.step[v]) && t.wave2.outrunsSpans(l.step[v]);
+    outrunning |= uint32_t{outruns} << v;
+  }
   const Shortcuts known{
       hn::Set(d, Morph ? job.window.read<Mode>(0.5 * static_cast<double>(job.window.frames)) : 0.0),
-      firstWaveOnly && job.secondWaveFinite()};
+      firstWaveOnly && job.secondWaveFinite(), outrunning};
   s.lastPosition = s.position;
   s.endedAt = hn::Set(d, double(n));
   for (; k + static_cast<int>(kLanes) <= n; k += kLanes) {
