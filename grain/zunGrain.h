@@ -23,28 +23,31 @@ struct zunGrainStart {
 
 // What a grain latches at its start, or a message sets between grains.
 // These member names, with zunGrainRunning's, are the voice's fixed names.
+// The pool reads the read mode and the window's shape of every voice each
+// block: they come first, next to the running state's status.
 struct zunGrainLatched {
+  int interpMode = 0;           // 0 plain, 1 linear; any other reads silence
+  bool shapedWindow = false;    // see setShapedWindow
+  bool cubic = false;           // see setCubic
   double phaseIncrement = 0.0;  // frequency / absoluteSR: the phase's step per sample
   double absoluteSR = 44100.0;  // the sample rate, Hz
   double grainIncrement = 0.0;  // 1 / length / absoluteSR: the position's step per sample
   double glisson = 0.0;         // the frequency ends at (1 + glisson) times its start
-  int interpMode = 0;           // 0 plain, 1 linear; any other reads silence
   // Until deformed, the envelope reads the window once across the grain,
   // exactly as the plain render routines do: half the grain for each half.
   double attack = 0.5;          // where the deformed window's sustain begins
   double decay = 0.5;           // the decay's share of the grain
   double sustain = 0.0;         // 1 - attack - decay
-  bool shapedWindow = false;    // see setShapedWindow
   double amplitude = 0.0;       // the gain of every sample
   double length = 0.0;          // seconds
   double frequency = 0.0;       // Hz
   double morph = 0.0;           // the second wave table's weight
   double direction = 1.0;       // -1 for the sample routine read backwards
-  bool cubic = false;           // see setCubic
   double partialLimit = std::numeric_limits<double>::infinity();  // see setPartialLimit
 };
 
-// What a grain runs on, sample by sample.
+// What a grain runs on, sample by sample; status last, next to the
+// latched values the pool reads with it.
 struct zunGrainRunning {
   double phase = 0.0;           // the read's place in the wave table, 0 to 1
   double windowPosition = 0.0;  // the deformed window's last position read
@@ -128,8 +131,10 @@ class zunGrain {
                     long long wave2Stride = 1);
 
  private:
-  zunGrainLatched values;
+  // In this order what the pool reads of a voice each block (the status,
+  // the read mode, the window's shape) lies within 16 bytes.
   zunGrainRunning state;
+  zunGrainLatched values;
 
   template <int Variant, int Mode>
   void renderIn(double* out, int count, const zunTable wave1, const zunTable window,

@@ -4,6 +4,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <new>
+
+namespace {
+constexpr std::size_t cacheLine = 64;
+constexpr std::size_t voiceSlot = (sizeof(zunGrain) + cacheLine - 1) / cacheLine * cacheLine;
+
+// Slot i of storage taken with a line to spare, from its first whole line.
+void* slotIn(unsigned char* storage, int i) {
+  const std::uintptr_t at = reinterpret_cast<std::uintptr_t>(storage);
+  const std::uintptr_t first = (at + cacheLine - 1) / cacheLine * cacheLine;
+  return storage + (first - at) + static_cast<std::size_t>(i) * voiceSlot;
+}
+}  // namespace
 
 // Each voice has a slot after the voices, where a stolen grain fades out.
 zunVoicePool::zunVoicePool(int count, double sampleRate)
@@ -16,14 +30,17 @@ zunVoicePool::zunVoicePool(int count, double sampleRate)
       fadeLeft(new int[2 * count]()),
       fadeLength(new int[2 * count]()),
       sampleRate(sampleRate),
+      voiceStorage(new unsigned char[2 * count * voiceSlot + cacheLine]),
       startOrder(new std::uint64_t[count]()),
       words((2 * count + 63) / 64) {
   sounding = new std::uint64_t[words]();
-  for (int i = 0; i < 2 * count; ++i) voices[i] = new zunGrain(sampleRate);
+  for (int i = 0; i < 2 * count; ++i)
+    voices[i] = new (slotIn(voiceStorage, i)) zunGrain(sampleRate);
 }
 
 zunVoicePool::~zunVoicePool() {
-  for (int i = 0; i < 2 * overlappingFactor; ++i) delete voices[i];
+  for (int i = 0; i < 2 * overlappingFactor; ++i) voices[i]->~zunGrain();
+  delete[] voiceStorage;
   delete[] startOrder;
   delete[] voices;
   delete[] gainLeft;

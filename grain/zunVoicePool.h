@@ -125,6 +125,8 @@ class zunVoicePool {
   int* fadeLeft;
   int* fadeLength;
   double sampleRate;
+  // The voices, side by side, each in slots of whole cache lines.
+  unsigned char* voiceStorage;
   // When each voice's grain started, in start order.
   std::uint64_t* startOrder;
   std::uint64_t starts = 0;
