@@ -120,10 +120,12 @@ void gather(Lanes& l, zunGrain* const* voices, const int* offsets, int count, in
 // (glissando included) stays in [0, 1] after one wrap; the deformed window
 // stays in [0, 1] while its attack and decay quotients stay in [0, 2].
 // `forwards`: every phase moves forwards, which a glissando below -1 would
-// turn back before the grain's end.
+// turn back before the grain's end. `glides`: some lane has a glissando; a
+// held lane without one steps by exactly its step, its factor being 1.
 struct Vouched {
   bool held = true;
   bool forwards = true;
+  bool glides = false;
 };
 
 // All lanes at once: the same comparisons as lane by lane, and lanes
@@ -153,7 +155,8 @@ Vouched vouch(const Lanes& l, int count) {
   M forwards = hn::Ge(step, zero);
   if (Morph) forwards = hn::And(forwards, hn::Ge(glide, hn::Set(d, -1.0)));
   const M none = hn::Not(hn::FirstN(d, static_cast<size_t>(count)));
-  return {hn::AllTrue(d, hn::Or(held, none)), hn::AllTrue(d, hn::Or(forwards, none))};
+  const bool still = !Morph || hn::AllTrue(d, hn::Or(hn::Eq(glide, zero), none));
+  return {hn::AllTrue(d, hn::Or(held, none)), hn::AllTrue(d, hn::Or(forwards, none)), !still};
 }
 
 // How many samples from now every held lane is sure to keep sounding: a
@@ -260,20 +263,22 @@ struct Shortcuts {
 // reads usually find their entries in one short span of each table
 // (readAlong), and adds them into the mix. `Checked` squares may hold a
 // voice's start or end: each voice adds only the samples it sounds. With
-// `Forwards`, every lane's phase moves forwards.
-template <bool Morph, int Mode, bool Checked, bool Forwards>
+// `Forwards`, every lane's phase moves forwards; without `Glide`, no lane
+// has a glissando.
+template <bool Morph, int Mode, bool Checked, bool Forwards, bool Glide>
 HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Parameters& p,
                              const Lanes& l, State& s, const zunGroup& group, int k, double* left,
                              double* right) {
+  using Step = zunGrainStep<VectorLanes, Glide, Morph>;
   const D d;
   V phases[kLanes], windows[kLanes];
   if (Checked) s.lastPosition = hn::IfThenElse(s.ended, s.lastPosition, s.position);
   for (size_t j = 0; j < kLanes; ++j) {
     const int at = k + static_cast<int>(j);
-    windows[j] = Checked ? Rule<Morph>::template step<zunStepChecks::ends, true, Forwards>(
+    windows[j] = Checked ? Step::template step<zunStepChecks::ends, true, Forwards>(
                                p.rule, s, p.startedAt(at), hn::Set(d, double(at)))
                                .window
-                         : Rule<Morph>::template step<zunStepChecks::held, false, Forwards>(
+                         : Step::template step<zunStepChecks::held, false, Forwards>(
                                p.rule, s, hn::FirstN(d, kLanes), hn::Zero(d))
                                .window;
     phases[j] = s.phase;
@@ -325,7 +330,7 @@ HWY_INLINE void renderSquare(const Tables& t, const Shortcuts& known, const Para
 
 // The lanes of an interpolating group with fast tables and held lanes, from
 // sample k on, a square at a time; returns the first sample left over.
-template <bool Morph, int Mode, bool Forwards>
+template <bool Morph, int Mode, bool Forwards, bool Glide>
 int renderSquares(const zunRenderJob& job, const Tables& t, const Parameters& p, const Lanes& l,
                   State& s, const zunGroup& group, int k, int n, double* left, double* right) {
   const D d;
@@ -349,11 +354,26 @@ int renderSquares(const zunRenderJob& job, const Tables& t, const Parameters& p,
   s.endedAt = hn::Set(d, double(n));
   for (; k + static_cast<int>(kLanes) <= n; k += kLanes) {
     if (k >= allStarted && k + static_cast<int>(kLanes) <= plainEnd)
-      renderSquare<Morph, Mode, false, Forwards>(t, known, p, l, s, group, k, left, right);
+      renderSquare<Morph, Mode, false, Forwards, Glide>(t, known, p, l, s, group, k, left, right);
     else
-      renderSquare<Morph, Mode, true, Forwards>(t, known, p, l, s, group, k, left, right);
+      renderSquare<Morph, Mode, true, Forwards, Glide>(t, known, p, l, s, group, k, left, right);
   }
   return k;
+}
+
+// renderSquares for held lanes, with what vouch found of them.
+template <bool Morph, int Mode>
+int renderHeld(const Vouched& lanes, const zunRenderJob& job, const Tables& t,
+               const Parameters& p, const Lanes& l, State& s, const zunGroup& group, int k, int n,
+               double* left, double* right) {
+  const bool glides = Morph && lanes.glides;
+  if (lanes.forwards && glides)
+    return renderSquares<Morph, Mode, true, true>(job, t, p, l, s, group, k, n, left, right);
+  if (lanes.forwards)
+    return renderSquares<Morph, Mode, true, false>(job, t, p, l, s, group, k, n, left, right);
+  if (glides)
+    return renderSquares<Morph, Mode, false, true>(job, t, p, l, s, group, k, n, left, right);
+  return renderSquares<Morph, Mode, false, false>(job, t, p, l, s, group, k, n, left, right);
 }
 
 #endif
@@ -381,10 +401,7 @@ void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* 
   int k = first;
 #if HWY_TARGET != HWY_SCALAR
   if constexpr (Mode != 0 && Fast) {
-    if (lanes.held && lanes.forwards)
-      k = renderSquares<Morph, Mode, true>(job, t, p, l, s, group, k, n, left, right);
-    else if (lanes.held)
-      k = renderSquares<Morph, Mode, false>(job, t, p, l, s, group, k, n, left, right);
+    if (lanes.held) k = renderHeld<Morph, Mode>(lanes, job, t, p, l, s, group, k, n, left, right);
   } else
 #endif
   {
