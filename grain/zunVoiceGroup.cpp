@@ -420,8 +420,11 @@ void renderGroup(const zunRenderJob& job, const zunGroup& group, int n, double* 
   alignas(64) double endedLanes[zunMaxGroupLanes] = {};
   hn::Store(hn::IfThenElseZero(s.ended, hn::Set(d, 1.0)), d, endedLanes);
   // Built whole rather than copied and patched: a patched copy went through
-  // the stack, each wide reload waiting on narrow stores.
-  for (int v = 0; v < count; ++v) {
+  // the stack, each wide reload waiting on narrow stores. A group has no
+  // more voices than lanes; the bound shows the compiler every value read
+  // back was stored.
+  const int voiced = std::min(count, static_cast<int>(hn::Lanes(d)));
+  for (int v = 0; v < voiced; ++v) {
     const zunGrainRunning& was = voices[v]->running();
     voices[v]->setRunning({l.phase[v], Morph ? l.windowPosition[v] : was.windowPosition,
                            l.position[v], endedLanes[v] != 0.0 ? false : was.status});
