@@ -188,7 +188,8 @@ template <int Variant>
 void zunGrain::render(double* out, int count, const zunTable& wave1, const zunTable& window,
                       const zunTable& wave2) {
   // A missing table reads silence, as any mode other than 0 and 1 does.
-  const bool noTable = wave1.empty() || window.empty() || (Variant == morphVariant && wave2.empty());
+  const bool noTable =
+      wave1.empty() || window.empty() || (Variant == morphVariant && wave2.empty());
   const int mode = noTable ? -1 : values.interpMode;
   if (values.cubic && (mode == 0 || mode == 1))
     renderIn<Variant, zunCubicRead>(out, count, wave1, window, wave2);
