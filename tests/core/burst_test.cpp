@@ -43,7 +43,12 @@ TEST(Burst, WorkedGrainStart) {
 
 TEST(Burst, SetterFolding) {
   zunBurst e(4, 44100.0);
-  const struct { void (zunBurst::*set)(double); double given; zunRelaxed<double> zunBurst::*field; double stored; } cases[] = {
+  const struct {
+    void (zunBurst::*set)(double);
+    double given;
+    zunRelaxed<double> zunBurst::*field;
+    double stored;
+  } cases[] = {
       {&zunBurst::setWidth, -2.0, &zunBurst::width, 1.0},
       {&zunBurst::setWidth, -0.3, &zunBurst::width, 0.3},
       {&zunBurst::setAttack, 0.5, &zunBurst::attack, 0.25},

@@ -65,7 +65,12 @@ TEST(Cloud, GrainsStartEveryPeriod) {
 
 TEST(Cloud, SetterFolding) {
   zunCloud e(4, 44100.0);
-  const struct { void (zunCloud::*set)(double); double given; zunRelaxed<double> zunCloud::*field; double stored; } cases[] = {
+  const struct {
+    void (zunCloud::*set)(double);
+    double given;
+    zunRelaxed<double> zunCloud::*field;
+    double stored;
+  } cases[] = {
       {&zunCloud::setLength, -85.0, &zunCloud::length, 0.085},
       {&zunCloud::setDensity, -5.0, &zunCloud::density, 5.0},
       {&zunCloud::setWidth, -0.3, &zunCloud::width, 0.3},

@@ -20,7 +20,10 @@ TEST(Voice, ConstructorDefaults) {
 }
 
 TEST(Voice, SetInvertReversesOnlyForOne) {
-  const struct { int invert; double direction; } cases[] = {{1, -1.0}, {0, 1.0}, {2, 1.0}, {-1, 1.0}};
+  const struct {
+    int invert;
+    double direction;
+  } cases[] = {{1, -1.0}, {0, 1.0}, {2, 1.0}, {-1, 1.0}};
   for (const auto& c : cases) {
     zunGrain v(44100.0);
     v.setInvert(1);

@@ -72,7 +72,8 @@ std::vector<long> onsets(const std::vector<double>& v) {
   return found;
 }
 
-std::vector<double> at(const std::vector<double>& v, const std::vector<long>& where, long shift = 0) {
+std::vector<double> at(const std::vector<double>& v, const std::vector<long>& where,
+                       long shift = 0) {
   std::vector<double> values;
   for (long i : where) values.push_back(v[i + shift]);
   return values;
@@ -130,14 +131,19 @@ TEST(Options, SettersFoldTheirValues) {
     std::function<double()> stored;
     double given, expected;
   } cases[] = {
-      {[&](double x) { b.options.setRndLevel(x); }, [&] { return double(b.options.rndLevel); }, -6.0, 6.0},
-      {[&](double x) { b.options.setRndLevel(x); }, [&] { return double(b.options.rndLevel); }, INFINITY, INFINITY},
+      {[&](double x) { b.options.setRndLevel(x); }, [&] { return double(b.options.rndLevel); },
+       -6.0, 6.0},
+      {[&](double x) { b.options.setRndLevel(x); }, [&] { return double(b.options.rndLevel); },
+       INFINITY, INFINITY},
       {[&](double x) { b.setRndMask(x); }, [&] { return double(b.rndMask); }, 2.0, 1.0},
       {[&](double x) { b.setRndMask(x); }, [&] { return double(b.rndMask); }, -0.5, 0.0},
-      {[&](double x) { if (x == x) b.setBurstPlay(static_cast<long long>(x)); }, [&] { return double(b.burstPlay); }, -3, 0},
-      {[&](double x) { if (x == x) b.setBurstRest(static_cast<long long>(x)); }, [&] { return double(b.burstRest); }, 1e12, 1048576},
+      {[&](double x) { if (x == x) b.setBurstPlay(static_cast<long long>(x)); },
+       [&] { return double(b.burstPlay); }, -3, 0},
+      {[&](double x) { if (x == x) b.setBurstRest(static_cast<long long>(x)); },
+       [&] { return double(b.burstRest); }, 1e12, 1048576},
       {[&](double x) { c.setRndPosition(x); }, [&] { return double(c.rndPosition); }, -40.0, 20.0},
-      {[&](double x) { c.setScanSpeed(x); }, [&] { return double(c.scanSpeed); }, -INFINITY, -1000.0},
+      {[&](double x) { c.setScanSpeed(x); }, [&] { return double(c.scanSpeed); },
+       -INFINITY, -1000.0},
       {[&](double x) { c.setScanSpeed(x); }, [&] { return double(c.scanSpeed); }, 1e300, 1000.0},
       {[&](double x) { c.setRndReverse(x); }, [&] { return double(c.rndReverse); }, 7.0, 1.0},
   };

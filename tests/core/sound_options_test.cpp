@@ -104,9 +104,13 @@ TEST(Subsample, TheFundamentalIsTheDensity) {
   for (double density : {100.0, 300.0, 700.0, 1234.5, 3000.0, 5000.0}) {
     for (bool on : {false, true}) {
       SCOPED_TRACE(testing::Message() << density << (on ? " sub-sample" : " whole"));
-      const auto expected = [&](double rate) { return on ? density : rate / std::floor(rate / density); };
-      EXPECT_LT(std::fabs(cents(trainFundamental<zunBurst>(44100, density, on) / expected(44100))), 0.1);
-      EXPECT_LT(std::fabs(cents(trainFundamental<zunCloud>(48000, density, on) / expected(48000))), 0.1);
+      const auto expected = [&](double rate) {
+        return on ? density : rate / std::floor(rate / density);
+      };
+      EXPECT_LT(std::fabs(cents(trainFundamental<zunBurst>(44100, density, on) / expected(44100))),
+                0.1);
+      EXPECT_LT(std::fabs(cents(trainFundamental<zunCloud>(48000, density, on) / expected(48000))),
+                0.1);
     }
   }
 }
@@ -218,7 +222,8 @@ TEST(BandLimit, AGrainReadsTheLevelsForItsHighestFrequency) {
 TEST(BandLimit, LevelsKeepTheirPartialsAndNothingElse) {
   for (int n : {1, 2, 3, 37, 64, 100, 1000}) {
     std::vector<float> t(n);
-    for (int i = 0; i < n; ++i) t[i] = static_cast<float>(std::sin(i * 1.7) + std::cos(i * i * 0.1));
+    for (int i = 0; i < n; ++i)
+      t[i] = static_cast<float>(std::sin(i * 1.7) + std::cos(i * i * 0.1));
     const zunTable table{t.data(), n, 1};
     const auto levels = zunWaveLevels::make(table);
     ASSERT_EQ(levels->count(), n == 1 ? 1 : static_cast<int>(std::log2(n / 2)) + 2) << n;
@@ -382,7 +387,8 @@ std::vector<double> formantAmplitudes(Rig<zunBurst>& rig, std::vector<double> ra
   }
   std::vector<double> a;
   for (const std::vector<double>& side : out)
-    for (double f : hz) a.push_back(2 * std::abs(spectrum::dft(side, 4800, 38400, f / 48000)) / 38400);
+    for (double f : hz)
+      a.push_back(2 * std::abs(spectrum::dft(side, 4800, 38400, f / 48000)) / 38400);
   return a;
 }
 

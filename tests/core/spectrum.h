@@ -60,7 +60,8 @@ inline double distortion(const std::vector<double>& x, size_t begin, size_t coun
   const double a = (xc * ss - xs * cs) / det, b = (xs * cc - xc * cs) / det;
   double fitted = 0, left = 0;
   for (size_t k = 0; k < count; ++k) {
-    const double y = a * std::cos(2.0 * pi * f * double(k)) + b * std::sin(2.0 * pi * f * double(k));
+    const double y =
+        a * std::cos(2.0 * pi * f * double(k)) + b * std::sin(2.0 * pi * f * double(k));
     fitted += y * y;
     left += (x[begin + k] - y) * (x[begin + k] - y);
   }

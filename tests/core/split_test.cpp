@@ -16,7 +16,8 @@ std::vector<float> sine(int n) {
 
 std::vector<float> hann(int n) {
   std::vector<float> t(n);
-  for (int i = 0; i < n; ++i) t[i] = static_cast<float>(0.5 - 0.5 * std::cos(6.283185307179586 * i / n));
+  for (int i = 0; i < n; ++i)
+    t[i] = static_cast<float>(0.5 - 0.5 * std::cos(6.283185307179586 * i / n));
   return t;
 }
 
@@ -78,7 +79,8 @@ TEST(Split, BurstIsIndependentOfTheVectorSize) {
   const long total = 48000;
   for (bool options : {false, true}) {
     auto reference = render(*make(options), total, {total}, process);
-    for (std::vector<long> sizes : std::vector<std::vector<long>>{{1}, {64}, {7, 311, 1}, {20000}}) {
+    for (std::vector<long> sizes :
+         std::vector<std::vector<long>>{{1}, {64}, {7, 311, 1}, {20000}}) {
       auto e = make(options);
       EXPECT_EQ(render(*e, total, sizes, process), reference) << sizes[0] << " " << options;
     }
@@ -88,7 +90,8 @@ TEST(Split, BurstIsIndependentOfTheVectorSize) {
 TEST(Split, CloudIsIndependentOfTheVectorSize) {
   auto sample = sine(48000), window = hann(512);
   auto process = [&](zunCloud& e, double** outs, long n) {
-    e.Processing(nullptr, 0, outs, 2, n, sample.size(), window.size(), sample.data(), window.data());
+    e.Processing(nullptr, 0, outs, 2, n, sample.size(), window.size(), sample.data(),
+                 window.data());
   };
   auto make = [](bool options) {
     auto e = std::make_unique<zunCloud>(128, 48000.0);

@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)loaded;
   hostile::ByteChoices choices(data, size);
   const std::vector<std::string> failures = hostile::runSession(choices, 400);
-  for (const std::string& failure : failures) std::fprintf(stderr, "invariant broken: %s\n", failure.c_str());
+  for (const std::string& failure : failures)
+    std::fprintf(stderr, "invariant broken: %s\n", failure.c_str());
   if (!failures.empty()) std::abort();
   return 0;
 }

@@ -68,7 +68,9 @@ class Session {
     if (roll < 55) sendSomething();
     else if (roll < 70) bufferAction();
     else if (roll < 88) processVectors(1 + static_cast<int>(c.below(3)));
-    else if (roll < 90) feedSignal(objects.empty() ? nullptr : objects[c.below(static_cast<std::uint32_t>(objects.size()))].x);
+    else if (roll < 90)
+      feedSignal(objects.empty() ? nullptr
+                                 : objects[c.below(static_cast<std::uint32_t>(objects.size()))].x);
     else if (roll < 95) zun::setVectorSize(pickVectorSize());
     else if (roll < 98) zun::setSampleRate(pickRate());
     else createOrDestroy();
@@ -95,7 +97,9 @@ class Session {
     switch (c.below(3)) {
       case 0: return odd[c.below(sizeof odd / sizeof odd[0])];
       case 1: return static_cast<double>(c.below(60001)) / 100.0 - 300.0;
-      default: return std::ldexp(static_cast<double>(c.below(1000)) - 500.0, static_cast<int>(c.below(80)) - 40);
+      default:
+        return std::ldexp(static_cast<double>(c.below(1000)) - 500.0,
+                          static_cast<int>(c.below(80)) - 40);
     }
   }
 
@@ -125,7 +129,8 @@ class Session {
     if (objects.empty()) return;
     Object& o = objects[c.below(static_cast<std::uint32_t>(objects.size()))];
     const zun::ClassInfo info = zun::classInfo(o.className);
-    const zun::MethodInfo& method = info.methods[c.below(static_cast<std::uint32_t>(info.methods.size()))];
+    const zun::MethodInfo& method =
+        info.methods[c.below(static_cast<std::uint32_t>(info.methods.size()))];
     std::string selector = c.oneIn(30) ? "noSuchMessage" : method.selector;
     // The host's own messages cannot be sent from a patch; try now and then.
     if ((selector == "dsp64" || selector == "assist" || selector == "dblclick") && !c.oneIn(10))
@@ -134,10 +139,12 @@ class Session {
     const std::uint32_t count = c.oneIn(8) ? c.below(4) : 1;
     const bool isSwitch = !method.types.empty() && method.types[0] == A_LONG;
     for (std::uint32_t i = 0; i < count; ++i)
-      args.push_back(isSwitch && c.below(4) != 0 ? zun::Atom(static_cast<int>(c.below(3))) : pickAtom());
+      args.push_back(isSwitch && c.below(4) != 0 ? zun::Atom(static_cast<int>(c.below(3)))
+                                                 : pickAtom());
     if (selector == "setbuf" || c.oneIn(20)) {
       args.clear();
-      for (std::uint32_t i = 0, n = c.below(5); i < n; ++i) args.push_back(c.oneIn(5) ? pickAtom() : zun::Atom(bufferNames[c.below(4)]));
+      for (std::uint32_t i = 0, n = c.below(5); i < n; ++i)
+        args.push_back(c.oneIn(5) ? pickAtom() : zun::Atom(bufferNames[c.below(4)]));
     }
     if (selector == "dblclick") {
       zun::doubleClick(o.x);
@@ -151,14 +158,17 @@ class Session {
   void track(Object& o, const std::string& selector, const std::vector<zun::Atom>& args) {
     double v;
     if (args.empty() || !asNumber(args[0], v)) return;
-    if (selector == "setLength" && !std::isnan(v)) o.longestLength = std::fmax(o.longestLength, std::fabs(v) * 0.001);
-    if (selector == "setRndLength" && !std::isnan(v)) o.widestRandomLength = std::fmax(o.widestRandomLength, std::fabs(v) * 0.5);
+    if (selector == "setLength" && !std::isnan(v))
+      o.longestLength = std::fmax(o.longestLength, std::fabs(v) * 0.001);
+    if (selector == "setRndLength" && !std::isnan(v))
+      o.widestRandomLength = std::fmax(o.widestRandomLength, std::fabs(v) * 0.5);
     // Lengths in periods have no bound a wait could keep.
     if (selector == "lengthMode" && std::trunc(v) == 1.0) o.longestLength = inf;
     // The host truncates a float sent to an integer method; the object takes
     // 1 to 128 voices (0 is ignored, anything else refused).
     const double count = std::isnan(v) ? 0.0 : std::trunc(v);
-    if (selector == "overlap" && count >= 1.0 && count <= 128.0) o.voices = static_cast<long>(count);
+    if (selector == "overlap" && count >= 1.0 && count <= 128.0)
+      o.voices = static_cast<long>(count);
   }
 
   // ---- buffers
@@ -190,7 +200,9 @@ class Session {
         if (zun::bufferExists(name)) zun::deleteBuffer(name);
         break;
       case 3:
-        if (zun::bufferExists(name)) zun::resizeBuffer(name, static_cast<long>(c.below(3000)), 1 + static_cast<long>(c.below(3)));
+        if (zun::bufferExists(name))
+          zun::resizeBuffer(name, static_cast<long>(c.below(3000)),
+                            1 + static_cast<long>(c.below(3)));
         break;
       default:
         if (zun::bufferExists(name)) zun::setLockFailure(name, c.oneIn(2));
@@ -202,7 +214,8 @@ class Session {
   void create(const char* className) {
     std::vector<zun::Atom> args;
     if (c.oneIn(4)) {
-      for (std::uint32_t i = 0, n = c.below(5); i < n; ++i) args.push_back(zun::Atom(bufferNames[c.below(4)]));
+      for (std::uint32_t i = 0, n = c.below(5); i < n; ++i)
+        args.push_back(zun::Atom(bufferNames[c.below(4)]));
     } else {
       args = {"a", "b", "c"};
     }
@@ -237,7 +250,9 @@ class Session {
         const long k = *sample;
         switch (kind) {
           case 0: in[i] = k % every == 0 ? 1.0 : -1.0; break;
-          case 1: in[i] = std::sin(0.37 * static_cast<double>(k) * static_cast<double>(every)); break;
+          case 1:
+            in[i] = std::sin(0.37 * static_cast<double>(k) * static_cast<double>(every));
+            break;
           case 2: in[i] = 0.5; break;
           case 3: in[i] = k % every == 0 ? NAN : (k % 3 == 0 ? inf : -inf); break;
           default: in[i] = 0.0;
@@ -304,7 +319,8 @@ class Session {
     for (const char* name : bufferNames) {
       if (!zun::bufferExists(name)) continue;
       const zun::LockStats s = zun::lockStats(name);
-      if (s.held != 0 || s.unmatchedUnlocks != 0) return fail(std::string("buffer~ ") + name + ": locks unbalanced");
+      if (s.held != 0 || s.unmatchedUnlocks != 0)
+        return fail(std::string("buffer~ ") + name + ": locks unbalanced");
     }
   }
 

@@ -34,7 +34,8 @@ void expectNoAllocation(const std::vector<Message>& options, long channels = 1) 
   const long before = allocations;
   t_object* burst = makeBurst();
   t_object* cloud = makeCloud();
-  if (channels > 1) zun::setBufferSamples("ramp", ramp(4096 * static_cast<int>(channels)), channels);
+  if (channels > 1)
+    zun::setBufferSamples("ramp", ramp(4096 * static_cast<int>(channels)), channels);
   t_object* twin = zun::create("mc.burst.zun~", {"sine", "hann", "square", "@chans", 9});
   zun::send(twin, "outmode", {1});
   ASSERT_GT(allocations, before) << "the counter sees the plug-ins' allocations";

@@ -157,7 +157,8 @@ TEST_F(ExternalTest, AssistTextsByKindAndIndex) {
     for (const auto& c : cases)
       EXPECT_EQ(zun::assist(x, c.kind, c.index, "untouched"), c.text)
           << p.className << " " << c.kind << "/" << c.index;
-    EXPECT_EQ(zun::assist(x, ASSIST_OUTLET, 3), std::string("(list) Grain Events: ") + p.eventNames);
+    EXPECT_EQ(zun::assist(x, ASSIST_OUTLET, 3),
+              std::string("(list) Grain Events: ") + p.eventNames);
   }
 }
 

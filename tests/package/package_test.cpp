@@ -310,7 +310,8 @@ TEST_F(Package, EveryPatcherPlays) {
     for (const auto& [id, box] : p.boxes) {
       const std::vector<std::string> w = words(box.text);
       if (box.className() == "buffer~") {
-        const auto data = zun::tools::readSoundFile((packageDir / "media" / w.at(2)).string(), 1 << 24);
+        const auto data =
+            zun::tools::readSoundFile((packageDir / "media" / w.at(2)).string(), 1 << 24);
         zun::setBufferSamples(w.at(1), data.samples, data.channels);
       } else if (ours(box)) {
         objects[id] = zun::create(w[0], std::vector<zun::Atom>(w.begin() + 1, w.end()));
@@ -400,7 +401,8 @@ TEST_F(Package, HoldsEveryFileThePatchersName) {
 // each with the arguments of its type list; numeric ones give range and
 // default.
 TEST_F(Package, RefpagesDocumentExactlyTheRegisteredMessages) {
-  const std::map<int, std::string> typeNames = {{A_LONG, "int"}, {A_FLOAT, "float"}, {A_SYM, "symbol"}};
+  const std::map<int, std::string> typeNames = {
+      {A_LONG, "int"}, {A_FLOAT, "float"}, {A_SYM, "symbol"}};
   for (const std::string& name : classNames) {
     SCOPED_TRACE(name);
     std::ifstream in(packageDir / "docs/refpages" / (name + ".maxref.xml"));

@@ -1075,10 +1075,11 @@ TEST_F(ForeignPdTest, HelpPatchesOpenWithoutErrorsAndSound) {
 // finds with -path.
 TEST_F(PdTest, TheInstalledPackageWorksToo) {
   TempDir prefix;
-  ASSERT_EQ(std::system((shellQuote(ZUN_CMAKE) + " --install " + shellQuote(ZUN_BUILD_DIR) + " --prefix " +
-                         shellQuote(prefix.path().string()) + " --component pd >/dev/null")
-                            .c_str()),
-            0);
+  ASSERT_EQ(
+      std::system((shellQuote(ZUN_CMAKE) + " --install " + shellQuote(ZUN_BUILD_DIR) +
+                   " --prefix " + shellQuote(prefix.path().string()) + " --component pd >/dev/null")
+                      .c_str()),
+      0);
   expectHelpPatchesToSound(linuxPd((prefix / ZUN_PD_INSTALL_DIR).string()));
 }
 

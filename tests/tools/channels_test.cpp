@@ -1,8 +1,11 @@
 // Renders of the multichannel twins: on two channels they are their stereo
-// objects, bit for bit; wider, the output has as many channels as the widest.
+// objects, bit for bit; wider, the output has as many channels as the widest;
+// a live input records the first channel of a table of several.
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -25,6 +28,25 @@ std::string twinned(const std::string& path) {
   for (std::string line; std::getline(lines, line);)
     out += std::regex_replace(line, object, "$1mc.$2") + "\n";
   return out;
+}
+
+// Half a second of `channels` channels, each a sine of its own frequency and
+// level; the first is the same in every file.
+void writeChannels(const std::filesystem::path& path, int channels) {
+  const long frames = 22050;
+  std::vector<float> samples(static_cast<size_t>(frames * channels));
+  for (long i = 0; i < frames; ++i)
+    for (int k = 0; k < channels; ++k)
+      samples[static_cast<size_t>(i * channels + k)] =
+          static_cast<float>((k == 0 ? 0.5 : 0.9) * std::sin(0.01 * (k + 1) * i));
+  SF_INFO info{};
+  info.samplerate = 44100;
+  info.channels = channels;
+  info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+  SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
+  ASSERT_NE(f, nullptr);
+  sf_writef_float(f, samples.data(), frames);
+  sf_close(f);
 }
 
 }  // namespace
@@ -83,5 +105,27 @@ TEST(Channels, TheOutputIsAsWideAsTheWidestObject) {
     for (size_t i = 0; i < samples.size(); ++i) energy[i % c.chans] += samples[i] * samples[i];
     for (int k = 0; k < c.chans; ++k)
       EXPECT_EQ(energy[k] > 1.0, k == 0 || k == 1 || k == 4) << c.chans << " ch " << k + 1;
+  }
+}
+
+// Fed a table of 2 or 8 channels, the live input records its first: the
+// render is the one fed the first channel alone, on 1 channel or 8.
+TEST(Channels, TheLiveInputRecordsTheFirstChannel) {
+  TempDir dir;
+  for (int outputs : {1, 8}) {
+    std::string firstAlone;
+    for (int inputs : {1, 2, 8}) {
+      writeChannels(dir / "in.wav", inputs);
+      std::ofstream(dir / "live.zun")
+          << "buffer in file in.wav\nbuffer win hann 1024\n"
+          << "object c mc.cloud.zun~ @chans " << outputs << "\ninput c in in loop\n"
+          << "at 0 c setWindowing win\nat 0 c liveBuffer 300\nat 0 c setDensity 40\n"
+          << "at 0 c setLength 40\nat 0 c setSamplePosition 100\nat 0 c start 1\nend 0.5\n";
+      const Outcome o = runZun({"render", "live.zun", "-o", "-", "--seed", "2", "-q"}, dir.path());
+      ASSERT_EQ(o.status, 0) << o.err;
+      if (inputs == 1) firstAlone = o.out;
+      EXPECT_NE(o.out.find_first_not_of('\0'), std::string::npos) << inputs << " into " << outputs;
+      EXPECT_TRUE(o.out == firstAlone) << inputs << " into " << outputs;
+    }
   }
 }

@@ -40,7 +40,8 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
   const BadInput cases[] = {
       {"unknown statement", "play 1\nend 1", {}, 2, "s.zun:4:1: error: unknown statement 'play'"},
       {"unknown object", "at 0 q start 1\nend 1", {}, 2, "s.zun:4:6: error: unknown object 'q'"},
-      {"unknown class", "object c swirl~\nend 1", {}, 2, "s.zun:4:10: error: unknown class 'swirl~'"},
+      {"unknown class", "object c swirl~\nend 1", {}, 2,
+       "s.zun:4:10: error: unknown class 'swirl~'"},
       {"unknown selector", "at 0 p setDenisty 3\nend 1", {}, 2,
        "s.zun:4:8: error: burst.zun~ does not understand 'setDenisty'"},
       {"wrong argument type", "at 0 p setCps high\nend 1", {}, 2,
@@ -58,7 +59,8 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
        "s.zun:4:9: error: no buffer named 'nothing'"},
       {"second input", "input p w\ninput p win loop\nend 1", {}, 2,
        "s.zun:5:7: error: object 'p' has an input already at line 4"},
-      {"input, then more", "input p w loop twice\nend 1", {}, 2, "s.zun:4:16: error: unexpected 'twice'"},
+      {"input, then more", "input p w loop twice\nend 1", {}, 2,
+       "s.zun:4:16: error: unexpected 'twice'"},
       {"unknown inlet", "input p pitch w\nend 1", {}, 2,
        "s.zun:4:9: error: unknown inlet 'pitch' of burst.zun~ (its inlets: cps morph"},
       {"float into the first inlet", "at 0 p float 3\nend 1", {}, 2,
@@ -82,7 +84,8 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
       {"plug-in that does not load", "object b broken~\nend 1", {"--plugins", "plugins"}, 1,
        "cannot load plug-in"},
       // outputs, refused before rendering
-      {"unknown file type", "end 1", {"-o", "out.mp3"}, 2, "cannot tell the sound file type of out.mp3"},
+      {"unknown file type", "end 1", {"-o", "out.mp3"}, 2,
+       "cannot tell the sound file type of out.mp3"},
       {"float FLAC", "end 1", {"-o", "out.flac", "--format", "float32"}, 2,
        "FLAC files hold integer samples only"},
       {"integer raw", "end 1", {"-o", "-", "--format", "pcm16"}, 2, "raw float32 only"},
@@ -107,7 +110,8 @@ TEST(Cli, EachKindOfBadInputIsReportedAndLeavesTheOutputAlone) {
        "buffer s reads the file that --events out.wav would write over"},
       {"AIFF too long", "end 1", {"-o", "out.aiff", "--duration", "40000"}, 2,
        "too long for AIFF"},
-      {"no room on the disk", "end 1", {"--duration", "9000000"}, 1, "the render needs 3175200.0 MB"},
+      {"no room on the disk", "end 1", {"--duration", "9000000"}, 1,
+       "the render needs 3175200.0 MB"},
       {"score that is a directory", "", {}, 2,
        "plugins: error: cannot read the score: it is a directory\n", "plugins"},
       {"missing score", "", {}, 2,
@@ -159,7 +163,8 @@ TEST(Cli, RawOutputIsExactlyTheFramesAndNothingElse) {
                              dir.path());
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(static_cast<long long>(o.out.size()), c.frames * 2 * 4) << c.end;
-    EXPECT_NE(o.err.find("wrote " + std::to_string(c.frames) + " frames"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("wrote " + std::to_string(c.frames) + " frames"), std::string::npos)
+        << o.err;
   }
 }
 
@@ -180,7 +185,8 @@ TEST(Cli, SamplesThatAreNotNumbersLeaveAsZeroWithOneWarning) {
   for (const auto& c : cases) {
     TempDir dir;
     std::string score = std::string(header) + "object c cloud.zun~ w win\n";
-    for (const std::string& m : c.messages) score += "at 0 " + std::string(c.object) + " " + m + "\n";
+    for (const std::string& m : c.messages)
+      score += "at 0 " + std::string(c.object) + " " + m + "\n";
     zuntest::writeFile(dir / "s.zun", score + "at 0 " + c.object + " start 1\nend 0.5\n");
     const Outcome o = runZun({"render", "s.zun", "-o", "-", "--seed", "1"}, dir.path());
     ASSERT_EQ(o.status, 0) << o.err;
@@ -215,7 +221,8 @@ TEST(Cli, ReadsTheScoreFromStandardInput) {
 
 TEST(Cli, DurationOverridesTheEnd) {
   TempDir dir;
-  zuntest::writeFile(dir / "s.zun", std::string(header) + "at 0 p start 1\nat 3 p start 0\nend 4\n");
+  zuntest::writeFile(dir / "s.zun",
+                     std::string(header) + "at 0 p start 1\nat 3 p start 0\nend 4\n");
   const Outcome o = runZun({"render", "s.zun", "-o", "-", "--duration", "500ms"}, dir.path());
   EXPECT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(o.out.size(), 22050u * 8);
@@ -227,7 +234,8 @@ TEST(Cli, DurationOverridesTheEnd) {
 TEST(Cli, FlacIsWrittenIn24BitsUnlessToldOtherwise) {
   TempDir dir;
   zuntest::writeFile(dir / "s.zun", std::string(header) + "at 0 p start 1\nend 0.5\n");
-  ASSERT_EQ(runZun({"render", "s.zun", "-o", "a.flac", "--sr", "48000", "-q"}, dir.path()).status, 0);
+  ASSERT_EQ(runZun({"render", "s.zun", "-o", "a.flac", "--sr", "48000", "-q"}, dir.path()).status,
+            0);
   SF_INFO info{};
   SNDFILE* f = sf_open((dir / "a.flac").c_str(), SFM_READ, &info);
   ASSERT_NE(f, nullptr);
@@ -299,7 +307,8 @@ TEST(Cli, AnInputOnANamedInletSoundsAsItsMessage) {
   zuntest::writeFile(dir / "floats.zun", start + "ramp 0 0.4 p level float 0 1\nend 0.5\n");
   for (const char* score :
        {"set.zun", "fed.zun", "plain.zun", "float.zun", "ramp.zun", "floats.zun"}) {
-    const Outcome o = runZun({"render", score, "-o", std::string(score) + ".wav", "-q"}, dir.path());
+    const Outcome o =
+        runZun({"render", score, "-o", std::string(score) + ".wav", "-q"}, dir.path());
     EXPECT_EQ(o.status, 0) << o.err;
   }
   const std::string set = zuntest::readFile(dir / "set.zun.wav");
@@ -319,7 +328,8 @@ TEST(Cli, InputTableTriggersGrainsAndEventsGoToCsv) {
                                         "at 0 p triggerInput 1\n"
                                         "at 0 p events 1\n"
                                         "end 0.5\n");
-  const Outcome o = runZun({"render", "s.zun", "-o", "out.wav", "-q", "--events", "e.csv"}, dir.path());
+  const Outcome o =
+      runZun({"render", "s.zun", "-o", "out.wav", "-q", "--events", "e.csv"}, dir.path());
   EXPECT_EQ(o.status, 0) << o.err;
   const std::string csv = zuntest::readFile(dir / "e.csv");
   std::istringstream lines(csv);
@@ -417,7 +427,8 @@ TEST(Cli, FindsPlugInsOnTheSearchPath) {
   const std::string command = "cd " + zuntest::shellQuote(dir.path().string()) +
                               " && ZUN_PLUGIN_PATH=/nonexistent:" ZUN_TEST_PLUGIN_DIR " " +
                               zuntest::shellQuote(ZUN_EXECUTABLE) +
-                              " render s.zun -o x.wav -q && " + zuntest::shellQuote(ZUN_EXECUTABLE) +
+                              " render s.zun -o x.wav -q && " +
+                              zuntest::shellQuote(ZUN_EXECUTABLE) +
                               " classes --plugins " ZUN_TEST_PLUGIN_DIR " > classes.txt";
   EXPECT_EQ(std::system(command.c_str()), 0);
   const std::string classes = zuntest::readFile(dir / "classes.txt");

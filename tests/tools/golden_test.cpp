@@ -43,8 +43,8 @@ class Patch {
   void table(const std::string& name, const std::string& generator, long long size,
              std::vector<double> params = {}) {
     std::vector<float> samples;
-    ASSERT_EQ(zun::tools::generate(generator, size, params, zun::tools::noiseSeed(1, name), samples),
-              "");
+    ASSERT_EQ(
+        zun::tools::generate(generator, size, params, zun::tools::noiseSeed(1, name), samples), "");
     zun::createBuffer(name, size, 1);
     zun::setBufferSamples(name, samples, 1);
   }
@@ -195,10 +195,12 @@ std::string examplePath(const char* name) {
 TEST(Golden, EachExampleRendersToTheSameAudioAsDrivingThePlugInsByHand) {
   TempDir dir;
   for (const Example& e : examples) {
-    const Outcome o = runZun({"render", examplePath(e.name), "-o", "-", "--seed", "1", "-q"}, dir.path());
+    const Outcome o =
+        runZun({"render", examplePath(e.name), "-o", "-", "--seed", "1", "-q"}, dir.path());
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.err, "");
-    EXPECT_EQ(zuntest::fnv1a(o.out), e.hash) << e.name << ": 0x" << std::hex << zuntest::fnv1a(o.out);
+    EXPECT_EQ(zuntest::fnv1a(o.out), e.hash)
+        << e.name << ": 0x" << std::hex << zuntest::fnv1a(o.out);
     const std::vector<float> expected = e.byHand();
     ASSERT_EQ(o.out.size(), expected.size() * sizeof(float)) << e.name;
     EXPECT_EQ(std::memcmp(o.out.data(), expected.data(), o.out.size()), 0) << e.name;
@@ -212,7 +214,8 @@ TEST(Golden, EachExampleRendersToTheSameAudioAsDrivingThePlugInsByHand) {
 // silence.
 TEST(Golden, TheOptionsExampleRenders) {
   TempDir dir;
-  const Outcome o = runZun({"render", examplePath("clean"), "-o", "-", "--seed", "1", "-q"}, dir.path());
+  const Outcome o =
+      runZun({"render", examplePath("clean"), "-o", "-", "--seed", "1", "-q"}, dir.path());
   ASSERT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(o.err, "");
   EXPECT_NE(o.out.find_first_not_of('\0'), std::string::npos);

@@ -80,7 +80,8 @@ TEST(Output, IntegerFormatsAreDitheredByOneStepAtMost) {
     EXPECT_EQ(seen.size(), c.values) << c.value;
   }
   // The same seed gives the same dither, another seed another.
-  const auto a = roundTrip(dir / "a.wav", FileType::wav, SampleFormat::pcm16, 0.1, 1000, nullptr, 5);
+  const auto a =
+      roundTrip(dir / "a.wav", FileType::wav, SampleFormat::pcm16, 0.1, 1000, nullptr, 5);
   EXPECT_EQ(a, roundTrip(dir / "b.wav", FileType::wav, SampleFormat::pcm16, 0.1, 1000, nullptr, 5));
   EXPECT_NE(a, roundTrip(dir / "c.wav", FileType::wav, SampleFormat::pcm16, 0.1, 1000, nullptr, 6));
 }
@@ -88,10 +89,12 @@ TEST(Output, IntegerFormatsAreDitheredByOneStepAtMost) {
 TEST(Output, IntegerFormatsClipAndCountIt) {
   TempDir dir;
   long long clipped = 0;
-  const auto high = roundTrip(dir / "h.wav", FileType::wav, SampleFormat::pcm16, 1.5, 100, &clipped);
+  const auto high =
+      roundTrip(dir / "h.wav", FileType::wav, SampleFormat::pcm16, 1.5, 100, &clipped);
   EXPECT_EQ(clipped, 200);
   for (int v : high) ASSERT_EQ(v, 32767);
-  const auto low = roundTrip(dir / "l.wav", FileType::wav, SampleFormat::pcm24, -2.0, 100, &clipped);
+  const auto low =
+      roundTrip(dir / "l.wav", FileType::wav, SampleFormat::pcm24, -2.0, 100, &clipped);
   EXPECT_EQ(clipped, 200);
   for (int v : low) ASSERT_EQ(v, -8388608);
 }

@@ -105,7 +105,8 @@ TEST(Render, ARampSendsItsValuesAsALineObjectDoes) {
     std::vector<std::pair<double, double>> sent;  // time of delivery, value
   };
   const Case cases[] = {
-      {"ramp 0 0.1 l set 0 1 every 25", {{0, 0}, {0.03, 0.25}, {0.05, 0.5}, {0.08, 0.75}, {0.1, 1}}},
+      {"ramp 0 0.1 l set 0 1 every 25",
+       {{0, 0}, {0.03, 0.25}, {0.05, 0.5}, {0.08, 0.75}, {0.1, 1}}},
       {"ramp 0 0.05 l set 0 1 every 20ms", {{0, 0}, {0.02, 0.4}, {0.04, 0.8}, {0.05, 1}}},
       {"ramp 0.05 0.05 l set 5 7", {{0.05, 7}}},
       {"ramp 0.02 0.06 l set 1 -1", {{0.02, 1}, {0.04, 0}, {0.06, -1}}},  // every 20 ms
