@@ -144,16 +144,14 @@ struct zunGrainStep {
       w = window<Checks == zunStepChecks::held && !Masked>(p, at, sounding);
       s.windowPosition = ifSounding(w, s.windowPosition);
     }
-    s.phase = ifSounding(wrapOnce<Forwards>(advancedPhase(p, s)), s.phase);
-    if constexpr (Checks == zunStepChecks::all) {
-      const M held = L::both(L::ge(s.phase, L::set(0.0)), L::le(s.phase, one));
-      const M bad = L::butNot(held, sounding);
-      if (L::rarely(bad)) s.phase = L::wrapEach(s.phase, bad);
-    }
+    s.phase = ifSounding(wrapOnce<Forwards>(advancedPhase(p, s.phase, s.position)), s.phase);
+    if constexpr (Checks == zunStepChecks::all) s.phase = wrapStray(s.phase, sounding);
     return {sounding, w};
   }
 
- private:
+  // The pieces of the step, for a loop that tests a single voice's end its
+  // own way.
+
   // The deformed window's position at grain position x. Where every lane
   // that sounds is in its sustain (every lane, with `All`), no lane divides.
   template <bool All>
@@ -170,13 +168,13 @@ struct zunGrainStep {
 
   // The phase one step on, before its wrap. A glissando's step that would
   // pass a whole table is not taken.
-  static HWY_INLINE V advancedPhase(const Parameters& p, const State& s) {
+  static HWY_INLINE V advancedPhase(const Parameters& p, V phase, V position) {
     if constexpr (Glide) {
       const V one = L::set(1.0);
-      const V glided = L::mul(L::add(L::mul(p.glide, s.position), one), p.step);
-      return L::select(L::gt(glided, one), s.phase, L::add(s.phase, glided));
+      const V glided = L::mul(L::add(L::mul(p.glide, position), one), p.step);
+      return L::select(L::gt(glided, one), phase, L::add(phase, glided));
     } else {
-      return L::add(s.phase, p.step);
+      return L::add(phase, p.step);
     }
   }
 
@@ -188,6 +186,13 @@ struct zunGrainStep {
     const V below =
         Forwards ? phase : L::select(L::lt(phase, L::set(0.0)), L::add(phase, one), phase);
     return L::select(L::ge(phase, one), L::sub(phase, one), below);
+  }
+
+  // The phase of each sounding lane that one wrap could not hold, wrapped.
+  static HWY_INLINE V wrapStray(V phase, M sounding) {
+    const M held = L::both(L::ge(phase, L::set(0.0)), L::le(phase, L::set(1.0)));
+    const M stray = L::butNot(held, sounding);
+    return L::rarely(stray) ? L::wrapEach(phase, stray) : phase;
   }
 };
 
