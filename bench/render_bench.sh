@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Whole `zun render` runs, timed side by side for one or two zun builds.
 #
-#   bench/render_bench.sh [-r RUNS] [-s SECONDS] [-o voices|cubic|jobs|all] [-f] A [B]
+#   bench/render_bench.sh [-r RUNS] [-s SECONDS] [-o voices|cubic|jobs|all] [-f] [-c] A [B]
 #
 # A and B are zun executables, or git revisions, which are built (Release)
 # in a worktree under build-revs/. Runs alternate
@@ -18,6 +18,10 @@
 # -f runs every render at a real-time priority (SCHED_FIFO, as root): on a
 #   machine others share, the scheduler otherwise gives all the threads of
 #   one session a single session's share, and --jobs cannot show.
+# -c counts instructions (valgrind's cachegrind) instead of timing the
+#   voices and cubic tables: per voice-sample, net as above. Counts of a
+#   render vary by about 1 % from run to run, a clock here by tens; valgrind
+#   hides AVX-512, so the renders take their AVX2 path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -26,17 +30,20 @@ runs=5
 seconds=60
 what=all
 priority=()
-while getopts "r:s:o:f" opt; do
+cost=cpu_ms
+unit=ns
+while getopts "r:s:o:fc" opt; do
   case $opt in
     r) runs=$OPTARG ;;
     s) seconds=$OPTARG ;;
     o) what=$OPTARG ;;
     f) priority=(chrt -f 10) ;;
-    *) sed -n '2,21p' "$0"; exit 2 ;;
+    c) cost=instructions; unit=instructions ;;
+    *) sed -n '2,25p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
-[ $# -ge 1 ] || { sed -n '2,21p' "$0"; exit 2; }
+[ $# -ge 1 ] || { sed -n '2,25p' "$0"; exit 2; }
 
 rate=48000
 work=$(mktemp -d)
@@ -122,6 +129,13 @@ cpu_ms() {  # ZUN SCORE [ARGS...]
     2>&1 >/dev/null | awk -F, '/task-clock/ {print $1}'
 }
 
+# cost in the units the tables divide, a million per ms of CPU time
+instructions() {  # ZUN SCORE
+  valgrind --tool=cachegrind --cache-sim=no --cachegrind-out-file=/dev/null \
+    "$1" render "$2" -o - -q --seed 1 --sr $rate 2>&1 >/dev/null |
+    awk '/I *refs/ {gsub(",", "", $4); print $4 / 1e6}'
+}
+
 wall_ms() {  # ZUN SCORE [ARGS...]
   local zun=$1 score=$2 start end
   shift 2
@@ -154,7 +168,7 @@ voices_table() {  # WORKLOAD...
   local workloads=("$@")
   for w in "${workloads[@]}"; do make_workload "$w"; done
   local header="| workload | voices |" rule="|---|---:|" b w r
-  for b in "${!builds[@]}"; do header+=" build $((b + 1)) ns/voice-sample |"; rule+="---:|"; done
+  for b in "${!builds[@]}"; do header+=" build $((b + 1)) $unit/voice-sample |"; rule+="---:|"; done
   echo "$header"
   echo "$rule"
   for w in "${workloads[@]}"; do
@@ -163,8 +177,8 @@ voices_table() {  # WORKLOAD...
     for b in "${!builds[@]}"; do : >"$work/$w.$b.on"; : >"$work/$w.$b.off"; done
     for ((r = 0; r < runs; r++)); do
       for b in "${!builds[@]}"; do
-        cpu_ms "${builds[$b]}" "$work/$w.zun" >>"$work/$w.$b.on"
-        cpu_ms "${builds[$b]}" "$work/$w-off.zun" >>"$work/$w.$b.off"
+        $cost "${builds[$b]}" "$work/$w.zun" >>"$work/$w.$b.on"
+        $cost "${builds[$b]}" "$work/$w-off.zun" >>"$work/$w.$b.off"
       done
     done
     local row="| $w | $voices |"
